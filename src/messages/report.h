@@ -1,0 +1,44 @@
+#pragma once
+// Every error, warning and notice goes through ReportError. It always sets
+// the answer store's ErrFlag, then hands the report to the installed handler:
+// the desktop beeps and shows the error dialog, the command line prints a
+// REPORT line, tests record.
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+namespace wm4 {
+
+struct Report {
+    quint16 errNo = 0;   // message number * 10 + advice digit
+    QString text;        // the caller's text (an entry, a file name, ...)
+    QString message;     // the built main line
+    QString advice;      // the advice line of the digit; empty for digit 0
+
+    int messageNumber() const { return errNo / 10; }
+    int adviceDigit() const { return errNo % 10; }
+};
+
+using ReportHandler = std::function<void(const Report&)>;
+
+// Installs the handler that shows or records reports; returns the previous one.
+ReportHandler setReportHandler(ReportHandler handler);
+
+// The flag every report sets: the answer store's ErrFlag. The answer store
+// attaches itself when it is created and detaches when it is destroyed.
+void setErrFlagTarget(bool* flag);
+bool* errFlagTarget();
+
+// The report number of the last report (the process-wide current report number).
+quint16 currentReportNumber();
+
+void ReportError(quint16 errNo, const QString& text = QString());
+
+// Builds the two lines of a report without showing it.
+Report buildReport(quint16 errNo, const QString& text);
+
+// Thrown to abandon the current user command without a message (the same
+// silent end as a cancelled dialog). Command handlers catch and ignore it.
+struct SilentAbort {};
+
+}  // namespace wm4
