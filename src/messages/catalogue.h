@@ -1,4 +1,7 @@
 #pragma once
+// The message catalogue: the fixed texts of every numbered message and the
+// advice lines. Compiled in; texts are never read from a file.
+#include <QList>
 #include <QString>
 
 namespace wm4 {
@@ -13,5 +16,8 @@ QString adviceLine(int digit);
 
 // True when the catalogue has an entry for the message number.
 bool hasMessage(int number);
+
+// Every message number with an entry, ascending.
+QList<int> catalogueNumbers();
 
 }  // namespace wm4

@@ -28,6 +28,15 @@ Report buildReport(quint16 errNo, const QString& text) {
     return report;
 }
 
+QString reportLine(const Report& report) {
+    QString message = report.message;
+    message.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    message.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    message.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QStringLiteral("REPORT ") + QString::number(report.errNo) + QStringLiteral(": ") +
+           message;
+}
+
 void ReportError(quint16 errNo, const QString& text) {
     g_current = errNo;
     // The flag is set whatever happens while the report is shown.

@@ -37,6 +37,11 @@ void ReportError(quint16 errNo, const QString& text = QString());
 // Builds the two lines of a report without showing it.
 Report buildReport(quint16 errNo, const QString& text);
 
+// The one-line form of a report the command line prints:
+// "REPORT <report number>: <main line>". Line breaks in the main line (a
+// quoted multi-line entry) become blanks so that each report stays one line.
+QString reportLine(const Report& report);
+
 // Thrown to abandon the current user command without a message (the same
 // silent end as a cancelled dialog). Command handlers catch and ignore it.
 struct SilentAbort {};
