@@ -1,0 +1,345 @@
+#include "calc/units/blocks.h"
+
+#include "case/conversions.h"
+#include "messages/report.h"
+#include "output/textfit/text_wrapper.h"
+
+namespace wm4::units {
+
+namespace {
+const QString kX = QStringLiteral("X");
+}
+
+const QString& giAnswer(const CalcContext& ctx, int answer) {
+    return ctx.A().answer(0, 0, answer);
+}
+
+// ---------------------------------------------------------------------------
+
+QString cityLine(const QString& city, const QString& state, const QString& zip) {
+    return city + QStringLiteral(", ") + state + QStringLiteral("  ") + zip;
+}
+
+QString decedentCityLine(const CalcContext& ctx) {
+    return cityLine(giAnswer(ctx, gi::DecedentCity), giAnswer(ctx, gi::DecedentState),
+                    giAnswer(ctx, gi::DecedentZip));
+}
+
+QString attorneyCityLine(const CalcContext& ctx) {
+    return cityLine(giAnswer(ctx, gi::AttorneyCity), giAnswer(ctx, gi::AttorneyState),
+                    giAnswer(ctx, gi::AttorneyZip));
+}
+
+QString fiduciaryCityLine(const CalcContext& ctx) {
+    return cityLine(giAnswer(ctx, gi::FiduciaryCity), giAnswer(ctx, gi::FiduciaryState),
+                    giAnswer(ctx, gi::FiduciaryZip));
+}
+
+QString coFiduciaryCityLine(const CalcContext& ctx) {
+    return cityLine(giAnswer(ctx, gi::CoFiduciaryCity), giAnswer(ctx, gi::CoFiduciaryState),
+                    giAnswer(ctx, gi::CoFiduciaryZip));
+}
+
+QString decedentFullName(const CalcContext& ctx) {
+    return giAnswer(ctx, gi::DecedentFirstName) + u' ' + giAnswer(ctx, gi::DecedentMiddleName) +
+           u' ' + giAnswer(ctx, gi::DecedentLastName);
+}
+
+bool hasCoFiduciary(const CalcContext& ctx) {
+    return !giAnswer(ctx, gi::CoFiduciaryName).isEmpty();
+}
+
+QString fiduciaryNames(const CalcContext& ctx, const QString& joiner) {
+    if (!hasCoFiduciary(ctx)) return giAnswer(ctx, gi::FiduciaryName);
+    return giAnswer(ctx, gi::FiduciaryName) + joiner + giAnswer(ctx, gi::CoFiduciaryName);
+}
+
+// ---------------------------------------------------------------------------
+
+PageCopy::PageCopy(CalcContext& ctx, int page, int copy) : m_ctx(ctx), m_page(page), m_copy(copy) {}
+
+const QString& PageCopy::text(int slot) const {
+    return m_ctx.A().answer(m_page, m_copy, slot);
+}
+
+bool PageCopy::overridden(int slot) const {
+    return m_ctx.A().ovRide(m_page, m_copy, slot);
+}
+
+double PageCopy::amount(int slot) const {
+    return Str2Float_2(text(slot));
+}
+
+void PageCopy::put(int slot, const QString& value) {
+    m_ctx.A().setAnswer(m_page, m_copy, slot, value);
+}
+
+void PageCopy::keep(int slot, const QString& value) {
+    if (!overridden(slot)) put(slot, value);
+}
+
+void PageCopy::write(int slot, const QString& value, Write how) {
+    if (how == Write::Kept)
+        keep(slot, value);
+    else
+        put(slot, value);
+}
+
+void PageCopy::putAmount(int slot, double value, Write how) {
+    write(slot, FormatAmount(value), how);
+}
+
+void PageCopy::putGi(int slot, int answer, Write how) {
+    write(slot, giAnswer(m_ctx, answer), how);
+}
+
+void PageCopy::clear(int first, int last, Write how) {
+    for (int slot = first; slot <= last; ++slot) write(slot, QString(), how);
+}
+
+const QString& PageCopy::other(int page, int slot) const {
+    return m_ctx.A().answer(page, m_copy, slot);
+}
+
+void PageCopy::caption() {
+    FillCaption(m_ctx.A(), m_page, m_copy);
+}
+
+void PageCopy::fullCaption(bool upperCase) {
+    auto text = [&](int answer) {
+        return upperCase ? giAnswer(m_ctx, answer).toUpper() : giAnswer(m_ctx, answer);
+    };
+    put(0, text(gi::County));
+    put(1, text(gi::JudgesLine));
+    put(2, text(gi::DecedentName));
+    put(3, giAnswer(m_ctx, gi::CaseNumber));
+}
+
+void PageCopy::caseLine(int slot, Write how) {
+    putGi(slot, gi::CaseNumber, how);
+}
+
+void PageCopy::decedentBlock(int first, Write how) {
+    static constexpr int kAnswers[] = {
+        gi::DeathDate,      gi::DecedentStreet,       gi::DecedentCity,
+        gi::DecedentCounty, gi::DecedentAddressExtra, gi::DecedentState,
+        gi::DecedentZip};
+    int slot = first;
+    for (int answer : kAnswers) putGi(slot++, answer, how);
+}
+
+void PageCopy::attorneyBlock(int first, Write how) {
+    putGi(first, gi::AttorneyName, how);
+    putGi(first + 1, gi::AttorneyStreet, how);
+    write(first + 2, attorneyCityLine(m_ctx), how);
+    putGi(first + 3, gi::AttorneyPhone, how);
+    putGi(first + 4, gi::AttorneyRegistration, how);
+}
+
+void PageCopy::fiduciaryBlock(int first, Write how) {
+    fiduciaryNames(first, how);
+    putGi(first + 1, gi::FiduciaryStreet, how);
+    write(first + 2, fiduciaryCityLine(m_ctx), how);
+    putGi(first + 3, gi::FiduciaryPhone, how);
+}
+
+void PageCopy::fiduciaryNames(int slot, Write how) {
+    write(slot, units::fiduciaryNames(m_ctx), how);
+}
+
+void PageCopy::attorneyWithRegistration(int nameSlot, int registrationSlot, Write how) {
+    putGi(nameSlot, gi::AttorneyName, how);
+    putGi(registrationSlot, gi::AttorneyRegistration, how);
+}
+
+void PageCopy::judgeLine(int slot) {
+    putGi(slot, gi::Judge, Write::Kept);
+}
+
+void PageCopy::longDate(int slot, Write how) {
+    write(slot, ConvertDate(text(slot)), how);
+}
+
+void PageCopy::longDates(std::initializer_list<int> slots, Write how) {
+    for (int slot : slots) longDate(slot, how);
+}
+
+void PageCopy::inherit(int first, int last) {
+    if (m_copy == 0) return;
+    for (int slot = first; slot <= last; ++slot)
+        if (text(slot).isEmpty()) put(slot, m_ctx.A().answer(m_page, 0, slot));
+}
+
+void PageCopy::inherit(std::initializer_list<int> slots) {
+    for (int slot : slots) inherit(slot, slot);
+}
+
+void PageCopy::signer(int signerSlot, std::initializer_list<int> fiduciaryBoxes, int attorneyBox,
+                      int registrationSlot, Write how) {
+    for (int box : fiduciaryBoxes) {
+        if (isX(box)) {
+            fiduciaryNames(signerSlot, how);
+            break;
+        }
+    }
+    if (attorneyBox >= 0 && isX(attorneyBox)) {
+        putGi(signerSlot, gi::AttorneyName, how);
+        if (registrationSlot >= 0) putGi(registrationSlot, gi::AttorneyRegistration, how);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+std::vector<int> markedRows(const WorksheetStore& store, int sendTo) {
+    std::vector<int> rows;
+    for (int row = 0; row < store.rowCount(); ++row)
+        if (isMarked(store.cell(sendTo, row))) rows.push_back(row);
+    return rows;
+}
+
+Write areaWrite(const PersonArea& area) {
+    return area.honoursOverrides ? Write::Kept : Write::Plain;
+}
+
+// Writes one person into entry `entry` of the area; an entry whose first slot
+// the user overrode is left to the user.
+void writePerson(PageCopy& pc, const PersonArea& area, int entry, int row) {
+    const int first = area.firstSlot + area.stride * entry;
+    if (area.honoursOverrides && pc.overridden(first)) return;
+    const WorksheetStore& kinStore = pc.ctx().data.KSchedList;
+    int slot = first;
+    for (int column : area.kinColumns)
+        pc.write(slot++, kinStore.cell(column, row), areaWrite(area));
+}
+
+}  // namespace
+
+std::vector<int> markedKinRows(const CalcContext& ctx, int sendTo) {
+    return markedRows(ctx.data.KSchedList, sendTo);
+}
+
+std::vector<int> markedAssetRows(const CalcContext& ctx, int sendTo) {
+    return markedRows(ctx.data.ASchedList, sendTo);
+}
+
+std::vector<int> markedExpenseRows(const CalcContext& ctx, int sendTo) {
+    return markedRows(ctx.data.ESchedList, sendTo);
+}
+
+void clearPersonArea(PageCopy& pc, const PersonArea& area) {
+    const int width = int(area.kinColumns.size());
+    for (int entry = 0; entry < area.capacity; ++entry) {
+        const int first = area.firstSlot + area.stride * entry;
+        pc.clear(first, first + width - 1, areaWrite(area));
+    }
+}
+
+void writePersons(PageCopy& pc, const PersonArea& area, const std::vector<int>& rows) {
+    clearPersonArea(pc, area);
+    const int count = std::min(int(rows.size()), area.capacity);
+    for (int entry = 0; entry < count; ++entry) writePerson(pc, area, entry, rows[size_t(entry)]);
+}
+
+int personOfCopy(const CalcContext& ctx, int sendTo, int copy) {
+    const WorksheetStore& kinStore = ctx.data.KSchedList;
+    int seen = 0;
+    for (int row = 0; row < kinStore.rowCount(); ++row) {
+        if (!isMarked(kinStore.cell(sendTo, row))) continue;
+        if (seen++ == copy) return row;
+    }
+    return -1;
+}
+
+std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int perCopy) {
+    const std::vector<int> all = markedKinRows(ctx, sendTo);
+    std::vector<int> mine;
+    for (int i = copy * perCopy; i < (copy + 1) * perCopy && i < int(all.size()); ++i)
+        mine.push_back(all[size_t(i)]);
+    return mine;
+}
+
+bool writeAllPersons(PageCopy& pc, int sendTo, const PersonArea& area, quint16 errNo,
+                     const QString& messageText, bool keepSurplusMark) {
+    clearPersonArea(pc, area);
+    WorksheetStore& kinStore = pc.ctx().data.KSchedList;
+    int entry = 0;
+    for (int row = 0; row < kinStore.rowCount(); ++row) {
+        if (!isMarked(kinStore.cell(sendTo, row))) continue;
+        if (entry == area.capacity) {
+            // The form has no line left: take this person off the form (the
+            // change is part of the case) and tell the user.
+            if (!keepSurplusMark) kinStore.setCell(sendTo, row, QString());
+            ReportError(errNo, messageText);
+            return false;
+        }
+        writePerson(pc, area, entry++, row);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+QStringList wrapLines(CalcContext& ctx, const QString& text, const TextFont& font) {
+    return ctx.wrapper.WrapText(text, QString::fromLatin1(font.family), font.points, font.inches);
+}
+
+QString firstLine(CalcContext& ctx, const QString& text, const TextFont& font) {
+    const QStringList lines = wrapLines(ctx, text, font);
+    return lines.isEmpty() ? QString() : lines.first();
+}
+
+LineWriter::LineWriter(PageCopy& pc, const LineBox& box) : m_pc(pc), m_box(box) {}
+
+void LineWriter::clear(std::initializer_list<int> besideOffsets) {
+    const Write how = m_box.honoursOverrides ? Write::Kept : Write::Plain;
+    for (int line = 0; line < m_box.lines; ++line) {
+        m_pc.write(slotOfLine(line), QString(), how);
+        for (int offset : besideOffsets) m_pc.write(slotOfLine(line) + offset, QString(), how);
+    }
+}
+
+bool LineWriter::add(const QString& text, std::initializer_list<std::pair<int, QString>> beside) {
+    return add(wrapLines(m_pc.ctx(), text, m_box.font), beside);
+}
+
+bool LineWriter::add(const QStringList& lines,
+                     std::initializer_list<std::pair<int, QString>> beside) {
+    const Write how = m_box.honoursOverrides ? Write::Kept : Write::Plain;
+    bool first = true;
+    for (const QString& line : lines) {
+        if (m_line >= m_box.lines) {
+            m_overflowed = true;
+            ReportError(m_box.errNo);
+            return m_box.after == Overflow::Row;
+        }
+        const int slot = slotOfLine(m_line++);
+        m_pc.write(slot, line, how);
+        if (first)
+            for (const auto& [offset, value] : beside) m_pc.write(slot + offset, value, how);
+        first = false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+void writeScheduleSheet(PageCopy& pc, const SheetLayout& layout, const SheetSource& source,
+                        int firstLine, int sheetNumber, int sheetCount) {
+    for (int i = 0; i < layout.lines; ++i) {
+        const int line = firstLine + i;
+        const bool inSchedule = line >= 0 && line < source.lineCount;
+        for (int t = 0; t < layout.textsPerLine; ++t) {
+            const int slot = layout.firstSlot + layout.textsPerLine * i + t;
+            pc.put(slot, inSchedule ? source.text(line, t) : QString());
+        }
+    }
+    const bool numbered = sheetNumber > 0;
+    if (layout.sheetNumberSlot >= 0)
+        pc.keep(layout.sheetNumberSlot, numbered ? QString::number(sheetNumber) : QString());
+    if (layout.sheetCountSlot >= 0)
+        pc.keep(layout.sheetCountSlot, numbered ? QString::number(sheetCount) : QString());
+}
+
+}  // namespace wm4::units

@@ -1,0 +1,312 @@
+#pragma once
+// The building blocks the page calculation units are made of. A unit fills
+// one copy of its page from the General Information answers (page 0, copy 0),
+// the worksheets and the schedule buffers; most units are a short list of
+// the blocks below.
+//
+// Write rules every block follows:
+//  - a plain write puts the text whatever the slot's override flag;
+//  - a kept write leaves a slot the user overrode alone;
+//  - a list area is emptied before it is filled, its overridden slots
+//    excepted; an overridden slot keeps its text while the list is filled,
+//    and the entry whose turn it is is dropped but still counts toward the
+//    area's capacity.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "calc/calc_context.h"
+#include "calc/checks/worksheet_marks.h"
+
+namespace wm4::units {
+
+// ---------------------------------------------------------------------------
+// General Information answers (slots of page 0, copy 0).
+namespace gi {
+inline constexpr int DecedentName = 0;
+inline constexpr int JudgesLine = 1;
+inline constexpr int Judge = 2;
+inline constexpr int County = 3;
+inline constexpr int CaseNumber = 4;
+inline constexpr int DecedentLastName = 5;
+inline constexpr int DecedentFirstName = 6;
+inline constexpr int DecedentMiddleName = 7;
+inline constexpr int DecedentStreet = 8;
+inline constexpr int DecedentAddressExtra = 9;
+inline constexpr int DecedentCity = 10;
+inline constexpr int DecedentCounty = 11;
+inline constexpr int DecedentState = 12;
+inline constexpr int DecedentZip = 13;
+inline constexpr int DecedentBirthDate = 14;
+inline constexpr int DecedentExtra = 15;  // Form 7.0(A) only
+inline constexpr int DeathDate = 16;
+inline constexpr int AttorneyName = 21;
+inline constexpr int AttorneyStreet = 22;
+inline constexpr int AttorneyCity = 23;
+inline constexpr int AttorneyState = 24;
+inline constexpr int AttorneyZip = 25;
+inline constexpr int AttorneyPhone = 26;
+inline constexpr int AttorneyRegistration = 27;
+inline constexpr int FiduciaryName = 28;
+inline constexpr int FiduciaryStreet = 29;
+inline constexpr int FiduciaryCity = 30;
+inline constexpr int FiduciaryState = 31;
+inline constexpr int FiduciaryZip = 32;
+inline constexpr int FiduciaryPhone = 33;
+inline constexpr int FiduciaryTitle = 34;
+inline constexpr int CoFiduciaryName = 35;
+inline constexpr int CoFiduciaryStreet = 36;
+inline constexpr int CoFiduciaryCity = 37;
+inline constexpr int CoFiduciaryState = 38;
+inline constexpr int CoFiduciaryZip = 39;
+inline constexpr int CoFiduciaryPhone = 40;
+inline constexpr int CoFiduciaryTitle = 41;
+inline constexpr int SpouseName = 42;
+inline constexpr int SpouseStreet = 43;
+inline constexpr int SpouseCity = 44;
+inline constexpr int SpouseState = 45;
+inline constexpr int SpouseZip = 46;
+inline constexpr int SpousePhone = 47;
+inline constexpr int SpouseBirthDate = 48;
+inline constexpr int SpouseIsFiduciary = 50;
+inline constexpr int DecedentGenderMark = 51;   // "X": she / his / spouse "M"
+inline constexpr int DecedentGenderMark2 = 52;  // "X": her
+inline constexpr int FiduciaryGenderMark = 53;
+inline constexpr int CoFiduciaryGenderMark = 55;
+inline constexpr int FiduciaryDetail = 57;
+inline constexpr int SpouseDetail = 58;
+inline constexpr int FurtherDetail = 59;
+}  // namespace gi
+
+// Worksheet columns the units read (kin, asset, expense).
+namespace kin {
+inline constexpr int Name = 1;
+inline constexpr int Street = 2;
+inline constexpr int CityLine = 3;
+inline constexpr int Relationship = 4;
+inline constexpr int BirthDate = 5;
+inline constexpr int Gender = 6;
+inline constexpr int SocialSecurity = 7;
+}  // namespace kin
+namespace asset {
+inline constexpr int Description = 1;
+inline constexpr int Value = 2;
+inline constexpr int Appraised = 3;
+inline constexpr int Distributees = 5;
+inline constexpr int PublicPrivate = 6;
+inline constexpr int FixedBest = 7;
+inline constexpr int CashTerms = 8;
+inline constexpr int DistributionDate = 9;
+}  // namespace asset
+namespace expense {
+inline constexpr int Description = 1;
+inline constexpr int Amount = 2;
+inline constexpr int Nature = 4;
+}  // namespace expense
+
+// The General Information answer `answer`.
+const QString& giAnswer(const CalcContext& ctx, int answer);
+
+// ---------------------------------------------------------------------------
+// Derived lines (rebuilt from the General Information answers on demand, so
+// they always agree with what Calc0 left there).
+QString cityLine(const QString& city, const QString& state, const QString& zip);  // "C, S  Z"
+QString decedentCityLine(const CalcContext& ctx);
+QString attorneyCityLine(const CalcContext& ctx);
+QString fiduciaryCityLine(const CalcContext& ctx);
+QString coFiduciaryCityLine(const CalcContext& ctx);
+QString decedentFullName(const CalcContext& ctx);  // first middle last
+// The fiduciary's name, or "fiduciary<joiner>co-fiduciary" when there is a
+// co-fiduciary.
+QString fiduciaryNames(const CalcContext& ctx, const QString& joiner = QStringLiteral(" & "));
+bool hasCoFiduciary(const CalcContext& ctx);
+
+// ---------------------------------------------------------------------------
+enum class Write { Plain, Kept };
+
+// One page copy being filled by a unit.
+class PageCopy {
+public:
+    PageCopy(CalcContext& ctx, int page, int copy);
+
+    CalcContext& ctx() const { return m_ctx; }
+    int page() const { return m_page; }
+    int copy() const { return m_copy; }
+
+    const QString& text(int slot) const;
+    bool overridden(int slot) const;
+    bool isX(int slot) const { return text(slot) == QLatin1String("X"); }
+    double amount(int slot) const;  // Str2Float_2 of the slot
+
+    void put(int slot, const QString& text);   // plain write
+    void keep(int slot, const QString& text);  // kept write
+    void write(int slot, const QString& text, Write how);
+    void putAmount(int slot, double value, Write how = Write::Plain);  // FormatAmount
+    void putGi(int slot, int answer, Write how = Write::Plain);  // a General Information answer
+
+    // Empties slots first..last (plain, or honouring overrides when kept).
+    void clear(int first, int last, Write how = Write::Plain);
+
+    // The same slot of another page, this copy or copy 0.
+    const QString& other(int page, int slot) const;
+
+    // -- blocks ------------------------------------------------------------
+    void caption();                           // slot 2 decedent, 3 case number, upper-cased
+    void fullCaption(bool upperCase = true);  // 0 county, 1 judges, 2 decedent, 3 case number
+    void caseLine(int slot = 0, Write how = Write::Plain);     // the case number
+    void decedentBlock(int first, Write how = Write::Plain);   // 7 slots
+    void attorneyBlock(int first, Write how = Write::Plain);   // 5 slots
+    void fiduciaryBlock(int first, Write how = Write::Plain);  // 4 slots
+    void fiduciaryNames(int slot, Write how = Write::Plain);
+    void attorneyWithRegistration(int nameSlot, int registrationSlot, Write how = Write::Plain);
+    void judgeLine(int slot);  // kept write of the judge
+    // Reads the slot, turns a short date into its long form and writes it
+    // back (a long date or a text that is no date stays as it is).
+    void longDate(int slot, Write how = Write::Plain);
+    void longDates(std::initializer_list<int> slots, Write how = Write::Plain);
+    // Copies c > 0: each listed empty slot takes the same slot of copy 0.
+    void inherit(int first, int last);
+    void inherit(std::initializer_list<int> slots);
+    // The signer slot takes the fiduciary names when any fiduciary box holds
+    // "X", the attorney's name when the attorney box does (the attorney wins
+    // when both are ticked); registrationSlot >= 0 then takes the attorney's
+    // registration number.
+    void signer(int signerSlot, std::initializer_list<int> fiduciaryBoxes, int attorneyBox,
+                int registrationSlot, Write how = Write::Plain);
+
+private:
+    CalcContext& m_ctx;
+    int m_page;
+    int m_copy;
+};
+
+// ---------------------------------------------------------------------------
+// Person lists from the kin worksheet.
+
+// Rows marked "X" in `sendTo`, top to bottom.
+std::vector<int> markedKinRows(const CalcContext& ctx, int sendTo);
+
+// Slots of one list entry: the kin columns written, one slot each, `stride`
+// slots between entries.
+struct PersonArea {
+    int firstSlot;
+    int stride;                    // slots per entry
+    int capacity;                  // entries
+    std::vector<int> kinColumns;   // e.g. {kin::Name, kin::Street, kin::CityLine}
+    bool honoursOverrides = true;  // a "list" area of the kept column
+};
+
+// Empties the area (overridden slots kept when it honours overrides).
+void clearPersonArea(PageCopy& pc, const PersonArea& area);
+
+// Writes the given kin rows into the area, entry after entry (an entry whose
+// first slot is overridden is dropped but uses its place). The area is
+// emptied first. Rows beyond the capacity are ignored.
+void writePersons(PageCopy& pc, const PersonArea& area, const std::vector<int>& rows);
+
+// The (copy+1)-th marked row, or -1: one-person notices.
+int personOfCopy(const CalcContext& ctx, int sendTo, int copy);
+
+// Marked rows copy*k ... copy*k + k - 1: multi-person notices.
+std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int perCopy);
+
+// Waivers and consents: every marked row up to the area's capacity. One
+// more marked row than fits is taken off the form (its mark cleared) and
+// reported with errNo/messageText; with keepSurplusMark the mark stays (the
+// message then repeats on every run). Returns false when it reported.
+bool writeAllPersons(PageCopy& pc, int sendTo, const PersonArea& area, quint16 errNo,
+                     const QString& messageText = QString(), bool keepSurplusMark = false);
+
+// ---------------------------------------------------------------------------
+// Wrapped lists from the asset and expense worksheets.
+
+struct TextFont {
+    const char* family;  // "Arial", "Arial Narrow", "Segoe UI"
+    int points;
+    double inches;
+};
+inline constexpr TextFont ArialNarrow11(double inches) {
+    return {"Arial Narrow", 11, inches};
+}
+
+// The printed rows of a text in a font and width (bar separators break lines).
+QStringList wrapLines(CalcContext& ctx, const QString& text, const TextFont& font);
+// The first printed row of a text, or empty.
+QString firstLine(CalcContext& ctx, const QString& text, const TextFont& font);
+
+// What happens when a box is full.
+enum class Overflow {
+    Ends,  // report, the list (and usually the unit) ends
+    Row,   // report, only the current item's further lines are dropped
+};
+
+// A box of line slots: line i at firstSlot + stride * i, `lines` lines.
+struct LineBox {
+    TextFont font;
+    int firstSlot;
+    int stride;
+    int lines;
+    quint16 errNo;  // line capacity message
+    Overflow after;
+    bool honoursOverrides = false;  // lines written as kept writes
+};
+
+// Fills a LineBox item by item. Cells beside an item's first line go at
+// offsets from that line's slot.
+class LineWriter {
+public:
+    LineWriter(PageCopy& pc, const LineBox& box);
+
+    // Empties every line slot of the box and the given offsets beside them.
+    void clear(std::initializer_list<int> besideOffsets = {});
+
+    // Wraps `text` and writes its lines; `beside` holds (offset, text) pairs
+    // written next to the first line. Returns false when the box overflowed
+    // with Overflow::Ends (the caller stops its list).
+    bool add(const QString& text, std::initializer_list<std::pair<int, QString>> beside = {});
+    bool add(const QStringList& lines, std::initializer_list<std::pair<int, QString>> beside = {});
+
+    int linesWritten() const { return m_line; }
+    bool overflowed() const { return m_overflowed; }
+    int slotOfLine(int line) const { return m_box.firstSlot + m_box.stride * line; }
+
+private:
+    PageCopy& m_pc;
+    LineBox m_box;
+    int m_line = 0;
+    bool m_overflowed = false;
+};
+
+// Rows of the asset (or expense) worksheet marked for a form, optionally of
+// one category (compared by categoryMatches, see categories.h).
+std::vector<int> markedAssetRows(const CalcContext& ctx, int sendTo);
+std::vector<int> markedExpenseRows(const CalcContext& ctx, int sendTo);
+
+// ---------------------------------------------------------------------------
+// Schedule sheets: a page copy's part of a schedule, `lines` lines of
+// `textsPerLine` texts from firstSlot.
+struct SheetLayout {
+    int firstSlot;
+    int textsPerLine;
+    int lines;
+    int sheetNumberSlot;  // -1: none
+    int sheetCountSlot;   // -1: none
+};
+
+// The schedule as the sheet sees it: its number of lines and the text j of
+// line i.
+struct SheetSource {
+    int lineCount = 0;
+    std::function<QString(int line, int text)> text;
+};
+
+// Writes lines firstLine ... firstLine + layout.lines - 1 of the schedule
+// (empty texts past its end), and the sheet number and count in plain
+// decimal (kept writes; both emptied when sheetNumber <= 0).
+void writeScheduleSheet(PageCopy& pc, const SheetLayout& layout, const SheetSource& source,
+                        int firstLine, int sheetNumber, int sheetCount);
+
+}  // namespace wm4::units

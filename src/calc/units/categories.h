@@ -1,0 +1,52 @@
+#pragma once
+// Category names of the asset worksheet as the forms look for them.
+//
+// A category cell holds the text of the item picked in the category list;
+// cases imported from the prior version and older cases carry other
+// wordings of the same category ("1st automobile", "Stocks & Bonds"). Each
+// category below lists every wording that means it; cells are compared
+// without regard to case (and to surrounding blanks).
+#include <QString>
+
+namespace wm4::units {
+
+enum class Category {
+    // Form 5.1 (asset column 50)
+    FirstAutoToSpouse,
+    SecondAutoToSpouse,
+    RealProperty,
+    Other,
+    // Form 5.6 (column 51)
+    PersonaltyToBeSold,
+    AccountsToBeReleased,
+    RemainderToBeDistributed,
+    // Form 5.10 (column 52)
+    MotorVehicle,
+    Accounts,
+    StocksAndBonds,
+    RealEstate,
+    // Form 7.1 / 7.2 (columns 54, 55)
+    SecondAutomobile,
+    Spouse,
+    Others,
+    // Form 3.0 (column 48)
+    ReadilyAscertainableValue,
+    PersonalPropertyWithoutAscertainableValue,
+};
+
+// True when the cell names the category in any of its wordings.
+bool categoryMatches(const QString& cell, Category category);
+
+// Asset category columns.
+namespace categoryColumn {
+inline constexpr int Form3_0 = 48;
+inline constexpr int Form4_0 = 49;
+inline constexpr int Form5_1 = 50;
+inline constexpr int Form5_6 = 51;
+inline constexpr int Form5_10 = 52;
+inline constexpr int Form6_0 = 53;
+inline constexpr int Form7_1 = 54;
+inline constexpr int Form7_2 = 55;
+}  // namespace categoryColumn
+
+}  // namespace wm4::units
