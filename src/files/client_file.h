@@ -4,27 +4,12 @@
 // worksheets as text grids. Windows-1252 text, one value per line, CR LF
 // written and LF alone accepted.
 #include "case/case_data.h"
+#include "files/file_error.h"
 
+#include <QByteArray>
 #include <QString>
-#include <stdexcept>
 
 namespace wm4 {
-
-// A client file, settings file or prior-version file that could not be read
-// or written. what() names the file (and the line for a read error).
-class FileError : public std::runtime_error {
-public:
-    FileError(const QString& path, int line, const QString& reason);
-    const QString& path() const { return m_path; }
-    int line() const { return m_line; }  // 0 when no line is concerned
-    const QString& reason() const { return m_reason; }
-    QString text() const { return QString::fromUtf8(what()); }
-
-private:
-    QString m_path;
-    int m_line;
-    QString m_reason;
-};
 
 // The fixed client-file names.
 inline const QString UntitledFileName = QStringLiteral("Untitled.wm4");

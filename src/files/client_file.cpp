@@ -1,0 +1,167 @@
+#include "files/client_file.h"
+
+#include "files/atomic_save.h"
+#include "files/text_lines.h"
+#include "messages/report.h"
+
+#include <QFile>
+#include <array>
+
+namespace wm4 {
+
+namespace {
+
+constexpr double CurrentVersion = 4.41;
+constexpr int HighestCopyIndex = CopyCount - 1;
+
+struct SheetSection {
+    const char* title;
+    WorksheetStore CaseData::*store;
+};
+
+// The worksheet sections in file order.
+constexpr std::array<SheetSection, 4> SheetSections = {{
+    {"Kin Worksheet - ***************", &CaseData::KSchedList},
+    {"Asset Worksheet - ***************", &CaseData::ASchedList},
+    {"Expense Worksheet - ***************", &CaseData::ESchedList},
+    {"Time & Services Worksheet - ***************", &CaseData::TSchedList},
+}};
+
+QByteArray copyHeader(int page, int copy) {
+    return "Page " + QByteArray::number(page) + "; No." + QByteArray::number(copy) + "; Count " +
+           QByteArray::number(MaxSlot[page]);
+}
+
+void writeCopy(LineWriter& out, const TAnswer& a, int page, int copy) {
+    out.line(copyHeader(page, copy).constData());
+    bool exact = true;
+    for (int slot = 0; slot <= MaxSlot[page]; ++slot) {
+        exact = out.line(a.answer(page, copy, slot)) && exact;
+        out.line(a.ovRide(page, copy, slot) ? "1" : "0");
+    }
+    // The copy's slot lines are written whatever happens; the user hears that
+    // one of them could not be stored exactly.
+    if (!exact) ReportError(35014, QString::fromLatin1(copyHeader(page, copy)));
+}
+
+void writeSheet(LineWriter& out, const SheetSection& section, const WorksheetStore& store) {
+    out.line(section.title);
+    out.line("Column Count");
+    out.integer(store.columnCount());
+    out.line("Row Count");
+    out.integer(store.rowCount());
+    for (int c = 0; c < store.columnCount(); ++c)
+        for (int r = 0; r < store.rowCount(); ++r) out.line(store.cell(c, r));
+}
+
+// Files written before 4.37 held other answers in these slots of copy 0.
+void migrateBefore437(TAnswer& a) {
+    a.setAnswer(9, 0, 22, QString());
+    for (int slot : {22, 23, 24}) a.setAnswer(12, 0, slot, QString());
+    for (int slot : {31, 32, 33, 34}) a.setAnswer(12, 0, slot, a.answer(10, 0, slot));
+}
+
+void readPages(LineReader& in, TAnswer& a) {
+    for (int page = 0; page < PageCount; ++page) {
+        const int count = in.integer();
+        if (count > HighestCopyIndex)
+            in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
+                        .arg(CopyCount)
+                        .arg(count + 1));
+        // Kept so that a file read and written back is the same file; a
+        // calculation run counts the copies anew.
+        a.PgCt[page] = count;
+        for (int copy = 0; copy <= count; ++copy) {
+            in.skip();  // "Page p; No.c; Count n"
+            for (int slot = 0; slot <= MaxSlot[page]; ++slot) {
+                a.setAnswer(page, copy, slot, in.text());
+                a.setOvRide(page, copy, slot, in.integer() != 0);
+            }
+        }
+    }
+}
+
+void readSheet(LineReader& in, WorksheetStore& store) {
+    in.skip();  // section title
+    in.skip();  // "Column Count"
+    in.skip();  // the column count: the store's own count governs
+    in.skip();  // "Row Count"
+    const int rows = in.integer();
+    if (rows < 0) in.fail(QStringLiteral("a row count cannot be negative"));
+    store.setRowCount(0);
+    store.setRowCount(rows);
+    for (int c = 0; c < store.columnCount(); ++c)
+        for (int r = 0; r < rows; ++r) store.setCell(c, r, in.text());
+}
+
+qsizetype estimatedSize(const CaseData& data) {
+    qsizetype lines = 0;
+    for (int page = 0; page < PageCount; ++page)
+        lines += qsizetype(data.answers.PgCt[page] + 1) * (2 * MaxSlot[page] + 3);
+    for (const SheetSection& s : SheetSections) {
+        const WorksheetStore& store = data.*s.store;
+        lines += qsizetype(store.columnCount()) * store.rowCount() + 5;
+    }
+    return lines * 4;
+}
+
+}  // namespace
+
+QByteArray ClientFileBytes(const CaseData& data) {
+    const TAnswer& a = data.answers;
+    LineWriter out(estimatedSize(data));
+    out.line(a.ProgramName);
+    out.real(a.VersionNo);
+    out.real(a.DefaultHourlyRate);
+    for (int page = 0; page < PageCount; ++page) {
+        const int count = a.PgCt[page];
+        out.integer(count);
+        for (int copy = 0; copy <= count && copy < CopyCount; ++copy) writeCopy(out, a, page, copy);
+    }
+    for (const SheetSection& section : SheetSections) writeSheet(out, section, data.*section.store);
+    return out.bytes();
+}
+
+void WriteClientFile(const CaseData& data, const QString& path) {
+    SaveFileAtomically(path, ClientFileBytes(data));
+}
+
+bool ReadClientFileBytes(CaseData& data, const QByteArray& bytes, const QString& path,
+                         QString* error) {
+    TAnswer& a = data.answers;
+    LineReader in(bytes, path);
+    try {
+        a.ProgramName = in.text();
+        a.VersionNo = in.real();
+        a.DefaultHourlyRate = in.real();
+        readPages(in, a);
+        // VersionNo * 100 < 437, with room for the binary rounding of 4.37.
+        if (a.VersionNo * 100 < 437 - 1e-9) migrateBefore437(a);
+        for (const SheetSection& section : SheetSections) readSheet(in, data.*section.store);
+    } catch (const FileError& e) {
+        if (error) *error = e.text();
+        return false;
+    }
+    a.VersionNo = CurrentVersion;
+    return true;
+}
+
+bool ReadClientFile(CaseData& data, const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = FileError(path, 0, QStringLiteral("cannot be opened: ") + file.errorString())
+                         .text();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = FileError(path, 0, QStringLiteral("cannot be read: ") + file.errorString())
+                         .text();
+        return false;
+    }
+    return ReadClientFileBytes(data, bytes, path, error);
+}
+
+}  // namespace wm4

@@ -1,0 +1,172 @@
+#include "files/wm3_import.h"
+
+#include "files/text_lines.h"
+#include "messages/report.h"
+
+#include <QFile>
+
+namespace wm4 {
+
+namespace {
+
+const QString JudgesLine =
+    QStringLiteral("EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
+const QString CountyName = QStringLiteral("Wendmoor");
+
+// The header's copy counters, in file order.
+constexpr std::array<int TWM3Answer::*, 15> HeaderCounters = {
+    &TWM3Answer::NoOf1_0,     &TWM3Answer::NoOf2_2,     &TWM3Answer::NoOf6_1,
+    &TWM3Answer::NoOf6_3,     &TWM3Answer::NoOf10_4,    &TWM3Answer::NoOf12,
+    &TWM3Answer::NoOf13_1,    &TWM3Answer::NoOf13_5,    &TWM3Answer::NoOf3774,
+    &TWM3Answer::NoOfSSA_JS,  &TWM3Answer::NoOfStockPower, &TWM3Answer::NoOfWillLtr,
+    &TWM3Answer::NoOfInvLtr,  &TWM3Answer::NoOfAcctLtr, &TWM3Answer::NoOfInsLtr,
+};
+
+// An asset cell the current version words differently. Column -1: any column.
+struct AssetWording {
+    int column;
+    const char16_t* priorUpper;
+    const char16_t* current;
+};
+
+constexpr std::array<AssetWording, 6> AssetWordings = {{
+    {-1, u"N/A", u"Not used for this asset"},
+    {48, u"PERSONAL PROPERTY W/O ASCERTAINABLE VALUE",
+     u"Personal Property Without Ascertainable Value"},
+    {50, u"1ST AUTO", u"1st automobile"},
+    {50, u"2ND AUTO", u"2nd automobile"},
+    {52, u"STOCKS & BONDS", u"Stocks and bonds"},
+    {58, u"NON PROBATE & NON JOINT", u"Non probate and non joint"},
+}};
+
+QString currentAssetWording(int column, const QString& cell) {
+    if (cell.isEmpty()) return cell;
+    const QString upper = cell.toUpper();
+    for (const AssetWording& w : AssetWordings)
+        if ((w.column < 0 || w.column == column) && upper == QStringView(w.priorUpper))
+            return QString::fromUtf16(w.current);
+    return cell;
+}
+
+QString sameText(int /*column*/, const QString& cell) { return cell; }
+
+// Each prior section gives R - 1 rows (0 to R - 2); the grid keeps one empty
+// row after them.
+void readSheet(LineReader& in, WorksheetStore& grid) {
+    grid.clear();
+    in.skip();  // section title
+    in.skip();  // label
+    in.skip();  // column count, not used
+    in.skip();  // label
+    const int rows = std::max(in.integer() - 1, 0);
+    grid.setRowCount(rows + 1);
+    for (int c = 0; c < grid.columnCount(); ++c)
+        for (int r = 0; r < rows; ++r) grid.setCell(c, r, in.text());
+}
+
+// Copies the filled rows of a prior grid, prior column c + shift to current
+// column c, each cell through translate; the store keeps one empty row after
+// them.
+void copySheet(const WorksheetStore& prior, WorksheetStore& current, int priorFirstColumn,
+               QString (*translate)(int, const QString&)) {
+    const int rows = prior.rowCount() - 1;
+    const int columns = std::min(prior.columnCount() - priorFirstColumn, current.columnCount());
+    current.clear();
+    current.setRowCount(rows + 1);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; ++r)
+            current.setCell(c, r, translate(c, prior.cell(c + priorFirstColumn, r)));
+}
+
+}  // namespace
+
+const QStringList& TWM3Answer::copy(int page, int copyIndex) const {
+    return m_copies[page][copyIndex];
+}
+
+void TWM3Answer::setAnswer(int page, int copyIndex, int slot, const QString& text) {
+    QStringList& slots = m_copies[page][copyIndex];
+    if (slots.isEmpty()) {
+        if (text.isEmpty()) return;
+        slots.resize(MaxSlot[page] + 1);
+    }
+    slots[slot] = text;
+}
+
+void TWM3Answer::CreateAPage(int page, int copyIndex) {
+    if (copyIndex > 98) {
+        ReportError(18012);
+        throw SilentAbort{};
+    }
+    m_copies[page][copyIndex].clear();
+}
+
+void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes,
+                  const QString& path) {
+    LineReader in(bytes, path);
+    a.ProgramName = in.text();
+    a.VersionNo = in.real();
+    a.DefaultHourlyRate = in.real();
+    for (int TWM3Answer::*counter : HeaderCounters) a.*counter = in.integer();
+
+    for (int page = 0; page < PageCount; ++page) {
+        const int highest = in.integer();
+        if (highest >= CopyCount)
+            in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
+                        .arg(CopyCount)
+                        .arg(highest + 1));
+        a.PgCt[page] = highest;
+        for (int copy = 0; copy <= highest; ++copy) {
+            in.skip();  // copy header
+            for (int slot = 0; slot <= MaxSlot[page]; ++slot) {
+                a.setAnswer(page, copy, slot, in.text());
+                in.integer();  // override flag, not used
+            }
+        }
+    }
+
+    for (WorksheetStore* grid : {&sheets.WM3KSchedList, &sheets.WM3ASchedList,
+                                 &sheets.WM3ESchedList, &sheets.WM3TSchedList})
+        readSheet(in, *grid);
+}
+
+void CopyWM3IntoCase(const TWM3Answer& prior, const WM3Sheets& sheets, CaseData& data) {
+    TAnswer& a = data.answers;
+    a.VersionNo = 4.41;
+    // Every slot the prior file holds, the last one included.
+    for (int page = 0; page < PageCount; ++page) {
+        for (int copy = 0; copy < CopyCount; ++copy) {
+            const QStringList& slots = prior.copy(page, copy);
+            for (int slot = 0; slot <= MaxSlot[page]; ++slot)
+                a.setAnswer(page, copy, slot, slot < slots.size() ? slots[slot] : QString());
+        }
+        // Which copies exist; a calculation run counts them anew.
+        if (prior.PgCt[page] >= 0) a.PgCt[page] = prior.PgCt[page];
+    }
+    a.setAnswer(0, 0, 1, JudgesLine);
+    a.setAnswer(0, 0, 3, CountyName);
+
+    copySheet(sheets.WM3KSchedList, data.KSchedList, 0, sameText);
+    copySheet(sheets.WM3ASchedList, data.ASchedList, 0, currentAssetWording);
+    copySheet(sheets.WM3ESchedList, data.ESchedList, 0, sameText);
+    copySheet(sheets.WM3TSchedList, data.TSchedList, 1, sameText);  // prior column 0 is dropped
+}
+
+bool ReadWM3File(CaseData& data, const QString& path, QString* error) {
+    try {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw FileError(path, 0, QStringLiteral("cannot be opened: ") + file.errorString());
+        const QByteArray bytes = file.readAll();
+        auto prior = std::make_unique<TWM3Answer>();
+        auto sheets = std::make_unique<WM3Sheets>();
+        ReadWM3Bytes(*prior, *sheets, bytes, path);
+        CopyWM3IntoCase(*prior, *sheets, data);
+    } catch (const FileError& e) {
+        if (error) *error = e.text();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace wm4
