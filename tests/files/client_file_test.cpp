@@ -1,0 +1,344 @@
+#include "files/client_file.h"
+#include "files/cp1252.h"
+#include "files/text_lines.h"
+#include "files/file_text.h"
+#include "support/report_recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <memory>
+
+using namespace wm4;
+using wm4::test::CopyText;
+using wm4::test::fileBytes;
+using wm4::test::pageLines;
+using wm4::test::sheetLines;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+void expectSameCase(const CaseData& x, const CaseData& y) {
+    EXPECT_EQ(x.answers.ProgramName, y.answers.ProgramName);
+    EXPECT_DOUBLE_EQ(x.answers.DefaultHourlyRate, y.answers.DefaultHourlyRate);
+    EXPECT_EQ(x.answers.PgCt, y.answers.PgCt);
+    for (int p = 0; p < PageCount; ++p)
+        for (int c = 0; c < CopyCount; ++c)
+            for (int s = 0; s <= MaxSlot[p]; ++s) {
+                ASSERT_EQ(x.answers.answer(p, c, s), y.answers.answer(p, c, s))
+                    << "page " << p << " copy " << c << " slot " << s;
+                ASSERT_EQ(x.answers.ovRide(p, c, s), y.answers.ovRide(p, c, s))
+                    << "page " << p << " copy " << c << " slot " << s;
+            }
+    for (auto sheet : {&CaseData::KSchedList, &CaseData::ASchedList, &CaseData::ESchedList,
+                       &CaseData::TSchedList}) {
+        const WorksheetStore& a = x.*sheet;
+        const WorksheetStore& b = y.*sheet;
+        ASSERT_EQ(a.rowCount(), b.rowCount());
+        for (int r = 0; r < a.rowCount(); ++r) EXPECT_EQ(a.row(r), b.row(r)) << "row " << r;
+    }
+}
+
+// A case with overrides, extra copies, a page without copies, text in every
+// worksheet and characters of the whole code page.
+std::unique_ptr<CaseData> richCase() {
+    auto data = std::make_unique<CaseData>();
+    TAnswer& a = data->answers;
+    a.DefaultHourlyRate = 185.5;
+    a.setAnswer(0, 0, 0, "Margaret Élise O’Hara");
+    a.setAnswer(0, 0, 75, "last slot of page 0");
+    a.PgCt[1] = 3;
+    for (int c = 0; c <= 3; ++c) a.setAnswer(1, c, 100, QStringLiteral("copy %1").arg(c));
+    a.setOvRide(1, 2, 7, true);
+    a.setAnswer(30, 0, 5, "Line one | line two");
+    a.setOvRide(30, 0, 6, true);  // an overridden empty answer
+    a.PgCt[130] = -1;
+    a.setAnswer(196, 0, 100, "€ 1,234.50 • “quoted” ¼");
+    data->KSchedList.setRowCount(3);
+    data->KSchedList.setCell(0, 0, "Daughter");
+    data->KSchedList.setCell(47, 2, "X");
+    data->ASchedList.setRowCount(2);
+    data->ASchedList.setCell(50, 0, "1st automobile");
+    data->ASchedList.setCell(99, 1, "$12,500.00");
+    data->ESchedList.setCell(25, 0, "$75.00");
+    data->TSchedList.setRowCount(0);
+    return data;
+}
+
+}  // namespace
+
+TEST(ClientFile, FreshStoreIsWrittenInTheFileLayout) {
+    CaseData data;
+    const QByteArray bytes = ClientFileBytes(data);
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "every line ends with CR LF";
+    const QList<QByteArray> lines = bytes.chopped(2).split('\n');
+    // 3 header lines, 200 count lines, 201 copy headers, two lines per slot
+    // (page 4 twice), four worksheet sections of one empty row.
+    int slots = 0;
+    for (int p = 0; p < PageCount; ++p) slots += MaxSlot[p] + 1;
+    slots += MaxSlot[4] + 1;
+    EXPECT_EQ(lines.size(), 3 + 200 + 201 + 2 * slots + 4 * 5 + 48 + 100 + 26 + 4);
+    EXPECT_TRUE(bytes.startsWith("Wendmoor4\r\n 4.41000000000000E+0000\r\n"
+                                 " 0.00000000000000E+0000\r\n0\r\nPage 0; No.0; Count 75\r\n\r\n0\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n1\r\nPage 4; No.0; Count 75\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nPage 4; No.1; Count 75\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nKin Worksheet - ***************\r\nColumn Count\r\n48\r\n"
+                               "Row Count\r\n1\r\n" + QByteArray("\r\n").repeated(48) + "Asset Worksheet"));
+    EXPECT_TRUE(bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
+                               "Row Count\r\n1\r\n\r\n\r\n\r\n\r\n"));
+}
+
+TEST(ClientFile, RoundTripsAFreshStoreAndARichCaseByteForByte) {
+    QTemporaryDir dir;
+    std::unique_ptr<CaseData> cases[] = {std::make_unique<CaseData>(), richCase()};
+    for (const auto& original : cases) {
+        const QString path = dir.filePath("case.wm4");
+        WriteClientFile(*original, path);
+        CaseData back;
+        QString error;
+        ASSERT_TRUE(ReadClientFile(back, path, &error)) << error.toStdString();
+        expectSameCase(*original, back);
+        EXPECT_EQ(ClientFileBytes(back), readAll(path));
+    }
+}
+
+TEST(ClientFile, RichCaseLinesAsWritten) {
+    const QByteArray bytes = ClientFileBytes(*richCase());
+    // Four copy headers for a copy count of 3, none for -1.
+    for (int c = 0; c <= 3; ++c)
+        EXPECT_TRUE(bytes.contains(QStringLiteral("\r\nPage 1; No.%1; Count 100\r\n").arg(c).toLatin1()));
+    EXPECT_FALSE(bytes.contains("Page 1; No.4;"));
+    EXPECT_FALSE(bytes.contains("Page 130;"));
+    EXPECT_TRUE(bytes.contains("\r\n-1\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n 1.85500000000000E+0002\r\n"));
+    // An overridden empty answer: an empty line, then "1".
+    EXPECT_TRUE(bytes.contains("Line one | line two\r\n0\r\n\r\n1\r\n"));
+    // Windows-1252 bytes.
+    EXPECT_TRUE(bytes.contains("Margaret \xC9lise O\x92Hara\r\n0\r\n"));
+    EXPECT_TRUE(bytes.contains("\x80 1,234.50 \x95 \x93quoted\x94 \xBC\r\n"));
+    // A worksheet with no rows is its five header lines.
+    EXPECT_TRUE(bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
+                               "Row Count\r\n0\r\n"));
+}
+
+TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
+    test::PagesText pages;
+    CopyText page9, page10, page12;
+    page9.texts = {{22, "old 9/22"}, {21, "kept"}};
+    page10.texts = {{31, "a"}, {32, "b"}, {33, "c"}, {34, "d"}};
+    page12.texts = {{22, "x"}, {23, "y"}, {24, "z"}, {31, "p"}, {35, "kept"}};
+    page12.flags = {{31, "2"}, {22, "-1"}};
+    pages[9] = {page9};
+    pages[10] = {page10};
+    pages[12] = {page12};
+    const QStringList sheets = sheetLines("Kin Worksheet - ***************", 48, {{"Son"}}) +
+                               sheetLines("Asset Worksheet - ***************", 100, {}) +
+                               sheetLines("Expense Worksheet - ***************", 26, {{}, {}}) +
+                               sheetLines("Time & Services Worksheet - ***************", 4, {});
+
+    struct Case {
+        const char* version;
+        const char* lineEnd;
+        bool migrated;
+    };
+    for (const Case& c : {Case{" 4.36000000000000E+0000", "\r\n", true}, Case{"4.36", "\n", true},
+                          Case{" 4.37000000000000E+0000", "\r\n", false}, Case{"4.4", "\n", false}}) {
+        SCOPED_TRACE(c.version);
+        const QByteArray bytes =
+            fileBytes(QStringList{"Another Program", c.version, "75"} + pageLines(pages) + sheets,
+                      c.lineEnd);
+        CaseData data;
+        QString error;
+        ASSERT_TRUE(ReadClientFileBytes(data, bytes, "hand.wm4", &error)) << error.toStdString();
+        const TAnswer& a = data.answers;
+        EXPECT_EQ(a.ProgramName, QStringLiteral("Another Program"));
+        EXPECT_DOUBLE_EQ(a.VersionNo, 4.41);
+        EXPECT_DOUBLE_EQ(a.DefaultHourlyRate, 75);
+        EXPECT_EQ(a.answer(9, 0, 22), c.migrated ? "" : "old 9/22");
+        EXPECT_EQ(a.answer(9, 0, 21), "kept");
+        EXPECT_EQ(a.answer(12, 0, 23), c.migrated ? "" : "y");
+        EXPECT_EQ(a.answer(12, 0, 31), c.migrated ? "a" : "p");
+        EXPECT_EQ(a.answer(12, 0, 34), c.migrated ? "d" : "");
+        EXPECT_EQ(a.answer(12, 0, 35), "kept");
+        EXPECT_TRUE(a.ovRide(12, 0, 31)) << "flag line 2";
+        EXPECT_TRUE(a.ovRide(12, 0, 22)) << "flag line -1";
+        EXPECT_FALSE(a.ovRide(12, 0, 23));
+        EXPECT_EQ(a.PgCt[0], -1);
+        EXPECT_EQ(data.KSchedList.rowCount(), 1);
+        EXPECT_EQ(data.KSchedList.cell(0, 0), "Son");
+        EXPECT_EQ(data.ASchedList.rowCount(), 0);
+        EXPECT_EQ(data.ESchedList.rowCount(), 2);
+        // Written back: CR LF, version 4.41, the same pages.
+        const QByteArray written = ClientFileBytes(data);
+        EXPECT_TRUE(written.startsWith("Another Program\r\n 4.41000000000000E+0000\r\n"
+                                       " 7.50000000000000E+0001\r\n-1\r\n"));
+        CaseData again;
+        ASSERT_TRUE(ReadClientFileBytes(again, written, "again.wm4"));
+        expectSameCase(data, again);
+    }
+}
+
+TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
+    const QStringList good = QStringList{"Wendmoor4", " 4.41000000000000E+0000", "0"} +
+                             pageLines({}) +
+                             sheetLines("Kin Worksheet - ***************", 48, {{"Son"}}) +
+                             sheetLines("Asset Worksheet - ***************", 100, {}) +
+                             sheetLines("Expense Worksheet - ***************", 26, {}) +
+                             sheetLines("Time & Services Worksheet - ***************", 4, {});
+    const int kinRowCountLine = 3 + 200 + 5;
+    struct Case {
+        const char* what;
+        int line;        // 1-based line to replace; 0: cut the file after keepLines
+        QString text;
+        int keepLines;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"version not a number", 2, "four point four", 0, "expected a number"},
+        {"rate not a number", 3, "inf", 0, "expected a number"},
+        {"count not an integer", 4, "1.5", 0, "expected a whole number"},
+        {"count above 99", 5, "100", 0, "at most 100 copies"},
+        {"row count not an integer", kinRowCountLine, "one", 0, "expected a whole number"},
+        {"ends in the pages", 0, {}, 150, "ends early"},
+        {"ends in a worksheet", 0, {}, kinRowCountLine + 10, "ends early"},
+        {"empty file", 0, {}, 0, "ends early"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList lines = good;
+        if (c.line > 0) lines[c.line - 1] = c.text;
+        else lines = lines.mid(0, c.keepLines);
+        const int expectedLine = c.line > 0 ? c.line : c.keepLines + 1;
+        CaseData data;
+        QString error;
+        EXPECT_FALSE(ReadClientFileBytes(data, fileBytes(lines), "/cases/estate.wm4", &error));
+        EXPECT_TRUE(error.contains("/cases/estate.wm4")) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(expectedLine))) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
+    }
+    // What was read before the faulty line stays.
+    QStringList lines = good;
+    lines[kinRowCountLine + 3] = "";  // cut inside the asset section
+    lines = lines.mid(0, kinRowCountLine + 50);
+    CaseData data;
+    EXPECT_FALSE(ReadClientFileBytes(data, fileBytes(lines), "cut.wm4"));
+    EXPECT_EQ(data.KSchedList.cell(0, 0), "Son");
+
+    QString missing;
+    EXPECT_FALSE(ReadClientFile(data, "/nonexistent/folder/x.wm4", &missing));
+    EXPECT_TRUE(missing.contains("/nonexistent/folder/x.wm4")) << missing.toStdString();
+}
+
+TEST(ClientFile, FailedSaveLeavesThePreviousFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("estate.wm4");
+    writeAll(path, "the previous case\r\n");
+    std::unique_ptr<CaseData> data = richCase();
+
+    // The disk fills up part-way through the save (a file size limit makes
+    // every write past 4 KB fail, also for root).
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool threw = false;
+    try {
+        WriteClientFile(*data, path);
+    } catch (const FileError& e) {
+        threw = true;
+        EXPECT_TRUE(e.text().contains(path)) << e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(readAll(path), "the previous case\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"estate.wm4"})
+        << "no temporary file is left behind";
+
+    // A folder that cannot be written to.
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_THROW(WriteClientFile(*data, path), FileError);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(readAll(path), "the previous case\r\n");
+    }
+    EXPECT_THROW(WriteClientFile(*data, dir.filePath("missing/estate.wm4")), FileError);
+
+    // A save that succeeds replaces the file whole.
+    WriteClientFile(*data, path);
+    EXPECT_EQ(readAll(path), ClientFileBytes(*data));
+}
+
+TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
+    test::ReportRecorder recorder;
+    CaseData data;
+    data.answers.setAnswer(2, 0, 3, "Zoë Kovač");      // č has no Windows-1252 byte
+    data.answers.setAnswer(2, 0, 4, "ok");
+    data.answers.setAnswer(3, 0, 1, "smile 😀");
+    const QByteArray bytes = ClientFileBytes(data);
+    EXPECT_TRUE(bytes.contains("\r\nZo\xEB Kova?\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nsmile ?\r\n"));
+    EXPECT_EQ(recorder.numbers(), (QList<int>{35014, 35014}));
+    // A line break inside an answer would shift every later line.
+    CaseData broken;
+    broken.answers.setAnswer(5, 0, 0, "first\nsecond\r\nthird");
+    const QByteArray fixed = ClientFileBytes(broken);
+    EXPECT_TRUE(fixed.contains("\r\nfirst | second | third\r\n0\r\n"));
+    CaseData back;
+    ASSERT_TRUE(ReadClientFileBytes(back, fixed, "x.wm4"));
+    EXPECT_EQ(back.answers.answer(5, 0, 1), "");
+}
+
+TEST(TextLines, Cp1252EveryByteRoundTrips) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) all.append(char(b));
+    const QString text = DecodeCp1252(all);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x92], QChar(0x2019));
+    EXPECT_EQ(text[0x81], QChar(0x81));
+    EXPECT_EQ(text[0xE9], QChar(0xE9));
+    QByteArray back;
+    EXPECT_TRUE(AppendCp1252(back, text));
+    EXPECT_EQ(back, all);
+}
+
+TEST(TextLines, RealsInTheWidth23Form) {
+    const std::pair<double, const char*> cases[] = {
+        {4.41, " 4.41000000000000E+0000"},  {0, " 0.00000000000000E+0000"},
+        {0.75, " 7.50000000000000E-0001"},  {-1234.5, "-1.23450000000000E+0003"},
+        {125.5, " 1.25500000000000E+0002"}, {1e-12, " 1.00000000000000E-0012"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatReal23(value), QString::fromLatin1(text));
+        double read = -1;
+        EXPECT_TRUE(ParseFileReal(QString::fromLatin1(text), &read)) << text;
+        EXPECT_DOUBLE_EQ(read, value);
+    }
+    for (const char* good : {"0.75", " 4.36 ", "1e3", "-2"}) {
+        double read;
+        EXPECT_TRUE(ParseFileReal(QString::fromLatin1(good), &read)) << good;
+    }
+    for (const char* bad : {"", " ", "nan", "inf", "1,5", "abc", "4.4x"}) {
+        double read;
+        EXPECT_FALSE(ParseFileReal(QString::fromLatin1(bad), &read)) << bad;
+    }
+}
