@@ -1,5 +1,9 @@
 #include "calc/units/blocks.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "calc/checks/person_capacity.h"
 #include "case/conversions.h"
 #include "messages/report.h"
 #include "output/textfit/text_wrapper.h"
@@ -71,6 +75,7 @@ double PageCopy::amount(int slot) const {
 }
 
 void PageCopy::put(int slot, const QString& value) {
+    checkSlot(slot);
     m_ctx.A().setAnswer(m_page, m_copy, slot, value);
 }
 
@@ -260,23 +265,16 @@ std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int
     return mine;
 }
 
-bool writeAllPersons(PageCopy& pc, int sendTo, const PersonArea& area, quint16 errNo,
-                     const QString& messageText, bool keepSurplusMark) {
+bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides) {
+    const PersonCapacity* capacity = personCapacity(pc.page());
+    if (!capacity) throw std::logic_error("page without a person capacity");
+    const PersonArea area{capacity->firstSlot, capacity->slotStride, capacity->names,
+                          std::move(kinColumns), honoursOverrides};
     clearPersonArea(pc, area);
-    WorksheetStore& kinStore = pc.ctx().data.KSchedList;
-    int entry = 0;
-    for (int row = 0; row < kinStore.rowCount(); ++row) {
-        if (!isMarked(kinStore.cell(sendTo, row))) continue;
-        if (entry == area.capacity) {
-            // The form has no line left: take this person off the form (the
-            // change is part of the case) and tell the user.
-            if (!keepSurplusMark) kinStore.setCell(sendTo, row, QString());
-            ReportError(errNo, messageText);
-            return false;
-        }
-        writePerson(pc, area, entry++, row);
-    }
-    return true;
+    const PersonSelection selection = SelectPersons(pc.ctx().data, *capacity);
+    for (int entry = 0; entry < int(selection.rows.size()); ++entry)
+        writePerson(pc, area, entry, selection.rows[entry]);
+    return !selection.overflow;
 }
 
 // ---------------------------------------------------------------------------
@@ -290,37 +288,46 @@ QString firstLine(CalcContext& ctx, const QString& text, const TextFont& font) {
     return lines.isEmpty() ? QString() : lines.first();
 }
 
-LineWriter::LineWriter(PageCopy& pc, const LineBox& box) : m_pc(pc), m_box(box) {}
+namespace {
+const LineCapacity& lineBox(quint16 errNo) {
+    const LineCapacity* box = lineCapacity(errNo);
+    if (!box) throw std::logic_error("no line capacity with this message");
+    return *box;
+}
+}  // namespace
+
+LineWriter::LineWriter(PageCopy& pc, const LineCapacity& box, int firstSlot, int stride, Write how)
+    : m_pc(pc), m_box(box), m_firstSlot(firstSlot), m_stride(stride), m_how(how) {}
+
+LineWriter::LineWriter(PageCopy& pc, quint16 errNo, int firstSlot, int stride, Write how)
+    : LineWriter(pc, lineBox(errNo), firstSlot, stride, how) {}
+
+TextFont LineWriter::font() const {
+    return {m_box.font, m_box.pointSize, m_box.widthInches};
+}
 
 void LineWriter::clear(std::initializer_list<int> besideOffsets) {
-    const Write how = m_box.honoursOverrides ? Write::Kept : Write::Plain;
     for (int line = 0; line < m_box.lines; ++line) {
-        m_pc.write(slotOfLine(line), QString(), how);
-        for (int offset : besideOffsets) m_pc.write(slotOfLine(line) + offset, QString(), how);
+        m_pc.write(slotOfLine(line), QString(), m_how);
+        for (int offset : besideOffsets) m_pc.write(slotOfLine(line) + offset, QString(), m_how);
     }
 }
 
 bool LineWriter::add(const QString& text, std::initializer_list<std::pair<int, QString>> beside) {
-    return add(wrapLines(m_pc.ctx(), text, m_box.font), beside);
+    return addLines(wrapLines(m_pc.ctx(), text, font()), beside);
 }
 
-bool LineWriter::add(const QStringList& lines,
-                     std::initializer_list<std::pair<int, QString>> beside) {
-    const Write how = m_box.honoursOverrides ? Write::Kept : Write::Plain;
-    bool first = true;
-    for (const QString& line : lines) {
-        if (m_line >= m_box.lines) {
-            m_overflowed = true;
-            ReportError(m_box.errNo);
-            return m_box.after == Overflow::Row;
-        }
+bool LineWriter::addLines(const QStringList& lines,
+                          std::initializer_list<std::pair<int, QString>> beside) {
+    const LinePlacement placement = PlaceLines(m_box, m_line, int(lines.size()));
+    m_overflowed = m_overflowed || placement.overflow;
+    for (int i = 0; i < placement.lines; ++i) {
         const int slot = slotOfLine(m_line++);
-        m_pc.write(slot, line, how);
-        if (first)
-            for (const auto& [offset, value] : beside) m_pc.write(slot + offset, value, how);
-        first = false;
+        m_pc.write(slot, lines[i], m_how);
+        if (i == 0)
+            for (const auto& [offset, value] : beside) m_pc.write(slot + offset, value, m_how);
     }
-    return true;
+    return !placement.endsPage;
 }
 
 // ---------------------------------------------------------------------------

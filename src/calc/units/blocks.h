@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "calc/calc_context.h"
+#include "calc/checks/line_capacity.h"
 #include "calc/checks/worksheet_marks.h"
 
 namespace wm4::units {
@@ -107,6 +108,9 @@ inline constexpr int Amount = 2;
 inline constexpr int Nature = 4;
 }  // namespace expense
 
+// A send-to cell counts as a mark only when it holds exactly "X".
+using ::wm4::isMarked;
+
 // The General Information answer `answer`.
 const QString& giAnswer(const CalcContext& ctx, int answer);
 
@@ -178,6 +182,8 @@ public:
                 int registrationSlot, Write how = Write::Plain);
 
 private:
+    void checkSlot(int slot) const;
+
     CalcContext& m_ctx;
     int m_page;
     int m_copy;
@@ -213,19 +219,18 @@ int personOfCopy(const CalcContext& ctx, int sendTo, int copy);
 // Marked rows copy*k ... copy*k + k - 1: multi-person notices.
 std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int perCopy);
 
-// Waivers and consents: every marked row up to the area's capacity. One
-// more marked row than fits is taken off the form (its mark cleared) and
-// reported with errNo/messageText; with keepSurplusMark the mark stays (the
-// message then repeats on every run). Returns false when it reported.
-bool writeAllPersons(PageCopy& pc, int sendTo, const PersonArea& area, quint16 errNo,
-                     const QString& messageText = QString(), bool keepSurplusMark = false);
+// Waivers and consents: every marked row up to the page's person capacity
+// (calc/checks/person_capacity.h), one entry of `kinColumns` per person; the
+// surplus person is taken off the form and reported there. Returns false
+// when the capacity was exceeded (the unit then ends).
+bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides = true);
 
 // ---------------------------------------------------------------------------
 // Wrapped lists from the asset and expense worksheets.
 
 struct TextFont {
     const char* family;  // "Arial", "Arial Narrow", "Segoe UI"
-    int points;
+    double points;
     double inches;
 };
 inline constexpr TextFont ArialNarrow11(double inches) {
@@ -237,51 +242,43 @@ QStringList wrapLines(CalcContext& ctx, const QString& text, const TextFont& fon
 // The first printed row of a text, or empty.
 QString firstLine(CalcContext& ctx, const QString& text, const TextFont& font);
 
-// What happens when a box is full.
-enum class Overflow {
-    Ends,  // report, the list (and usually the unit) ends
-    Row,   // report, only the current item's further lines are dropped
-};
-
-// A box of line slots: line i at firstSlot + stride * i, `lines` lines.
-struct LineBox {
-    TextFont font;
-    int firstSlot;
-    int stride;
-    int lines;
-    quint16 errNo;  // line capacity message
-    Overflow after;
-    bool honoursOverrides = false;  // lines written as kept writes
-};
-
-// Fills a LineBox item by item. Cells beside an item's first line go at
+// Fills a box of line slots (calc/checks/line_capacity.h gives its font,
+// width, line count, message and what follows an overflow) item by item:
+// line i at firstSlot + stride * i; cells beside an item's first line go at
 // offsets from that line's slot.
 class LineWriter {
 public:
-    LineWriter(PageCopy& pc, const LineBox& box);
+    LineWriter(PageCopy& pc, const LineCapacity& box, int firstSlot, int stride,
+               Write how = Write::Plain);
+    // The box of the page reported with errNo.
+    LineWriter(PageCopy& pc, quint16 errNo, int firstSlot, int stride, Write how = Write::Plain);
 
     // Empties every line slot of the box and the given offsets beside them.
     void clear(std::initializer_list<int> besideOffsets = {});
 
     // Wraps `text` and writes its lines; `beside` holds (offset, text) pairs
-    // written next to the first line. Returns false when the box overflowed
-    // with Overflow::Ends (the caller stops its list).
+    // written next to the first line. Returns false when the page
+    // calculation must end (the box overflowed and ends the page).
     bool add(const QString& text, std::initializer_list<std::pair<int, QString>> beside = {});
-    bool add(const QStringList& lines, std::initializer_list<std::pair<int, QString>> beside = {});
+    bool addLines(const QStringList& lines,
+                  std::initializer_list<std::pair<int, QString>> beside = {});
 
+    TextFont font() const;
     int linesWritten() const { return m_line; }
     bool overflowed() const { return m_overflowed; }
-    int slotOfLine(int line) const { return m_box.firstSlot + m_box.stride * line; }
+    int slotOfLine(int line) const { return m_firstSlot + m_stride * line; }
 
 private:
     PageCopy& m_pc;
-    LineBox m_box;
+    const LineCapacity& m_box;
+    int m_firstSlot;
+    int m_stride;
+    Write m_how;
     int m_line = 0;
     bool m_overflowed = false;
 };
 
-// Rows of the asset (or expense) worksheet marked for a form, optionally of
-// one category (compared by categoryMatches, see categories.h).
+// Rows of the asset (or expense) worksheet marked for a form.
 std::vector<int> markedAssetRows(const CalcContext& ctx, int sendTo);
 std::vector<int> markedExpenseRows(const CalcContext& ctx, int sendTo);
 
