@@ -1,0 +1,53 @@
+#pragma once
+// The screen section of a form source expanded into a flat list of controls:
+// the block words (caption, attorney, fiduciary, decedent, grid) become the
+// fields they stand for, with the labels every page uses for them.
+#include "form_source.h"
+
+namespace formgen {
+
+enum class ControlType { Section, Note, Field, Check, Radio, Memo, Combo, GridHeader, GridRow };
+
+// Edit kinds of the binding: text 1, amount 2, percentage 3, whole number 5.
+enum class EditKind { Text = 1, Amount = 2, Percent = 3, Whole = 5 };
+
+struct GridColumn {
+    QString label;
+    EditKind kind = EditKind::Text;
+    int width = 200;  // pixels
+};
+
+struct ScreenControl {
+    ControlType type = ControlType::Note;
+    int slot = -1;
+    EditKind kind = EditKind::Text;
+    bool computed = false;  // the calculation writes it
+    bool kept = false;      // ... with a kept write: the user may override it
+    QString label;
+    QString prompt;
+    QString help;
+    QString group;  // radio group
+    int width = 0;  // pixels, 0 = the kind's default
+    int lines = 4;  // memo lines
+    int estSlot = -1;
+    QStringList items;         // combo box items
+    QList<GridColumn> columns; // grid header and rows
+    QList<int> slots;          // grid row: one slot per column
+};
+
+// Expands the screen lines; throws std::runtime_error on bad lines.
+QList<ScreenControl> ExpandScreen(const FormSource& src);
+
+// Every slot a screen binds, with the number the binding carries in Tag.
+QList<int> ScreenSlots(const QList<ScreenControl>& controls);
+
+// Parses a column list "Name:260,$Value:120" (prefix $ amount, % percentage,
+// # whole number; width in pixels for screens, inches for print).
+struct ColumnSpec {
+    QString label;
+    QChar kind;  // '*', '$', '%', '#'
+    double width = 0;
+};
+QList<ColumnSpec> ParseColumns(const QString& text);
+
+}  // namespace formgen

@@ -1,0 +1,14 @@
+#pragma once
+// Writes a page screen: Qt Designer XML ("pageN.psf") with one control per
+// slot. The binding reads Tag (kind x 1000 + slot for edit boxes, the slot for
+// the others, 1000 + slot for estimate marks) and StyleLookup from dynamic
+// properties; every control sits at a fixed place, as the screens always did.
+#include "screen_items.h"
+
+#include <QByteArray>
+
+namespace formgen {
+
+QByteArray WriteScreen(const FormSource& src, const QList<ScreenControl>& controls);
+
+}  // namespace formgen
