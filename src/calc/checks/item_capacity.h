@@ -17,7 +17,7 @@ struct ItemCapacity {
     int page;
     const char* section;
     Grid grid;
-    int sendColumn;
+    int sendColumn;  // -1: items are chosen otherwise (12.1's persons by name)
     const char* category;  // nullptr for any
     int limit;
     quint16 errNo;

@@ -1,0 +1,49 @@
+#include "calc/checks/dollar_ceilings.h"
+
+#include <cmath>
+
+#include "case/conversions.h"
+#include "messages/report.h"
+
+namespace wm4 {
+namespace {
+
+constexpr ReliefCeiling kCeilings[] = {
+    {13, 15000, 31010}, {14, 25000, 31020}, {15, 35000, 31030},
+    {16, 50000, 31040}, {17, 85000, 31050}, {18, 100000, 31060},
+};
+
+qint64 cents(double amount) {
+    return qint64(std::llround(amount * 100.0));
+}
+
+}  // namespace
+
+std::span<const ReliefCeiling> ReliefCeilings() {
+    return kCeilings;
+}
+
+bool exceedsInCents(double amount, double ceiling) {
+    return cents(amount) > cents(ceiling);
+}
+
+bool CheckReliefCeilings(const TAnswer& a) {
+    const double relieved = Str2Float_2(a.answer(Form5_1FrontPage, 0, Form5_1TotalSlot));
+    bool passed = true;
+    for (const ReliefCeiling& ceiling : kCeilings) {
+        if (a.answer(Form5_0Page, 0, ceiling.form5_0Slot) != u"X") continue;
+        if (exceedsInCents(relieved, ceiling.ceiling)) {
+            ReportError(ceiling.errNo);
+            passed = false;
+        }
+    }
+    return passed;
+}
+
+bool CheckAutomobileAllowance(double total, quint16 errNo) {
+    if (!exceedsInCents(total, SpouseAutomobileAllowance)) return true;
+    ReportError(errNo);
+    return false;
+}
+
+}  // namespace wm4

@@ -1,0 +1,36 @@
+#include "calc/checks/worksheet_marks.h"
+
+namespace wm4 {
+
+const WorksheetStore& gridStore(const CaseData& data, Grid grid) {
+    switch (grid) {
+        case Grid::Kin:
+            return data.KSchedList;
+        case Grid::Asset:
+            return data.ASchedList;
+        case Grid::Expense:
+            break;
+    }
+    return data.ESchedList;
+}
+
+WorksheetStore& gridStore(CaseData& data, Grid grid) {
+    return const_cast<WorksheetStore&>(gridStore(std::as_const(data), grid));
+}
+
+bool sameCategory(const QString& cell, QStringView name) {
+    return QStringView(cell).trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool categoryMissing(const QString& cell) {
+    // The expense list's first item reads "on", not "for"; a row left on it
+    // was never categorised and must not pass the test.
+    static constexpr QStringView notUsed[] = {
+        u"Not used for this asset", u"Not used for this expense", u"Not used on this expense"};
+    if (QStringView(cell).trimmed().isEmpty()) return true;
+    for (QStringView item : notUsed)
+        if (sameCategory(cell, item)) return true;
+    return false;
+}
+
+}  // namespace wm4
