@@ -1,9 +1,9 @@
 // Numbers: cleaning typed number texts, reading them and the amount format.
 #include "case/conversions.h"
 
-#include <QLocale>
-#include <QRegularExpression>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 #include "case/conv_rounding.h"
 #include "messages/report.h"
@@ -32,15 +32,61 @@ bool isRemovedSign(QChar c) {
     }
 }
 
-// The grammar of a cleaned real number: sign, digits with one optional
-// decimal point, optional exponent. Nothing else (no "inf", no "nan").
-std::optional<double> readReal(const QString& cleaned) {
-    static const QRegularExpression grammar(
-        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
-    if (!grammar.match(cleaned).hasMatch()) return std::nullopt;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(cleaned, &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Skips a run of ASCII digits from `at`; returns how many there were.
+qsizetype skipDigits(QStringView text, qsizetype& at) {
+    const qsizetype start = at;
+    while (at < text.size() && isAsciiDigit(text[at])) ++at;
+    return at - start;
+}
+
+// Latin-1 bytes of a text already known to be ASCII, without a leading "+"
+// (std::from_chars takes none).
+std::string asciiWithoutPlus(QStringView text) {
+    if (text.startsWith(u'+')) text = text.mid(1);
+    std::string bytes(size_t(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) bytes[size_t(i)] = char(text[i].unicode());
+    return bytes;
+}
+
+// A cleaned real number: sign, digits with one optional decimal point,
+// optional exponent. Nothing else ("inf", "nan", hex and blanks are refused).
+std::optional<double> readReal(QStringView text) {
+    qsizetype at = 0;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
+    qsizetype digits = skipDigits(text, at);
+    if (at < text.size() && text[at] == u'.') {
+        ++at;
+        digits += skipDigits(text, at);
+    }
+    if (digits == 0) return std::nullopt;
+    if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
+        if (skipDigits(text, at) == 0) return std::nullopt;
+    }
+    if (at != text.size()) return std::nullopt;
+
+    const std::string bytes = asciiWithoutPlus(text);
+    double value = 0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (error != std::errc() || end != bytes.data() + bytes.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A cleaned integer: sign and digits, within 32 bits.
+std::optional<qint32> readInt(QStringView text) {
+    qsizetype at = 0;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
+    if (skipDigits(text, at) == 0 || at != text.size()) return std::nullopt;
+    const std::string bytes = asciiWithoutPlus(text);
+    qint32 value = 0;
+    const auto [end, error] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (error != std::errc() || end != bytes.data() + bytes.size()) return std::nullopt;
     return value;
 }
 
@@ -80,15 +126,13 @@ double Str2Float_P(const QString& text) {
 }
 
 qint32 Str2Int(const QString& text) {
-    static const QRegularExpression grammar(QStringLiteral(R"(^[+-]?\d+$)"));
     const QString cleaned = RemoveCommasAndSigns(text.isEmpty() ? QStringLiteral("0") : text);
-    bool ok = false;
-    const qint32 value = grammar.match(cleaned).hasMatch() ? cleaned.toInt(&ok, 10) : 0;
-    if (!ok) {
+    const std::optional<qint32> value = readInt(cleaned);
+    if (!value) {
         ReportError(Str2IntFailed, cleaned);
         return 0;
     }
-    return value;
+    return *value;
 }
 
 QString FormatAmount(double value) {

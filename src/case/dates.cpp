@@ -32,7 +32,7 @@ int expandTwoDigitYear(int year) {
 }  // namespace
 
 QString ShortDateText(const QString& text) {
-    if (text.isEmpty() || text.front().isDigit()) return text;
+    if (text.isEmpty() || (text.front() >= u'0' && text.front() <= u'9')) return text;
 
     QString month;
     for (int i = 0; i < int(monthAbbreviations.size()); ++i)
@@ -86,9 +86,8 @@ QDate Str2Date(const QString& text) {
 
 QString ConvertDate(const QString& text) {
     if (text.isEmpty()) return text;
-    const QString upper = text.toUpper();
     for (const char16_t* name : monthNames)
-        if (upper.contains(QString::fromUtf16(name).toUpper())) return text;
+        if (text.contains(QStringView(name), Qt::CaseInsensitive)) return text;
     const std::optional<QDate> date = ParseShortDate(text);
     if (!date) return text;
     return QString::fromUtf16(monthNames[date->month() - 1]) + u' ' + QString::number(date->day()) +
