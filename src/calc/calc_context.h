@@ -5,6 +5,9 @@
 //
 // Data flows worksheets -> counts and schedules -> page units in fixed order
 // -> answers.
+#include <functional>
+
+#include "calc/fees/category_totals.h"
 #include "case/case_data.h"
 
 namespace wm4 {
@@ -18,6 +21,15 @@ struct CalcContext {
     ScheduleBuffers& buffers;
     const ProgramSettings& settings;
     TextWrapper& wrapper;
+
+    // Left by CalcTtls in stage 2 of every run for the units of Forms 3.0,
+    // 4.0, 5.10 and the fee pages.
+    CategoryTotals totals{};
+
+    // Stage 2 of a run: stores the grids of the open worksheet windows into
+    // the case so the run sees unsaved edits. Empty where no window exists
+    // (command line, tests); the main window installs it.
+    std::function<void()> storeOpenWorksheets{};
 
     TAnswer& A() { return data.answers; }
     const TAnswer& A() const { return data.answers; }
