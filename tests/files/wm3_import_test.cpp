@@ -1,0 +1,181 @@
+#include "files/wm3_import.h"
+#include "files/file_text.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace wm4;
+using wm4::test::CopyText;
+
+namespace {
+
+// A prior-version worksheet section: R is the row count line, the file then
+// holds R - 1 rows per column.
+QStringList wm3Sheet(const char* title, int columns, const QList<QStringList>& rows) {
+    QStringList lines{title, "Column Count", QString::number(columns), "Row Count",
+                      QString::number(rows.size() + 1)};
+    for (int c = 0; c < columns; ++c)
+        for (const QStringList& row : rows) lines << row.value(c);
+    return lines;
+}
+
+QStringList assetRow(std::initializer_list<std::pair<int, const char*>> cells) {
+    QStringList row;
+    for (int c = 0; c < 88; ++c) row << QString();
+    for (const auto& [column, text] : cells) row[column] = QString::fromUtf8(text);
+    return row;
+}
+
+QStringList wm3Lines() {
+    QStringList lines{"Wendmoor3", " 3.20000000000000E+0000", " 6.50000000000000E+0001"};
+    for (int i = 1; i <= 15; ++i) lines << QString::number(i);
+    test::PagesText pages;
+    CopyText general;
+    general.texts = {{0, "John Q. Public"}, {1, "OLD JUDGE"}, {3, "Oldcounty"}, {75, "last slot"}};
+    general.flags = {{0, "1"}};
+    CopyText second, third;
+    second.texts = {{100, "copy 1 last slot"}};
+    third.texts = {{0, "copy 2"}};
+    pages[0] = {general};
+    pages[1] = {CopyText{}, second, third};
+    lines << test::pageLines(pages);
+    lines << wm3Sheet("Kin", 44, {{"Son", "Robert"}, {"Daughter"}});
+    lines << wm3Sheet("Asset", 88,
+                      {assetRow({{0, "Sedan"}, {50, "1st Auto"}, {7, "n/a"}, {52, "1ST AUTO"}}),
+                       assetRow({{48, "Personal property w/o ascertainable value"},
+                                 {50, "2ND AUTO"}, {52, "Stocks & Bonds"},
+                                 {58, "Non Probate & Non Joint"}, {87, "N/A"}})});
+    lines << wm3Sheet("Expense", 25, {{"Funeral", "", "", "", "", "", "", "", "", "", "", "", "",
+                                       "", "", "", "", "", "", "", "", "", "", "", "$500.00"}});
+    lines << wm3Sheet("Time", 5, {{"lead", "1/5/2021", "Probate hearing", "2.5", "200"}});
+    return lines;
+}
+
+}  // namespace
+
+TEST(Wm3Import, CopiesEveryAnswerAndTranslatesTheWorksheets) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("estate.wm3");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(test::fileBytes(wm3Lines()));
+    }
+    CaseData data;
+    data.answers.VersionNo = 4.0;
+    QString error;
+    ASSERT_TRUE(ReadWM3File(data, path, &error)) << error.toStdString();
+    const TAnswer& a = data.answers;
+    EXPECT_DOUBLE_EQ(a.VersionNo, 4.41);
+    EXPECT_EQ(a.answer(0, 0, 0), "John Q. Public");
+    EXPECT_FALSE(a.ovRide(0, 0, 0)) << "override flags are not taken over";
+    EXPECT_EQ(a.answer(0, 0, 1), "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
+    EXPECT_EQ(a.answer(0, 0, 3), "Wendmoor");
+    EXPECT_EQ(a.answer(0, 0, 75), "last slot") << "the last slot of a page is imported too";
+    EXPECT_EQ(a.answer(1, 1, 100), "copy 1 last slot");
+    EXPECT_EQ(a.answer(1, 2, 0), "copy 2");
+    EXPECT_EQ(a.PgCt[1], 2);
+    EXPECT_EQ(a.PgCt[2], 0) << "a page without copies keeps the fresh count";
+    EXPECT_FALSE(a.copyTouched(2, 0));
+
+    EXPECT_EQ(data.KSchedList.rowCount(), 3);
+    EXPECT_EQ(data.KSchedList.cell(1, 0), "Robert");
+    EXPECT_EQ(data.KSchedList.cell(0, 1), "Daughter");
+
+    const WorksheetStore& assets = data.ASchedList;
+    ASSERT_EQ(assets.rowCount(), 3);
+    const std::tuple<int, int, const char*> assetCells[] = {
+        {0, 0, "Sedan"},
+        {50, 0, "1st automobile"},
+        {7, 0, "Not used for this asset"},
+        {52, 0, "1ST AUTO"},  // the automobile wording belongs to column 50 only
+        {48, 1, "Personal Property Without Ascertainable Value"},
+        {50, 1, "2nd automobile"},
+        {52, 1, "Stocks and bonds"},
+        {58, 1, "Non probate and non joint"},
+        {87, 1, "Not used for this asset"},
+        {88, 1, ""},
+    };
+    for (const auto& [column, row, text] : assetCells)
+        EXPECT_EQ(assets.cell(column, row), QString::fromUtf8(text)) << "column " << column;
+    EXPECT_TRUE(assets.row(2).join("").isEmpty());
+
+    EXPECT_EQ(data.ESchedList.rowCount(), 2);
+    EXPECT_EQ(data.ESchedList.cell(24, 0), "$500.00");
+    EXPECT_EQ(data.TSchedList.row(0), (QStringList{"1/5/2021", "Probate hearing", "2.5", "200"}));
+    EXPECT_EQ(data.TSchedList.rowCount(), 2);
+}
+
+TEST(Wm3Import, PriorStoreHoldsTheHeader) {
+    TWM3Answer prior;
+    WM3Sheets sheets;
+    ReadWM3Bytes(prior, sheets, test::fileBytes(wm3Lines(), "\n"), "x.wm3");
+    EXPECT_EQ(prior.ProgramName, "Wendmoor3");
+    EXPECT_DOUBLE_EQ(prior.VersionNo, 3.2);
+    EXPECT_DOUBLE_EQ(prior.DefaultHourlyRate, 65);
+    EXPECT_EQ(prior.NoOf1_0, 1);
+    EXPECT_EQ(prior.NoOf6_1, 3);
+    EXPECT_EQ(prior.NoOfStockPower, 11);
+    EXPECT_EQ(prior.NoOfInsLtr, 15);
+    EXPECT_EQ(prior.NoOf4_4, 0);
+    EXPECT_EQ(prior.PgCt[5], -1);
+    EXPECT_EQ(sheets.WM3TSchedList.cell(0, 0), "lead");
+}
+
+TEST(Wm3Import, EmptySectionsGiveOneEmptyRow) {
+    QStringList lines = wm3Lines();
+    const int kinStart = int(lines.indexOf("Kin"));
+    lines = lines.mid(0, kinStart);
+    for (const char* title : {"Kin", "Asset", "Expense", "Time"})
+        lines << QStringList{title, "Column Count", "0", "Row Count", "1"};
+    TWM3Answer prior;
+    WM3Sheets sheets;
+    ReadWM3Bytes(prior, sheets, test::fileBytes(lines), "x.wm3");
+    CaseData data;
+    data.KSchedList.setRowCount(5);
+    data.KSchedList.setCell(0, 4, "old");
+    CopyWM3IntoCase(prior, sheets, data);
+    for (const WorksheetStore* s : {&data.KSchedList, &data.ASchedList, &data.ESchedList,
+                                    &data.TSchedList}) {
+        ASSERT_EQ(s->rowCount(), 1);
+        EXPECT_TRUE(s->row(0).join("").isEmpty());
+    }
+}
+
+TEST(Wm3Import, ReadErrorsNameTheFileAndLineAndLeaveTheCase) {
+    const QStringList good = wm3Lines();
+    struct Case {
+        const char* what;
+        int line;  // 1-based; 0: cut after keepLines
+        const char* text;
+        int keepLines;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"counter not a number", 5, "two", 0, "expected a whole number"},
+        {"copy index 100", 19, "100", 0, "at most 100 copies"},
+        {"flag not a number", 22, "yes", 0, "expected a whole number"},
+        {"ends early", 0, "", 40, "ends early"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList lines = good;
+        if (c.line > 0) lines[c.line - 1] = c.text;
+        else lines = lines.mid(0, c.keepLines);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.wm3");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(test::fileBytes(lines));
+        f.close();
+        CaseData data;
+        QString error;
+        EXPECT_FALSE(ReadWM3File(data, path, &error));
+        const int line = c.line > 0 ? c.line : c.keepLines + 1;
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(line))) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
+        EXPECT_FALSE(data.answers.copyTouched(0, 0));
+    }
+}
