@@ -49,6 +49,22 @@ QString decedentFullName(const CalcContext& ctx) {
            u' ' + giAnswer(ctx, gi::DecedentLastName);
 }
 
+QString decedentNameLine(const CalcContext& ctx) {
+    return giAnswer(ctx, gi::DecedentFirstName) + u' ' + giAnswer(ctx, gi::DecedentMiddleName) +
+           QStringLiteral("  ") + giAnswer(ctx, gi::DecedentLastName);
+}
+
+QString decedentAddressLine(const CalcContext& ctx) {
+    return giAnswer(ctx, gi::DecedentStreet) + QStringLiteral(", ") +
+           giAnswer(ctx, gi::DecedentCity) + QStringLiteral(", ") +
+           giAnswer(ctx, gi::DecedentState) + QStringLiteral("  ") + giAnswer(ctx, gi::DecedentZip);
+}
+
+QString spouseCityLine(const CalcContext& ctx) {
+    return cityLine(giAnswer(ctx, gi::SpouseCity), giAnswer(ctx, gi::SpouseState),
+                    giAnswer(ctx, gi::SpouseZip));
+}
+
 bool hasCoFiduciary(const CalcContext& ctx) {
     return !giAnswer(ctx, gi::CoFiduciaryName).isEmpty();
 }
@@ -189,7 +205,7 @@ void PageCopy::signer(int signerSlot, std::initializer_list<int> fiduciaryBoxes,
     }
     if (attorneyBox >= 0 && isX(attorneyBox)) {
         putGi(signerSlot, gi::AttorneyName, how);
-        if (registrationSlot >= 0) putGi(registrationSlot, gi::AttorneyRegistration, how);
+        if (registrationSlot >= 0) putGi(registrationSlot, gi::AttorneyRegistration);
     }
 }
 
@@ -265,12 +281,13 @@ std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int
     return mine;
 }
 
-bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides) {
+bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides,
+                     bool clearFirst) {
     const PersonCapacity* capacity = personCapacity(pc.page());
     if (!capacity) throw std::logic_error("page without a person capacity");
     const PersonArea area{capacity->firstSlot, capacity->slotStride, capacity->names,
                           std::move(kinColumns), honoursOverrides};
-    clearPersonArea(pc, area);
+    if (clearFirst) clearPersonArea(pc, area);
     const PersonSelection selection = SelectPersons(pc.ctx().data, *capacity);
     for (int entry = 0; entry < int(selection.rows.size()); ++entry)
         writePerson(pc, area, entry, selection.rows[entry]);

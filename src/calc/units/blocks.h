@@ -123,6 +123,12 @@ QString attorneyCityLine(const CalcContext& ctx);
 QString fiduciaryCityLine(const CalcContext& ctx);
 QString coFiduciaryCityLine(const CalcContext& ctx);
 QString decedentFullName(const CalcContext& ctx);  // first middle last
+// "first middle  last" (two blanks before the last name).
+QString decedentNameLine(const CalcContext& ctx);
+// "street, city, state  ZIP".
+QString decedentAddressLine(const CalcContext& ctx);
+// The spouse's "city, state  ZIP".
+QString spouseCityLine(const CalcContext& ctx);
 // The fiduciary's name, or "fiduciary<joiner>co-fiduciary" when there is a
 // co-fiduciary.
 QString fiduciaryNames(const CalcContext& ctx, const QString& joiner = QStringLiteral(" & "));
@@ -177,7 +183,7 @@ public:
     // The signer slot takes the fiduciary names when any fiduciary box holds
     // "X", the attorney's name when the attorney box does (the attorney wins
     // when both are ticked); registrationSlot >= 0 then takes the attorney's
-    // registration number.
+    // registration number (plain write).
     void signer(int signerSlot, std::initializer_list<int> fiduciaryBoxes, int attorneyBox,
                 int registrationSlot, Write how = Write::Plain);
 
@@ -223,7 +229,9 @@ std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int
 // (calc/checks/person_capacity.h), one entry of `kinColumns` per person; the
 // surplus person is taken off the form and reported there. Returns false
 // when the capacity was exceeded (the unit then ends).
-bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides = true);
+// With clearFirst false the caller has emptied the area itself.
+bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides = true,
+                     bool clearFirst = true);
 
 // ---------------------------------------------------------------------------
 // Wrapped lists from the asset and expense worksheets.

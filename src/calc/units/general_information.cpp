@@ -1,0 +1,89 @@
+// The General Information page runs first in every calculation: it puts its
+// dates in long form, copies the fiduciary into the spouse's answers when
+// the spouse is the fiduciary, and keeps the kin worksheet in step with the
+// persons it names.
+#include "calc/units/blocks.h"
+#include "calc/units/units.h"
+
+namespace wm4::units {
+
+namespace {
+
+// A person of the General Information page and where the kin row takes it.
+struct NamedPerson {
+    int name;
+    int street;
+    int city, state, zip;
+    int genderMark;  // "X": "M", else "F"
+};
+
+constexpr NamedPerson kNamedPersons[] = {
+    {gi::SpouseName, gi::SpouseStreet, gi::SpouseCity, gi::SpouseState, gi::SpouseZip,
+     gi::DecedentGenderMark},
+    {gi::FiduciaryName, gi::FiduciaryStreet, gi::FiduciaryCity, gi::FiduciaryState,
+     gi::FiduciaryZip, gi::FiduciaryGenderMark},
+    {gi::CoFiduciaryName, gi::CoFiduciaryStreet, gi::CoFiduciaryCity, gi::CoFiduciaryState,
+     gi::CoFiduciaryZip, gi::CoFiduciaryGenderMark},
+};
+
+// The spouse's answers 42-47 and 58 take the fiduciary's 28-33 and 57.
+constexpr std::pair<int, int> kSpouseFromFiduciary[] = {
+    {gi::SpouseName, gi::FiduciaryName},     {gi::SpouseStreet, gi::FiduciaryStreet},
+    {gi::SpouseCity, gi::FiduciaryCity},     {gi::SpouseState, gi::FiduciaryState},
+    {gi::SpouseZip, gi::FiduciaryZip},       {gi::SpousePhone, gi::FiduciaryPhone},
+    {gi::SpouseDetail, gi::FiduciaryDetail},
+};
+
+// The last kin row named exactly `name`, or -1.
+int lastRowNamed(const WorksheetStore& kinStore, const QString& name) {
+    for (int row = kinStore.rowCount() - 1; row >= 0; --row)
+        if (kinStore.cell(kin::Name, row) == name) return row;
+    return -1;
+}
+
+void syncKinRow(CalcContext& ctx, const NamedPerson& person) {
+    const QString& name = giAnswer(ctx, person.name);
+    WorksheetStore& kinStore = ctx.data.KSchedList;
+    if (name.isEmpty() || kinStore.rowCount() == 0) return;
+
+    const QString street = giAnswer(ctx, person.street);
+    const QString city = cityLine(giAnswer(ctx, person.city), giAnswer(ctx, person.state),
+                                  giAnswer(ctx, person.zip));
+    const QString gender =
+        giAnswer(ctx, person.genderMark) == u"X" ? QStringLiteral("M") : QStringLiteral("F");
+
+    int row = lastRowNamed(kinStore, name);
+    if (row >= 0) {
+        kinStore.setCell(kin::Street, row, street);
+        if (!giAnswer(ctx, person.state).isEmpty()) kinStore.setCell(kin::CityLine, row, city);
+        kinStore.setCell(kin::Gender, row, gender);
+        return;
+    }
+    // A new row, or the worksheet's single empty row.
+    const bool useEmptyFirstRow = kinStore.rowCount() == 1 && kinStore.cell(kin::Name, 0).isEmpty();
+    if (useEmptyFirstRow) {
+        row = 0;
+    } else {
+        row = kinStore.rowCount();
+        kinStore.setRowCount(row + 1);
+    }
+    kinStore.setCell(kin::Name, row, name);
+    kinStore.setCell(kin::Street, row, street);
+    kinStore.setCell(kin::CityLine, row, city);
+    kinStore.setCell(kin::Gender, row, gender);
+}
+
+}  // namespace
+
+void Calc0(CalcContext& ctx, int /*copy*/) {
+    PageCopy pc(ctx, 0, 0);
+    pc.longDates({gi::DecedentBirthDate, gi::DeathDate}, Write::Kept);
+    if (pc.isX(gi::SpouseIsFiduciary))
+        for (const auto& [spouse, fiduciary] : kSpouseFromFiduciary)
+            pc.put(spouse, pc.text(fiduciary));
+    // The derived city lines and the full name are built from these answers
+    // wherever they are used (blocks.h), so there is nothing to keep here.
+    for (const NamedPerson& person : kNamedPersons) syncKinRow(ctx, person);
+}
+
+}  // namespace wm4::units
