@@ -1,0 +1,103 @@
+#include "output/document/packet.h"
+
+#include <algorithm>
+
+#include "case/answers.h"
+#include "output/document/document_error.h"
+#include "output/document/packet_table.h"
+#include "output/document/rtf_text.h"
+#include "output/document/template_merge.h"
+
+namespace wm4 {
+
+namespace {
+constexpr QStringView HeaderMarker = u"\\'b7";
+}
+
+bool StripTemplateHeader(QString& text) {
+    const qsizetype at = text.indexOf(HeaderMarker);
+    if (at < 0) return false;
+    text.remove(0, at + HeaderMarker.size());
+    return true;
+}
+
+void StripDocumentEnd(QString& text, bool apostrophes) {
+    while (!text.isEmpty()) {
+        const QChar last = text.back();
+        const bool strip = last == u'\n' || last == u'\r' || last == u' ' || last == u'}' ||
+                           (apostrophes && last == u'\'');
+        if (!strip) break;
+        text.chop(1);
+        if (last == u'}') break;
+    }
+}
+
+PacketBuilder::PacketBuilder(TemplateMerge& merge, QString rtfFolder)
+    : m_merge(merge), m_rtfFolder(std::move(rtfFolder)) {}
+
+void PacketBuilder::StartDocument(int page, int copy) {
+    m_merge.LoadTemplate(TemplatePath(m_rtfFolder, page));
+    m_merge.MergePage(page, copy);
+    m_document = m_merge.takeWorkingText();
+    m_started = true;
+}
+
+void PacketBuilder::AppendPage(int page, int copy) {
+    const QString path = TemplatePath(m_rtfFolder, page);
+    m_merge.LoadTemplate(path);
+    m_merge.MergePage(page, copy);
+    QString body = m_merge.takeWorkingText();
+    // Without its marker the whole template, header and all, would land
+    // inside the document and break it.
+    if (!StripTemplateHeader(body)) {
+        throw DocumentError(
+            QStringLiteral("The template %1 has no header marker \\'b7.").arg(path));
+    }
+    body.prepend(QStringLiteral("\\page "));
+    StripDocumentEnd(body, false);
+    StripDocumentEnd(m_document, true);
+    m_document += body;
+    m_document += u'}';
+}
+
+void PacketBuilder::produce(int page, int copy) {
+    if (m_started) {
+        AppendPage(page, copy);
+    } else {
+        StartDocument(page, copy);
+    }
+}
+
+void PacketBuilder::PrtSend(const QSet<QString>& ticked) {
+    m_document.clear();
+    m_started = false;
+    const TAnswer& answers = m_merge.answers();
+    for (const PacketEntry& entry : PacketTable) {
+        if (!ticked.contains(QString::fromUtf16(entry.checkBox))) continue;
+        // The form that starts the packet always gives its copy 0.
+        const int copies = std::max(entry.copyCount(answers), m_started ? 0 : 1);
+        for (int copy = 0; copy < copies; ++copy) {
+            for (int k = 0; k < entry.pageCount(); ++k) produce(entry.pages[size_t(k)], copy);
+        }
+    }
+    if (!m_started) m_document = EmptyRtfDocument();
+}
+
+QSet<QString> PacketSelection(const QString& list, QStringList* unknown) {
+    QSet<QString> selection;
+    for (const QString& part : list.split(u',', Qt::SkipEmptyParts)) {
+        const QString name = part.trimmed();
+        if (name.isEmpty()) continue;
+        if (name == AllForms) {
+            for (const PacketEntry& entry : PacketTable)
+                selection.insert(QString::fromUtf16(entry.checkBox));
+        } else if (FindPacketEntry(name)) {
+            selection.insert(name);
+        } else if (unknown) {
+            unknown->append(name);
+        }
+    }
+    return selection;
+}
+
+}  // namespace wm4

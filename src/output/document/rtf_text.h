@@ -1,0 +1,19 @@
+#pragma once
+// Turning answer texts into RTF text.
+#include <QString>
+
+namespace wm4 {
+
+// "\", "{" and "}" escaped as "\\", "\{", "\}", so an answer prints as typed
+// and can never open or close an RTF group of the template.
+QString EscapeRtf(const QString& text);
+
+// The text with every character outside 7-bit ASCII written as an RTF Unicode
+// escape "\uN?" (N signed 16-bit, "?" the fallback for old readers), so that
+// "José" prints as typed and the file itself is plain ASCII.
+QString RtfUnicodeEscaped(const QString& text);
+
+// A valid RTF document without any text, written when no form is selected.
+QString EmptyRtfDocument();
+
+}  // namespace wm4

@@ -1,0 +1,287 @@
+#include "output/document/template_merge.h"
+
+#include <QFile>
+#include <QLocale>
+#include <algorithm>
+#include <array>
+
+#include "case/answers.h"
+#include "case/conversions.h"
+#include "files/cp1252.h"
+#include "files/file_error.h"
+#include "messages/report.h"
+#include "output/document/document_error.h"
+#include "output/document/rtf_text.h"
+#include "output/document/width_table.h"
+#include "output/textfit/fit_text.h"
+
+namespace wm4 {
+
+namespace {
+
+// Forms whose plain fields keep their own size (schedules and lists with
+// their own small print).
+constexpr std::array NotFittedPages = {20, 21, 27, 30, 31,  41,  47,  54,  58,  62,  63,
+                                       64, 65, 71, 75, 126, 128, 155, 156, 182, 184, 187};
+
+constexpr std::array EmptyAmountPages = {20, 21, 27, 30,  31,  34,  47,  60,  62,  63,  64,  65, 71,
+                                         72, 73, 75, 107, 114, 116, 128, 155, 156, 182, 184, 187};
+
+constexpr char16_t KindPlain = u'*', KindPlainToo = u'<', KindAmount = u'$', KindAmountToo = u'#',
+                   KindPercent = u'%', KindCheckBox = u'&', KindMultiLine = u'+', KindRaw = u'~',
+                   KindLongDate = u'^';
+
+bool isKind(QChar c) {
+    switch (c.unicode()) {
+        case KindPlain:
+        case KindPlainToo:
+        case KindAmount:
+        case KindAmountToo:
+        case KindPercent:
+        case KindCheckBox:
+        case KindMultiLine:
+        case KindRaw:
+        case KindLongDate:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+QString sizeWord(int halfPoints) {
+    return QStringLiteral("\\fs") + QString::number(halfPoints);
+}
+
+// "%11.3n": three decimals with "," thousands, trimmed.
+QString formatPercent(double value) {
+    static const QLocale us(QLocale::English, QLocale::UnitedStates);
+    return us.toString(value, 'f', 3);
+}
+
+// The template as the original reads it: its lines, each ended by CR LF.
+QString joinLines(const QString& fileText) {
+    QString out;
+    out.reserve(fileText.size() + 64);
+    const qsizetype n = fileText.size();
+    qsizetype start = 0;
+    for (qsizetype k = 0; k < n; ++k) {
+        const QChar c = fileText[k];
+        if (c != u'\r' && c != u'\n') continue;
+        out += QStringView(fileText).mid(start, k - start);
+        out += QStringLiteral("\r\n");
+        if (c == u'\r' && k + 1 < n && fileText[k + 1] == u'\n') ++k;
+        start = k + 1;
+    }
+    if (start < n) {
+        out += QStringView(fileText).mid(start);
+        out += QStringLiteral("\r\n");
+    }
+    return out;
+}
+
+}  // namespace
+
+QString TemplatePath(const QString& rtfFolder, int page) {
+    return rtfFolder + QStringLiteral("/Page") + QString::number(page) + QStringLiteral(".rtf");
+}
+
+bool PageSkipsFitting(int page) {
+    return std::find(NotFittedPages.begin(), NotFittedPages.end(), page) != NotFittedPages.end();
+}
+
+bool PagePrintsEmptyAmounts(int page) {
+    return std::find(EmptyAmountPages.begin(), EmptyAmountPages.end(), page) !=
+           EmptyAmountPages.end();
+}
+
+TemplateMerge::TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer,
+                             QString datFolder)
+    : m_answers(answers), m_measurer(measurer), m_datFolder(std::move(datFolder)) {}
+
+void TemplateMerge::LoadTemplate(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw FileError(path, 0, file.errorString());
+    m_text = joinLines(DecodeCp1252(file.readAll()));
+}
+
+void TemplateMerge::MergePage(int page, int copy) {
+    const std::optional<WidthTable> widths = ReadWidthTable(WidthFilePath(m_datFolder, page));
+    if (!widths) return;  // reported; the page prints unmerged
+    TransferDocument(page, copy, *widths);
+}
+
+void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& widths) {
+    m_wingdingsTag = FindWingdingsFont();
+    QString& t = m_text;
+
+    // Removes the line breaks standing at k (a marker broken across lines of
+    // the template); false when the text ends there.
+    auto joinAt = [&t](qsizetype k) {
+        while (k < t.size() && (t[k] == u'\r' || t[k] == u'\n')) t.remove(k, 1);
+        return k < t.size();
+    };
+
+    qsizetype i = 0;
+    while (i < t.size() - 4) {
+        if (t[i] == u'\\' && t[i + 1] == u'f' && t[i + 2] == u's' && isAsciiDigit(t[i + 3])) {
+            m_currentSize = GetNumFromText(int(i + 3));
+        } else if (t[i] == u'/') {
+            if (!joinAt(i + 1)) break;
+            const QChar kind = t[i + 1];
+            if (isKind(kind)) {
+                if (!joinAt(i + 2)) break;
+                if (isAsciiDigit(t[i + 2])) {
+                    int slot = t[i + 2].digitValue();
+                    bool marker = true;
+                    if (!joinAt(i + 3)) break;
+                    if (t[i + 3] != u'/') {
+                        marker = isAsciiDigit(t[i + 3]);
+                        if (marker) {
+                            slot = slot * 10 + t[i + 3].digitValue();
+                            if (!joinAt(i + 4)) break;
+                            if (t[i + 4] != u'/') {
+                                // The third digit; the closing "/" is assumed.
+                                marker = isAsciiDigit(t[i + 4]);
+                                if (marker) slot = slot * 10 + t[i + 4].digitValue();
+                            }
+                        }
+                    }
+                    if (marker) {
+                        const int inserted =
+                            TransferAnswers(page, copy, slot, widths.width(slot), kind, int(i));
+                        // A raw answer is RTF meant for the document: its size
+                        // words count. Other answers leave the size as it was
+                        // (fields restore it themselves), and no answer is
+                        // ever read as a marker.
+                        if (kind == KindRaw) {
+                            for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k) {
+                                if (t[k] == u'\\' && t[k + 1] == u'f' && t[k + 2] == u's' &&
+                                    isAsciiDigit(t[k + 3]))
+                                    m_currentSize = GetNumFromText(int(k + 3));
+                            }
+                        }
+                        i += inserted;
+                        continue;
+                    }
+                }
+            }
+        }
+        ++i;
+    }
+}
+
+int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, QChar kind,
+                                   int position) {
+    if (slot > MaxSlot[page]) {
+        throw DocumentError(QStringLiteral("The template of page %1 has a field /%2%3/, but the "
+                                           "page has only slots 0 to %4.")
+                                .arg(page)
+                                .arg(kind)
+                                .arg(slot)
+                                .arg(MaxSlot[page]));
+    }
+    const int markerLength = slot < 10 ? 4 : slot < 100 ? 5 : 6;
+    m_text.remove(position, markerLength);
+    const QString replacement = formatAnswer(page, m_answers.answer(page, copy, slot), width, kind);
+    m_text.insert(position, replacement);
+    return int(replacement.size());
+}
+
+QString TemplateMerge::formatAnswer(int page, const QString& answer, double width,
+                                    QChar kind) const {
+    switch (kind.unicode()) {
+        case KindPlain:
+        case KindPlainToo: {
+            QString text = answer;
+            if (text.endsWith(u' ')) text.chop(1);
+            QString fitted = EscapeRtf(text);
+            if (!PageSkipsFitting(page)) {
+                // Fitting measures the text as typed; only the size word it
+                // may put in front is taken over, the text is escaped.
+                const QString result = FitTextToWidth(m_measurer, text, m_currentSize, width);
+                if (result != text) {
+                    fitted = result.endsWith(text) && result.size() > text.size()
+                                 ? result.left(result.size() - text.size()) + EscapeRtf(text)
+                                 : result;
+                }
+            }
+            return fitted + sizeWord(m_currentSize) + u' ';
+        }
+        case KindAmount:
+        case KindAmountToo:
+            if (RemoveCommasAndSigns(answer).isEmpty() && PagePrintsEmptyAmounts(page)) return {};
+            return FormatAmount(Str2Float_2(answer));
+        case KindPercent:
+            if (answer.isEmpty()) return {};
+            return formatPercent(Str2Float_P(answer) * 100) + u'%';
+        case KindCheckBox:
+            // A Unicode ballot box with the Wingdings letter as its fallback:
+            // systems without Wingdings print the box, Wingdings readers the letter.
+            return m_wingdingsTag + QStringLiteral("\\fs24 ") +
+                   (answer == QStringLiteral("X") ? QStringLiteral("\\u9746x")
+                                                  : QStringLiteral("\\u9744o")) +
+                   sizeWord(m_currentSize) + QStringLiteral("\\f0 ");
+        case KindMultiLine:
+            return Bar2Par(EscapeRtf(answer));
+        case KindRaw:
+            return answer;
+        case KindLongDate:
+            return EscapeRtf(ConvertDate(answer));
+        default:
+            return answer;
+    }
+}
+
+QString TemplateMerge::FindWingdingsFont() const {
+    const QString& t = m_text;
+    if (!t.contains(QStringLiteral("Wingdings"))) return {};
+    const qsizetype table = t.indexOf(QStringLiteral("fonttbl"));
+    qsizetype k = table < 0 ? 0 : table + 7;
+    while (k + 2 < t.size()) {
+        if (t[k] == u'\\' && t[k + 1] == u'f' && isAsciiDigit(t[k + 2])) {
+            k += 2;
+            QString number;
+            while (k < t.size() && number.size() < 3 && isAsciiDigit(t[k])) number += t[k++];
+            QString name;
+            while (k < t.size() && name.size() < 100) {
+                name += t[k++];
+                if (name.endsWith(u';')) break;
+            }
+            if (name.contains(QStringLiteral("WINGDINGS"), Qt::CaseInsensitive))
+                return QStringLiteral("\\f") + number + u' ';
+            continue;
+        }
+        ++k;
+    }
+    return {};
+}
+
+int TemplateMerge::GetNumFromText(int position) const {
+    const QString& t = m_text;
+    if (position >= t.size() - 4) {
+        ReportError(21070);
+        return -1;
+    }
+    int value = -1;
+    QString digits;
+    for (qsizetype k = position; k < t.size(); ++k) {
+        const QChar c = t[k];
+        if (c == u' ' || c == u'\\' || c == u'{' || c == u'}') break;
+        digits += c;
+        bool ok = isAsciiDigit(c);
+        const int read = ok ? digits.toInt(&ok) : -1;
+        if (!ok) {
+            // A longer prefix of a number that failed can never read again.
+            ReportError(21060, digits);
+            break;
+        }
+        value = read;
+    }
+    return value;
+}
+
+}  // namespace wm4

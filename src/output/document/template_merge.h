@@ -1,0 +1,85 @@
+#pragma once
+// The merge of one page copy's answers into its print template.
+//
+// A template is the court form as RTF text in which each place that takes an
+// answer holds a field marker: "/", a kind character, the slot number (one to
+// three digits), "/". The merge works on the RTF as plain text: it never
+// parses groups, it only tracks the font size in force ("\fs<n>") and finds
+// the template's Wingdings font for check boxes. Markers may be broken across
+// lines of the template file.
+//
+// Marker kinds: "*" and "<" plain text fitted to the field width, "$" and "#"
+// amount, "%" percentage, "&" check box, "+" multi-line, "~" raw RTF, "^"
+// long date.
+//
+// The current size outlives a merge: it carries from one page into the next,
+// so one TemplateMerge serves a whole print command.
+#include <QString>
+#include <utility>
+
+namespace wm4 {
+
+class TAnswer;
+class TextMeasurer;
+class WidthTable;
+
+// "Page" + page + ".rtf" in the folder.
+QString TemplatePath(const QString& rtfFolder, int page);
+
+// Pages whose plain fields are printed as they stand, without fitting.
+bool PageSkipsFitting(int page);
+// Pages whose empty amount fields print empty instead of "0.00".
+bool PagePrintsEmptyAmounts(int page);
+
+class TemplateMerge {
+public:
+    TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer, QString datFolder);
+
+    // Reads a template file into the working text, its lines joined by CR LF.
+    // A missing or unreadable file throws FileError.
+    void LoadTemplate(const QString& path);
+
+    // Merges the working text (a loaded template) for one page copy: reads
+    // the page's width file, then TransferDocument. An unreadable width line
+    // reports 21011 and leaves the template unmerged; a missing width file
+    // throws FileError; a marker naming no slot of the page throws
+    // DocumentError.
+    void MergePage(int page, int copy);
+
+    // The marker scan over the working text.
+    void TransferDocument(int page, int copy, const WidthTable& widths);
+
+    // Replaces the marker at `position` (index of its "/") by the formatted
+    // answer of the slot; returns the length of the inserted text.
+    int TransferAnswers(int page, int copy, int slot, double width, QChar kind, int position);
+
+    // "\f<n> " for the template's Wingdings font, or empty.
+    QString FindWingdingsFont() const;
+
+    // The decimal number starting at `position` of the working text; -1 with
+    // report 21070 when the text is too short, the last readable prefix with
+    // report 21060 when it holds a non-digit before its end.
+    int GetNumFromText(int position) const;
+
+    const QString& workingText() const { return m_text; }
+    void setWorkingText(const QString& text) { m_text = text; }
+    QString takeWorkingText() { return std::exchange(m_text, QString()); }
+
+    int currentSize() const { return m_currentSize; }
+    void setCurrentSize(int halfPoints) { m_currentSize = halfPoints; }
+
+    const TAnswer& answers() const { return m_answers; }
+    const QString& datFolder() const { return m_datFolder; }
+
+private:
+    QString formatAnswer(int page, const QString& answer, double width, QChar kind) const;
+
+    const TAnswer& m_answers;
+    const TextMeasurer& m_measurer;
+    QString m_datFolder;
+    QString m_text;          // the working text
+    int m_currentSize = 24;  // half-points of the last "\fs" passed
+    QString m_wingdingsTag;
+};
+
+}  // namespace wm4

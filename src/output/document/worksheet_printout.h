@@ -1,0 +1,52 @@
+#pragma once
+// Worksheet printouts: each worksheet printed as a list on its print-only
+// form page (asset 182, expense 185, time 187, kin 113).
+//
+// The rows are written into the page's answer slots one template page at a
+// time (copy 0; slot 0 the client file's name, slot 1 today's date), and each
+// filled page is merged and joined into one document. Asset, expense and
+// time rows take one line per wrapped description line, and only a row's
+// first line carries its other values; a kin row takes one line.
+#include <QDate>
+#include <QString>
+#include <array>
+
+namespace wm4 {
+
+struct CaseData;
+class PacketBuilder;
+class TextWrapper;
+class WorksheetStore;
+
+enum class WorksheetKind { Kin, Asset, Expense, Time };
+
+// Column standing for the row's (wrapped) description line, or the kin
+// name-and-address block.
+inline constexpr int DescriptionLine = -1;
+
+struct PrintoutLayout {
+    int page;
+    int linesPerPage;
+    int slotsPerLine;
+    // Worksheet column of each slot of a line, in slot order from slot
+    // 2 + slotsPerLine x line; unused entries beyond slotsPerLine.
+    std::array<int, 5> columns;
+    bool wrapped;        // lines are wrapped description lines
+    double widthInches;  // column of the wrapped description
+};
+inline constexpr const char* PrintoutFont = "Arial Narrow";
+inline constexpr double PrintoutFontSize = 11;
+
+const PrintoutLayout& LayoutOf(WorksheetKind kind);
+const WorksheetStore& StoreOf(const CaseData& data, WorksheetKind kind);
+
+// The number of template pages the worksheet prints on.
+int PrintoutPageCount(const CaseData& data, WorksheetKind kind, TextWrapper& wrapper);
+
+// Builds the printout document into the packet builder (whose merge reads
+// `data`'s answers). `clientFileName` may hold a folder; only its name prints.
+void BuildWorksheetPrintout(CaseData& data, WorksheetKind kind, TextWrapper& wrapper,
+                            PacketBuilder& packet, const QString& clientFileName,
+                            const QDate& today = QDate::currentDate());
+
+}  // namespace wm4
