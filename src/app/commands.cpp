@@ -1,0 +1,19 @@
+#include "app/commands.h"
+
+namespace wm4 {
+
+namespace {
+
+// One row per command.
+const Command CommandTable[] = {
+    {"dump", "CASE.wm4 --page N [--copy C] | CASE.wm4 --sheet kin|asset|expense|time", RunDump,
+     "page copy sheet"},
+    {"resave", "IN.wm4 OUT.wm4", RunResave, ""},
+    {"import", "IN.wm3 OUT.wm4", RunImport, ""},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() { return CommandTable; }
+
+}  // namespace wm4

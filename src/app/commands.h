@@ -1,0 +1,38 @@
+#pragma once
+// The command-line commands: "wendmoor4 NAME ..." runs command NAME headless.
+//
+// Adding a command: write src/app/cmd_NAME.cpp with its function, declare the
+// function below and add one row to the table in commands.cpp.
+#include "app/command_line.h"
+
+#include <span>
+
+namespace wm4 {
+
+// Runs a command. Returns normally when the work was done (reports included);
+// throws CommandError or FileError when it could not be done.
+using CommandFunction = void (*)(const CommandArgs& args);
+
+struct Command {
+    const char* name;
+    const char* usage;             // the arguments, for the help text
+    CommandFunction run;
+    const char* options;           // its options besides --data, blank-separated
+};
+
+std::span<const Command> Commands();
+const Command* FindCommand(const QString& name);
+
+// Runs the command named by arguments[0] with the rest; returns the exit
+// status (0 done, 1 not done, with the reason on standard error).
+int RunCommand(const QStringList& arguments);
+
+// The help text listing every command.
+QString CommandUsage();
+
+// ---- the commands, one file each (cmd_<name>.cpp) ----
+void RunDump(const CommandArgs& args);
+void RunResave(const CommandArgs& args);
+void RunImport(const CommandArgs& args);
+
+}  // namespace wm4

@@ -1,0 +1,68 @@
+#include "app/engine_session.h"
+
+#include "files/client_file.h"
+#include "files/wm3_import.h"
+#include "output/qtmeasure/qt_text_measurer.h"
+#include "output/textfit/text_wrapper.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace wm4 {
+
+namespace {
+
+QString dataFolderFor(const CommandArgs& args) {
+    const QString option = args.dataFolder();
+    if (!option.isEmpty() && !QFileInfo(option).isDir())
+        throw CommandError(QStringLiteral("%1: the data folder \"%2\" does not exist")
+                               .arg(args.command(), option));
+    return ResolveDataFolder(option, QCoreApplication::applicationDirPath(),
+                             QStringLiteral(WM4_BUILD_TREE_DIR),
+                             QStringLiteral(WM4_SOURCE_DATA_DIR),
+                             QStringLiteral(WM4_INSTALL_DATA_DIR));
+}
+
+}  // namespace
+
+EngineSession::EngineSession(const CommandArgs& args)
+    : m_data(std::make_unique<CaseData>()), m_buffers(std::make_unique<ScheduleBuffers>()) {
+    const QString dataFolder = dataFolderFor(args);
+    m_settings = DefaultSettings(dataFolder);
+    ReadINI(m_settings, SettingsFileUse::ReadOnly);
+    if (!args.dataFolder().isEmpty()) SetDataFolders(m_settings, dataFolder);
+}
+
+EngineSession::~EngineSession() = default;
+
+TextWrapper& EngineSession::wrapper() {
+    if (!m_wrapper) {
+        EnsureGuiApplication();
+        m_measurer = std::make_unique<QtTextMeasurer>();
+        m_wrapper = std::make_unique<TextWrapper>(*m_measurer, m_settings.MemoWidthFactor);
+    }
+    return *m_wrapper;
+}
+
+void EngineSession::readCase(const QString& path) {
+    m_data = std::make_unique<CaseData>();
+    QString error;
+    if (!ReadClientFile(*m_data, path, &error)) throw CommandError(error);
+}
+
+void EngineSession::importWM3(const QString& path) {
+    m_data = std::make_unique<CaseData>();
+    QString error;
+    if (!ReadWM3File(*m_data, path, &error)) throw CommandError(error);
+}
+
+void EngineSession::saveCase(const QString& path) const { WriteClientFile(*m_data, path); }
+
+bool EngineSession::calculate() {
+    // The full calculation run (CalculateComplete over a CalcContext of this
+    // session's case, buffers, settings and wrapper) is wired in here.
+    return false;
+}
+
+}  // namespace wm4
