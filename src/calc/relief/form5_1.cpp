@@ -1,0 +1,88 @@
+// Form 5.1, the assets and liabilities of the estate to be relieved from
+// administration (pages 20 and 21).
+#include "calc/checks/dollar_ceilings.h"
+#include "calc/relief/relief_rows.h"
+#include "calc/relief/relief_units.h"
+#include "case/conversions.h"
+
+namespace wm4 {
+
+using namespace units;
+using namespace relief;
+
+namespace {
+constexpr quint16 ErrOtherAssetLines = 29170;
+constexpr quint16 ErrDebtLines = 29190;
+}  // namespace
+
+void Calc20(CalcContext& ctx, int copy) {
+    PageCopy pc(ctx, 20, copy);
+    const WorksheetStore& assets = ctx.data.ASchedList;
+    // The total (57) is emptied with the lists: a run that stops at a full
+    // box must not leave the previous run's total beside a cut list.
+    pc.clear(4, 6);
+    pc.clear(8, 53);
+    pc.put(Form5_1TotalSlot, QString());
+    pc.keep(7, QString());
+    pc.caption();
+
+    double firstAuto = 0, secondAuto = 0, realProperty = 0, otherAssets = 0;
+    LineWriter others(pc, ErrOtherAssetLines, 10, 2);
+    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_1)) {
+        const QString& category = assets.cell(categoryColumn::Form5_1, row);
+        const double value = Str2Float_2(assets.cell(asset::Value, row));
+        // A later automobile or real property of the same category replaces
+        // the earlier one.
+        if (categoryMatches(category, Category::FirstAutoToSpouse)) {
+            firstAuto = value;
+        } else if (categoryMatches(category, Category::SecondAutoToSpouse)) {
+            secondAuto = value;
+        } else if (categoryMatches(category, Category::RealProperty)) {
+            pc.keep(7, QStringLiteral("1"));
+            pc.put(8, assets.cell(asset::Appraised, row));
+            pc.putAmount(9, value);
+            realProperty = value;
+        } else if (categoryMatches(category, Category::Other)) {
+            const int before = others.linesWritten();
+            const bool goOn = others.addLines(
+                descriptionLines(ctx, assets.cell(asset::Description, row), others.font()),
+                {{1, FormatAmount(value)}});
+            if (others.linesWritten() > before) otherAssets += value;
+            if (!goOn) return;  // the box is full: no totals, no ceiling test
+        }
+    }
+
+    pc.putAmount(4, firstAuto);
+    pc.putAmount(5, secondAuto);
+    pc.putAmount(6, Str2Float_2(pc.text(4)) + Str2Float_2(pc.text(5)));
+    pc.keep(7, QStringLiteral("1"));
+    pc.putAmount(Form5_1TotalSlot, realProperty + otherAssets);
+
+    CheckReliefCeilings(ctx.A());
+    CheckAutomobileAllowance(firstAuto + secondAuto, ErrForm5_1Automobiles);
+}
+
+void Calc21(CalcContext& ctx, int copy) {
+    PageCopy pc(ctx, 21, copy);
+    const WorksheetStore& expenses = ctx.data.ESchedList;
+    pc.caseLine();
+    pc.clear(1, 91);
+
+    double debts = 0;
+    LineWriter lines(pc, ErrDebtLines, 1, 3);
+    for (int row : markedExpenseRows(ctx, sendTo::ExpenseForm5_1)) {
+        const double amount = Str2Float_2(expenses.cell(expense::Amount, row));
+        const int before = lines.linesWritten();
+        const bool goOn = lines.addLines(
+            descriptionLines(ctx, expenses.cell(expense::Description, row), lines.font()),
+            {{1, expenses.cell(expense::Nature, row)}, {2, FormatAmount(amount)}});
+        if (lines.linesWritten() > before) debts += amount;
+        if (!goOn) return;
+    }
+
+    pc.putAmount(91, debts);
+    pc.longDate(92);
+    pc.fiduciaryNames(94, Write::Kept);
+}
+
+}  // namespace wm4

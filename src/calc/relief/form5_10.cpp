@@ -1,0 +1,103 @@
+// Form 5.10, the application for summary release from administration
+// (pages 72 and 73). Each section lists one line per asset: the first
+// wrapped line of its description and its value cell as typed.
+#include "calc/checks/item_capacity.h"
+#include "calc/relief/relief_rows.h"
+#include "calc/relief/relief_units.h"
+#include "case/conversions.h"
+
+namespace wm4 {
+
+using namespace units;
+using namespace relief;
+
+namespace {
+
+constexpr quint16 ErrVehicles = 30019;
+constexpr quint16 ErrAccounts = 30029;
+constexpr quint16 ErrStocksAndBonds = 30039;
+constexpr quint16 ErrOtherAssets = 30049;
+
+const ItemCapacity& capacity(quint16 errNo) {
+    return *itemCapacity(errNo);
+}
+
+// A section of one line per item: a check box, then (first line, value)
+// pairs from firstSlot, all kept writes.
+struct ItemSection {
+    Category category;
+    int checkBox;
+    int firstSlot;
+    double inches;  // width of the description line
+    const ItemCapacity& capacity;
+    int items = 0;
+};
+
+// Lists one asset in its section. False when the section is full (its
+// message reported).
+bool listItem(PageCopy& pc, ItemSection& section, int row) {
+    const WorksheetStore& assets = pc.ctx().data.ASchedList;
+    if (!ItemFits(section.capacity, section.items)) return false;
+    const int slot = section.firstSlot + 2 * section.items++;
+    pc.keep(section.checkBox, QStringLiteral("X"));
+    pc.keep(slot, firstLine(pc.ctx(), assets.cell(asset::Description, row),
+                            ArialNarrow11(section.inches)));
+    pc.keep(slot + 1, assets.cell(asset::Value, row));
+    return true;
+}
+
+// STAND-IN until the category totals of the run are published: the Form
+// 5.10 total is every asset marked for the form, whatever its category.
+double form5_10Total(const CalcContext& ctx) {
+    double total = 0;
+    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_10))
+        total += Str2Float_2(ctx.data.ASchedList.cell(asset::Value, row));
+    return total;
+}
+
+}  // namespace
+
+void Calc72(CalcContext& ctx, int copy) {
+    PageCopy pc(ctx, 72, copy);
+    pc.caption();
+    pc.decedentBlock(4);
+    pc.clear(13, 17, Write::Kept);
+
+    ItemSection vehicles{Category::MotorVehicle, 13, 14, 4.6, capacity(ErrVehicles)};
+    for (int row :
+         assetRowsOf(ctx, sendTo::AssetForm5_10, categoryColumn::Form5_10, Category::MotorVehicle))
+        if (!listItem(pc, vehicles, row)) break;  // the third vehicle stops the list
+}
+
+void Calc73(CalcContext& ctx, int copy) {
+    PageCopy pc(ctx, 73, copy);
+    pc.caseLine();
+    pc.clear(1, 17, Write::Kept);
+
+    ItemSection sections[] = {
+        {Category::Accounts, 1, 2, 4.6, capacity(ErrAccounts)},
+        {Category::StocksAndBonds, 6, 7, 4.6, capacity(ErrStocksAndBonds)},
+        {Category::Other, 13, 14, 6.0, capacity(ErrOtherAssets)},
+    };
+    const WorksheetStore& assets = ctx.data.ASchedList;
+    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_10)) {
+        const QString& category = assets.cell(categoryColumn::Form5_10, row);
+        if (categoryMatches(category, Category::RealEstate)) {
+            // One real estate line: the last row's value.
+            pc.keep(11, QStringLiteral("X"));
+            pc.keep(12, assets.cell(asset::Value, row));
+            continue;
+        }
+        for (ItemSection& section : sections) {
+            if (!categoryMatches(category, section.category)) continue;
+            if (!listItem(pc, section, row)) return;  // a full section ends the page
+            break;
+        }
+    }
+
+    pc.putAmount(18, form5_10Total(ctx));
+    pc.attorneyBlock(19);
+    pc.fiduciaryBlock(24);
+}
+
+}  // namespace wm4

@@ -1,0 +1,58 @@
+// The affidavit of domicile and the stock power of attorney.
+#include "calc/transfer/asset_details.h"
+#include "calc/transfer/today.h"
+#include "calc/transfer/transfer_rows.h"
+#include "calc/transfer/transfer_units.h"
+
+namespace wm4 {
+
+using namespace units;
+using namespace transfer;
+
+void Calc104(CalcContext& ctx, int copy) {
+    PageCopy pc(ctx, 104, copy);
+    // The decedent's pronoun: "her" when the second mark is set, else "his"
+    // when the first is, else nothing (so a cleared mark clears the word).
+    QString pronoun;
+    if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X")
+        pronoun = QStringLiteral("her");
+    else if (giAnswer(ctx, gi::DecedentGenderMark) == u"X")
+        pronoun = QStringLiteral("his");
+    keepTexts(pc, {{1, "WENDMOOR"},
+                   {2, giAnswer(ctx, gi::FiduciaryName)},
+                   {3, giAnswer(ctx, gi::FiduciaryStreet) + ", " + fiduciaryCityLine(ctx)},
+                   {4, giAnswer(ctx, gi::FiduciaryTitle)},
+                   {6, "Ohio"},
+                   {7, giAnswer(ctx, gi::DeathDate)},
+                   {8, pronoun},
+                   {9, giAnswer(ctx, gi::DecedentStreet) + ", " + decedentCityLine(ctx)},
+                   {15, "NOTARY PUBLIC"},
+                   {16, giAnswer(ctx, gi::AttorneyName)},
+                   {17, "Attorney at Law"},
+                   {18, giAnswer(ctx, gi::AttorneyStreet)},
+                   {19, attorneyCityLine(ctx)},
+                   {20, giAnswer(ctx, gi::AttorneyPhone)}});
+    pc.put(11, pc.text(2).toUpper());
+}
+
+void Calc115(CalcContext& ctx, int copy) {
+    const int row = assetRowOfCopy(ctx, sendTo::StockPower, copy);
+    if (row < 0) return;
+    PageCopy pc(ctx, 115, copy);
+    keepAssetCells(pc, row,
+                   {{3, stock::Shares},
+                    {4, stock::ShareClass},
+                    {5, stock::Corporation},
+                    {6, stock::Certificate}});
+    const int kinRow = findTransferee(ctx, assetCell(ctx, row, asset::Distributees));
+    const QString socialSecurity =
+        kinRow < 0 ? QString()
+                   : "Social Security No.: " + kinCell(ctx, kinRow, kin::SocialSecurity);
+    keepTexts(pc, {{0, kinCell(ctx, kinRow, kin::Name)},
+                   {1, kinAddress(ctx, kinRow)},
+                   {2, socialSecurity},
+                   {13, todayShortDate()},
+                   {14, giAnswer(ctx, gi::FiduciaryName).toUpper()}});
+}
+
+}  // namespace wm4

@@ -1,0 +1,79 @@
+#include "calc/transfer/transfer_rows.h"
+
+#include "calc/transfer/asset_details.h"
+
+namespace wm4::transfer {
+
+int assetRowOfCopy(const CalcContext& ctx, int sendTo, int copy) {
+    const WorksheetStore& assets = ctx.data.ASchedList;
+    int seen = 0;
+    for (int row = 0; row < assets.rowCount(); ++row) {
+        if (!units::isMarked(assets.cell(sendTo, row))) continue;
+        if (seen == copy) return row;
+        ++seen;
+    }
+    return -1;
+}
+
+std::vector<int> findTransferees(const CalcContext& ctx, const QString& distributees, int limit,
+                                 NameMatch match) {
+    std::vector<int> rows;
+    if (distributees.isEmpty()) return rows;
+    const QString haystack = match == NameMatch::UpperCased ? distributees.toUpper() : distributees;
+    const WorksheetStore& kin = ctx.data.KSchedList;
+    for (int row = 0; row < kin.rowCount() && int(rows.size()) < limit; ++row) {
+        const QString& name = kin.cell(units::kin::Name, row);
+        // An empty name would be "contained" in every text; it names nobody.
+        if (name.isEmpty()) continue;
+        const QString needle = match == NameMatch::UpperCased ? name.toUpper() : name;
+        if (haystack.contains(needle)) rows.push_back(row);
+    }
+    return rows;
+}
+
+int findTransferee(const CalcContext& ctx, const QString& distributees, NameMatch match) {
+    const std::vector<int> rows = findTransferees(ctx, distributees, 1, match);
+    return rows.empty() ? -1 : rows.front();
+}
+
+QString kinCell(const CalcContext& ctx, int kinRow, int column) {
+    return kinRow < 0 ? QString() : ctx.data.KSchedList.cell(column, kinRow);
+}
+
+QString kinAddress(const CalcContext& ctx, int kinRow) {
+    if (kinRow < 0) return QString();
+    return kinCell(ctx, kinRow, units::kin::Street) + QStringLiteral(", ") +
+           kinCell(ctx, kinRow, units::kin::CityLine);
+}
+
+const QString& assetCell(const CalcContext& ctx, int row, int column) {
+    return ctx.data.ASchedList.cell(column, row);
+}
+
+ParcelParts splitParcelNumber(const QString& parcelNumber) {
+    // Each part after a hyphen is at most 99 characters, as the form's field.
+    constexpr int MaxPart = 99;
+    ParcelParts parts;
+    const qsizetype firstHyphen = parcelNumber.indexOf(u'-');
+    parts.first = parcelNumber.left(qMax<qsizetype>(firstHyphen, 0));
+    const QString afterFirst = parcelNumber.mid(firstHyphen + 1, MaxPart);
+    const qsizetype secondHyphen = afterFirst.indexOf(u'-');
+    parts.second = afterFirst.left(qMax<qsizetype>(secondHyphen, 0));
+    parts.rest = afterFirst.mid(secondHyphen + 1, MaxPart);
+    return parts;
+}
+
+QString houseAndStreet(const CalcContext& ctx, int row) {
+    return assetCell(ctx, row, realty::HouseNumber) + u' ' +
+           assetCell(ctx, row, realty::StreetName);
+}
+
+void keepAssetCells(units::PageCopy& pc, int row, std::initializer_list<CellToSlot> cells) {
+    for (const CellToSlot& c : cells) pc.keep(c.slot, assetCell(pc.ctx(), row, c.column));
+}
+
+void keepTexts(units::PageCopy& pc, std::initializer_list<TextToSlot> texts) {
+    for (const TextToSlot& t : texts) pc.keep(t.slot, t.text);
+}
+
+}  // namespace wm4::transfer
