@@ -2,6 +2,9 @@
 // The fee pages: the executor's fee computation (page 99), the attorney fee
 // computation (page 101), the application for attorney fees (page 43) and
 // its judgment entry (page 49). Each fills copy 0.
+#include <QDate>
+#include <QString>
+
 #include "calc/calc_context.h"
 
 namespace wm4 {

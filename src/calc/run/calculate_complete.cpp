@@ -1,0 +1,95 @@
+#include "calc/run/calculate_complete.h"
+
+#include "calc/page_units.h"
+#include "calc/run/stage_order.h"
+#include "messages/report.h"
+#include "output/textfit/text_wrapper.h"
+#include "schedules/account_schedule.h"
+#include "schedules/inventory_schedule.h"
+
+namespace wm4 {
+namespace {
+
+// Clears CalcActive on every way out of a run and gives reports back to the
+// store they went to before.
+class RunGuard {
+public:
+    explicit RunGuard(TAnswer& a) : m_a(a), m_previousTarget(errFlagTarget()) {
+        m_a.CalcActive = true;
+        setErrFlagTarget(&m_a.ErrFlag);  // reports of this run flag this store
+    }
+    ~RunGuard() {
+        setErrFlagTarget(m_previousTarget);
+        m_a.CalcActive = false;
+    }
+    RunGuard(const RunGuard&) = delete;
+    RunGuard& operator=(const RunGuard&) = delete;
+
+private:
+    TAnswer& m_a;
+    bool* m_previousTarget;
+};
+
+constexpr int AccountFrontPage = 62;
+constexpr int AccountFrontClearedSlots = 166;  // slots 0 ... 165
+
+void runBuilder(CalcContext& ctx, StageBuilder builder) {
+    switch (builder) {
+        case StageBuilder::None:
+            break;
+        case StageBuilder::Inventory:
+            BuildInventorySchedule(ctx.data, ctx.buffers, ctx.wrapper);
+            break;
+        case StageBuilder::Account:
+            BuildAccountSchedule(ctx.data, ctx.buffers, ctx.wrapper);
+            break;
+        case StageBuilder::AssetsRemaining:
+            BuildAssetsRemaining(ctx.data, ctx.buffers, ctx.wrapper);
+            break;
+    }
+}
+
+void runPages(CalcContext& ctx, const StageStep& step) {
+    runBuilder(ctx, step.builder);
+    const int copies = stepCopies(step, ctx.A());
+    for (int copy = 0; copy < copies; ++copy)
+        for (int i = 0; i < step.pages.count; ++i)
+            if (PageUnit unit = pageUnit(step.pages.pages[i])) unit(ctx, copy);
+}
+
+}  // namespace
+
+void RunPageUnits(CalcContext& ctx) {
+    TAnswer& a = ctx.A();
+    for (const StageStep& step : StageOrder()) {
+        switch (step.action) {
+            case StageAction::Gate:
+                if (a.ErrFlag) return;
+                break;
+            case StageAction::ClearPage62:
+                for (int slot = 0; slot < AccountFrontClearedSlots; ++slot)
+                    a.setAnswer(AccountFrontPage, 0, slot, QString());
+                break;
+            case StageAction::Pages:
+                runPages(ctx, step);
+                break;
+        }
+    }
+}
+
+void CalculateComplete(CalcContext& ctx) {
+    TAnswer& a = ctx.A();
+    if (a.CalcActive) return;
+    RunGuard guard(a);
+
+    if (ctx.storeOpenWorksheets) ctx.storeOpenWorksheets();
+    ctx.wrapper.clearCache();  // wrapped texts never outlive a run
+    a.ErrFlag = false;
+
+    Test4Errs(ctx.data);             // stage 1
+    PrepareCopiesAndSchedules(ctx);  // stage 2 (returns at once after a stage-1 report)
+    if (a.ErrFlag) return;
+    RunPageUnits(ctx);  // stage 3
+}
+
+}  // namespace wm4
