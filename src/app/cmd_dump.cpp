@@ -55,8 +55,10 @@ void RunDump(const CommandArgs& args) {
 
     EngineSession session(args);
     session.readCase(path);
-    if (sheet) dumpSheet(session.data().*sheet);
-    else dumpPage(session.answers(), page, copy);
+    if (sheet)
+        dumpSheet(session.data().*sheet);
+    else
+        dumpPage(session.answers(), page, copy);
 }
 
 }  // namespace wm4

@@ -31,8 +31,8 @@ QString CommandArgs::argument(int i, const char* what) const {
 
 void CommandArgs::expectArguments(int count) const {
     if (m_positional.size() > count)
-        throw CommandError(QStringLiteral("%1: unexpected argument \"%2\"")
-                               .arg(m_command, m_positional[count]));
+        throw CommandError(
+            QStringLiteral("%1: unexpected argument \"%2\"").arg(m_command, m_positional[count]));
 }
 
 int CommandArgs::intOption(const QString& name, int fallback, int low, int high) const {

@@ -2,7 +2,6 @@
 #include "files/file_error.h"
 #include "messages/report.h"
 
-
 namespace wm4 {
 
 const Command* FindCommand(const QString& name) {
@@ -46,8 +45,8 @@ int RunCommand(const QStringList& arguments) {
                        .arg(currentReportNumber()));
         status = 1;
     } catch (const std::exception& e) {
-        PrintError(QStringLiteral("wendmoor4: %1: %2").arg(arguments.first(),
-                                                            QString::fromUtf8(e.what())));
+        PrintError(QStringLiteral("wendmoor4: %1: %2")
+                       .arg(arguments.first(), QString::fromUtf8(e.what())));
         status = 1;
     }
     std::fflush(stdout);

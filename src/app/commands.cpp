@@ -14,6 +14,8 @@ const Command CommandTable[] = {
 
 }  // namespace
 
-std::span<const Command> Commands() { return CommandTable; }
+std::span<const Command> Commands() {
+    return CommandTable;
+}
 
 }  // namespace wm4

@@ -3,9 +3,9 @@
 //
 // Adding a command: write src/app/cmd_NAME.cpp with its function, declare the
 // function below and add one row to the table in commands.cpp.
-#include "app/command_line.h"
-
 #include <span>
+
+#include "app/command_line.h"
 
 namespace wm4 {
 
@@ -15,9 +15,9 @@ using CommandFunction = void (*)(const CommandArgs& args);
 
 struct Command {
     const char* name;
-    const char* usage;             // the arguments, for the help text
+    const char* usage;  // the arguments, for the help text
     CommandFunction run;
-    const char* options;           // its options besides --data, blank-separated
+    const char* options;  // its options besides --data, blank-separated
 };
 
 std::span<const Command> Commands();

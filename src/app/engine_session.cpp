@@ -1,13 +1,13 @@
 #include "app/engine_session.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include "files/client_file.h"
 #include "files/wm3_import.h"
 #include "output/qtmeasure/qt_text_measurer.h"
 #include "output/textfit/text_wrapper.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 namespace wm4 {
 
@@ -18,10 +18,9 @@ QString dataFolderFor(const CommandArgs& args) {
     if (!option.isEmpty() && !QFileInfo(option).isDir())
         throw CommandError(QStringLiteral("%1: the data folder \"%2\" does not exist")
                                .arg(args.command(), option));
-    return ResolveDataFolder(option, QCoreApplication::applicationDirPath(),
-                             QStringLiteral(WM4_BUILD_TREE_DIR),
-                             QStringLiteral(WM4_SOURCE_DATA_DIR),
-                             QStringLiteral(WM4_INSTALL_DATA_DIR));
+    return ResolveDataFolder(
+        option, QCoreApplication::applicationDirPath(), QStringLiteral(WM4_BUILD_TREE_DIR),
+        QStringLiteral(WM4_SOURCE_DATA_DIR), QStringLiteral(WM4_INSTALL_DATA_DIR));
 }
 
 }  // namespace
@@ -57,7 +56,9 @@ void EngineSession::importWM3(const QString& path) {
     if (!ReadWM3File(*m_data, path, &error)) throw CommandError(error);
 }
 
-void EngineSession::saveCase(const QString& path) const { WriteClientFile(*m_data, path); }
+void EngineSession::saveCase(const QString& path) const {
+    WriteClientFile(*m_data, path);
+}
 
 bool EngineSession::calculate() {
     // The full calculation run (CalculateComplete over a CalcContext of this

@@ -6,12 +6,12 @@
 // run from the build tree, the source tree's data/; else the installed
 // share/wendmoor4) and reads the settings file when it exists, never writing
 // it. --data also overrides the folders the settings file names.
+#include <memory>
+
 #include "app/command_line.h"
 #include "case/case_data.h"
 #include "files/settings.h"
 #include "schedules/schedule_buffers.h"
-
-#include <memory>
 
 namespace wm4 {
 

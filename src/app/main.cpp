@@ -1,9 +1,9 @@
 // Wendmoor4: the desktop application, or one command-line command when the
 // first argument names one.
-#include "app/commands.h"
-
 #include <QApplication>
 #include <QLabel>
+
+#include "app/commands.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "files/atomic_save.h"
 
-#include "files/file_error.h"
-
 #include <QSaveFile>
+
+#include "files/file_error.h"
 
 namespace wm4 {
 

@@ -1,11 +1,11 @@
 #include "files/client_file.h"
 
+#include <QFile>
+#include <array>
+
 #include "files/atomic_save.h"
 #include "files/text_lines.h"
 #include "messages/report.h"
-
-#include <QFile>
-#include <array>
 
 namespace wm4 {
 
@@ -157,8 +157,8 @@ bool ReadClientFile(CaseData& data, const QString& path, QString* error) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
-            *error = FileError(path, 0, QStringLiteral("cannot be read: ") + file.errorString())
-                         .text();
+            *error =
+                FileError(path, 0, QStringLiteral("cannot be read: ") + file.errorString()).text();
         return false;
     }
     return ReadClientFileBytes(data, bytes, path, error);

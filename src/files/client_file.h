@@ -3,11 +3,11 @@
 // copy in page and copy order, then the kin, asset, expense and time
 // worksheets as text grids. Windows-1252 text, one value per line, CR LF
 // written and LF alone accepted.
-#include "case/case_data.h"
-#include "files/file_error.h"
-
 #include <QByteArray>
 #include <QString>
+
+#include "case/case_data.h"
+#include "files/file_error.h"
 
 namespace wm4 {
 

@@ -1,12 +1,12 @@
 #include "files/settings.h"
 
-#include "files/atomic_save.h"
-#include "files/text_lines.h"
-#include "messages/report.h"
-
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+
+#include "files/atomic_save.h"
+#include "files/text_lines.h"
+#include "messages/report.h"
 
 namespace wm4 {
 
@@ -15,8 +15,8 @@ namespace {
 // The quote pages the Tools menu opens, the symbol appended.
 const QString DefaultStockQuoteURL =
     QStringLiteral("https://www.msn.com/en-us/money/investments/stock-price?ocid=qbeb&Symbol=");
-const QString DefaultFundQuoteURL =
-    QStringLiteral("https://www.msn.com/en-us/money/investments/mutual-fund-rates?ocid=qbeb&Symbol=");
+const QString DefaultFundQuoteURL = QStringLiteral(
+    "https://www.msn.com/en-us/money/investments/mutual-fund-rates?ocid=qbeb&Symbol=");
 
 QString documentsFolder() {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -24,7 +24,9 @@ QString documentsFolder() {
     return documents;
 }
 
-QString flagLine(bool on) { return on ? QStringLiteral("X") : QString(); }
+QString flagLine(bool on) {
+    return on ? QStringLiteral("X") : QString();
+}
 
 // Folder and text lines keep the current value when the line is empty.
 void keepWhenEmpty(QString& setting, const QString& line) {
@@ -111,8 +113,8 @@ ProgramSettings DefaultSettings(const QString& dataFolder) {
     const QString documents = documentsFolder();
     s.ClientFolder = documents + QStringLiteral("/Wendmoor4/Files");
     s.WM3Folder = documents + QStringLiteral("/Wendmoor3/Files");
-    s.TempFolder =
-        QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/Wendmoor4");
+    s.TempFolder = QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+                   QStringLiteral("/Wendmoor4");
     // The organisation and application folder under the user's configuration
     // folder, whatever names the running program set for itself.
     s.SettingsFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -1,10 +1,10 @@
 #include "files/text_lines.h"
 
-#include "files/cp1252.h"
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include "files/cp1252.h"
 
 namespace wm4 {
 
@@ -67,7 +67,9 @@ QString LineReader::text() {
     return DecodeCp1252(bytes.data(), bytes.size());
 }
 
-void LineReader::skip() { next(); }
+void LineReader::skip() {
+    next();
+}
 
 int LineReader::integer() {
     const QString line = text();
@@ -85,7 +87,9 @@ double LineReader::real() {
     return value;
 }
 
-void LineReader::fail(const QString& reason) const { throw FileError(m_path, m_line, reason); }
+void LineReader::fail(const QString& reason) const {
+    throw FileError(m_path, m_line, reason);
+}
 
 bool LineWriter::line(QStringView text) {
     bool exact = true;

@@ -2,10 +2,10 @@
 // Line-by-line reading and writing of the program's 8-bit text files (client
 // file, settings file, prior-version file): Windows-1252, CR LF written, LF
 // alone accepted.
-#include "files/file_error.h"
-
 #include <QByteArray>
 #include <QString>
+
+#include "files/file_error.h"
 
 namespace wm4 {
 

@@ -1,9 +1,9 @@
 #include "files/wm3_import.h"
 
+#include <QFile>
+
 #include "files/text_lines.h"
 #include "messages/report.h"
-
-#include <QFile>
 
 namespace wm4 {
 
@@ -15,11 +15,11 @@ const QString CountyName = QStringLiteral("Wendmoor");
 
 // The header's copy counters, in file order.
 constexpr std::array<int TWM3Answer::*, 15> HeaderCounters = {
-    &TWM3Answer::NoOf1_0,     &TWM3Answer::NoOf2_2,     &TWM3Answer::NoOf6_1,
-    &TWM3Answer::NoOf6_3,     &TWM3Answer::NoOf10_4,    &TWM3Answer::NoOf12,
-    &TWM3Answer::NoOf13_1,    &TWM3Answer::NoOf13_5,    &TWM3Answer::NoOf3774,
-    &TWM3Answer::NoOfSSA_JS,  &TWM3Answer::NoOfStockPower, &TWM3Answer::NoOfWillLtr,
-    &TWM3Answer::NoOfInvLtr,  &TWM3Answer::NoOfAcctLtr, &TWM3Answer::NoOfInsLtr,
+    &TWM3Answer::NoOf1_0,    &TWM3Answer::NoOf2_2,        &TWM3Answer::NoOf6_1,
+    &TWM3Answer::NoOf6_3,    &TWM3Answer::NoOf10_4,       &TWM3Answer::NoOf12,
+    &TWM3Answer::NoOf13_1,   &TWM3Answer::NoOf13_5,       &TWM3Answer::NoOf3774,
+    &TWM3Answer::NoOfSSA_JS, &TWM3Answer::NoOfStockPower, &TWM3Answer::NoOfWillLtr,
+    &TWM3Answer::NoOfInvLtr, &TWM3Answer::NoOfAcctLtr,    &TWM3Answer::NoOfInsLtr,
 };
 
 // An asset cell the current version words differently. Column -1: any column.
@@ -48,7 +48,9 @@ QString currentAssetWording(int column, const QString& cell) {
     return cell;
 }
 
-QString sameText(int /*column*/, const QString& cell) { return cell; }
+QString sameText(int /*column*/, const QString& cell) {
+    return cell;
+}
 
 // Each prior section gives R - 1 rows (0 to R - 2); the grid keeps one empty
 // row after them.
@@ -101,8 +103,7 @@ void TWM3Answer::CreateAPage(int page, int copyIndex) {
     m_copies[page][copyIndex].clear();
 }
 
-void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes,
-                  const QString& path) {
+void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, const QString& path) {
     LineReader in(bytes, path);
     a.ProgramName = in.text();
     a.VersionNo = in.real();

@@ -5,14 +5,14 @@
 // grids, then copied into the case: every answer slot of every page copy, and
 // the worksheets with their columns re-arranged and a few category texts
 // replaced by the current wording.
-#include "case/case_data.h"
-#include "files/file_error.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <memory>
+
+#include "case/case_data.h"
+#include "files/file_error.h"
 
 namespace wm4 {
 
@@ -30,11 +30,10 @@ public:
     QString ProgramName = QStringLiteral("Wendmoor4");
     double VersionNo = 4.41;
     double DefaultHourlyRate = 0;
-    int NoOf1_0 = 0, NoOf2_2 = 0, NoOf4_4 = 0, NoOf5_3 = 0, NoOf6_1 = 0, NoOf6_3 = 0,
-        NoOf10_2 = 0, NoOf10_4 = 0, NoOf12 = 0, NoOf13_1 = 0, NoOf13_2 = 0, NoOf13_5 = 0,
-        NoOf24_2 = 0, NoOf24_5 = 0, NoOf3774 = 0, NoOfSSA_JS = 0, NoOfStockPower = 0,
-        NoOfWillLtr = 0, NoOfInvLtr = 0, NoOfAcctLtr = 0, NoOfInsLtr = 0, NoOfCPID = 0,
-        NoOfCommRep = 0;
+    int NoOf1_0 = 0, NoOf2_2 = 0, NoOf4_4 = 0, NoOf5_3 = 0, NoOf6_1 = 0, NoOf6_3 = 0, NoOf10_2 = 0,
+        NoOf10_4 = 0, NoOf12 = 0, NoOf13_1 = 0, NoOf13_2 = 0, NoOf13_5 = 0, NoOf24_2 = 0,
+        NoOf24_5 = 0, NoOf3774 = 0, NoOfSSA_JS = 0, NoOfStockPower = 0, NoOfWillLtr = 0,
+        NoOfInvLtr = 0, NoOfAcctLtr = 0, NoOfInsLtr = 0, NoOfCPID = 0, NoOfCommRep = 0;
 
     // The highest copy index the file gave each page (-1: none). Page 4 holds
     // two copies at creation, as in the current store.

@@ -1,18 +1,19 @@
 #include "files/client_file.h"
-#include "files/cp1252.h"
-#include "files/text_lines.h"
-#include "files/file_text.h"
-#include "support/report_recorder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <csignal>
 #include <memory>
+
+#include "files/cp1252.h"
+#include "files/file_text.h"
+#include "files/text_lines.h"
+#include "support/report_recorder.h"
 
 using namespace wm4;
 using wm4::test::CopyText;
@@ -95,14 +96,18 @@ TEST(ClientFile, FreshStoreIsWrittenInTheFileLayout) {
     for (int p = 0; p < PageCount; ++p) slots += MaxSlot[p] + 1;
     slots += MaxSlot[4] + 1;
     EXPECT_EQ(lines.size(), 3 + 200 + 201 + 2 * slots + 4 * 5 + 48 + 100 + 26 + 4);
-    EXPECT_TRUE(bytes.startsWith("Wendmoor4\r\n 4.41000000000000E+0000\r\n"
-                                 " 0.00000000000000E+0000\r\n0\r\nPage 0; No.0; Count 75\r\n\r\n0\r\n"));
+    EXPECT_TRUE(
+        bytes.startsWith("Wendmoor4\r\n 4.41000000000000E+0000\r\n"
+                         " 0.00000000000000E+0000\r\n0\r\nPage 0; No.0; Count 75\r\n\r\n0\r\n"));
     EXPECT_TRUE(bytes.contains("\r\n1\r\nPage 4; No.0; Count 75\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nPage 4; No.1; Count 75\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\nKin Worksheet - ***************\r\nColumn Count\r\n48\r\n"
-                               "Row Count\r\n1\r\n" + QByteArray("\r\n").repeated(48) + "Asset Worksheet"));
-    EXPECT_TRUE(bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
-                               "Row Count\r\n1\r\n\r\n\r\n\r\n\r\n"));
+    EXPECT_TRUE(
+        bytes.contains("\r\nKin Worksheet - ***************\r\nColumn Count\r\n48\r\n"
+                       "Row Count\r\n1\r\n" +
+                       QByteArray("\r\n").repeated(48) + "Asset Worksheet"));
+    EXPECT_TRUE(
+        bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
+                       "Row Count\r\n1\r\n\r\n\r\n\r\n\r\n"));
 }
 
 TEST(ClientFile, RoundTripsAFreshStoreAndARichCaseByteForByte) {
@@ -123,7 +128,8 @@ TEST(ClientFile, RichCaseLinesAsWritten) {
     const QByteArray bytes = ClientFileBytes(*richCase());
     // Four copy headers for a copy count of 3, none for -1.
     for (int c = 0; c <= 3; ++c)
-        EXPECT_TRUE(bytes.contains(QStringLiteral("\r\nPage 1; No.%1; Count 100\r\n").arg(c).toLatin1()));
+        EXPECT_TRUE(
+            bytes.contains(QStringLiteral("\r\nPage 1; No.%1; Count 100\r\n").arg(c).toLatin1()));
     EXPECT_FALSE(bytes.contains("Page 1; No.4;"));
     EXPECT_FALSE(bytes.contains("Page 130;"));
     EXPECT_TRUE(bytes.contains("\r\n-1\r\n"));
@@ -134,8 +140,9 @@ TEST(ClientFile, RichCaseLinesAsWritten) {
     EXPECT_TRUE(bytes.contains("Margaret \xC9lise O\x92Hara\r\n0\r\n"));
     EXPECT_TRUE(bytes.contains("\x80 1,234.50 \x95 \x93quoted\x94 \xBC\r\n"));
     // A worksheet with no rows is its five header lines.
-    EXPECT_TRUE(bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
-                               "Row Count\r\n0\r\n"));
+    EXPECT_TRUE(
+        bytes.endsWith("Time & Services Worksheet - ***************\r\nColumn Count\r\n4\r\n"
+                       "Row Count\r\n0\r\n"));
 }
 
 TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
@@ -158,12 +165,12 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
         const char* lineEnd;
         bool migrated;
     };
-    for (const Case& c : {Case{" 4.36000000000000E+0000", "\r\n", true}, Case{"4.36", "\n", true},
-                          Case{" 4.37000000000000E+0000", "\r\n", false}, Case{"4.4", "\n", false}}) {
+    for (const Case& c :
+         {Case{" 4.36000000000000E+0000", "\r\n", true}, Case{"4.36", "\n", true},
+          Case{" 4.37000000000000E+0000", "\r\n", false}, Case{"4.4", "\n", false}}) {
         SCOPED_TRACE(c.version);
-        const QByteArray bytes =
-            fileBytes(QStringList{"Another Program", c.version, "75"} + pageLines(pages) + sheets,
-                      c.lineEnd);
+        const QByteArray bytes = fileBytes(
+            QStringList{"Another Program", c.version, "75"} + pageLines(pages) + sheets, c.lineEnd);
         CaseData data;
         QString error;
         ASSERT_TRUE(ReadClientFileBytes(data, bytes, "hand.wm4", &error)) << error.toStdString();
@@ -187,8 +194,9 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
         EXPECT_EQ(data.ESchedList.rowCount(), 2);
         // Written back: CR LF, version 4.41, the same pages.
         const QByteArray written = ClientFileBytes(data);
-        EXPECT_TRUE(written.startsWith("Another Program\r\n 4.41000000000000E+0000\r\n"
-                                       " 7.50000000000000E+0001\r\n-1\r\n"));
+        EXPECT_TRUE(
+            written.startsWith("Another Program\r\n 4.41000000000000E+0000\r\n"
+                               " 7.50000000000000E+0001\r\n-1\r\n"));
         CaseData again;
         ASSERT_TRUE(ReadClientFileBytes(again, written, "again.wm4"));
         expectSameCase(data, again);
@@ -205,7 +213,7 @@ TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
     const int kinRowCountLine = 3 + 200 + 5;
     struct Case {
         const char* what;
-        int line;        // 1-based line to replace; 0: cut the file after keepLines
+        int line;  // 1-based line to replace; 0: cut the file after keepLines
         QString text;
         int keepLines;
         const char* reason;
@@ -223,14 +231,17 @@ TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QStringList lines = good;
-        if (c.line > 0) lines[c.line - 1] = c.text;
-        else lines = lines.mid(0, c.keepLines);
+        if (c.line > 0)
+            lines[c.line - 1] = c.text;
+        else
+            lines = lines.mid(0, c.keepLines);
         const int expectedLine = c.line > 0 ? c.line : c.keepLines + 1;
         CaseData data;
         QString error;
         EXPECT_FALSE(ReadClientFileBytes(data, fileBytes(lines), "/cases/estate.wm4", &error));
         EXPECT_TRUE(error.contains("/cases/estate.wm4")) << error.toStdString();
-        EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(expectedLine))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(expectedLine)))
+            << error.toStdString();
         EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
     }
     // What was read before the faulty line stays.
@@ -291,7 +302,7 @@ TEST(ClientFile, FailedSaveLeavesThePreviousFile) {
 TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
     test::ReportRecorder recorder;
     CaseData data;
-    data.answers.setAnswer(2, 0, 3, "Zoë Kovač");      // č has no Windows-1252 byte
+    data.answers.setAnswer(2, 0, 3, "Zoë Kovač");  // č has no Windows-1252 byte
     data.answers.setAnswer(2, 0, 4, "ok");
     data.answers.setAnswer(3, 0, 1, "smile 😀");
     const QByteArray bytes = ClientFileBytes(data);

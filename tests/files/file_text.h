@@ -1,12 +1,12 @@
 #pragma once
 // Small hand-written files for the file tests: a client file or prior-version
 // file is built line by line, with every page not named left out (count -1).
-#include "case/answers.h"
-
 #include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include "case/answers.h"
 
 namespace wm4::test {
 
@@ -27,7 +27,10 @@ inline QStringList pageLines(const PagesText& pages) {
         const QList<CopyText> copies = pages.value(page);
         lines << QString::number(int(copies.size()) - 1);
         for (int copy = 0; copy < copies.size(); ++copy) {
-            lines << QStringLiteral("Page %1; No.%2; Count %3").arg(page).arg(copy).arg(MaxSlot[page]);
+            lines << QStringLiteral("Page %1; No.%2; Count %3")
+                         .arg(page)
+                         .arg(copy)
+                         .arg(MaxSlot[page]);
             for (int slot = 0; slot <= MaxSlot[page]; ++slot)
                 lines << copies[copy].texts.value(slot) << copies[copy].flags.value(slot, "0");
         }

@@ -1,10 +1,12 @@
 #include "files/settings.h"
-#include "files/file_text.h"
-#include "support/report_recorder.h"
+
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "files/file_text.h"
+#include "support/report_recorder.h"
 
 using namespace wm4;
 
@@ -90,8 +92,8 @@ TEST(Settings, ReadsEveryLineByItsRule) {
     ProgramSettings s = settingsIn(dir);
     const QString defaultClient = s.ClientFolder, defaultRtf = s.RTFFolder;
     s.WordProcessorExe = "/usr/bin/soffice";
-    QStringList lines{"", "", "/data/PTF", "/data/PSF", "https://quotes.example/s?Symbol=",
-                      "", "1.25e2", ""};
+    QStringList lines{
+        "", "", "/data/PTF", "/data/PSF", "https://quotes.example/s?Symbol=", "", "1.25e2", ""};
     lines << "12" << recentPaths(12)
           << QStringList{"/old/files", "", "X", "x", "/usr/bin/lowriter", "X", "0"};
     writeAll(SettingsFilePath(s), test::fileBytes(lines));
@@ -122,7 +124,8 @@ TEST(Settings, ReadsEveryLineByItsRule) {
     EXPECT_TRUE(bytes.contains("\r\n 1.25000000000000E+0002\r\n\r\n9\r\n/cases/estate0.wm4\r\n"));
     EXPECT_TRUE(bytes.contains("/cases/estate8.wm4\r\n/old/files\r\n"));
     EXPECT_FALSE(bytes.contains("estate9"));
-    EXPECT_TRUE(bytes.endsWith("\r\nX\r\n\r\n/usr/bin/lowriter\r\nX\r\n 8.00000000000000E-0001\r\n"));
+    EXPECT_TRUE(
+        bytes.endsWith("\r\nX\r\n\r\n/usr/bin/lowriter\r\nX\r\n 8.00000000000000E-0001\r\n"));
     ProgramSettings back = settingsIn(dir);
     ASSERT_TRUE(ReadINI(back));
     EXPECT_EQ(back.RecentFiles, recentPaths(9));
@@ -134,12 +137,13 @@ TEST(Settings, UnreadableFileReports13010AndIsDeleted) {
         const char* what;
         QStringList lines;
     };
-    const QStringList head{"/files", "/rtf", "/ptf", "/psf", "s", "f", "10", "word", "1",
-                           "/recent.wm4"};
+    const QStringList head{"/files", "/rtf", "/ptf", "/psf", "s",
+                           "f",      "10",   "word", "1",    "/recent.wm4"};
     const Case cases[] = {
         {"ends after line 10", head},
         {"rate not a number", QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f", "ten"}},
-        {"count not a number", QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f", "1", "w", "many"}},
+        {"count not a number",
+         QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f", "1", "w", "many"}},
         {"factor not a number", head + QStringList{"/wm3", "/tmp", "", "", "", "", "wide"}},
     };
     for (const Case& c : cases) {

@@ -1,9 +1,11 @@
 #include "files/wm3_import.h"
-#include "files/file_text.h"
+
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "files/file_text.h"
 
 using namespace wm4;
 using wm4::test::CopyText;
@@ -44,10 +46,13 @@ QStringList wm3Lines() {
     lines << wm3Sheet("Asset", 88,
                       {assetRow({{0, "Sedan"}, {50, "1st Auto"}, {7, "n/a"}, {52, "1ST AUTO"}}),
                        assetRow({{48, "Personal property w/o ascertainable value"},
-                                 {50, "2ND AUTO"}, {52, "Stocks & Bonds"},
-                                 {58, "Non Probate & Non Joint"}, {87, "N/A"}})});
-    lines << wm3Sheet("Expense", 25, {{"Funeral", "", "", "", "", "", "", "", "", "", "", "", "",
-                                       "", "", "", "", "", "", "", "", "", "", "", "$500.00"}});
+                                 {50, "2ND AUTO"},
+                                 {52, "Stocks & Bonds"},
+                                 {58, "Non Probate & Non Joint"},
+                                 {87, "N/A"}})});
+    lines << wm3Sheet("Expense", 25,
+                      {{"Funeral", "", "", "", "", "", "", "", "", "", "", "",       "",
+                        "",        "", "", "", "", "", "", "", "", "", "", "$500.00"}});
     lines << wm3Sheet("Time", 5, {{"lead", "1/5/2021", "Probate hearing", "2.5", "200"}});
     return lines;
 }
@@ -136,8 +141,8 @@ TEST(Wm3Import, EmptySectionsGiveOneEmptyRow) {
     data.KSchedList.setRowCount(5);
     data.KSchedList.setCell(0, 4, "old");
     CopyWM3IntoCase(prior, sheets, data);
-    for (const WorksheetStore* s : {&data.KSchedList, &data.ASchedList, &data.ESchedList,
-                                    &data.TSchedList}) {
+    for (const WorksheetStore* s :
+         {&data.KSchedList, &data.ASchedList, &data.ESchedList, &data.TSchedList}) {
         ASSERT_EQ(s->rowCount(), 1);
         EXPECT_TRUE(s->row(0).join("").isEmpty());
     }
@@ -161,8 +166,10 @@ TEST(Wm3Import, ReadErrorsNameTheFileAndLineAndLeaveTheCase) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QStringList lines = good;
-        if (c.line > 0) lines[c.line - 1] = c.text;
-        else lines = lines.mid(0, c.keepLines);
+        if (c.line > 0)
+            lines[c.line - 1] = c.text;
+        else
+            lines = lines.mid(0, c.keepLines);
         QTemporaryDir dir;
         const QString path = dir.filePath("bad.wm3");
         QFile f(path);

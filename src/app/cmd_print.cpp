@@ -1,0 +1,47 @@
+// wendmoor4 print CASE OUT.rtf --forms LIST: the full calculation, then the
+// packet of the listed forms (check-box names of the packet, comma-separated,
+// or "all").
+// wendmoor4 print CASE OUT.rtf --page N [--copy C]: the page copy merged as
+// it stands, without a calculation.
+// Both take --pdf OUT.pdf.
+#include "app/cmd_print_common.h"
+#include "app/commands.h"
+#include "output/document/packet.h"
+
+namespace wm4 {
+
+void RunPrint(const CommandArgs& args) {
+    const QString casePath = args.argument(0, "case file");
+    const QString rtfPath = args.argument(1, "output RTF file");
+    args.expectArguments(2);
+    if (args.has(QStringLiteral("forms")) == args.has(QStringLiteral("page")))
+        throw CommandError(QStringLiteral("print: give either --forms LIST or --page N"));
+    if (args.has(QStringLiteral("copy")) && !args.has(QStringLiteral("page")))
+        throw CommandError(QStringLiteral("print: --copy goes with --page"));
+
+    QSet<QString> selection;
+    if (args.has(QStringLiteral("forms"))) {
+        QStringList unknown;
+        selection = PacketSelection(args.option(QStringLiteral("forms")), &unknown);
+        if (!unknown.isEmpty())
+            throw CommandError(QStringLiteral("print: no form has the check box %1 (use the "
+                                              "packet's names such as cbx1_0, or \"all\")")
+                                   .arg(unknown.join(QStringLiteral(", "))));
+    }
+    const int page = args.intOption(QStringLiteral("page"), 0, 0, PageCount - 1);
+    const int copy = args.intOption(QStringLiteral("copy"), 0, 0, CopyCount - 1);
+
+    EngineSession session(args);
+    session.readCase(casePath);
+    DocumentPrinter printer = PrinterFor(session);
+    QString document;
+    if (args.has(QStringLiteral("forms"))) {
+        session.calculate();
+        document = printer.PacketDocument(selection);
+    } else {
+        document = printer.PageDocument(page, copy);
+    }
+    WritePrintedDocument(args, rtfPath, document);
+}
+
+}  // namespace wm4
