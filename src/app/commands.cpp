@@ -6,10 +6,11 @@ namespace {
 
 // One row per command.
 const Command CommandTable[] = {
-    {"dump", "CASE.wm4 --page N [--copy C] | CASE.wm4 --sheet kin|asset|expense|time", RunDump,
+    {"dump", "CASE.wm4 (--page N [--copy C] | --sheet kin|asset|expense|time)", RunDump,
      "page copy sheet"},
     {"resave", "IN.wm4 OUT.wm4", RunResave, ""},
     {"import", "IN.wm3 OUT.wm4", RunImport, ""},
+    {"render-screen", "CASE.wm4 N [--copy C] OUT.png", RunRenderScreen, "copy"},
 };
 
 }  // namespace

@@ -34,5 +34,6 @@ QString CommandUsage();
 void RunDump(const CommandArgs& args);
 void RunResave(const CommandArgs& args);
 void RunImport(const CommandArgs& args);
+void RunRenderScreen(const CommandArgs& args);
 
 }  // namespace wm4

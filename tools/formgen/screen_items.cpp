@@ -133,6 +133,7 @@ QList<ScreenControl> ExpandScreen(const FormSource& src) {
                 c.prompt = QStringLiteral("m/d/yyyy");
             c.help = line.option(QStringLiteral("help"));
             c.width = line.option(QStringLiteral("width"), QStringLiteral("0")).toInt();
+            if (c.width == 0 && pos.value(1).text == QLatin1String("date")) c.width = 160;
             c.estSlot = line.option(QStringLiteral("est"), QStringLiteral("-1")).toInt();
             out.append(c);
         } else if (d == QLatin1String("check") || d == QLatin1String("radio")) {
