@@ -15,13 +15,13 @@ test::Cells Disbursement(const QString& description, const QString& amount,
     return {{1, description}, {2, amount}, {3, checkNumber}, {6, category}, {9, "X"}};
 }
 
-using AccountSchedule = test::ScheduleTest;
+using AccountScheduleTest = test::ScheduleTest;
 
 QStringList texts(const AccountRow& row) {
     return {row.description, row.checkNumber, row.disbursement, row.receipt};
 }
 
-TEST_F(AccountSchedule, OneIncomeReceiptOfThreeLines) {
+TEST_F(AccountScheduleTest, OneIncomeReceiptOfThreeLines) {
     test::AddRow(data.ASchedList, Receipt("Dividend | Acme Corp. | 2023", "$1,250.00", "Income"));
     EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 1);
     EXPECT_EQ(buffers.account.rowCount, 11);  // 3 lines + 4 + 4
@@ -47,7 +47,7 @@ TEST_F(AccountSchedule, OneIncomeReceiptOfThreeLines) {
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
-TEST_F(AccountSchedule, ReceiptsAndDisbursementsInTableOrder) {
+TEST_F(AccountScheduleTest, ReceiptsAndDisbursementsInTableOrder) {
     auto& assets = data.ASchedList;
     auto& expenses = data.ESchedList;
     test::AddRow(assets, Receipt("Interest", "$10.00", "OTHER RECEIPTS"));
@@ -100,7 +100,7 @@ TEST_F(AccountSchedule, ReceiptsAndDisbursementsInTableOrder) {
         EXPECT_EQ(texts(buffers.account.rows.row(i)), expected[i]) << i;
 }
 
-TEST_F(AccountSchedule, NothingMarkedGivesNoSchedule) {
+TEST_F(AccountScheduleTest, NothingMarkedGivesNoSchedule) {
     test::AddRow(data.ASchedList, {{1, "Not sent"}, {2, "$5.00"}, {56, "INCOME"}});
     EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 0);
     EXPECT_EQ(buffers.account.totalPages, 0);
@@ -108,11 +108,12 @@ TEST_F(AccountSchedule, NothingMarkedGivesNoSchedule) {
     EXPECT_EQ(buffers.account.rows.size(), 0);
 }
 
-TEST_F(AccountSchedule, ZeroTotalsDecideWhatIsPrinted) {
+TEST_F(AccountScheduleTest, ZeroTotalsDecideWhatIsPrinted) {
     // A receipt group at 0 is printed without the receipts section; a
     // disbursement group at 0 is left out with the whole section.
     test::AddRow(data.ASchedList, Receipt("Worthless stock", "$0.00", "INCOME"));
-    test::AddRow(data.ESchedList, Disbursement("Voided check", "$0.00", "7", "OTHER DISBURSEMENTS"));
+    test::AddRow(data.ESchedList,
+                 Disbursement("Voided check", "$0.00", "7", "OTHER DISBURSEMENTS"));
     EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 1);
     EXPECT_EQ(buffers.account.rowCount, 1 + 4 + 1);
     BuildAccountSchedule(data, buffers, wrapper);
@@ -127,7 +128,7 @@ TEST_F(AccountSchedule, ZeroTotalsDecideWhatIsPrinted) {
         EXPECT_EQ(texts(buffers.account.rows.row(i)), expected[i]) << i;
 }
 
-TEST_F(AccountSchedule, UncategorisedReceiptCountsButIsNotPrinted) {
+TEST_F(AccountScheduleTest, UncategorisedReceiptCountsButIsNotPrinted) {
     test::AddRow(data.ASchedList, Receipt("Car", "$900.00", ""));
     test::AddRow(data.ASchedList, Receipt("Rent", "$100.00", "INCOME"));
     CountAccountSchedule(data, buffers, wrapper);
@@ -139,7 +140,7 @@ TEST_F(AccountSchedule, UncategorisedReceiptCountsButIsNotPrinted) {
 }
 
 // One INCOME receipt of `lines` lines: rows = lines + 8.
-TEST_F(AccountSchedule, SheetsAndPagesAtTheBoundaries) {
+TEST_F(AccountScheduleTest, SheetsAndPagesAtTheBoundaries) {
     struct Case {
         int rows, sheets, pages;
     };
@@ -154,7 +155,7 @@ TEST_F(AccountSchedule, SheetsAndPagesAtTheBoundaries) {
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
-TEST_F(AccountSchedule, HundredSheetsReport2501) {
+TEST_F(AccountScheduleTest, HundredSheetsReport2501) {
     test::AddRow(data.ASchedList, Receipt(test::Lines(99 * 90 + 1 - 8), "$1.00", "INCOME"));
     EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 100);
     EXPECT_EQ(buffers.account.sheets, 100);
@@ -162,7 +163,7 @@ TEST_F(AccountSchedule, HundredSheetsReport2501) {
     EXPECT_EQ(reports.numbers(), QList<int>({25019}));  // 2501, advice 9
 }
 
-TEST_F(AccountSchedule, BuildStopsAtTheEndOfTheBuffer) {
+TEST_F(AccountScheduleTest, BuildStopsAtTheEndOfTheBuffer) {
     test::AddRow(data.ASchedList, Receipt(test::Lines(ScheduleBufferRows), "$1.00", "INCOME"));
     const int copies = CountAccountSchedule(data, buffers, wrapper);
     EXPECT_EQ(copies, 100);  // 112 sheets, capped at the copies a page has
@@ -174,7 +175,7 @@ TEST_F(AccountSchedule, BuildStopsAtTheEndOfTheBuffer) {
     EXPECT_EQ(buffers.account.rows.row(ScheduleBufferRows - 1).description, "item");
 }
 
-TEST_F(AccountSchedule, UnreadableValueCountsAsZero) {
+TEST_F(AccountScheduleTest, UnreadableValueCountsAsZero) {
     test::AddRow(data.ASchedList, Receipt("Bond", "$12.x0", "INCOME"));
     test::AddRow(data.ASchedList, Receipt("Rent", "$100.00", "INCOME"));
     CountAccountSchedule(data, buffers, wrapper);

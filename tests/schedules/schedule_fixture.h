@@ -4,8 +4,8 @@
 // line and bar-separated ones one line a part) and a report recorder.
 #include <gtest/gtest.h>
 
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "case/case_data.h"
 #include "output/textfit/text_wrapper.h"
@@ -26,7 +26,9 @@ inline int AddRow(WorksheetStore& store, Cells cells) {
 }
 
 // A description of `lines` short lines joined by bar separators.
-inline QString Lines(int lines) { return QStringList(lines, QStringLiteral("item")).join(" | "); }
+inline QString Lines(int lines) {
+    return QStringList(lines, QStringLiteral("item")).join(" | ");
+}
 
 class ScheduleTest : public ::testing::Test {
 protected:
