@@ -51,6 +51,13 @@ void BM_WriteLargeCase(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteLargeCase)->Unit(benchmark::kMillisecond);
 
+// The same without the disk: building the file's bytes.
+void BM_LargeCaseBytes(benchmark::State& state) {
+    const auto data = largeCase();
+    for (auto _ : state) benchmark::DoNotOptimize(ClientFileBytes(*data));
+}
+BENCHMARK(BM_LargeCaseBytes)->Unit(benchmark::kMillisecond);
+
 void BM_ReadLargeCase(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("large.wm4");

@@ -25,6 +25,14 @@ char byteFor(char16_t ch) {
 }  // namespace
 
 QString DecodeCp1252(const char* bytes, qsizetype size) {
+    if (size == 0) return QString();
+    // Most lines hold no byte of 0x80-0x9F: Latin-1 decodes those alike.
+    bool latin1 = true;
+    for (qsizetype i = 0; i < size && latin1; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        latin1 = b < 0x80 || b >= 0xA0;
+    }
+    if (latin1) return QString::fromLatin1(bytes, size);
     QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < size; ++i) {
@@ -35,21 +43,26 @@ QString DecodeCp1252(const char* bytes, qsizetype size) {
 }
 
 bool AppendCp1252(QByteArray& out, QStringView text) {
+    // One byte per UTF-16 unit at most: write in place, then trim.
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dst = out.data() + start;
     bool exact = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t ch = text[i].unicode();
         if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
-            out.append(char(ch));
+            *dst++ = char(ch);
         } else if (const char b = byteFor(ch)) {
-            out.append(b);
+            *dst++ = b;
         } else {
             // One "?" per character, also for a surrogate pair.
             if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
                 ++i;
-            out.append('?');
+            *dst++ = '?';
             exact = false;
         }
     }
+    out.truncate(dst - out.constData());
     return exact;
 }
 
