@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "files/file_text.h"
+#include "files/user_folders.h"
 #include "support/report_recorder.h"
 
 using namespace wm4;
@@ -169,4 +172,21 @@ TEST(Settings, WriteFailureReports13020) {
     test::ReportRecorder recorder;
     EXPECT_FALSE(WriteINI(s));
     EXPECT_EQ(recorder.numbers(), QList<int>{13020});
+}
+
+TEST(Settings, UserFoldersAreCreatedAndTheTemplateCaseCopiedOnce) {
+    QTemporaryDir dir;
+    ProgramSettings s = DefaultSettings(dir.filePath("data"));
+    s.ClientFolder = dir.filePath("docs/Wendmoor4/Files");
+    s.WM3Folder = dir.filePath("docs/Wendmoor3/Files");
+    s.TempFolder = dir.filePath("tmp/Wendmoor4");
+    QDir().mkpath(s.ProgramFolder);
+    writeAll(s.ProgramFolder + "/default.wm4", "shipped");
+    EXPECT_TRUE(PrepareUserFolders(s));
+    EXPECT_TRUE(QFileInfo(s.WM3Folder).isDir());
+    EXPECT_TRUE(QFileInfo(s.TempFolder).isDir());
+    EXPECT_EQ(readAll(s.ClientFolder + "/default.wm4"), "shipped");
+    writeAll(s.ClientFolder + "/default.wm4", "edited by the user");
+    EXPECT_TRUE(PrepareUserFolders(s));
+    EXPECT_EQ(readAll(s.ClientFolder + "/default.wm4"), "edited by the user");
 }
