@@ -8,8 +8,9 @@ namespace wm4 {
 
 namespace {
 
-QString percentText(double fraction) {
-    return QString::asprintf("%5.2f", fraction * 100).trimmed() + u'%';
+// "%5.2f" of a percentage, trimmed, then "%".
+QString percentText(double percent) {
+    return QString::asprintf("%5.2f", percent).trimmed() + u'%';
 }
 
 // "%4.0n": thousands separators, no decimals.
@@ -39,7 +40,7 @@ QString ShownEditText(EditKind kind, const QString& answer, bool blankZero) {
         }
         case EditKind::Percent: {
             if (blankZero && Str2Float_2(answer) == 0) return QString();
-            return percentText(Str2Float_P(answer));
+            return percentText(Str2Float_P(answer) * 100);
         }
         case EditKind::Unbound:
             break;

@@ -377,8 +377,10 @@ void PageScreen::ScrollOnEnter(QWidget* control) {
 void PageScreen::CalloutDispatch(QPushButton* button) {
     for (const QPointer<QWidget>& callout : m_callouts.value(button)) {
         if (!callout) continue;
-        callout->setVisible(!callout->isVisible());
-        if (callout->isVisible()) callout->raise();
+        // isHidden, not isVisible: the panel itself may not be on screen.
+        const bool show = callout->isHidden();
+        callout->setVisible(show);
+        if (show) callout->raise();
     }
 }
 

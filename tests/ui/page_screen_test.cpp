@@ -1,0 +1,193 @@
+#include "ui/pagescreen/page_screen.h"
+
+#include "qt_app.h"
+#include "support/report_recorder.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace wm4 {
+namespace {
+
+// A small screen in Qt Designer XML: one control per line of `controls`,
+// each "Class name Tag [StyleLookup]".
+QByteArray screenXml(const QList<QStringList>& controls) {
+    QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\"><class>s</class>\n"
+        "<widget class=\"QWidget\" name=\"s\">"
+        "<property name=\"geometry\"><rect><x>0</x><y>0</y><width>600</width><height>600</height></rect></property>\n";
+    int y = 0;
+    for (const QStringList& c : controls) {
+        xml += QStringLiteral("<widget class=\"%1\" name=\"%2\">"
+                              "<property name=\"geometry\"><rect><x>0</x><y>%3</y><width>300</width><height>24</height></rect></property>"
+                              "<property name=\"Tag\" stdset=\"0\"><number>%4</number></property>")
+                   .arg(c[0], c[1])
+                   .arg(y)
+                   .arg(c[2])
+                   .toUtf8();
+        if (c.size() > 3 && !c[3].isEmpty())
+            xml += QStringLiteral("<property name=\"StyleLookup\" stdset=\"0\"><string>%1</string></property>").arg(c[3]).toUtf8();
+        if (c.size() > 4)  // a text or prompt
+            xml += QStringLiteral("<property name=\"%1\"><string>%2</string></property>").arg(c[4], c[5]).toUtf8();
+        if (c[0] == QLatin1String("QPushButton"))
+            xml += "<widget class=\"QFrame\" name=\"pnlCallout\"><property name=\"callout\" stdset=\"0\"><bool>true</bool></property>"
+                   "<property name=\"visible\"><bool>false</bool></property></widget>";
+        xml += "</widget>\n";
+        y += 30;
+    }
+    xml += "</widget><resources/><connections/></ui>\n";
+    return xml;
+}
+
+// Creates the application before the fixture's widgets.
+struct WithApp {
+    WithApp() { test::widgetApp(); }
+};
+
+class PageScreenTest : public ::testing::Test, private WithApp {
+protected:
+    void SetUp() override {
+        test::widgetApp();
+        ASSERT_TRUE(dir.isValid());
+        screen = std::make_unique<PageScreen>(&panel, &answers, dir.path());
+    }
+
+    void writeScreen(int page, const QList<QStringList>& controls) {
+        QFile f(dir.path() + QStringLiteral("/page%1.psf").arg(page));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(screenXml(controls));
+    }
+
+    template <class T>
+    T* control(const char* name) {
+        T* w = panel.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QTemporaryDir dir;
+    QWidget panel;
+    TAnswer answers;
+    std::unique_ptr<PageScreen> screen;
+};
+
+TEST_F(PageScreenTest, AmountOnBlankZeroPageAndElsewhere) {
+    for (int page : {60, 61}) writeScreen(page, {{"QLineEdit", "edtAmount", "2015"}});
+    screen->LoadPage(6000);
+    EXPECT_EQ(control<QLineEdit>("edtAmount")->text(), QString());
+    screen->LoadPage(6100);
+    EXPECT_EQ(control<QLineEdit>("edtAmount")->text(), QStringLiteral("0.00"));
+}
+
+TEST_F(PageScreenTest, EditKindsRoundTripThroughTheControls) {
+    writeScreen(12, {{"QLineEdit", "edtRate", "3007"}, {"QLineEdit", "edtCount", "5003"}});
+    answers.setAnswer(12, 1, 7, QStringLiteral("0.05"));
+    screen->LoadPage(1201);
+    QLineEdit* rate = control<QLineEdit>("edtRate");
+    QLineEdit* count = control<QLineEdit>("edtCount");
+    EXPECT_EQ(rate->text(), QStringLiteral("5.00%"));
+    screen->CalcOnExit(rate);
+    EXPECT_EQ(answers.answer(12, 1, 7), QStringLiteral("0.05"));
+
+    count->setText(QStringLiteral("1234"));
+    screen->CalcOnExit(count);
+    EXPECT_EQ(count->text(), QStringLiteral("1,234"));
+    EXPECT_EQ(answers.answer(12, 1, 3), QStringLiteral("1,234"));
+    EXPECT_TRUE(screen->CaseModified);
+}
+
+TEST_F(PageScreenTest, CheckBoxesLabelsMemosAndRadioButtons) {
+    writeScreen(20, {{"QCheckBox", "cbxEst", "1012"},
+                     {"QLabel", "lblFixed", "0", "", "text", "Designed text"},
+                     {"QLabel", "lblBound", "3"},
+                     {"QPlainTextEdit", "memLines", "9"},
+                     {"QRadioButton", "rbnUnbound", "0"},
+                     {"QRadioButton", "rbnBound", "5"}});
+    answers.setAnswer(20, 0, 12, QStringLiteral("X"));
+    answers.setAnswer(20, 0, 3, QStringLiteral("Answer three"));
+    answers.setAnswer(20, 0, 0, QStringLiteral("2021 EST 0001"));
+    answers.setAnswer(20, 0, 5, QStringLiteral("X"));
+    screen->LoadPage(2000);
+
+    QCheckBox* est = control<QCheckBox>("cbxEst");
+    EXPECT_TRUE(est->isChecked());
+    EXPECT_EQ(est->text(), QStringLiteral("EST"));
+    EXPECT_EQ(control<QLabel>("lblFixed")->text(), QStringLiteral("Designed text"));
+    EXPECT_EQ(control<QLabel>("lblBound")->text(), QStringLiteral("Answer three"));
+    EXPECT_TRUE(control<QRadioButton>("rbnBound")->isChecked());
+
+    est->setChecked(false);
+    control<QPlainTextEdit>("memLines")->setPlainText(QStringLiteral("a\nb"));
+    control<QRadioButton>("rbnUnbound")->setChecked(true);
+    screen->Components2Answers(&panel);
+    EXPECT_EQ(answers.answer(20, 0, 12), QString());
+    EXPECT_EQ(answers.answer(20, 0, 9), QStringLiteral("a | b"));
+    // An unbound radio button never writes slot 0.
+    EXPECT_EQ(answers.answer(20, 0, 0), QStringLiteral("2021 EST 0001"));
+    EXPECT_EQ(answers.answer(20, 0, 5), QString());
+}
+
+TEST_F(PageScreenTest, LoadingNeverMarksTheCaseChangedAndHonoursGhostPrompts) {
+    writeScreen(4, {{"QLineEdit", "edtName", "1001", "", "placeholderText", "Name"},
+                    {"QCheckBox", "cbxMark", "2"}});
+    answers.setAnswer(4, 0, 1, QStringLiteral("Jane"));
+    answers.setAnswer(4, 0, 2, QStringLiteral("X"));
+    screen->CaseModified = false;
+    screen->LoadPage(400);
+    EXPECT_FALSE(screen->CaseModified);
+    EXPECT_EQ(control<QLineEdit>("edtName")->placeholderText(), QStringLiteral("Name"));
+
+    screen->GhostPrompts = false;
+    screen->LoadPage(400);
+    EXPECT_EQ(control<QLineEdit>("edtName")->placeholderText(), QString());
+}
+
+TEST_F(PageScreenTest, OverridableEditFollowsTheOverrideFlag) {
+    writeScreen(45, {{"QLineEdit", "edtNames", "1012", "EDITOVERRIDEABLE"}});
+    screen->LoadPage(4500);
+    QLineEdit* names = control<QLineEdit>("edtNames");
+    EXPECT_TRUE(names->isReadOnly());
+    EXPECT_EQ(names->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDEABLE"));
+
+    answers.setOvRide(45, 0, 12, true);
+    screen->Answer2Components(&panel);
+    EXPECT_FALSE(names->isReadOnly());
+    EXPECT_EQ(names->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
+}
+
+TEST_F(PageScreenTest, HelpButtonTogglesItsCallout) {
+    writeScreen(9, {{"QPushButton", "btnHelp4", "0"}});
+    screen->LoadPage(900);
+    QPushButton* help = control<QPushButton>("btnHelp4");
+    QWidget* callout = panel.findChild<QWidget*>(QStringLiteral("pnlCallout"));
+    ASSERT_NE(callout, nullptr);
+    EXPECT_FALSE(callout->isVisibleTo(&panel));
+    help->click();
+    EXPECT_TRUE(callout->isVisibleTo(&panel));
+    help->click();
+    EXPECT_FALSE(callout->isVisibleTo(&panel));
+}
+
+TEST_F(PageScreenTest, TagBeyondThePageReportsAndStopsTheWalk) {
+    test::ReportRecorder recorder;
+    writeScreen(7, {{"QLineEdit", "edtFar", "1099"}});  // page 7 ends at slot 25
+    screen->LoadPage(700);
+    EXPECT_EQ(recorder.numbers(), QList<int>{14020});
+}
+
+TEST_F(PageScreenTest, MissingScreenFileThrowsAndKeepsCaseModified) {
+    screen->CaseModified = true;
+    EXPECT_THROW(screen->LoadPage(15000), std::runtime_error);
+    EXPECT_TRUE(screen->CaseModified);
+    EXPECT_EQ(screen->CurrentPage, 150);
+}
+
+}  // namespace
+}  // namespace wm4
