@@ -1,0 +1,281 @@
+// The fee pages and the category totals they are computed from.
+#include <gtest/gtest.h>
+
+#include "calc/fees/calc_ttls.h"
+#include "calc/fees/fee_units.h"
+#include "calc/run_fixture.h"
+
+namespace wm4 {
+namespace {
+
+using test::RunFixture;
+using test::X;
+
+constexpr int Exec = 99, Atty = 101, Appl = 43, Entry = 49;
+
+struct FeeTest : RunFixture, ::testing::Test {
+    const QString& slot(int page, int s) { return a().answer(page, 0, s); }
+};
+
+// ----- Executor's fee ---------------------------------------------------
+
+struct ExecutorCase {
+    double personalProperty, income, realEstateNotSold;
+    const char* expected[6];  // slots 5, 6, 7, 8, 9, 11
+};
+
+TEST_F(FeeTest, ExecutorBandsAtTheirBoundaries) {
+    const ExecutorCase cases[] = {
+        {100000, 0, 0, {"4,000.00", "0.00", "0.00", "0.00", "4,000.00", "0.00"}},
+        {500000, 0, 0, {"4,000.00", "9,000.00", "100,000.00", "2,000.00", "15,000.00", "0.00"}},
+        {250000, 150000, 0, {"4,000.00", "9,000.00", "0.00", "0.00", "13,000.00", "0.00"}},
+        {50000, 0, 120000, {"2,000.00", "0.00", "0.00", "0.00", "2,000.00", "1,200.00"}},
+        {0, 0, 0, {"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"}},
+    };
+    for (const ExecutorCase& c : cases) {
+        ctx.totals = {};
+        ctx.totals.executorFee = {c.personalProperty, 0, c.income, c.realEstateNotSold, 0};
+        Calc99(ctx, 0);
+        const int slots[] = {5, 6, 7, 8, 9, 11};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(slot(Exec, slots[i]), QString::fromLatin1(c.expected[i]))
+                << "base " << c.personalProperty + c.income << " slot " << slots[i];
+    }
+    EXPECT_TRUE(reports.reports().isEmpty());
+}
+
+TEST_F(FeeTest, ExecutorFeeComesFromTheTotalsBesideOverriddenDisplaySlots) {
+    a().setAnswer(0, 0, 0, QStringLiteral("Jane Doe"));
+    a().setAnswer(0, 0, 4, QStringLiteral("2024 ES 17"));
+    ctx.totals.executorFee = {40000, 10000, 0, 120000, 30000};
+    // The user typed over the base line and real estate not sold.
+    a().setAnswer(Exec, 0, 2, QStringLiteral("1.00"));
+    a().setOvRide(Exec, 0, 2, true);
+    a().setAnswer(Exec, 0, 10, QStringLiteral("7.00"));
+    a().setOvRide(Exec, 0, 10, true);
+    a().setAnswer(Exec, 0, 18, QStringLiteral("500.00"));  // fees already paid
+
+    Calc99(ctx, 0);
+
+    EXPECT_EQ(slot(Exec, 0), "JANE DOE");
+    EXPECT_EQ(slot(Exec, 1), "2024 ES 17");
+    EXPECT_EQ(slot(Exec, 2), "1.00");  // kept
+    EXPECT_EQ(slot(Exec, 4), "50,000.00");
+    EXPECT_EQ(slot(Exec, 9), "2,000.00");
+    EXPECT_EQ(slot(Exec, 10), "7.00");      // kept
+    EXPECT_EQ(slot(Exec, 11), "1,200.00");  // from the total, not slot 10
+    EXPECT_EQ(slot(Exec, 12), "30,000.00");
+    EXPECT_EQ(slot(Exec, 13), "300.00");
+    EXPECT_EQ(slot(Exec, 14), "2,000.00");
+    EXPECT_EQ(slot(Exec, 15), "1,200.00");
+    EXPECT_EQ(slot(Exec, 16), "300.00");
+    EXPECT_EQ(slot(Exec, 17), "3,500.00");
+    EXPECT_EQ(slot(Exec, 20), "3,000.00");
+}
+
+// ----- Attorney fee computation -------------------------------------------
+
+TEST_F(FeeTest, AttorneyScheduleChangesForDeathsFromAugust1_2017) {
+    struct Case {
+        const char* dateOfDeath;
+        const char* firstRate;
+        const char* secondMaximum;
+        const char* caption;
+    } cases[] = {
+        {"08/01/2017", "4.5", "10,500", "Effective 8/1/2017"},
+        {"7/31/2017", "4", "9,000", "For Dates of Death Before 8/1/2017"},
+        {"1/1/2020", "4.5", "10,500", "Effective 8/1/2017"},
+    };
+    for (const Case& c : cases) {
+        a().setAnswer(0, 0, 16, QString::fromLatin1(c.dateOfDeath));
+        a().setOvRide(Atty, 0, 18, true);  // the schedule is written overridden or not
+        Calc101(ctx, 0);
+        EXPECT_EQ(slot(Atty, 18), c.firstRate) << c.dateOfDeath;
+        EXPECT_EQ(slot(Atty, 21), c.secondMaximum) << c.dateOfDeath;
+        EXPECT_EQ(slot(Atty, 27), c.caption) << c.dateOfDeath;
+    }
+    a().setAnswer(0, 0, 16, QStringLiteral("08/01/2017"));
+    Calc101(ctx, 0);
+    const char* from2017[] = {"4.5", "4,500", "3.5", "10,500", "2.5", "750", "2.5", "1.5", "2.5"};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(slot(Atty, 18 + i), from2017[i]) << 18 + i;
+}
+
+TEST_F(FeeTest, AttorneyBandsAndReliefMinimumUnder2017Schedule) {
+    a().setAnswer(0, 0, 16, QStringLiteral("9/15/2019"));
+    a().setAnswer(0, 0, 28, QStringLiteral("Ann Fid"));
+    a().setAnswer(0, 0, 35, QStringLiteral("Bob Cofid"));
+    a().setAnswer(0, 0, 21, QStringLiteral("Carl Counsel"));
+    ctx.totals.attorneyFee = {150000, 50000, 1, 80000, 10000, 20000};  // base 200,001
+    a().setAnswer(20, 0, 57, QStringLiteral("20,000.00"));
+
+    Calc101(ctx, 0);
+
+    EXPECT_EQ(slot(Atty, 2), "200,001.00");
+    EXPECT_EQ(slot(Atty, 3), "4,500.00");  // 9,000.045 limited
+    EXPECT_EQ(slot(Atty, 4), "3,500.00");
+    EXPECT_EQ(slot(Atty, 5), "0.00");
+    EXPECT_EQ(slot(Atty, 6), "80,000.00");
+    EXPECT_EQ(slot(Atty, 7), "800.00");
+    EXPECT_EQ(slot(Atty, 8), "20,000.00");
+    EXPECT_EQ(slot(Atty, 9), "750.00");  // 500.00 raised to the minimum
+    EXPECT_EQ(slot(Atty, 11), "150.00");
+    EXPECT_EQ(slot(Atty, 13), "500.00");
+    EXPECT_EQ(slot(Atty, 14), "330,001.00");
+    EXPECT_EQ(slot(Atty, 15), "10,200.00");
+    EXPECT_EQ(slot(Atty, 16), "Ann Fid & Bob Cofid");
+    EXPECT_EQ(slot(Atty, 17), "Carl Counsel");
+}
+
+TEST_F(FeeTest, AttorneyFeeFollowsAnOverriddenBaseAndNoReliefGivesNoMinimum) {
+    a().setAnswer(0, 0, 16, QStringLiteral("3/3/2015"));
+    ctx.totals.attorneyFee = {1000, 0, 0, 0, 0, 0};
+    a().setAnswer(Atty, 0, 2, QStringLiteral("500,001.00"));
+    a().setOvRide(Atty, 0, 2, true);
+
+    Calc101(ctx, 0);
+
+    EXPECT_EQ(slot(Atty, 2), "500,001.00");
+    EXPECT_EQ(slot(Atty, 3), "4,000.00");
+    EXPECT_EQ(slot(Atty, 4), "9,000.00");
+    EXPECT_EQ(slot(Atty, 5), "2,000.00");
+    EXPECT_EQ(slot(Atty, 9), "0.00");  // no relief: no minimum fee
+    EXPECT_EQ(slot(Atty, 15), "15,000.00");
+}
+
+// ----- Application for attorney fees and its entry -------------------------
+
+TEST_F(FeeTest, FeeInWordsAgreesWithTheFigure) {
+    struct Case {
+        double fee;
+        const char* words;
+    } cases[] = {
+        {0, "No Dollars and No Cents"},
+        {0.5, "No Dollars and Fifty Cents"},
+        {12.996, "Thirteen Dollars and No Cents"},  // the figure shows 13.00
+        {250, "Two Hundred Fifty Dollars and No Cents"},
+        {1234.56, "One Thousand Two Hundred Thirty Four Dollars and Fifty Six Cents"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(feeInWords(c.fee), c.words) << c.fee;
+}
+
+TEST_F(FeeTest, ApplicationBillsTheTimeWorksheet) {
+    a().setAnswer(0, 0, 0, QStringLiteral("Jane Doe"));
+    a().setAnswer(0, 0, 4, QStringLiteral("2024 es 17"));
+    a().setAnswer(0, 0, 21, QStringLiteral("Carl Counsel"));
+    a().setAnswer(0, 0, 23, QStringLiteral("Wendmoor"));
+    a().setAnswer(0, 0, 24, QStringLiteral("OH"));
+    a().setAnswer(0, 0, 25, QStringLiteral("44000"));
+    a().setAnswer(0, 0, 27, QStringLiteral("0012345"));
+    a().setAnswer(0, 0, 2, QStringLiteral("Judge Ruth"));
+    addRow(data.TSchedList, {{1, "Opened estate"}, {2, "1.5"}, {3, "$200.00"}});
+    addRow(data.TSchedList, {{1, "Inventory"}, {2, "0.333"}, {3, "$150.00"}});
+    kin({{1, "Heir One"}, {12, X}});
+    kin({{1, "Not Consenting"}});
+    kin({{1, "Heir Two"}, {12, X}});
+
+    Calc43(ctx, 0);
+    Calc49(ctx, 0);
+
+    // 1.5 x 200 + 0.333 x 150 = 349.95
+    EXPECT_EQ(slot(Appl, 2), "JANE DOE");
+    EXPECT_EQ(slot(Appl, 3), "2024 ES 17");
+    EXPECT_EQ(slot(Appl, 7), "Three Hundred Forty Nine Dollars and Ninety Five Cents");
+    EXPECT_EQ(slot(Appl, 8), "349.95");
+    EXPECT_EQ(slot(Appl, 10), "1.833");
+    EXPECT_EQ(slot(Appl, 13), slot(Appl, 7));
+    EXPECT_EQ(slot(Appl, 14), "349.95");
+    EXPECT_EQ(slot(Appl, 17), "Wendmoor, OH  44000");
+    EXPECT_EQ(slot(Appl, 19), "Sup Ct Reg No. 0012345");
+    EXPECT_EQ(slot(Appl, 20), "Heir One");
+    EXPECT_EQ(slot(Appl, 21), "Heir Two");
+    EXPECT_EQ(slot(Appl, 22), "");
+
+    EXPECT_EQ(slot(Entry, 7), "Carl Counsel");
+    EXPECT_EQ(slot(Entry, 9), slot(Appl, 7));
+    EXPECT_EQ(slot(Entry, 10), "349.95");
+    EXPECT_EQ(slot(Entry, 11), "Judge Ruth");
+    EXPECT_TRUE(reports.reports().isEmpty());
+}
+
+TEST_F(FeeTest, ApplicationWithoutTimeRows) {
+    Calc43(ctx, 0);
+    EXPECT_EQ(slot(Appl, 7), "No Dollars and No Cents");
+    EXPECT_EQ(slot(Appl, 8), "0.00");
+    EXPECT_EQ(slot(Appl, 10), "0");
+    EXPECT_EQ(slot(Appl, 14), "0.00");
+}
+
+TEST_F(FeeTest, ApplicationConsentTakesTheEleventhPersonOff) {
+    markedKin(12, 11);
+    Calc43(ctx, 0);
+    EXPECT_EQ(reports.numbers(), QList<int>{29130});
+    EXPECT_EQ(slot(Appl, 29), "Person 10");
+    EXPECT_EQ(data.KSchedList.cell(12, 10), "");  // off the consent
+}
+
+// ----- CalcTtls -----------------------------------------------------------
+
+TEST_F(FeeTest, CalcTtlsTotalsByCategoryIgnoringCase) {
+    asset({{1, "House"},
+           {2, "$100,000.00"},
+           {16, X},
+           {48, "real estate"},
+           {17, X},
+           {49, "Real Property"},
+           {35, X},
+           {58, "Real Estate Not Sold"},
+           {86, X},
+           {87, "REAL ESTATE NOT SOLD"},
+           {28, X}});
+    asset(
+        {{1, "Car"}, {2, "$5,000.50"}, {21, X}, {88, X}, {33, X}, {86, X}, {87, "Something Else"}});
+    asset({{1, "Stock"},
+           {2, "$1,000.00"},
+           {16, X},
+           {48, "Readily Ascertainable Value"},
+           {35, X},
+           {58, "Personal Property"},
+           {34, X},
+           {31, X},
+           {21, X}});
+
+    EXPECT_TRUE(CalcTtls(ctx));
+    const CategoryTotals& t = ctx.totals;
+    EXPECT_DOUBLE_EQ(t.form3_0[0], 1000);
+    EXPECT_DOUBLE_EQ(t.form3_0[1], 100000);
+    EXPECT_DOUBLE_EQ(t.form4_0[2], 100000);
+    EXPECT_DOUBLE_EQ(t.form5_10, 6000.50);
+    EXPECT_DOUBLE_EQ(t.executorFee[0], 1000);
+    EXPECT_DOUBLE_EQ(t.executorFee[3], 100000);
+    EXPECT_DOUBLE_EQ(t.attorneyFee[3], 100000);  // the unknown category added nothing
+    EXPECT_EQ(a().NoOf12, 1);
+    EXPECT_EQ(a().NoOf9_C, 1);
+    EXPECT_EQ(a().NoOf3774, 1);
+    EXPECT_EQ(a().NoOfStockPOA, 1);
+    EXPECT_EQ(a().NoOfSSA_JS, 1);
+    EXPECT_TRUE(reports.reports().isEmpty());
+}
+
+TEST_F(FeeTest, CalcTtlsEndsAtAnUnknownCategory) {
+    struct Case {
+        int send, category;
+        int errNo;
+    } cases[] = {{16, 48, 16010}, {17, 49, 16020}, {35, 58, 16110}};
+    for (const Case& c : cases) {
+        RunFixture f;
+        f.asset({{1, "First"}, {2, "10.00"}, {21, X}, {28, X}});
+        f.asset({{1, "Odd one"}, {2, "20.00"}, {c.send, X}, {c.category, "Furniture"}, {28, X}});
+        f.asset({{1, "Below"}, {2, "30.00"}, {21, X}, {28, X}});
+        f.a().NoOf12 = 7;
+        EXPECT_FALSE(CalcTtls(f.ctx));
+        ASSERT_EQ(f.reports.numbers(), QList<int>{c.errNo});
+        EXPECT_EQ(f.reports.reports()[0].text, "Odd one");
+        EXPECT_DOUBLE_EQ(f.ctx.totals.form5_10, 10);  // the row below was not totalled
+        // The faulty row stops before its own copies are counted when the
+        // fault is on 3.0 or 4.0, after them on the executor's fee.
+        EXPECT_EQ(f.a().NoOf12, c.errNo == 16110 ? 2 : 1) << c.errNo;
+    }
+}
+
+}  // namespace
+}  // namespace wm4
