@@ -10,6 +10,7 @@ const Command CommandTable[] = {
      "page copy sheet"},
     {"resave", "IN.wm4 OUT.wm4", RunResave, ""},
     {"import", "IN.wm3 OUT.wm4", RunImport, ""},
+    {"calc", "IN.wm4 OUT.wm4", RunCalc, ""},
     {"render-screen", "CASE.wm4 N [--copy C] OUT.png", RunRenderScreen, "copy"},
 };
 

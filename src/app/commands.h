@@ -34,6 +34,7 @@ QString CommandUsage();
 void RunDump(const CommandArgs& args);
 void RunResave(const CommandArgs& args);
 void RunImport(const CommandArgs& args);
+void RunCalc(const CommandArgs& args);
 void RunRenderScreen(const CommandArgs& args);
 
 }  // namespace wm4

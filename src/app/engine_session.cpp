@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "calc/run/calculate_complete.h"
 #include "files/client_file.h"
 #include "files/wm3_import.h"
 #include "output/qtmeasure/qt_text_measurer.h"
@@ -61,9 +62,9 @@ void EngineSession::saveCase(const QString& path) const {
 }
 
 bool EngineSession::calculate() {
-    // The full calculation run (CalculateComplete over a CalcContext of this
-    // session's case, buffers, settings and wrapper) is wired in here.
-    return false;
+    CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
+    CalculateComplete(ctx);
+    return true;
 }
 
 }  // namespace wm4
