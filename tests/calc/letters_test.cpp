@@ -1,0 +1,170 @@
+// The enclosure letters: addressees from the kin rows, the fiduciaries or
+// the court; salutations; today's date in long form; kept slots.
+#include "calc/letters/letter_units.h"
+#include "calc/transfer/today.h"
+#include "relief_fixture.h"
+
+namespace wm4 {
+namespace {
+
+using test::UnitCase;
+using namespace test::columns;
+
+constexpr int WillLetter = 42, InventoryLetter = 43, AppraiserLetter = 45, InsuranceLetter = 46;
+
+class Letters : public UnitCase {
+protected:
+    const ScopedToday today{QDate(2024, 7, 4)};
+    void SetUp() override {
+        gi(0, "Carl Smith");
+        gi(4, "2021-17");
+        gi(5, "Smith");
+        gi(6, "Carl");
+        gi(7, "A.");
+        gi(21, "J. Counsel");
+        gi(22, "2 Court St");
+        gi(23, "Akron");
+        gi(24, "OH");
+        gi(25, "44308");
+        gi(26, "330-555-0100");
+        gi(28, "Ann Lee");
+        gi(29, "4 Pine St");
+        gi(30, "Kent");
+        gi(31, "OH");
+        gi(32, "44240");
+        gi(34, "Executor");
+    }
+};
+
+TEST_F(Letters, SalutationsOfKinAddressees) {
+    struct Case {
+        const char* name;
+        const char* gender;
+        const char* salutation;
+    };
+    const Case cases[] = {
+        {"Mary Ann Jones", "F", "Ms. Jones"},  // the last of three words
+        {"Tom Jones", "M", "Mr. Jones"},
+        {"Pat Jones", "", "Ms. Jones"},  // no gender
+        {"Cher", "F", "Ms. "},           // no blank: the title alone
+        {"Prince", "M", "Mr. "},
+    };
+    for (const Case& c : cases)
+        addKin({{KinName, c.name}, {KinGender, c.gender}, {WillLetter, "X"}});
+    int copy = 0;
+    for (const Case& c : cases) {
+        Calc116(ctx, copy);
+        EXPECT_EQ(slot(116, copy, 5), c.name);
+        EXPECT_EQ(slot(116, copy, 10), c.salutation) << c.name;
+        ++copy;
+    }
+}
+
+TEST_F(Letters, WillLetterFillsTheCommonParts) {
+    gi(51, "X");
+    addKin({{KinName, "Tom Jones"},
+            {KinStreet, "9 Oak"},
+            {KinCityLine, "Kent, OH  44240"},
+            {KinGender, "M"},
+            {WillLetter, "X"}});
+
+    Calc116(ctx, 0);
+
+    EXPECT_EQ(slot(116, 30), "J. Counsel");
+    EXPECT_EQ(slot(116, 1), "Attorney at Law");
+    EXPECT_EQ(slot(116, 2), "2 Court St");
+    EXPECT_EQ(slot(116, 3), "Akron, OH  44308");
+    EXPECT_EQ(slot(116, 4), "330-555-0100");
+    EXPECT_EQ(slot(116, 17), "July 4, 2024");
+    EXPECT_EQ(slot(116, 6), "9 Oak");
+    EXPECT_EQ(slot(116, 7), "Kent, OH  44240");
+    EXPECT_EQ(slot(116, 8), "Carl Smith");
+    EXPECT_EQ(slot(116, 9), "2021-17");
+    EXPECT_EQ(slot(116, 11), "Mr. Smith");
+    EXPECT_EQ(slot(116, 12), "Ann Lee");
+    EXPECT_EQ(slot(116, 13), "Executor");
+    EXPECT_EQ(slot(116, 14), "Carl A. Smith");
+    EXPECT_EQ(slot(116, 15), "Mr. Smith");
+    EXPECT_EQ(slot(116, 16), "J. Counsel");
+}
+
+// An overridden salutation stays on its copy; the other copies are
+// recomputed.
+TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
+    addKin({{KinName, "Tom Jones"}, {KinGender, "M"}, {InventoryLetter, "X"}});
+    addKin({{KinName, "Sue Park"}, {KinGender, "F"}, {InventoryLetter, "X"}});
+    overrideSlot(117, 1, 10, "Aunt Sue");
+    a().setAnswer(117, 0, 10, "stale");
+
+    Calc117(ctx, 0);
+    Calc117(ctx, 1);
+
+    EXPECT_EQ(slot(117, 0, 10), "Mr. Jones");
+    EXPECT_EQ(slot(117, 1, 10), "Aunt Sue");
+    EXPECT_EQ(slot(117, 1, 5), "Sue Park");
+    EXPECT_EQ(slot(117, 1, 15), "July 4, 2024");
+}
+
+TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
+    gi(53, "X");
+    a().setAnswer(121, 1, 5, "former co-fiduciary");
+    a().setAnswer(121, 1, 10, "Ms. Former");
+
+    Calc121(ctx, 0);
+    Calc121(ctx, 1);
+
+    EXPECT_EQ(slot(121, 0, 5), "Ann Lee");
+    EXPECT_EQ(slot(121, 0, 6), "4 Pine St");
+    EXPECT_EQ(slot(121, 0, 7), "Kent, OH  44240");
+    EXPECT_EQ(slot(121, 0, 10), "Mr. Lee");
+    EXPECT_EQ(slot(121, 0, 11), "Executor");
+    EXPECT_EQ(slot(121, 0, 13), "Mrs. Smith");
+    for (int s : {5, 6, 7, 10}) EXPECT_EQ(slot(121, 1, s), "") << "slot " << s;
+    EXPECT_EQ(slot(121, 1, 15), "July 4, 2024");  // still calculated
+
+    gi(35, "Bea Cole");
+    gi(41, "Co-Executor");
+    Calc121(ctx, 1);
+    EXPECT_EQ(slot(121, 1, 5), "Bea Cole");
+    EXPECT_EQ(slot(121, 1, 10), "Ms. Cole");
+    EXPECT_EQ(slot(121, 1, 11), "Co-Executor");
+}
+
+TEST_F(Letters, CourtLetterHasFixedAddressAndSalutation) {
+    Calc123(ctx, 0);
+    EXPECT_EQ(slot(123, 5), "Wendmoor County Probate Court");
+    EXPECT_EQ(slot(123, 6), "1 Fenwick Plaza");
+    EXPECT_EQ(slot(123, 7), "Ellery, Ohio  43917");
+    EXPECT_EQ(slot(123, 10), "Madam or Sir");
+    EXPECT_EQ(slot(123, 13), "July 4, 2024");
+    EXPECT_EQ(slot(123, 11), "J. Counsel");
+}
+
+TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
+    addKin({{KinName, "Al Apprais"}, {KinGender, "M"}, {AppraiserLetter, "X"}});
+    addAsset({{AssetForm3_0, "X"}, {AssetCategory3_0, "Readily Ascertainable Value"}, {61, "7"}});
+    addAsset({{AssetForm3_0, "X"},
+              {AssetCategory3_0, "real estate"},
+              {61, "12"},
+              {62, "Oak Lane"},
+              {60, "Akron, OH 44300"}});
+
+    Calc125(ctx, 0);
+
+    EXPECT_EQ(slot(125, 10), "Mr. Apprais");
+    EXPECT_EQ(slot(125, 13), "Carl A. Smith");
+    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, OH 44300, Ohio");
+    EXPECT_EQ(slot(125, 16), "J. Counsel");
+}
+
+TEST_F(Letters, InsuranceLetterSalutationSlot) {
+    addKin({{KinName, "Bea Cole"}, {KinGender, "F"}, {InsuranceLetter, "X"}});
+    Calc122(ctx, 0);
+    EXPECT_EQ(slot(122, 11), "Ms. Cole");
+    EXPECT_EQ(slot(122, 12), "Carl Smith");
+    EXPECT_EQ(slot(122, 13), "J. Counsel");
+    EXPECT_EQ(slot(122, 17), "July 4, 2024");
+}
+
+}  // namespace
+}  // namespace wm4

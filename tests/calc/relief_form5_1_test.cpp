@@ -1,0 +1,200 @@
+// Form 5.1: the automobiles to the spouse, real property and other assets on
+// the front with the Form 5.0 ceilings and the automobile allowance; the
+// debts on the back.
+#include <QStringList>
+
+#include "calc/relief/relief_units.h"
+#include "relief_fixture.h"
+
+namespace wm4 {
+namespace {
+
+using test::UnitCase;
+using namespace test::columns;
+
+class Form5_1 : public UnitCase {
+protected:
+    int addReliefAsset(const QString& category, const QString& value,
+                       const QString& description = QString()) {
+        return addAsset({{AssetForm5_1, "X"},
+                         {AssetCategory5_1, category},
+                         {AssetValue, value},
+                         {AssetDescription, description}});
+    }
+    void checkCeiling(int form5_0Slot) { a().setAnswer(18, 0, form5_0Slot, "X"); }
+};
+
+// The category list's items, the names the forms print and the prior
+// version's wordings all reach their lines, in any case.
+TEST_F(Form5_1, CategoriesInEveryWordingReachTheirLines) {
+    addReliefAsset("1st auto to spouse", "$10,000.00");
+    addReliefAsset("1ST AUTOMOBILE TO SPOUSE", "$12,000.00");  // replaces the first
+    addReliefAsset("2nd automobile", "$5,000.50");             // as the import writes it
+    const int house = addReliefAsset("real property", "$80,000.00");
+    data.ASchedList.setCell(AssetAppraised, house, "X");
+    addReliefAsset("OTHER", "$1,234.56", "Savings account");
+    addAsset({{AssetCategory5_1, "Other"}, {AssetValue, "$9.00"}, {AssetDescription, "unsent"}});
+
+    Calc20(ctx, 0);
+
+    EXPECT_EQ(slot(20, 4), "12,000.00");
+    EXPECT_EQ(slot(20, 5), "5,000.50");
+    EXPECT_EQ(slot(20, 6), "17,000.50");
+    EXPECT_EQ(slot(20, 7), "1");
+    EXPECT_EQ(slot(20, 8), "X");
+    EXPECT_EQ(slot(20, 9), "80,000.00");
+    EXPECT_EQ(slot(20, 10), "Savings account");
+    EXPECT_EQ(slot(20, 11), "1,234.56");
+    EXPECT_EQ(slot(20, 12), "");
+    // The automobiles are not assets to be relieved.
+    EXPECT_EQ(slot(20, 57), "81,234.56");
+    EXPECT_TRUE(reports.numbers().isEmpty());
+}
+
+TEST_F(Form5_1, OtherAssetTakesOneLineSlotPerWrappedLineAndItsValueOnce) {
+    addReliefAsset("Other", "$100.00", "Line one | Line two | Line three");
+    addReliefAsset("Other", "$0.50", "Next");
+
+    Calc20(ctx, 0);
+
+    EXPECT_EQ(slot(20, 10), "Line one");
+    EXPECT_EQ(slot(20, 11), "100.00");
+    EXPECT_EQ(slot(20, 12), "Line two");
+    EXPECT_EQ(slot(20, 13), "");
+    EXPECT_EQ(slot(20, 14), "Line three");
+    EXPECT_EQ(slot(20, 15), "");
+    EXPECT_EQ(slot(20, 16), "Next");
+    EXPECT_EQ(slot(20, 17), "0.50");
+    EXPECT_EQ(slot(20, 57), "100.50");
+}
+
+// An asset without a description still prints its value and counts toward
+// the total (and so toward the ceiling and the attorney's fee).
+TEST_F(Form5_1, OtherAssetWithoutDescriptionStillCounts) {
+    addReliefAsset("Other", "$500.00");
+    Calc20(ctx, 0);
+    EXPECT_EQ(slot(20, 10), "");
+    EXPECT_EQ(slot(20, 11), "500.00");
+    EXPECT_EQ(slot(20, 57), "500.00");
+}
+
+TEST_F(Form5_1, CeilingsCheckedOnForm5_0) {
+    struct Case {
+        std::initializer_list<int> boxes;
+        const char* total;
+        QList<int> reports;
+    };
+    const Case cases[] = {
+        {{14}, "$25,000.00", {}},  // equal to the ceiling passes
+        {{14}, "$25,000.01", {31020}},
+        {{}, "$1,000,000.00", {}},  // no box checked: no ceiling
+        {{13, 14}, "$30,000.00", {31010, 31020}},
+        {{13, 18}, "$100,000.01", {31010, 31060}},
+        {{15, 16, 17}, "$40,000.00", {31030}},
+    };
+    for (const Case& c : cases) {
+        data.ASchedList.clear();
+        a().clearCopy(18, 0);
+        reports.clear();
+        addReliefAsset("Real Property", c.total);
+        for (int box : c.boxes) checkCeiling(box);
+
+        Calc20(ctx, 0);
+
+        EXPECT_EQ(reports.numbers(), c.reports) << c.total;
+    }
+}
+
+TEST_F(Form5_1, AutomobileAllowanceToTheSpouse) {
+    struct Case {
+        const char* first;
+        const char* second;
+        QList<int> reports;
+    };
+    const Case cases[] = {
+        {"$40,000.00", "$25,000.00", {}},  // 65,000 is allowed
+        {"$40,000.00", "$25,000.01", {31070}},
+        {"$65,000.01", "", {31070}},
+    };
+    for (const Case& c : cases) {
+        data.ASchedList.clear();
+        reports.clear();
+        addReliefAsset("1st auto to spouse", c.first);
+        addReliefAsset("2nd auto to spouse", c.second);
+
+        Calc20(ctx, 0);
+
+        EXPECT_EQ(reports.numbers(), c.reports) << c.first << " + " << c.second;
+        EXPECT_EQ(slot(20, 57), "0.00");
+    }
+}
+
+// The 23rd line of other assets: the list stops after 22 lines, and neither
+// the totals nor the ceilings are computed; the previous run's totals do not
+// survive beside the cut list.
+TEST_F(Form5_1, TwentyThirdOtherLineEndsThePage) {
+    QStringList lines;
+    for (int i = 1; i <= 23; ++i) lines << QString("line %1").arg(i);
+    addReliefAsset("Other", "$1,000,000.00", lines.join(" | "));
+    checkCeiling(13);
+    for (int s : {4, 5, 6, 57}) a().setAnswer(20, 0, s, "1.00");
+
+    Calc20(ctx, 0);
+
+    EXPECT_EQ(reports.numbers(), QList<int>{29170});
+    EXPECT_EQ(slot(20, 10), "line 1");
+    EXPECT_EQ(slot(20, 11), "1,000,000.00");
+    EXPECT_EQ(slot(20, 52), "line 22");
+    for (int s : {4, 5, 6, 57}) EXPECT_EQ(slot(20, s), "") << "slot " << s;
+}
+
+TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
+    gi(4, "2021-EST-17");
+    gi(28, "Ann Lee");
+    gi(35, "Bob Lee");
+    a().setAnswer(21, 0, 92, "3/4/2021");
+    addExpense({{ExpenseForm5_1, "X"},
+                {ExpenseDescription, "Hospital | Room 12"},
+                {ExpenseNature, "Medical"},
+                {ExpenseAmount, "$1,000.00"}});
+    addExpense({{ExpenseDescription, "not sent"}, {ExpenseAmount, "$7.00"}});
+    addExpense({{ExpenseForm5_1, "X"},
+                {ExpenseDescription, "Funeral home"},
+                {ExpenseNature, "Funeral"},
+                {ExpenseAmount, "$2,500.50"}});
+
+    Calc21(ctx, 0);
+
+    const QStringList expected = {"Hospital", "Medical",      "1,000.00", "Room 12",  "",
+                                  "",         "Funeral home", "Funeral",  "2,500.50", ""};
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(slot(21, 1 + i), expected[i]) << "slot " << 1 + i;
+    EXPECT_EQ(slot(21, 0), "2021-EST-17");
+    EXPECT_EQ(slot(21, 91), "3,500.50");
+    EXPECT_EQ(slot(21, 92), "March 4, 2021");
+    EXPECT_EQ(slot(21, 94), "Ann Lee & Bob Lee");
+
+    // The signer line is kept when overridden; the debts are recomputed.
+    overrideSlot(21, 0, 94, "Ann Lee, Executor");
+    data.ESchedList.setCell(ExpenseAmount, 0, "$1.00");
+    Calc21(ctx, 0);
+    EXPECT_EQ(slot(21, 94), "Ann Lee, Executor");
+    EXPECT_EQ(slot(21, 91), "2,501.50");
+}
+
+TEST_F(Form5_1, ThirtyFirstDebtLineEndsTheBack) {
+    QStringList lines;
+    for (int i = 1; i <= 31; ++i) lines << QString("debt %1").arg(i);
+    addExpense(
+        {{ExpenseForm5_1, "X"}, {ExpenseDescription, lines.join(" | ")}, {ExpenseAmount, "$5.00"}});
+    a().setAnswer(21, 0, 91, "99.00");
+
+    Calc21(ctx, 0);
+
+    EXPECT_EQ(reports.numbers(), QList<int>{29190});
+    EXPECT_EQ(slot(21, 88), "debt 30");
+    EXPECT_EQ(slot(21, 91), "");
+}
+
+}  // namespace
+}  // namespace wm4

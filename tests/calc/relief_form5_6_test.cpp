@@ -1,0 +1,110 @@
+// Form 5.6: the small kept boxes of the front (a row that does not fit loses
+// its further lines) and the remainder list of the back.
+#include <QStringList>
+
+#include "calc/relief/relief_units.h"
+#include "relief_fixture.h"
+
+namespace wm4 {
+namespace {
+
+using test::UnitCase;
+using namespace test::columns;
+
+class Form5_6 : public UnitCase {
+protected:
+    int addAsset5_6(const QString& category, const QString& description,
+                    const QString& value = QString(), const QString& distributees = QString()) {
+        return addAsset({{AssetForm5_6, "X"},
+                         {AssetCategory5_6, category},
+                         {AssetDescription, description},
+                         {AssetValue, value},
+                         {AssetDistributees, distributees}});
+    }
+};
+
+TEST_F(Form5_6, FrontBoxesDropTheLinesThatDoNotFit) {
+    addAsset5_6("Personalty to be sold", "Piano | Organ | Harp");  // third line does not fit
+    addAsset5_6("PERSONALTY TO BE SOLD", "Car");                   // box full: reports again
+    addAsset5_6("Accounts to be released", "Checking | Savings");
+    addExpense({{ExpenseForm5_6, "X"}, {ExpenseDescription, "Doctor"}});
+
+    Calc26(ctx, 0);
+
+    EXPECT_EQ(reports.numbers(), (QList<int>{29200, 29200}));
+    EXPECT_EQ(slot(26, 6), "X");
+    EXPECT_EQ(slot(26, 7), "Piano");
+    EXPECT_EQ(slot(26, 8), "Organ");
+    EXPECT_EQ(slot(26, 18), "X");
+    EXPECT_EQ(slot(26, 20), "X");
+    EXPECT_EQ(slot(26, 21), "Checking");
+    EXPECT_EQ(slot(26, 22), "Savings");
+    EXPECT_EQ(slot(26, 23), "");
+    EXPECT_EQ(slot(26, 9), "X");
+    EXPECT_EQ(slot(26, 10), "Doctor");
+    EXPECT_EQ(slot(26, 11), "");
+}
+
+// The front's slots are kept writes: an overridden line keeps its text and
+// the line whose turn it was is dropped; without rows the boxes are cleared.
+TEST_F(Form5_6, FrontHonoursOverriddenLines) {
+    overrideSlot(26, 0, 7, "Household goods");
+    a().setAnswer(26, 0, 21, "stale account");
+    a().setAnswer(26, 0, 18, "X");
+    addAsset5_6("Personalty to be sold", "Piano | Organ");
+
+    Calc26(ctx, 0);
+
+    EXPECT_EQ(slot(26, 7), "Household goods");
+    EXPECT_EQ(slot(26, 8), "Organ");
+    EXPECT_EQ(slot(26, 18), "");
+    EXPECT_EQ(slot(26, 21), "");
+    EXPECT_TRUE(reports.numbers().isEmpty());
+}
+
+TEST_F(Form5_6, BackListsTheRemainderWithDistributeesBesideTheFirstLine) {
+    gi(2, "Hon. R. Park");
+    a().setAnswer(27, 0, 99, "12/1/2022");
+    addAsset5_6("Remainder to be distributed", "Stock | in trust", "$300.00", "Mary Lee");
+    addAsset5_6("Personalty to be sold", "Piano", "$9.00");
+    addAsset5_6("remainder to be distributed", "Bonds", "$50.25", "Tom Lee");
+
+    Calc27(ctx, 0);
+
+    const QStringList expected = {"Mary Lee", "Stock",   "300.00", "",     "in trust",
+                                  "",         "Tom Lee", "Bonds",  "50.25"};
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(slot(27, 2 + i), expected[i]) << "slot " << 2 + i;
+    EXPECT_EQ(slot(27, 1), "X");
+    EXPECT_EQ(slot(27, 99), "December 1, 2022");
+    EXPECT_EQ(slot(27, 100), "Hon. R. Park");
+}
+
+TEST_F(Form5_6, BackClearsItsCheckBoxWithoutRemainder) {
+    a().setAnswer(27, 0, 1, "X");
+    a().setAnswer(27, 0, 2, "Old distributee");
+    Calc27(ctx, 0);
+    EXPECT_EQ(slot(27, 1), "");
+    EXPECT_EQ(slot(27, 2), "");
+
+    // An overridden check box stays as the user set it.
+    overrideSlot(27, 0, 1, "X");
+    Calc27(ctx, 0);
+    EXPECT_EQ(slot(27, 1), "X");
+}
+
+TEST_F(Form5_6, ThirtyThirdRemainderLineEndsTheBack) {
+    QStringList lines;
+    for (int i = 1; i <= 33; ++i) lines << QString("item %1").arg(i);
+    addAsset5_6("Remainder to be distributed", lines.join(" | "), "$1.00", "Mary Lee");
+    a().setAnswer(27, 0, 100, "previous judge");
+
+    Calc27(ctx, 0);
+
+    EXPECT_EQ(reports.numbers(), QList<int>{29230});
+    EXPECT_EQ(slot(27, 3 + 3 * 31), "item 32");
+    EXPECT_EQ(slot(27, 100), "previous judge");  // not reached
+}
+
+}  // namespace
+}  // namespace wm4

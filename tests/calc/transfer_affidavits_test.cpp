@@ -1,0 +1,138 @@
+// The confidential identifier sheets, the affidavit of domicile and the
+// stock power of attorney.
+#include <QStringList>
+
+#include "calc/transfer/today.h"
+#include "calc/transfer/transfer_units.h"
+#include "relief_fixture.h"
+
+namespace wm4 {
+namespace {
+
+using test::UnitCase;
+using namespace test::columns;
+
+class Affidavits : public UnitCase {};
+
+// Twelve identifiers (eight assets, then four expenses) fill two sheets:
+// entries 1-10 and 11-12, with the sheet numbers and the "continued" mark.
+TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
+    gi(3, "Wendmoor");
+    gi(0, "Carl Smith");
+    gi(4, "2021-est-17");
+    gi(21, "J. Counsel");
+    for (int i = 1; i <= 8; ++i)
+        addAsset({{AssetIdentifiers, "X"},
+                  {85, QString("A%1").arg(i)},
+                  {83, "Bank"},
+                  {84, "B"},
+                  {82, "4.0"},
+                  {81, "1/1/2021"}});
+    addAsset({{AssetDescription, "not marked"}, {85, "skip"}});
+    for (int i = 9; i <= 12; ++i)
+        addExpense({{ExpenseIdentifiers, "X"},
+                    {20, QString("E%1").arg(i)},
+                    {18, "Clinic"},
+                    {19, "C"},
+                    {17, "6.0"},
+                    {16, "2/2/2022"}});
+    a().NoOfCPID = 2;
+    a().setAnswer(111, 1, 55, "stale");
+    a().setAnswer(111, 1, 9, "stale entry");
+
+    Calc111(ctx, 0);
+    Calc111(ctx, 1);
+
+    EXPECT_EQ(slot(111, 0, 0), "WENDMOOR");
+    EXPECT_EQ(slot(111, 0, 2), "CARL SMITH");
+    EXPECT_EQ(slot(111, 0, 3), "2021-est-17");
+    EXPECT_EQ(slot(111, 0, 4), "A1");
+    EXPECT_EQ(slot(111, 0, 5), "Bank");
+    EXPECT_EQ(slot(111, 0, 6), "B");
+    EXPECT_EQ(slot(111, 0, 7), "4.0");
+    EXPECT_EQ(slot(111, 0, 8), "1/1/2021");
+    EXPECT_EQ(slot(111, 0, 4 + 5 * 8), "E9");
+    EXPECT_EQ(slot(111, 0, 4 + 5 * 8 + 1), "Clinic");
+    EXPECT_EQ(slot(111, 0, 4 + 5 * 9), "E10");
+    EXPECT_EQ(slot(111, 0, 54), "X");
+    EXPECT_EQ(slot(111, 0, 55), "J. Counsel");
+    EXPECT_EQ(slot(111, 0, 57), "1");
+    EXPECT_EQ(slot(111, 0, 58), "2");
+
+    EXPECT_EQ(slot(111, 1, 4), "E11");
+    EXPECT_EQ(slot(111, 1, 9), "E12");
+    EXPECT_EQ(slot(111, 1, 13), "2/2/2022");
+    EXPECT_EQ(slot(111, 1, 14), "");
+    EXPECT_EQ(slot(111, 1, 54), "");
+    EXPECT_EQ(slot(111, 1, 55), "");
+    EXPECT_EQ(slot(111, 1, 57), "2");
+    EXPECT_EQ(slot(111, 1, 58), "2");
+}
+
+TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
+    struct Case {
+        const char* mark51;
+        const char* mark52;
+        const char* pronoun;
+    };
+    const Case cases[] = {{"X", "", "his"}, {"", "X", "her"}, {"X", "X", "her"}, {"", "", ""}};
+    for (const Case& c : cases) {
+        gi(51, c.mark51);
+        gi(52, c.mark52);
+        Calc104(ctx, 0);
+        EXPECT_EQ(slot(104, 8), c.pronoun) << c.mark51 << "/" << c.mark52;
+    }
+}
+
+TEST_F(Affidavits, DomicileNamesTheFiduciary) {
+    gi(28, "Ann Lee");
+    gi(29, "4 Pine St");
+    gi(30, "Kent");
+    gi(31, "OH");
+    gi(32, "44240");
+    gi(8, "1 Main St");
+    gi(10, "Akron");
+    gi(12, "OH");
+    gi(13, "44300");
+    Calc104(ctx, 0);
+    EXPECT_EQ(slot(104, 2), "Ann Lee");
+    EXPECT_EQ(slot(104, 3), "4 Pine St, Kent, OH  44240");
+    EXPECT_EQ(slot(104, 9), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(104, 11), "ANN LEE");
+    EXPECT_EQ(slot(104, 15), "NOTARY PUBLIC");
+}
+
+TEST_F(Affidavits, StockPowerNamesItsTransferee) {
+    const ScopedToday today(QDate(2026, 1, 9));
+    gi(28, "Ann Lee");
+    addKin({{KinName, "Tom Lee"},
+            {KinStreet, "3 Elm"},
+            {KinCityLine, "Kent, OH  44240"},
+            {KinSsn, "999-00-1111"}});
+    addAsset({{AssetStockPower, "X"},
+              {AssetDistributees, "Tom Lee"},
+              {77, "100"},
+              {78, "Common"},
+              {79, "ACME Corp."},
+              {80, "C-55"}});
+    addAsset({{AssetStockPower, "X"}, {AssetDistributees, "Someone Else"}, {79, "Other Co."}});
+
+    Calc115(ctx, 0);
+    Calc115(ctx, 1);
+
+    EXPECT_EQ(slot(115, 0, 0), "Tom Lee");
+    EXPECT_EQ(slot(115, 0, 1), "3 Elm, Kent, OH  44240");
+    EXPECT_EQ(slot(115, 0, 2), "Social Security No.: 999-00-1111");
+    EXPECT_EQ(slot(115, 0, 3), "100");
+    EXPECT_EQ(slot(115, 0, 5), "ACME Corp.");
+    EXPECT_EQ(slot(115, 0, 6), "C-55");
+    EXPECT_EQ(slot(115, 0, 13), "1/9/2026");
+    EXPECT_EQ(slot(115, 0, 14), "ANN LEE");
+
+    EXPECT_EQ(slot(115, 1, 5), "Other Co.");
+    EXPECT_EQ(slot(115, 1, 0), "");
+    EXPECT_EQ(slot(115, 1, 2), "");  // no transferee: no number line
+}
+
+}  // namespace
+}  // namespace wm4
