@@ -24,6 +24,8 @@ class DocumentPrinter {
 public:
     DocumentPrinter(CaseData& data, const TextMeasurer& measurer, const QString& rtfFolder,
                     const QString& datFolder);
+    DocumentPrinter(const DocumentPrinter&) = delete;
+    DocumentPrinter& operator=(const DocumentPrinter&) = delete;
 
     // The packet of the ticked forms (run the calculation first).
     QString PacketDocument(const QSet<QString>& ticked);

@@ -1,6 +1,7 @@
 #include "output/document/worksheet_printout.h"
 
 #include <QFileInfo>
+#include <utility>
 #include <vector>
 
 #include "case/case_data.h"
@@ -118,6 +119,10 @@ const WorksheetStore& StoreOf(const CaseData& data, WorksheetKind kind) {
             break;
     }
     return data.TSchedList;
+}
+
+WorksheetStore& StoreOf(CaseData& data, WorksheetKind kind) {
+    return const_cast<WorksheetStore&>(StoreOf(std::as_const(data), kind));
 }
 
 int PrintoutPageCount(const CaseData& data, WorksheetKind kind, TextWrapper& wrapper) {

@@ -39,6 +39,7 @@ inline constexpr double PrintoutFontSize = 11;
 
 const PrintoutLayout& LayoutOf(WorksheetKind kind);
 const WorksheetStore& StoreOf(const CaseData& data, WorksheetKind kind);
+WorksheetStore& StoreOf(CaseData& data, WorksheetKind kind);
 
 // The number of template pages the worksheet prints on.
 int PrintoutPageCount(const CaseData& data, WorksheetKind kind, TextWrapper& wrapper);

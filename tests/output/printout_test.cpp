@@ -1,0 +1,161 @@
+// Worksheet printouts: lines per page, page breaks, a row straddling two
+// pages, and the slots each line fills.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "case/case_data.h"
+#include "output/document/packet.h"
+#include "output/document/template_merge.h"
+#include "output/document/worksheet_printout.h"
+#include "output/output_fixture.h"
+#include "output/textfit/text_wrapper.h"
+#include "support/fixed_width_measurer.h"
+
+namespace wm4 {
+namespace {
+
+class PrintoutTest : public ::testing::Test {
+protected:
+    PrintoutTest() {
+        // Each printout page shows every slot raw as "[slot:text]".
+        for (int page : {113, 182, 185, 187}) {
+            QString body;
+            for (int slot = 0; slot <= MaxSlot[page]; ++slot)
+                body += QStringLiteral("[%1:/~%1/]").arg(slot);
+            test::WriteTemplate(dir.path(), page, body);
+            test::WriteWidths(dir.path(), page, MaxSlot[page] + 1, 2.0);
+        }
+    }
+
+    // Slot texts of each printed page.
+    QList<QMap<int, QString>> print(WorksheetKind kind) {
+        BuildWorksheetPrintout(data, kind, wrapper, packet, QStringLiteral("/cases/Doe Estate.wm4"),
+                               QDate(2024, 3, 9));
+        QList<QMap<int, QString>> pages;
+        static const QRegularExpression field(QStringLiteral("\\[(\\d+):([^\\]]*)\\]"));
+        for (const QString& text : test::DocumentPages(packet.document())) {
+            QMap<int, QString> slots;
+            for (auto m = field.globalMatch(text); m.hasNext();) {
+                const auto match = m.next();
+                slots.insert(match.captured(1).toInt(), match.captured(2));
+            }
+            pages.append(slots);
+        }
+        return pages;
+    }
+
+    // `rows` rows of `lines` description lines each, value "$<row>".
+    void fill(WorksheetStore& store, int rows, int lines, int valueColumn = 2) {
+        store.setRowCount(rows);
+        for (int r = 0; r < rows; ++r) {
+            QStringList description;
+            for (int k = 0; k < lines; ++k) description << QStringLiteral("r%1l%2").arg(r).arg(k);
+            store.setCell(1, r, description.join(QStringLiteral(" | ")));
+            store.setCell(valueColumn, r, QStringLiteral("$%1").arg(r));
+        }
+    }
+
+    QTemporaryDir dir;
+    CaseData data;
+    test::FixedWidthMeasurer measurer;
+    TextWrapper wrapper{measurer};
+    TemplateMerge merger{data.answers, measurer, dir.path()};
+    PacketBuilder packet{merger, dir.path()};
+};
+
+TEST_F(PrintoutTest, PageCountsAtTheBoundaries) {
+    const struct {
+        WorksheetKind kind;
+        int rows;
+        int pages;
+    } cases[] = {
+        {WorksheetKind::Asset, 53, 1},    {WorksheetKind::Asset, 54, 2},
+        {WorksheetKind::Expense, 106, 2}, {WorksheetKind::Expense, 107, 3},
+        {WorksheetKind::Time, 49, 1},     {WorksheetKind::Time, 50, 2},
+        {WorksheetKind::Kin, 17, 1},      {WorksheetKind::Kin, 18, 2},
+        {WorksheetKind::Kin, 35, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.kind) << " rows " << c.rows);
+        WorksheetStore& store = StoreOf(data, c.kind);
+        fill(store, c.rows, 1);
+        EXPECT_EQ(PrintoutPageCount(data, c.kind, wrapper), c.pages);
+        EXPECT_EQ(print(c.kind).size(), c.pages);
+    }
+}
+
+TEST_F(PrintoutTest, AssetLinesFillTheirSlots) {
+    fill(data.ASchedList, 54, 1);
+    data.ASchedList.setCell(3, 0, QStringLiteral("X"));
+    data.ASchedList.setCell(10, 0, QStringLiteral("Jane"));
+    data.ASchedList.setCell(11, 0, QStringLiteral("Bank"));
+    const auto pages = print(WorksheetKind::Asset);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0][0], QStringLiteral("Doe Estate.wm4"));
+    EXPECT_EQ(pages[0][1], QStringLiteral("3/9/2024"));
+    // Line 0: appraised, description, send-to, category, value.
+    EXPECT_EQ(pages[0][2], QStringLiteral("X"));
+    EXPECT_EQ(pages[0][3], QStringLiteral("r0l0"));
+    EXPECT_EQ(pages[0][4], QStringLiteral("Jane"));
+    EXPECT_EQ(pages[0][5], QStringLiteral("Bank"));
+    EXPECT_EQ(pages[0][6], QStringLiteral("$0"));
+    EXPECT_EQ(pages[0][3 + 5 * 52], QStringLiteral("r52l0"));
+    // The second page holds the one line left, and nothing of the first.
+    EXPECT_EQ(pages[1][3], QStringLiteral("r53l0"));
+    EXPECT_EQ(pages[1][6], QStringLiteral("$53"));
+    EXPECT_EQ(pages[1][8], QString());
+    EXPECT_EQ(pages[1][1], QStringLiteral("3/9/2024"));
+}
+
+TEST_F(PrintoutTest, RowStraddlingAPageShowsItsValuesOnItsFirstPageOnly) {
+    fill(data.TSchedList, 17, 3, 3);  // 51 lines: row 16 has lines 48, 49, 50
+    data.TSchedList.setCell(0, 16, QStringLiteral("1/2/2024"));
+    const auto pages = print(WorksheetKind::Time);
+    ASSERT_EQ(pages.size(), 2);
+    const int last = 2 + 4 * 48;  // line 48: date, description, time spent, rate
+    EXPECT_EQ(pages[0][last], QStringLiteral("1/2/2024"));
+    EXPECT_EQ(pages[0][last + 1], QStringLiteral("r16l0"));
+    EXPECT_EQ(pages[0][last + 3], QStringLiteral("$16"));
+    EXPECT_EQ(pages[1][2], QString());
+    EXPECT_EQ(pages[1][3], QStringLiteral("r16l1"));
+    EXPECT_EQ(pages[1][5], QString());
+    EXPECT_EQ(pages[1][7], QStringLiteral("r16l2"));
+}
+
+TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {
+    data.KSchedList.setRowCount(1);
+    const QStringList row = {"",         "Ann {Lee}", "1 Main St", "Wendmoor, OH 45000",
+                             "daughter", "5/1/1970",  "F",         "123-45-6789",
+                             "note"};
+    for (int c = 0; c < row.size(); ++c) data.KSchedList.setCell(c, 0, row[c]);
+    const auto pages = print(WorksheetKind::Kin);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0][2], QStringLiteral("Ann \\{Lee\\}\\par 1 Main St\\par Wendmoor, OH 45000"));
+    EXPECT_EQ(pages[0][3], QStringLiteral("daughter"));
+    EXPECT_EQ(pages[0][4], QStringLiteral("5/1/1970"));
+    EXPECT_EQ(pages[0][5], QStringLiteral("123-45-6789"));
+    EXPECT_EQ(pages[0][6], QStringLiteral("note"));
+}
+
+TEST_F(PrintoutTest, EmptyWorksheetPrintsOnePageWithNameAndDate) {
+    const auto pages = print(WorksheetKind::Expense);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0][0], QStringLiteral("Doe Estate.wm4"));
+    for (int slot = 2; slot <= 266; ++slot) EXPECT_EQ(pages[0][slot], QString()) << slot;
+}
+
+TEST_F(PrintoutTest, RowWithAnAmountButNoDescriptionKeepsItsLine) {
+    data.ESchedList.setRowCount(2);
+    data.ESchedList.setCell(2, 0, QStringLiteral("$500.00"));
+    data.ESchedList.setCell(1, 1, QStringLiteral("Funeral"));
+    data.ESchedList.setCell(2, 1, QStringLiteral("$7.00"));
+    const auto pages = print(WorksheetKind::Expense);
+    EXPECT_EQ(pages[0][6], QStringLiteral("$500.00"));
+    EXPECT_EQ(pages[0][8], QStringLiteral("Funeral"));
+    EXPECT_EQ(pages[0][11], QStringLiteral("$7.00"));
+}
+
+}  // namespace
+}  // namespace wm4
