@@ -1,5 +1,6 @@
 // Form 5.10: one line per item, with item limits; the category list's
 // wordings ("Stocks and bonds") and the forms' ("Stocks & Bonds") both count.
+#include "calc/fees/calc_ttls.h"
 #include "calc/relief/relief_units.h"
 #include "relief_fixture.h"
 
@@ -48,7 +49,9 @@ TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
     addAsset5_10("Real estate", "House", "$40.00");
     addAsset5_10("Real Estate", "Lot", "$50.00");  // the last real estate is shown
     addAsset5_10("Other", "Tools", "$60.00");
+    addAsset5_10("", "Not categorised", "$1,000.00");  // counts toward the total only
 
+    ASSERT_TRUE(CalcTtls(ctx));
     Calc73(ctx, 0);
 
     EXPECT_TRUE(reports.numbers().isEmpty());
@@ -65,7 +68,7 @@ TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
     EXPECT_EQ(slot(73, 13), "X");
     EXPECT_EQ(slot(73, 14), "Tools");
     EXPECT_EQ(slot(73, 15), "$60.00");
-    EXPECT_EQ(slot(73, 18), "210.00");
+    EXPECT_EQ(slot(73, 18), "1,210.00");
     EXPECT_EQ(slot(73, 19), "J. Counsel");
     EXPECT_EQ(slot(73, 24), "Ann Lee");
 }

@@ -46,15 +46,6 @@ bool listItem(PageCopy& pc, ItemSection& section, int row) {
     return true;
 }
 
-// STAND-IN until the category totals of the run are published: the Form
-// 5.10 total is every asset marked for the form, whatever its category.
-double form5_10Total(const CalcContext& ctx) {
-    double total = 0;
-    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_10))
-        total += Str2Float_2(ctx.data.ASchedList.cell(asset::Value, row));
-    return total;
-}
-
 }  // namespace
 
 void Calc72(CalcContext& ctx, int copy) {
@@ -95,7 +86,8 @@ void Calc73(CalcContext& ctx, int copy) {
         }
     }
 
-    pc.putAmount(18, form5_10Total(ctx));
+    // Every asset marked for the form, whatever its category (CalcTtls).
+    pc.putAmount(18, ctx.totals.form5_10);
     pc.attorneyBlock(19);
     pc.fiduciaryBlock(24);
 }
