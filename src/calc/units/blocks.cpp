@@ -78,11 +78,21 @@ QString fiduciaryNames(const CalcContext& ctx, const QString& joiner) {
 
 PageCopy::PageCopy(CalcContext& ctx, int page, int copy) : m_ctx(ctx), m_page(page), m_copy(copy) {}
 
+// A slot outside the page is a fault of the unit, never of the case: stop the
+// run rather than write past the page's answers.
+void PageCopy::checkSlot(int slot) const {
+    if (slot < 0 || slot > MaxSlot[size_t(m_page)])
+        throw std::out_of_range("page " + std::to_string(m_page) + " has no slot " +
+                                std::to_string(slot));
+}
+
 const QString& PageCopy::text(int slot) const {
+    checkSlot(slot);
     return m_ctx.A().answer(m_page, m_copy, slot);
 }
 
 bool PageCopy::overridden(int slot) const {
+    checkSlot(slot);
     return m_ctx.A().ovRide(m_page, m_copy, slot);
 }
 
