@@ -73,19 +73,36 @@ TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
     EXPECT_EQ(slot(73, 24), "Ann Lee");
 }
 
-TEST_F(Form5_10, ThirdAccountEndsTheBack) {
-    a().setAnswer(73, 0, 18, "previous total");
-    addAsset5_10("Accounts", "One", "$1.00");
-    addAsset5_10("Accounts", "Two", "$2.00");
-    addAsset5_10("Accounts", "Three", "$3.00");
-    addAsset5_10("Other", "Tools", "$4.00");
+// Each listed section of the back holds two items; the third ends the page
+// (no total, no blocks), whatever the section.
+TEST_F(Form5_10, ThirdItemOfASectionEndsTheBack) {
+    struct Case {
+        const char* category;
+        int secondLineSlot;
+        int errNo;
+    };
+    const Case cases[] = {
+        {"Accounts", 4, 30029},
+        {"Stocks and bonds", 9, 30039},
+        {"other", 16, 30049},
+    };
+    for (const Case& c : cases) {
+        data.ASchedList.clear();
+        a().clearCopy(73, 0);
+        reports.clear();
+        a().setAnswer(73, 0, 18, "previous total");
+        addAsset5_10(c.category, "One", "$1.00");
+        addAsset5_10(c.category, "Two", "$2.00");
+        addAsset5_10(c.category, "Three", "$3.00");
+        addAsset5_10("Real estate", "House", "$4.00");
 
-    Calc73(ctx, 0);
+        Calc73(ctx, 0);
 
-    EXPECT_EQ(reports.numbers(), QList<int>{30029});
-    EXPECT_EQ(slot(73, 4), "Two");
-    EXPECT_EQ(slot(73, 14), "");                // the page ended before it
-    EXPECT_EQ(slot(73, 18), "previous total");  // not reached
+        EXPECT_EQ(reports.numbers(), QList<int>{c.errNo}) << c.category;
+        EXPECT_EQ(slot(73, c.secondLineSlot), "Two") << c.category;
+        EXPECT_EQ(slot(73, 12), "") << c.category;                // the page ended before it
+        EXPECT_EQ(slot(73, 18), "previous total") << c.category;  // not reached
+    }
 }
 
 }  // namespace
