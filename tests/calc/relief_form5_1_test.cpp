@@ -107,24 +107,27 @@ TEST_F(Form5_1, CeilingsCheckedOnForm5_0) {
 
 TEST_F(Form5_1, AutomobileAllowanceToTheSpouse) {
     struct Case {
-        const char* first;
-        const char* second;
+        std::initializer_list<std::pair<const char*, const char*>> autos;  // category, value
         QList<int> reports;
     };
     const Case cases[] = {
-        {"$40,000.00", "$25,000.00", {}},  // 65,000 is allowed
-        {"$40,000.00", "$25,000.01", {31070}},
-        {"$65,000.01", "", {31070}},
+        {{{"1st auto to spouse", "$40,000.00"}, {"2nd auto to spouse", "$25,000.00"}}, {}},
+        {{{"1st auto to spouse", "$40,000.00"}, {"2nd auto to spouse", "$25,000.01"}}, {31070}},
+        {{{"1st Automobile To Spouse", "$65,000.01"}}, {31070}},
+        // A later first automobile replaces the earlier one in the allowance.
+        {{{"1st auto to spouse", "$60,000.00"},
+          {"1st auto to spouse", "$12,000.00"},
+          {"2nd automobile", "$53,000.00"}},
+         {}},
     };
     for (const Case& c : cases) {
         data.ASchedList.clear();
         reports.clear();
-        addReliefAsset("1st auto to spouse", c.first);
-        addReliefAsset("2nd auto to spouse", c.second);
+        for (const auto& [category, value] : c.autos) addReliefAsset(category, value);
 
         Calc20(ctx, 0);
 
-        EXPECT_EQ(reports.numbers(), c.reports) << c.first << " + " << c.second;
+        EXPECT_EQ(reports.numbers(), c.reports) << c.autos.begin()->second;
         EXPECT_EQ(slot(20, 57), "0.00");
     }
 }

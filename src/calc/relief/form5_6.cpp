@@ -15,6 +15,7 @@ constexpr quint16 ErrPersonaltyLines = 29200;
 constexpr quint16 ErrAccountLines = 29210;
 constexpr quint16 ErrDebtLines = 29220;
 constexpr quint16 ErrRemainderLines = 29230;
+constexpr int DescriptionColumn = 1;  // in the asset and the expense worksheet alike
 
 // One section of the front: its rows' lines go into a small box of kept
 // slots; a row that does not fit loses its further lines, and each section
@@ -24,7 +25,7 @@ void fillFrontSection(PageCopy& pc, const WorksheetStore& store, const std::vect
     LineWriter box(pc, errNo, firstLineSlot, 1, Write::Kept);
     for (int row : rows) {
         for (int slot : checkBoxes) pc.keep(slot, QStringLiteral("X"));
-        box.add(store.cell(asset::Description, row));
+        box.add(store.cell(DescriptionColumn, row));
     }
 }
 
