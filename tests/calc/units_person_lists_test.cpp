@@ -1,0 +1,127 @@
+// Person lists: Form 1.0, the multi-person and one-person notices, and the
+// waivers and consents with their capacities.
+#include <gtest/gtest.h>
+
+#include "calc/units/units.h"
+#include "calc/units_fixture.h"
+
+namespace wm4::test {
+namespace {
+
+constexpr int kFront = 10, kBack = 11, kForm2_1 = 18, kForm4_4 = 22, kForm9_0 = 32, kForm6_4C = 15,
+              kForm10_0 = 33, kForm13_5 = 38;
+
+class PersonLists : public UnitTestCase {};
+
+TEST_F(PersonLists, Form1_0FrontSkipsTheSpouseButTheRowKeepsItsPlace) {
+    gi(42, QStringLiteral("Person 2"));
+    markedPersons(kFront, 12);
+    units::Calc1(ctx, 0);
+    EXPECT_EQ(slot(1, 0, 5), "Person 2");  // the spouse line
+    EXPECT_EQ(slot(1, 0, 8), "Surviving Spouse");
+    // Persons 1 and 3 ... 10 on copy 0 (Person 2 is the spouse, already shown).
+    EXPECT_EQ(slot(1, 0, 11), "Person 1");
+    EXPECT_EQ(slot(1, 0, 17), "Person 3");
+    EXPECT_EQ(slot(1, 0, 11 + 6 * 8), "Person 10");
+    EXPECT_EQ(slot(1, 0, 11 + 6 * 9), "");
+    // Copy 1 takes the marked rows 10 ... 20: persons 11 and 12.
+    units::Calc1(ctx, 1);
+    EXPECT_EQ(slot(1, 1, 5), "Person 11");
+    EXPECT_EQ(slot(1, 1, 6), "Street 11");
+    EXPECT_EQ(slot(1, 1, 11), "Person 12");
+    EXPECT_EQ(slot(1, 1, 17), "");
+    EXPECT_EQ(slot(1, 1, 7), "City 11");  // no spouse line on later copies
+}
+
+TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
+    // 1.75 in of 11-point text holds 22 characters with the test measurer.
+    addKin({{1, QStringLiteral("Bartholomew Alexander Montgomery-Fitzwilliam the Third")},
+            {kFront, QStringLiteral("X")},
+            {kBack, QStringLiteral("X")}});
+    units::Calc1(ctx, 0);
+    EXPECT_EQ(slot(1, 0, 10), "Bartholomew Alexander ");
+    EXPECT_EQ(slot(1, 0, 11), "Montgomery-Fitzwilliam ");
+    EXPECT_EQ(slot(1, 0, 12), "");  // the street, not the third line
+    // The back's 2.75 in name box holds 36 characters: two lines.
+    units::Calc2(ctx, 0);
+    EXPECT_EQ(slot(2, 0, 1), "Bartholomew Alexander ");
+    EXPECT_EQ(slot(2, 0, 2), "Montgomery-Fitzwilliam the Third");
+}
+
+TEST_F(PersonLists, Form4_4SevenPersonsOnTwoCopiesWithInheritedHearingDetails) {
+    markedPersons(kForm4_4, 7);
+    a().setAnswer(16, 0, 20, QStringLiteral("3/10/2026"));
+    a().setAnswer(16, 0, 21, QStringLiteral("9:00 a.m."));
+    a().setAnswer(16, 0, 22, QStringLiteral("Courtroom 2"));
+    a().setAnswer(16, 1, 22, QStringLiteral("Courtroom 5"));  // typed on the second notice
+    a().setAnswer(16, 1, 13, QStringLiteral("stale"));
+    units::Calc16(ctx, 0);
+    units::Calc16(ctx, 1);
+    EXPECT_EQ(slot(16, 0, 4), "Person 1");
+    EXPECT_EQ(slot(16, 0, 16), "Person 5");
+    EXPECT_EQ(slot(16, 0, 18), "City 5");
+    EXPECT_EQ(slot(16, 1, 4), "Person 6");
+    EXPECT_EQ(slot(16, 1, 7), "Person 7");
+    EXPECT_EQ(slot(16, 1, 10), "");
+    EXPECT_EQ(slot(16, 1, 13), "");
+    EXPECT_EQ(slot(16, 0, 20), "March 10, 2026");
+    EXPECT_EQ(slot(16, 1, 20), "March 10, 2026");
+    EXPECT_EQ(slot(16, 1, 21), "9:00 a.m.");
+    EXPECT_EQ(slot(16, 1, 22), "Courtroom 5");
+}
+
+TEST_F(PersonLists, OnePersonNoticeTakesTheCopysPerson) {
+    markedPersons(kForm13_5, 3);
+    units::Calc68(ctx, 2);
+    EXPECT_EQ(slot(68, 2, 4), "Person 3");
+    EXPECT_EQ(slot(68, 2, 5), "Street 3");
+    EXPECT_EQ(slot(68, 2, 6), "City 3");
+}
+
+TEST_F(PersonLists, SurplusWaiverPersonIsTakenOffTheForm) {
+    markedPersons(kForm2_1, 36);
+    units::Calc5(ctx, 0);
+    EXPECT_EQ(reports.numbers(), QList<int>{29060});
+    EXPECT_EQ(slot(5, 0, 4), "Person 1");
+    EXPECT_EQ(slot(5, 0, 37), "Person 34");
+    EXPECT_EQ(data.KSchedList.cell(kForm2_1, 34), "");   // the 35th: off the form
+    EXPECT_EQ(data.KSchedList.cell(kForm2_1, 35), "X");  // the 36th: until the next run
+    reports.clear();
+    units::Calc5(ctx, 0);
+    EXPECT_EQ(reports.numbers(), QList<int>{29060});
+    EXPECT_EQ(data.KSchedList.cell(kForm2_1, 35), "");
+}
+
+TEST_F(PersonLists, Form9_0KeepsTheSurplusPersonMarkedAndEnds) {
+    gi(21, QStringLiteral("Lee Atty"));
+    markedPersons(kForm9_0, 6);
+    units::Calc40(ctx, 0);
+    ASSERT_EQ(reports.numbers(), QList<int>{30219});
+    EXPECT_EQ(reports.reports().first().text, "Form 9.0");
+    EXPECT_EQ(slot(40, 0, 17), "Person 5");
+    EXPECT_EQ(data.KSchedList.cell(kForm9_0, 5), "X");
+    EXPECT_EQ(slot(40, 0, 18), "");  // the attorney block after the list is not written
+}
+
+TEST_F(PersonLists, Form6_4CListsThirtyNames) {
+    markedPersons(kForm6_4C, 30);
+    units::Calc129(ctx, 0);
+    EXPECT_TRUE(reports.numbers().isEmpty());
+    EXPECT_EQ(slot(129, 0, 36), "Person 30");
+    addKin({{1, QStringLiteral("Person 31")}, {kForm6_4C, QStringLiteral("X")}});
+    units::Calc129(ctx, 0);
+    EXPECT_EQ(reports.numbers(), QList<int>{29060});
+}
+
+TEST_F(PersonLists, Form10_0BackSlot1IsTheSpouseUntilAPersonConsents) {
+    gi(42, QStringLiteral("Spouse Name"));
+    units::Calc47(ctx, 0);
+    EXPECT_EQ(slot(47, 0, 1), "Spouse Name");
+    markedPersons(kForm10_0, 2);
+    units::Calc47(ctx, 0);
+    EXPECT_EQ(slot(47, 0, 1), "Person 1");
+    EXPECT_EQ(slot(47, 0, 2), "Person 2");
+}
+
+}  // namespace
+}  // namespace wm4::test
