@@ -12,6 +12,10 @@ const Command CommandTable[] = {
     {"import", "IN.wm3 OUT.wm4", RunImport, ""},
     {"calc", "IN.wm4 OUT.wm4", RunCalc, ""},
     {"render-screen", "CASE.wm4 N [--copy C] OUT.png", RunRenderScreen, "copy"},
+    {"print", "CASE.wm4 OUT.rtf (--forms LIST | --page N [--copy C]) [--pdf OUT.pdf]", RunPrint,
+     "forms page copy pdf"},
+    {"print-worksheet", "kin|asset|expense|time CASE.wm4 OUT.rtf [--pdf OUT.pdf]", RunPrintWorksheet,
+     "pdf"},
 };
 
 }  // namespace

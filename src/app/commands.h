@@ -36,5 +36,7 @@ void RunResave(const CommandArgs& args);
 void RunImport(const CommandArgs& args);
 void RunCalc(const CommandArgs& args);
 void RunRenderScreen(const CommandArgs& args);
+void RunPrint(const CommandArgs& args);
+void RunPrintWorksheet(const CommandArgs& args);
 
 }  // namespace wm4

@@ -19,9 +19,12 @@ QString dataFolderFor(const CommandArgs& args) {
     if (!option.isEmpty() && !QFileInfo(option).isDir())
         throw CommandError(QStringLiteral("%1: the data folder \"%2\" does not exist")
                                .arg(args.command(), option));
-    return ResolveDataFolder(
-        option, QCoreApplication::applicationDirPath(), QStringLiteral(WM4_BUILD_TREE_DIR),
-        QStringLiteral(WM4_SOURCE_DATA_DIR), QStringLiteral(WM4_INSTALL_DATA_DIR));
+    // Tests run commands without an application object: no program folder.
+    const QString applicationDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return ResolveDataFolder(option, applicationDir, QStringLiteral(WM4_BUILD_TREE_DIR),
+                             QStringLiteral(WM4_SOURCE_DATA_DIR),
+                             QStringLiteral(WM4_INSTALL_DATA_DIR));
 }
 
 }  // namespace
