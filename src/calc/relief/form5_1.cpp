@@ -30,31 +30,34 @@ void Calc20(CalcContext& ctx, int copy) {
     LineWriter others(pc, ErrOtherAssetLines, 10, 2);
     for (int row : markedAssetRows(ctx, sendTo::AssetForm5_1)) {
         const QString& category = assets.cell(categoryColumn::Form5_1, row);
-        const double value = Str2Float_2(assets.cell(asset::Value, row));
+        // Read only for a row the form prints, so that an unreadable value of
+        // a row it leaves out is not reported.
+        const auto value = [&assets, row] { return Str2Float_2(assets.cell(asset::Value, row)); };
         // A later automobile or real property of the same category replaces
         // the earlier one.
         if (categoryMatches(category, Category::FirstAutoToSpouse)) {
-            firstAuto = value;
+            firstAuto = value();
         } else if (categoryMatches(category, Category::SecondAutoToSpouse)) {
-            secondAuto = value;
+            secondAuto = value();
         } else if (categoryMatches(category, Category::RealProperty)) {
+            realProperty = value();
             pc.keep(7, QStringLiteral("1"));
             pc.put(8, assets.cell(asset::Appraised, row));
-            pc.putAmount(9, value);
-            realProperty = value;
+            pc.putAmount(9, realProperty);
         } else if (categoryMatches(category, Category::Other)) {
+            const double amount = value();
             const int before = others.linesWritten();
             const bool goOn = others.addLines(
                 descriptionLines(ctx, assets.cell(asset::Description, row), others.font()),
-                {{1, FormatAmount(value)}});
-            if (others.linesWritten() > before) otherAssets += value;
+                {{1, FormatAmount(amount)}});
+            if (others.linesWritten() > before) otherAssets += amount;
             if (!goOn) return;  // the box is full: no totals, no ceiling test
         }
     }
 
     pc.putAmount(4, firstAuto);
     pc.putAmount(5, secondAuto);
-    pc.putAmount(6, Str2Float_2(pc.text(4)) + Str2Float_2(pc.text(5)));
+    pc.putAmount(6, pc.amount(4) + pc.amount(5));
     pc.keep(7, QStringLiteral("1"));
     pc.putAmount(Form5_1TotalSlot, realProperty + otherAssets);
 
