@@ -158,6 +158,12 @@ public:
                         .arg(italic ? QStringLiteral("\\i") : QStringLiteral("\\i0"))
                         .arg(content);
         }
+        // LibreOffice stretches a row that stops short of the margin, so a
+        // blank cell always fills the rest of the line.
+        if (x < kBodyWidth - 0.01) {
+            defs += QStringLiteral("\\clvertalb\\cellx%1").arg(twips(kBodyWidth));
+            body += QStringLiteral("\\pard\\intbl\\f0\\fs%1 \\cell ").arg(size);
+        }
         if (x > kBodyWidth + 0.01)
             throw std::runtime_error(QStringLiteral("%1: a row is %2 in wide, wider than the page").arg(m_src.fileName).arg(x).toStdString());
         m_out += defs + u'\n' + body + QStringLiteral("\\row\n\\pard\\i0\n");
@@ -204,8 +210,8 @@ public:
     void signature(const QString& role, const FieldPlace* name, double left = 3.4) {
         space(0.22);
         row({spacer(left), blank(kBodyWidth - left)}, kBodySize, false, 0.3);
-        if (name) row({spacer(left), field(name->kind, name->slot, kBodyWidth - left)}, kBodySize, true);
         row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
+        if (name) row({spacer(left), field(name->kind, name->slot, kBodyWidth - left)}, kBodySize, true);
     }
 
     void labelledLines(int first, const QStringList& labels, double labelW, double fieldW) {
@@ -291,7 +297,9 @@ public:
             cellsOnly.tokens.clear();
             for (const Token& t : line.tokens)
                 if (t.key.isEmpty() || t.key.startsWith(u'@')) cellsOnly.tokens.append(t);
-            row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), under ? 0.16 : 0.24, under);
+            const double height =
+                line.option(QStringLiteral("height"), under ? QStringLiteral("0.16") : QStringLiteral("0.24")).toDouble();
+            row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height, under);
         } else if (d == QLatin1String("grid")) {
             const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
             const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
