@@ -41,8 +41,9 @@ public:
     // Writes the case (atomically). Throws FileError.
     void saveCase(const QString& path) const;
 
-    // The full calculation run over the case. Returns true when a run took
-    // place; false while the calculation run is not wired in.
+    // The full calculation run (CalculateComplete) over the case, with this
+    // session's buffers, settings and wrapper. Returns true when a run took
+    // place; its errors are reports.
     bool calculate();
 
 private:
