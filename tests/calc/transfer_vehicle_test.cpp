@@ -110,6 +110,13 @@ TEST_F(VehicleForms, Bmv3773PrintsTheFirstMarkedVehicleOnly) {
     gi(51, "");
     Calc97(ctx, 0);
     EXPECT_EQ(slot(97, 4), "he");
+
+    // Without a marked vehicle the vehicle lines keep what the user typed.
+    data.ASchedList.clear();
+    a().setAnswer(97, 0, 8, "1967");
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(97, 8), "1967");
+    EXPECT_EQ(slot(97, 10), "Honda");
 }
 
 TEST_F(VehicleForms, Form9CSearchesUpperCasedAndInheritsTheHearingLines) {
