@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "files/file_text.h"
+#include "support/report_recorder.h"
 
 using namespace wm4;
 using wm4::test::CopyText;
@@ -126,6 +127,12 @@ TEST(Wm3Import, PriorStoreHoldsTheHeader) {
     EXPECT_EQ(prior.NoOf4_4, 0);
     EXPECT_EQ(prior.PgCt[5], -1);
     EXPECT_EQ(sheets.WM3TSchedList.cell(0, 0), "lead");
+
+    test::ReportRecorder recorder;
+    prior.CreateAPage(1, 98);
+    EXPECT_TRUE(prior.copy(1, 98).isEmpty());
+    EXPECT_THROW(prior.CreateAPage(1, 99), SilentAbort);
+    EXPECT_EQ(recorder.numbers(), QList<int>{18012});
 }
 
 TEST(Wm3Import, EmptySectionsGiveOneEmptyRow) {
