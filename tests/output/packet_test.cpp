@@ -90,6 +90,15 @@ TEST_F(PacketTest, OneDocumentWithTheHeaderOnceAndBalancedBraces) {
     EXPECT_EQ(depth, 0);
 }
 
+TEST_F(PacketTest, PageBreakBeforeATableGetsAThinParagraph) {
+    data.answers.NoOf1_0 = 1;
+    data.answers.NoOf2_2 = 1;
+    const QStringList pages = test::DocumentPages(build({"cbx1_0", "cbx2_2"}));
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[1].startsWith(QStringLiteral("\\pard\\plain\\fs2\\par \\v0 \r\n\\trowd")));
+    EXPECT_TRUE(pages[2].startsWith(QStringLiteral("\\v0 \\pard\\plain")));  // text first: as it is
+}
+
 TEST_F(PacketTest, EmptySelectionGivesAnEmptyValidDocument) {
     build({"cbx1_0"});
     EXPECT_EQ(build({}), EmptyRtfDocument());

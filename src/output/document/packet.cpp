@@ -11,8 +11,35 @@
 namespace wm4 {
 
 namespace {
+
 constexpr QStringView HeaderMarker = u"\\'b7";
+
+// True when a page body's first content is a table row: nothing but
+// formatting control words stand before its "\trowd".
+bool startsWithTable(QStringView body) {
+    qsizetype k = 0;
+    while (k < body.size()) {
+        const QChar c = body[k];
+        if (c == u' ' || c == u'\r' || c == u'\n') {
+            ++k;
+            continue;
+        }
+        if (c != u'\\') return false;
+        qsizetype end = k + 1;
+        while (end < body.size() && body[end].isLetter()) ++end;
+        const QStringView word = body.mid(k + 1, end - k - 1);
+        if (word == u"trowd") return true;
+        // A symbol, a character, or a paragraph, page or section end is content.
+        if (word.isEmpty() || word == u"u" || word == u"par" || word == u"page" || word == u"sect")
+            return false;
+        while (end < body.size() && (body[end].isDigit() || body[end] == u'-')) ++end;
+        if (end < body.size() && body[end] == u' ') ++end;
+        k = end;
+    }
+    return false;
 }
+
+}  // namespace
 
 bool StripTemplateHeader(QString& text) {
     const qsizetype at = text.indexOf(HeaderMarker);
@@ -53,7 +80,10 @@ void PacketBuilder::AppendPage(int page, int copy) {
         throw DocumentError(
             QStringLiteral("The template %1 has no header marker \\'b7.").arg(path));
     }
-    body.prepend(QStringLiteral("\\page "));
+    // LibreOffice drops a page break that stands right before a table; a
+    // hair-thin empty paragraph between them keeps the break.
+    body.prepend(startsWithTable(body) ? QStringLiteral("\\page \\pard\\plain\\fs2\\par ")
+                                       : QStringLiteral("\\page "));
     StripDocumentEnd(body, false);
     StripDocumentEnd(m_document, true);
     m_document += body;
