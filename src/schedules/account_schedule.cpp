@@ -1,7 +1,5 @@
 #include "schedules/account_schedule.h"
 
-#include <numeric>
-
 #include "case/conversions.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/account_rows.h"
@@ -43,10 +41,10 @@ int CountAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWra
         rows += lineCount(wrapper, assets.cell(AssetDescription, r));
         const int g = GroupOf(assets.cell(AssetCategory, r), AccountReceiptGroups);
         if (g < 0) continue;
-        s.receiptSubtotals[g] += Str2Float_2(assets.cell(AssetValue, r));
+        AddCents(s.receiptSubtotals[g], Str2Float_2(assets.cell(AssetValue, r)));
         s.receiptPresent[g] = true;
     }
-    s.receiptsTotal = std::accumulate(s.receiptSubtotals.begin(), s.receiptSubtotals.end(), 0.0);
+    s.receiptsTotal = SumOfCents(s.receiptSubtotals);
     for (bool present : s.receiptPresent)
         if (present) rows += 4;          // header, blank, subtotal, blank
     if (s.receiptsTotal > 0) rows += 4;  // section header, blank, grand total, blank
@@ -56,12 +54,12 @@ int CountAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWra
         if (!IsMarked(expenses, ExpenseToForm13_0, r)) continue;
         rows += lineCount(wrapper, expenses.cell(ExpenseDescription, r));
         const int g = GroupOf(expenses.cell(ExpenseCategory, r), AccountDisbursementGroups);
-        if (g >= 0) s.disbursementSubtotals[g] += Str2Float_2(expenses.cell(ExpenseAmount, r));
+        if (g >= 0)
+            AddCents(s.disbursementSubtotals[g], Str2Float_2(expenses.cell(ExpenseAmount, r)));
     }
     for (double subtotal : s.disbursementSubtotals)
         if (subtotal > 0) rows += 4;
-    s.disbursementsTotal =
-        std::accumulate(s.disbursementSubtotals.begin(), s.disbursementSubtotals.end(), 0.0);
+    s.disbursementsTotal = SumOfCents(s.disbursementSubtotals);
     if (s.disbursementsTotal > 0) rows += 4;
 
     s.rowCount = rows;

@@ -20,7 +20,8 @@ constexpr int ExpenseDescription = 1, ExpenseAmount = 2, ExpenseCheckNumber = 3,
 double markedTotal(const WorksheetStore& store, int markColumn, int amountColumn) {
     double total = 0;
     for (int r = 0; r < store.rowCount(); ++r)
-        if (IsMarked(store, markColumn, r)) total += Str2Float_2(store.cell(amountColumn, r));
+        if (IsMarked(store, markColumn, r))
+            AddCents(total, Str2Float_2(store.cell(amountColumn, r)));
     return total;
 }
 

@@ -1,7 +1,5 @@
 #include "schedules/insolvency_schedule.h"
 
-#include <numeric>
-
 #include "case/conversions.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
@@ -47,7 +45,8 @@ int CountInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Text
     s.tangibleSubtotal = inventory.subtotals[TangibleGroup];
     s.intangibleSubtotal = inventory.subtotals[IntangibleGroup];
     s.page56Value = Str2Float_2(data.answers.answer(Page56, 0, Page56Slot));
-    s.realLessPage56 = inventory.subtotals[RealPropertyGroup] - s.page56Value;
+    s.realLessPage56 =
+        roundHalfAwayFromZero(inventory.subtotals[RealPropertyGroup] - s.page56Value, 2);
 
     const WorksheetStore& expenses = data.ESchedList;
     int rows = 0;
@@ -57,12 +56,12 @@ int CountInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Text
         rows += int(wrapDescription(wrapper, expenses.cell(ExpenseDescription, r)).size()) + 1;
         const int k = classOf(expenses.cell(ExpenseClass, r));
         if (k < 0) continue;
-        s.subtotals[k] += Str2Float_2(expenses.cell(ExpenseAmount, r));
+        AddCents(s.subtotals[k], Str2Float_2(expenses.cell(ExpenseAmount, r)));
         s.present[k] = true;
     }
     for (bool present : s.present)
         if (present) rows += 4;  // header, blank, subtotal, blank
-    s.grandTotal = std::accumulate(s.subtotals.begin(), s.subtotals.end(), 0.0);
+    s.grandTotal = SumOfCents(s.subtotals);
     if (s.grandTotal > 0) rows += 4;
     s.rowCount = rows;
 

@@ -45,7 +45,7 @@ void resetTotals(InventorySchedule& s) {
 // Adds an asset's value to its group, when its category is a group's.
 void addToGroup(InventorySchedule& s, const WorksheetStore& assets, int row, int group) {
     if (group < 0) return;
-    s.subtotals[group] += Str2Float_2(assets.cell(AssetValue, row));
+    AddCents(s.subtotals[group], Str2Float_2(assets.cell(AssetValue, row)));
     s.present[group] = true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case/answers.h"
+#include "case/conv_rounding.h"
 #include "case/worksheet_store.h"
 #include "messages/report.h"
 #include "schedules/schedule_buffers.h"
@@ -24,6 +25,21 @@ inline constexpr quint16 ReportSectionBeyondBuffer = 30510;  // a section or gra
 // inventory, the assets remaining and the Commissioner's Report.
 inline constexpr quint16 ReportTooManySheets2501 = 25019;
 inline constexpr quint16 ReportTooManySheets2503 = 25039;
+
+// Adds an amount to a total kept in whole cents. The amounts are cents
+// already; rounding each sum keeps binary fractions from piling up, so items
+// that cancel out give a total of exactly 0 and a group or section that nets
+// to nothing is left out as it should be, not printed with "0.00".
+inline void AddCents(double& total, double amount) {
+    total = roundHalfAwayFromZero(total + amount, 2);
+}
+
+template <typename Range>
+double SumOfCents(const Range& amounts) {
+    double total = 0;
+    for (double amount : amounts) AddCents(total, amount);
+    return total;
+}
 
 inline bool IsMarked(const WorksheetStore& store, int column, int row) {
     return store.cell(column, row) == u"X";

@@ -128,6 +128,23 @@ TEST_F(AccountScheduleTest, ZeroTotalsDecideWhatIsPrinted) {
         EXPECT_EQ(texts(buffers.account.rows.row(i)), expected[i]) << i;
 }
 
+TEST_F(AccountScheduleTest, AmountsThatCancelOutTotalExactlyZero) {
+    // 0.10 + 0.20 - 0.30 is not 0 in binary fractions; in cents it is.
+    for (const char* amount : {"$0.10", "$0.20", "($0.30)"}) {
+        test::AddRow(data.ASchedList, Receipt("Adjustment", amount, "OTHER RECEIPTS"));
+        test::AddRow(data.ESchedList,
+                     Disbursement("Adjustment", amount, "", "OTHER DISBURSEMENTS"));
+    }
+    CountAccountSchedule(data, buffers, wrapper);
+    EXPECT_EQ(buffers.account.receiptsTotal, 0);
+    EXPECT_EQ(buffers.account.disbursementsTotal, 0);
+    EXPECT_EQ(buffers.account.rowCount, 6 + 4);  // no disbursement group or section
+    BuildAccountSchedule(data, buffers, wrapper);
+    EXPECT_EQ(buffers.account.rows.size(), 6);
+    EXPECT_EQ(texts(buffers.account.rows.row(5)),
+              QStringList({"**********Other Receipts Subtotal", "", "", "0.00"}));
+}
+
 TEST_F(AccountScheduleTest, UncategorisedReceiptCountsButIsNotPrinted) {
     test::AddRow(data.ASchedList, Receipt("Car", "$900.00", ""));
     test::AddRow(data.ASchedList, Receipt("Rent", "$100.00", "INCOME"));
