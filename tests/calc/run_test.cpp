@@ -154,11 +154,26 @@ TEST_F(RunTest, TheWorksheetHookRunsBeforeTheCount) {
 }
 
 TEST_F(RunTest, CountsBeyondTheStoreAreHeldToItAndReported) {
-    markedKin(30, 120);  // one Form 6.3 notice per person
-    PrepareCopiesAndSchedules(ctx);
-    EXPECT_EQ(a().NoOf6_3, 99);
-    EXPECT_EQ(a().PgCt[33], 99);
-    EXPECT_EQ(reports.numbers(), QList<int>{18012});
+    struct Case {
+        bool kinRows;
+        int column, rows;
+        int TAnswer::*counter;
+        int page;
+    } cases[] = {
+        {true, 30, 120, &TAnswer::NoOf6_3, 33},     // one Form 6.3 notice per person
+        {false, 28, 100, &TAnswer::NoOf12, 55},     // one certificate of transfer per asset
+        {false, 36, 995, &TAnswer::NoOfCPID, 111},  // ten identifiers a form
+    };
+    for (const Case& c : cases) {
+        RunFixture f;
+        WorksheetStore& store = c.kinRows ? f.data.KSchedList : f.data.ASchedList;
+        store.setRowCount(c.rows);
+        for (int row = 0; row < c.rows; ++row) store.setCell(c.column, row, X);
+        PrepareCopiesAndSchedules(f.ctx);
+        EXPECT_EQ(f.a().*(c.counter), 99) << c.page;
+        EXPECT_EQ(f.a().PgCt[c.page], 99) << c.page;
+        EXPECT_EQ(f.reports.numbers(), QList<int>{18012}) << c.page;
+    }
 }
 
 TEST_F(RunTest, CalculateDoesNothing) {

@@ -50,13 +50,13 @@ constexpr int Form1_0FrontColumn = 10, Form1_0FrontPerCopy = 11;
 constexpr int Form1_0BackColumn = 11, Form1_0BackPerCopy = 15;
 constexpr int Form2_2Column = 19;
 
-// Counters counted one per worksheet row: beyond the store they are reported.
+// Counters counted from worksheet rows: beyond the store they are reported.
 // (The schedule counters report their own overflow.)
 constexpr int A::*kRowCounters[] = {
     &A::NoOf2_2,     &A::NoOf6_3,    &A::NoOf10_4,    &A::NoOf13_5,     &A::NoOf24_2,
     &A::NoOfWillLtr, &A::NoOfInvLtr, &A::NoOfAcctLtr, &A::NoOfInsLtr,   &A::NoOf9_C,
     &A::NoOf12,      &A::NoOf3774,   &A::NoOfSSA_JS,  &A::NoOfStockPOA, &A::NoOf4_4,
-    &A::NoOf5_3,     &A::NoOf10_2,   &A::NoOf13_7b,   &A::NoOf1_0,
+    &A::NoOf5_3,     &A::NoOf10_2,   &A::NoOf13_7b,   &A::NoOf1_0,      &A::NoOfCPID,
 };
 constexpr quint16 ErrTooManyCopies = 18012;
 
