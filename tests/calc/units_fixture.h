@@ -1,7 +1,8 @@
 #pragma once
 // A case for the page-unit tests: answers, worksheets, schedule buffers, a
 // fixed-width measurer (11-point text is 5.5 pixels a character, so a column
-// of w inches holds Trunc(w x 72) / 5.5 characters) and a report recorder.
+// of w inches holds Trunc(w x 96 x 0.75) / 5.5 characters: 22 at 1.75 in,
+// 50 at 3.9 in) and a report recorder.
 #include <gtest/gtest.h>
 
 #include <QString>

@@ -1,0 +1,85 @@
+// Schedule sheets: which buffer rows a copy shows, where they go, and the
+// kept sheet numbers.
+#include <gtest/gtest.h>
+
+#include "calc/units/units.h"
+#include "calc/units_fixture.h"
+
+namespace wm4::test {
+namespace {
+
+class ScheduleSheets : public UnitTestCase {
+protected:
+    // An inventory of `rows` rows "row i" valued "i.00", laid out on
+    // `pages` printed pages.
+    void inventory(int rows, int pages) {
+        for (int i = 0; i < rows; ++i) {
+            InventoryRow& row = buffers.inventory.rows.at(i);
+            row.description = QStringLiteral("row %1").arg(i);
+            row.value = QStringLiteral("%1.00").arg(i);
+        }
+        buffers.inventory.totalPages = pages;
+    }
+};
+
+TEST_F(ScheduleSheets, InventoryCopiesShowTheirRowsAndSheetNumbers) {
+    inventory(100, 3);  // 86 rows on sheet 1 (pages 1, 2), 14 on the front of sheet 2
+    units::Calc30(ctx, 0);
+    units::Calc31(ctx, 0);
+    units::Calc30(ctx, 1);
+    units::Calc31(ctx, 1);
+    EXPECT_EQ(slot(30, 0, 6), "row 0");
+    EXPECT_EQ(slot(30, 0, 8), "0.00");
+    EXPECT_EQ(slot(30, 0, 6 + 3 * 35), "row 35");
+    EXPECT_EQ(slot(31, 0, 3), "row 36");
+    EXPECT_EQ(slot(31, 0, 3 + 3 * 49), "row 85");
+    EXPECT_EQ(slot(30, 1, 6), "row 86");
+    EXPECT_EQ(slot(30, 1, 6 + 3 * 14), "");
+    // Sheet numbers 1, 2 and 3 of 3; the last back page carries none.
+    EXPECT_EQ(slot(30, 0, 4), "1");
+    EXPECT_EQ(slot(30, 0, 5), "3");
+    EXPECT_EQ(slot(31, 0, 1), "2");
+    EXPECT_EQ(slot(30, 1, 4), "3");
+    EXPECT_EQ(slot(31, 1, 1), "");
+    EXPECT_EQ(slot(31, 1, 2), "");
+}
+
+TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
+    inventory(3, 1);
+    overrideSlot(30, 0, 4, QStringLiteral("7"));
+    overrideSlot(30, 0, 9, QStringLiteral("typed"));
+    units::Calc30(ctx, 0);
+    EXPECT_EQ(slot(30, 0, 4), "7");
+    EXPECT_EQ(slot(30, 0, 9), "row 1");
+}
+
+TEST_F(ScheduleSheets, ClaimsOnTheFirstSheetAndItsContinuations) {
+    for (int i = 0; i < 60; ++i)
+        buffers.insolvency.rows.at(i).description = QStringLiteral("claim %1").arg(i);
+    a().NoOf24_5 = 2;
+    units::Calc155(ctx, 0);
+    units::Calc156(ctx, 1);
+    EXPECT_EQ(slot(155, 0, 8), "claim 0");
+    EXPECT_EQ(slot(155, 0, 5), "1");
+    EXPECT_EQ(slot(155, 0, 6), "3");
+    EXPECT_EQ(slot(156, 1, 8), "claim 52");
+    EXPECT_EQ(slot(156, 1, 8 + 6 * 7), "claim 59");
+    EXPECT_EQ(slot(156, 1, 8 + 6 * 8), "");
+    EXPECT_EQ(slot(156, 1, 5), "3");
+}
+
+TEST_F(ScheduleSheets, AccountSummaryTakesTheScheduleTotals) {
+    buffers.account.receiptSubtotals = {100, 0, 0, 0, 50, 0};
+    buffers.account.receiptsTotal = 150;
+    buffers.account.disbursementSubtotals[3] = 40.5;
+    buffers.account.disbursementsTotal = 40.5;
+    units::Calc61(ctx, 0);
+    EXPECT_EQ(slot(61, 0, 1), "100.00");
+    EXPECT_EQ(slot(61, 0, 7), "150.00");
+    EXPECT_EQ(slot(61, 0, 11), "40.50");
+    EXPECT_EQ(slot(61, 0, 17), "40.50");
+    EXPECT_EQ(slot(61, 0, 18), "109.50");
+}
+
+}  // namespace
+}  // namespace wm4::test
