@@ -20,7 +20,7 @@ struct CheckTest : RunFixture, ::testing::Test {};
 
 TEST_F(CheckTest, EveryCategoryRuleReportsItsRowWhenTheCategoryIsMissing) {
     for (const CategoryRule& rule : CategoryRules()) {
-        for (const char* missing : {"", "Not used for this asset", "Not used for this expense",
+        for (const char* missing : {"", "0", "Not used for this asset", "Not used for this expense",
                                     "NOT USED ON THIS EXPENSE"}) {
             RunFixture f;
             auto row = {std::pair<int, QString>{1, "The item"},

@@ -27,7 +27,11 @@ bool categoryMissing(const QString& cell) {
     // was never categorised and must not pass the test.
     static constexpr QStringView notUsed[] = {
         u"Not used for this asset", u"Not used for this expense", u"Not used on this expense"};
-    if (QStringView(cell).trimmed().isEmpty()) return true;
+    // A new row's "0" is no item text either: the category dialog shows it
+    // as "Not used for this asset", and a row left so would drop out of its
+    // form as silently.
+    const QStringView text = QStringView(cell).trimmed();
+    if (text.isEmpty() || text == u"0") return true;
     for (QStringView item : notUsed)
         if (sameCategory(cell, item)) return true;
     return false;

@@ -26,9 +26,10 @@ inline bool isMarked(const WorksheetStore& store, int column, int row) {
 // a hand-edited or imported cell may carry around them.
 bool sameCategory(const QString& cell, QStringView name);
 
-// A category cell counts as missing when it is empty or holds the list's
-// "not used" item: "Not used for this asset", "Not used for this expense",
-// and the expense list's own wording "Not used on this expense".
+// A category cell counts as missing when it is empty, holds a new row's "0",
+// or holds the list's "not used" item: "Not used for this asset", "Not used
+// for this expense", and the expense list's own wording "Not used on this
+// expense".
 bool categoryMissing(const QString& cell);
 
 }  // namespace wm4
