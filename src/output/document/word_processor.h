@@ -71,6 +71,10 @@ inline const QStringList WordSearchTrees = {QStringLiteral("/usr/lib"), QStringL
 bool FindWordInTrees(ProgramSettings& settings, const std::function<void(int)>& progress = {},
                      const QStringList& trees = WordSearchTrees);
 
+// The force items' texts (each shows its flag as a check mark).
+inline constexpr QStringView ForceWordMenuText = u"Force LibreOffice Writer";
+inline constexpr QStringView ForceWordPadMenuText = u"Force Default RTF Viewer";
+
 // The menu item's text: "Find LibreOffice Writer", with ": FOUND" once found.
 QString FindWordMenuText(const ProgramSettings& settings);
 
