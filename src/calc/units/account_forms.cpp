@@ -47,16 +47,14 @@ void Calc68(CalcContext& ctx, int copy) {
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.inherit(7, 12);
     pc.longDates({8, 9, 10});
-    pc.putGi(14, gi::AttorneyName, Write::Kept);
-    pc.putGi(15, gi::AttorneyRegistration, Write::Kept);
+    pc.attorneyWithRegistration(14, 15, Write::Kept);
 }
 
 // 13.6.
 void Calc69(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 69, copy);
     pc.caption();
-    pc.putGi(10, gi::AttorneyName);
-    pc.putGi(11, gi::AttorneyRegistration);
+    pc.attorneyWithRegistration(10, 11);
     pc.fiduciaryNames(12, Write::Kept);
     pc.judgeLine(13);
 }
@@ -120,8 +118,7 @@ void Calc84(CalcContext& ctx, int copy) {
 void Calc85(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 85, copy);
     pc.caption();
-    pc.putGi(13, gi::AttorneyName);
-    pc.putGi(14, gi::AttorneyRegistration);
+    pc.attorneyWithRegistration(13, 14);
     pc.fiduciaryNames(15, Write::Kept);
     pc.longDate(18);
     pc.judgeLine(22);
@@ -132,8 +129,7 @@ void Calc86(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 86, copy);
     pc.caption();
     pc.longDate(5);
-    pc.putGi(11, gi::AttorneyName);
-    pc.putGi(12, gi::AttorneyRegistration);
+    pc.attorneyWithRegistration(11, 12);
     pc.fiduciaryNames(13, Write::Kept);
 }
 

@@ -160,7 +160,7 @@ public:
     // Empties slots first..last (plain, or honouring overrides when kept).
     void clear(int first, int last, Write how = Write::Plain);
 
-    // The same slot of another page, this copy or copy 0.
+    // A slot of the same copy of another page.
     const QString& other(int page, int slot) const;
 
     // -- blocks ------------------------------------------------------------
@@ -171,6 +171,7 @@ public:
     void attorneyBlock(int first, Write how = Write::Plain);   // 5 slots
     void fiduciaryBlock(int first, Write how = Write::Plain);  // 4 slots
     void fiduciaryNames(int slot, Write how = Write::Plain);
+    // The attorney's name and Supreme Court registration number.
     void attorneyWithRegistration(int nameSlot, int registrationSlot, Write how = Write::Plain);
     void judgeLine(int slot);  // kept write of the judge
     // Reads the slot, turns a short date into its long form and writes it

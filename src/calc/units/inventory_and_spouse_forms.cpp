@@ -54,8 +54,7 @@ void Calc33(CalcContext& ctx, int copy) {
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.inherit(7, 9);
     pc.longDate(7);
-    pc.putGi(10, gi::AttorneyName, Write::Kept);
-    pc.putGi(11, gi::AttorneyRegistration, Write::Kept);
+    pc.attorneyWithRegistration(10, 11, Write::Kept);
 }
 
 // 7.1 application for family allowance: one line per asset, five assets.

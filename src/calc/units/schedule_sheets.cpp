@@ -100,8 +100,7 @@ void Calc28(CalcContext& ctx, int copy) {
         autos += pc.amount(21 + i);
     }
     pc.putAmount(10, autos);
-    pc.putGi(14, gi::AttorneyName);
-    pc.putGi(15, gi::AttorneyRegistration);
+    pc.attorneyWithRegistration(14, 15);
     pc.fiduciaryNames(16, Write::Kept);
     pc.put(17, hasCoFiduciary(ctx) ? giAnswer(ctx, gi::FiduciaryPhone) + QStringLiteral(" & ") +
                                          giAnswer(ctx, gi::CoFiduciaryPhone)
@@ -138,8 +137,7 @@ void Calc61(CalcContext& ctx, int copy) {
     for (double subtotal : account.disbursementSubtotals) pc.putAmount(slot++, subtotal);
     pc.putAmount(slot++, account.disbursementsTotal);
     pc.putAmount(slot, pc.amount(7) - pc.amount(17));
-    pc.putGi(19, gi::AttorneyName);
-    pc.putGi(20, gi::AttorneyRegistration);
+    pc.attorneyWithRegistration(19, 20);
     pc.fiduciaryNames(21, Write::Kept);
     pc.longDates({22, 23, 26});
     pc.judgeLine(27);
