@@ -61,8 +61,20 @@ void addBlock(const FormSource& src, QList<ScreenControl>& out, int first, const
 }  // namespace
 
 QList<ColumnSpec> ParseColumns(const QString& text) {
+    // A label may hold commas ("City, state ZIP:220"): a column ends at the
+    // part that carries its ":width".
+    QStringList parts;
+    QString pending;
+    for (const QString& part : text.split(u',')) {
+        pending = pending.isEmpty() ? part : pending + u',' + part;
+        if (part.contains(u':')) {
+            parts.append(pending);
+            pending.clear();
+        }
+    }
+    if (!pending.trimmed().isEmpty()) parts.append(pending.split(u',', Qt::SkipEmptyParts));
     QList<ColumnSpec> cols;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+    for (const QString& part : parts) {
         ColumnSpec c;
         QString p = part.trimmed();
         c.kind = u'*';

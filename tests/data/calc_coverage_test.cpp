@@ -1,0 +1,134 @@
+// Every answer a full calculation of the rich sample case leaves on the pages
+// of the court's forms is shown on the page's screen and printed by its
+// template, so nothing the calculation computes is lost to the user.
+#include "calc/calc_context.h"
+#include "calc/run/calculate_complete.h"
+#include "case/case_data.h"
+#include "data_files.h"
+#include "files/settings.h"
+#include "output/qtmeasure/qt_text_measurer.h"
+#include "output/textfit/text_wrapper.h"
+#include "schedules/schedule_buffers.h"
+#include "support/report_recorder.h"
+#include "support/rich_sample.h"
+#include "ui/pagescreen/page_screen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace wm4 {
+namespace {
+
+// Slots the calculation writes that a page does not show or print, with the
+// reason. Keep this list short.
+struct Exception {
+    int page;
+    int slot;
+    bool screen;    // exempt from the screen
+    bool printed;   // exempt from the template
+    const char* reason;
+};
+const Exception kExceptions[] = {
+    {0, 49, true, true, "kept for the record layout; no form uses it"},
+};
+
+bool exempt(int page, int slot, bool screen) {
+    for (const Exception& e : kExceptions)
+        if (e.page == page && e.slot == slot && (screen ? e.screen : e.printed)) return true;
+    return false;
+}
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "test_data";
+    static char* argv[] = {name, nullptr};
+    static QApplication* a = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *a;
+}
+
+std::set<int> screenSlots(int page) {
+    QWidget panel;
+    TAnswer answers;
+    PageScreen screen(&panel, &answers, test::dataDir() + QStringLiteral("/PSF"));
+    screen.LoadPage(page * 100);
+    std::set<int> slots;
+    for (QWidget* w : panel.findChildren<QWidget*>()) {
+        if (!w->property("Tag").isValid()) continue;
+        const int tag = w->property("Tag").toInt();
+        if (qobject_cast<QLineEdit*>(w)) {
+            if (tag / 1000 >= 1 && tag / 1000 <= 5) slots.insert(tag % 1000);
+        } else if (qobject_cast<QCheckBox*>(w)) {
+            slots.insert(tag >= 1000 ? tag - 1000 : tag);
+        } else if (tag != 0 || w->inherits("QPlainTextEdit") || w->inherits("QComboBox")) {
+            slots.insert(tag);
+        }
+    }
+    return slots;
+}
+
+std::set<int> printedSlots(int page) {
+    std::set<int> slots;
+    const QString rtf = test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(page));
+    for (const test::Marker& m : test::TemplateMarkers(rtf)) slots.insert(m.slot);
+    return slots;
+}
+
+// The pages of the general-information, probate, administration, relief,
+// inventory and family-allowance forms.
+const int kPages[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
+                      19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 45,
+                      51, 71, 72, 73, 74, 75, 76, 77, 79, 84, 110, 129};
+
+TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
+    app();
+    CaseData data;
+    test::fillRichSample(data);
+    ScheduleBuffers buffers;
+    ProgramSettings settings;
+    QtTextMeasurer measurer;
+    TextWrapper wrapper(measurer);
+    CalcContext ctx{data, buffers, settings, wrapper};
+    {
+        test::ReportRecorder reports;
+        CalculateComplete(ctx);
+        ASSERT_TRUE(reports.reports().isEmpty()) << "the sample should calculate without a report";
+    }
+    const TAnswer& a = data.answers;
+    int checked = 0;
+    for (int page : kPages) {
+        SCOPED_TRACE(QStringLiteral("page %1").arg(page).toStdString());
+        const std::set<int> shown = screenSlots(page);
+        const std::set<int> printed = printedSlots(page);
+        ASSERT_FALSE(shown.empty()) << "no screen";
+        const int copies = std::max(1, a.PgCt[page] + 1);
+        for (int copy = 0; copy < copies && copy < CopyCount; ++copy) {
+            for (int slot = 0; slot <= MaxSlot[page]; ++slot) {
+                if (a.answer(page, copy, slot).isEmpty()) continue;
+                ++checked;
+                if (!exempt(page, slot, true)) {
+                    EXPECT_TRUE(shown.count(slot)) << "slot " << slot << " of copy " << copy
+                                                   << " is not on the screen: "
+                                                   << qPrintable(a.answer(page, copy, slot));
+                }
+                if (!exempt(page, slot, false)) {
+                    EXPECT_TRUE(printed.count(slot)) << "slot " << slot << " of copy " << copy
+                                                     << " is not printed: "
+                                                     << qPrintable(a.answer(page, copy, slot));
+                }
+            }
+        }
+    }
+    // The sample fills these pages richly; a handful would mean the run wrote nothing.
+    EXPECT_GT(checked, 400);
+}
+
+}  // namespace
+}  // namespace wm4
