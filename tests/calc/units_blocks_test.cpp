@@ -113,6 +113,14 @@ TEST_F(Blocks, AWriteOutsideThePageStopsTheRun) {
     EXPECT_THROW(pc.text(-1), std::out_of_range);
 }
 
+TEST_F(Blocks, GuardedUnitReportsWhatGoesWrongAndTheRunGoesOn) {
+    EXPECT_NO_THROW(units::runGuarded(29397, [] { throw std::out_of_range("slot"); }));
+    EXPECT_EQ(reports.numbers(), QList<int>{29397});
+    reports.clear();
+    units::Calc39(ctx, 0);  // Form 8.2 runs under that guard
+    EXPECT_TRUE(reports.numbers().isEmpty());
+}
+
 // The category names the forms look for are recognised in the category
 // list's wording, the forms' own and the prior-version import's, in any case.
 TEST(Categories, EveryWordingOfACategoryIsRecognised) {

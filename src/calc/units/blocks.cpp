@@ -359,6 +359,16 @@ bool LineWriter::addLines(const QStringList& lines,
 
 // ---------------------------------------------------------------------------
 
+void runGuarded(quint16 errNo, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (...) {
+        ReportError(errNo);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
 void writeScheduleSheet(PageCopy& pc, const SheetLayout& layout, const SheetSource& source,
                         int firstLine, int sheetNumber, int sheetCount) {
     for (int i = 0; i < layout.lines; ++i) {

@@ -292,6 +292,11 @@ std::vector<int> markedAssetRows(const CalcContext& ctx, int sendTo);
 std::vector<int> markedExpenseRows(const CalcContext& ctx, int sendTo);
 
 // ---------------------------------------------------------------------------
+// Runs a unit's body under a guard: any exception it raises is reported as
+// errNo and the run goes on.
+void runGuarded(quint16 errNo, const std::function<void()>& body);
+
+// ---------------------------------------------------------------------------
 // Schedule sheets: a page copy's part of a schedule, `lines` lines of
 // `textsPerLine` texts from firstSlot.
 struct SheetLayout {

@@ -9,7 +9,6 @@
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
-#include "messages/report.h"
 
 namespace wm4::units {
 
@@ -155,16 +154,14 @@ void Calc38(CalcContext& ctx, int copy) {
 // 8.2. Runs under a guard: whatever goes wrong in it is reported and the
 // run goes on.
 void Calc39(CalcContext& ctx, int copy) {
-    try {
+    runGuarded(29397, [&] {
         PageCopy pc(ctx, 39, copy);
         pc.caption();
         pc.longDate(4);
         pc.putGi(5, gi::SpouseName);
         pc.judgeLine(6);
         pc.attorneyBlock(7);
-    } catch (...) {
-        ReportError(29397);
-    }
+    });
 }
 
 // 9.0 front, application to sell personal property: the consents. A
