@@ -5,6 +5,7 @@
 #include "calc/run/calculate_complete.h"
 #include "case/case_data.h"
 #include "data_files.h"
+#include "files/client_file.h"
 #include "files/settings.h"
 #include "output/qtmeasure/qt_text_measurer.h"
 #include "output/textfit/text_wrapper.h"
@@ -101,6 +102,10 @@ TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
         CalculateComplete(ctx);
         ASSERT_TRUE(reports.reports().isEmpty()) << "the sample should calculate without a report";
     }
+    // For reviewing the screens and printed forms with real answers:
+    // WM4_REVIEW_CASE=/tmp/rich.wm4 keeps the calculated sample.
+    if (const QString review = qEnvironmentVariable("WM4_REVIEW_CASE"); !review.isEmpty())
+        WriteClientFile(data, review);
     const TAnswer& a = data.answers;
     int checked = 0;
     for (int page : kPages) {
