@@ -99,6 +99,13 @@ TEST_F(PacketTest, PageBreakBeforeATableGetsAThinParagraph) {
     EXPECT_TRUE(pages[2].startsWith(QStringLiteral("\\v0 \\pard\\plain")));  // text first: as it is
 }
 
+TEST_F(PacketTest, PageOnDisplayIsItsCopyAlone) {
+    data.answers.NoOf1_0 = 3;
+    packet.QuickPrint(1, 2);
+    EXPECT_EQ(order(packet.document()), QStringList{"p1c2"});
+    EXPECT_EQ(test::DocumentPages(packet.document()).size(), 1);
+}
+
 TEST_F(PacketTest, EmptySelectionGivesAnEmptyValidDocument) {
     build({"cbx1_0"});
     EXPECT_EQ(build({}), EmptyRtfDocument());

@@ -10,6 +10,7 @@
 #include "case/case_data.h"
 #include "output/document/packet.h"
 #include "output/document/pdf_export.h"
+#include "output/document/rtf_text.h"
 #include "output/document/send_document.h"
 #include "output/document/template_merge.h"
 #include "output/output_fixture.h"
@@ -67,6 +68,18 @@ TEST(PdfExport, TwoPagePacketConvertsWithPagesInOrder) {
     EXPECT_TRUE(front.contains(QChar(0x2612))) << "the ticked box prints as a ballot box";
     EXPECT_TRUE(back.contains(QStringLiteral("March 9, 2021")));
     EXPECT_TRUE(back.contains(QStringLiteral("Ann {Lee}")));
+}
+
+TEST(PdfExport, EmptyPacketIsAValidDocument) {
+    if (!PdfConversionAvailable()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    const QString rtf = dir.filePath(QStringLiteral("empty.rtf"));
+    const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
+    WriteRtfDocument(rtf, EmptyRtfDocument());
+    ConvertToPdf(rtf, pdf);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("/Count 1"));
 }
 
 TEST(PdfExport, MissingInputIsAClearError) {
