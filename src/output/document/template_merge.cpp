@@ -52,6 +52,42 @@ bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// "\fs" and a digit at k.
+bool isSizeWordAt(const QString& t, qsizetype k) {
+    return k + 3 < t.size() && t[k] == u'\\' && t[k + 1] == u'f' && t[k + 2] == u's' &&
+           isAsciiDigit(t[k + 3]);
+}
+
+struct Marker {
+    QChar kind;
+    int slot = 0;
+};
+
+enum class MarkerRead { Found, None, TextEnded };
+
+// Removes the line breaks standing at k (inside a marker broken across lines
+// of the template); false when the text ends there.
+bool joinLinesAt(QString& t, qsizetype k) {
+    while (k < t.size() && (t[k] == u'\r' || t[k] == u'\n')) t.remove(k, 1);
+    return k < t.size();
+}
+
+// Reads the marker whose "/" stands at i: a kind character, one to three
+// digits, "/" (after a third digit the closing "/" is assumed).
+MarkerRead readMarker(QString& t, qsizetype i, Marker& marker) {
+    if (!joinLinesAt(t, i + 1)) return MarkerRead::TextEnded;
+    marker.kind = t[i + 1];
+    if (!isKind(marker.kind)) return MarkerRead::None;
+    marker.slot = 0;
+    for (qsizetype k = i + 2; k <= i + 4; ++k) {
+        if (!joinLinesAt(t, k)) return MarkerRead::TextEnded;
+        if (k > i + 2 && t[k] == u'/') return MarkerRead::Found;
+        if (!isAsciiDigit(t[k])) return MarkerRead::None;
+        marker.slot = marker.slot * 10 + t[k].digitValue();
+    }
+    return MarkerRead::Found;
+}
+
 QString sizeWord(int halfPoints) {
     return QStringLiteral("\\fs") + QString::number(halfPoints);
 }
@@ -117,57 +153,26 @@ void TemplateMerge::MergePage(int page, int copy) {
 void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& widths) {
     m_wingdingsTag = FindWingdingsFont();
     QString& t = m_text;
-
-    // Removes the line breaks standing at k (a marker broken across lines of
-    // the template); false when the text ends there.
-    auto joinAt = [&t](qsizetype k) {
-        while (k < t.size() && (t[k] == u'\r' || t[k] == u'\n')) t.remove(k, 1);
-        return k < t.size();
-    };
-
     qsizetype i = 0;
     while (i < t.size() - 4) {
-        if (t[i] == u'\\' && t[i + 1] == u'f' && t[i + 2] == u's' && isAsciiDigit(t[i + 3])) {
+        if (isSizeWordAt(t, i)) {
             m_currentSize = GetNumFromText(int(i + 3));
         } else if (t[i] == u'/') {
-            if (!joinAt(i + 1)) break;
-            const QChar kind = t[i + 1];
-            if (isKind(kind)) {
-                if (!joinAt(i + 2)) break;
-                if (isAsciiDigit(t[i + 2])) {
-                    int slot = t[i + 2].digitValue();
-                    bool marker = true;
-                    if (!joinAt(i + 3)) break;
-                    if (t[i + 3] != u'/') {
-                        marker = isAsciiDigit(t[i + 3]);
-                        if (marker) {
-                            slot = slot * 10 + t[i + 3].digitValue();
-                            if (!joinAt(i + 4)) break;
-                            if (t[i + 4] != u'/') {
-                                // The third digit; the closing "/" is assumed.
-                                marker = isAsciiDigit(t[i + 4]);
-                                if (marker) slot = slot * 10 + t[i + 4].digitValue();
-                            }
-                        }
-                    }
-                    if (marker) {
-                        const int inserted =
-                            TransferAnswers(page, copy, slot, widths.width(slot), kind, int(i));
-                        // A raw answer is RTF meant for the document: its size
-                        // words count. Other answers leave the size as it was
-                        // (fields restore it themselves), and no answer is
-                        // ever read as a marker.
-                        if (kind == KindRaw) {
-                            for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k) {
-                                if (t[k] == u'\\' && t[k + 1] == u'f' && t[k + 2] == u's' &&
-                                    isAsciiDigit(t[k + 3]))
-                                    m_currentSize = GetNumFromText(int(k + 3));
-                            }
-                        }
-                        i += inserted;
-                        continue;
-                    }
+            Marker marker;
+            const MarkerRead read = readMarker(t, i, marker);
+            if (read == MarkerRead::TextEnded) break;
+            if (read == MarkerRead::Found) {
+                const int inserted = TransferAnswers(
+                    page, copy, marker.slot, widths.width(marker.slot), marker.kind, int(i));
+                // A raw answer is RTF meant for the document: its size words
+                // count. Other answers leave the size as it was (fields
+                // restore it themselves). No answer is ever read as a marker.
+                if (marker.kind == KindRaw) {
+                    for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k)
+                        if (isSizeWordAt(t, k)) m_currentSize = GetNumFromText(int(k + 3));
                 }
+                i += inserted;
+                continue;
             }
         }
         ++i;
