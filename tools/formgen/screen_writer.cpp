@@ -7,7 +7,7 @@ namespace formgen {
 namespace {
 
 constexpr int kLeft = 16;
-constexpr int kControlX = 300;
+constexpr int kControlX = 330;
 constexpr int kPageWidth = 900;
 constexpr int kRowHeight = 30;
 

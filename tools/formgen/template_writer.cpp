@@ -82,7 +82,14 @@ public:
             if (p.kind == u'&' || !underline)
                 out += marker(p, p.width, size) + QStringLiteral("\\fs%1 ").arg(size);
             else
-                out += QStringLiteral("{\\ul\\~") + marker(p, p.width, size) + QStringLiteral("\\~}");
+            {
+                // An empty answer still leaves a blank to write on: the
+                // underline runs on past the answer for about a third of
+                // the field's width.
+                const int pad = qMax(2, int(std::lround((p.width > 0 ? p.width : 1.5) * 5)));
+                out += QStringLiteral("{\\ul\\~") + marker(p, p.width, size) +
+                       QStringLiteral("\\~").repeated(pad) + u'}';
+            }
             pos = m.capturedEnd();
         }
         out += literal(text.mid(pos), line);
