@@ -96,6 +96,11 @@ TEST(DataFiles, EveryTemplateFollowsTheMergeGrammar) {
             EXPECT_TRUE(rtf.contains(QLatin1String(font))) << font;
         EXPECT_TRUE(rtf.contains(QLatin1String("\\paperw12240\\paperh15840")));
 
+        // The merge reads a size up to a blank, "\\", "{" or "}": anything else
+        // after the digits makes it report a bad template.
+        static const QRegularExpression badSize(QStringLiteral(R"(\\fs\d+[^\d \\{}])"));
+        EXPECT_FALSE(badSize.match(rtf).hasMatch()) << qPrintable(badSize.match(rtf).captured());
+
         const QList<test::Marker> markers = test::TemplateMarkers(rtf);
         if (markers.isEmpty()) continue;
         // A size stands before the first marker, so the merge's size is the template's.

@@ -254,7 +254,9 @@ public:
         if (m_src.side == QLatin1String("front")) foot += QStringLiteral(" (front)");
         if (m_src.side == QLatin1String("back")) foot += QStringLiteral(" (back)");
         para(QStringLiteral("\\ql\\brdrt\\brdrs\\brdrw5"), escape(foot), 14);
-        m_out += QStringLiteral("}\n");
+        // The packet puts its page break here: plain paragraph settings keep
+        // the footer's rule off the next page.
+        m_out += QStringLiteral("\\pard\\plain\\f0\\fs20 \n}\n");
     }
 
     void buildLine(const Line& line) {
