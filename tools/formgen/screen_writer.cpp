@@ -1,6 +1,7 @@
 #include "screen_writer.h"
 
 #include <QXmlStreamWriter>
+#include <cstdio>
 
 namespace formgen {
 
@@ -250,6 +251,11 @@ public:
                     break;
                 }
                 case ControlType::GridHeader: {
+                    int total = kLeft;
+                    for (const GridColumn& col : c.columns) total += col.width + 6;
+                    if (total > kPageWidth)
+                        std::fprintf(stderr, "formgen: warning: %s: a grid is %d pixels wide, wider than the screen (%d)\n",
+                                     qPrintable(m_src.fileName), total, kPageWidth);
                     if (!c.label.isEmpty()) {
                         label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 20, 0, true);
                         y += 22;
