@@ -191,7 +191,9 @@ public:
                 case ControlType::Check:
                     checkBox(QStringLiteral("cbx%1").arg(c.slot), c.slot, c.label, c.computed, c.kept,
                              kLeft, y, kPageWidth - 2 * kLeft - 40);
-                    if (!c.help.isEmpty()) helpButton(c.slot, c.help, kPageWidth - kLeft - 30, y);
+                    // The help button stands just after the box's text.
+                    if (!c.help.isEmpty())
+                        helpButton(c.slot, c.help, qMin(kPageWidth - kLeft - 30, kLeft + 34 + int(c.label.size() * 6.6)), y);
                     y += 28;
                     break;
                 case ControlType::Radio: {
