@@ -1,11 +1,11 @@
 // wendmoor4 render-screen CASE N [--copy C] OUT.png: loads page N's screen
 // offscreen, shows the answers of copy C (default 0) of the case in it and
 // writes a picture of it.
+#include <QImage>
+
 #include "app/commands.h"
 #include "app/engine_session.h"
 #include "ui/pagescreen/render_screen.h"
-
-#include <QImage>
 
 namespace wm4 {
 
@@ -17,12 +17,14 @@ void RunRenderScreen(const CommandArgs& args) {
     bool ok = false;
     const int page = pageText.toInt(&ok);
     if (!ok || page < 0 || page >= PageCount)
-        throw CommandError(QStringLiteral("render-screen: page must be 0 to %1").arg(PageCount - 1));
+        throw CommandError(
+            QStringLiteral("render-screen: page must be 0 to %1").arg(PageCount - 1));
     const int copy = args.intOption(QStringLiteral("copy"), 0, 0, CopyCount - 1);
 
     EngineSession session(args);
     session.readCase(casePath);
-    const QImage image = RenderPageScreen(session.answers(), session.settings().PSFFolder, page, copy);
+    const QImage image =
+        RenderPageScreen(session.answers(), session.settings().PSFFolder, page, copy);
     if (image.isNull() || !image.save(outPath, "PNG"))
         throw CommandError(QStringLiteral("render-screen: cannot write \"%1\"").arg(outPath));
 }

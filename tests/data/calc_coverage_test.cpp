@@ -1,6 +1,16 @@
 // Every answer a full calculation of the rich sample case leaves on the pages
 // of the court's forms is shown on the page's screen and printed by its
 // template, so nothing the calculation computes is lost to the user.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <map>
+#include <set>
+#include <vector>
+
 #include "calc/calc_context.h"
 #include "calc/run/calculate_complete.h"
 #include "case/case_data.h"
@@ -14,15 +24,6 @@
 #include "support/rich_sample.h"
 #include "ui/pagescreen/page_screen.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QLineEdit>
-#include <gtest/gtest.h>
-#include <map>
-#include <set>
-#include <vector>
-
 namespace wm4 {
 namespace {
 
@@ -31,8 +32,8 @@ namespace {
 struct Exception {
     int page;
     int slot;
-    bool screen;    // exempt from the screen
-    bool printed;   // exempt from the template
+    bool screen;   // exempt from the screen
+    bool printed;  // exempt from the template
     const char* reason;
 };
 // None so far: every page shows and prints all its answers.
@@ -77,16 +78,17 @@ std::set<int> screenSlots(int page) {
 
 std::set<int> printedSlots(int page) {
     std::set<int> slots;
-    const QString rtf = test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(page));
+    const QString rtf =
+        test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(page));
     for (const test::Marker& m : test::TemplateMarkers(rtf)) slots.insert(m.slot);
     return slots;
 }
 
 // The pages of the general-information, probate, administration, relief,
 // inventory and family-allowance forms.
-const int kPages[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
-                      19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 45,
-                      51, 71, 72, 73, 74, 75, 76, 77, 79, 84, 110, 129};
+const int kPages[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,  15, 16,
+                      17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,  32, 33,
+                      34, 35, 36, 45, 51, 71, 72, 73, 74, 75, 76, 77, 79, 84, 110, 129};
 
 TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
     app();
@@ -119,14 +121,14 @@ TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
                 if (a.answer(page, copy, slot).isEmpty()) continue;
                 ++checked;
                 if (!exempt(page, slot, true)) {
-                    EXPECT_TRUE(shown.count(slot)) << "slot " << slot << " of copy " << copy
-                                                   << " is not on the screen: "
-                                                   << qPrintable(a.answer(page, copy, slot));
+                    EXPECT_TRUE(shown.count(slot))
+                        << "slot " << slot << " of copy " << copy
+                        << " is not on the screen: " << qPrintable(a.answer(page, copy, slot));
                 }
                 if (!exempt(page, slot, false)) {
-                    EXPECT_TRUE(printed.count(slot)) << "slot " << slot << " of copy " << copy
-                                                     << " is not printed: "
-                                                     << qPrintable(a.answer(page, copy, slot));
+                    EXPECT_TRUE(printed.count(slot))
+                        << "slot " << slot << " of copy " << copy
+                        << " is not printed: " << qPrintable(a.answer(page, copy, slot));
                 }
             }
         }

@@ -1,10 +1,6 @@
 // Checks every shipped page screen, print template and width file against
 // the answer store's slot counts and against each other.
-#include "case/answers.h"
-#include "data_files.h"
-#include "support/report_recorder.h"
-#include "ui/pagescreen/page_screen.h"
-#include "ui/pagescreen/screen_tables.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,7 +9,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextStream>
-#include <gtest/gtest.h>
+
+#include "case/answers.h"
+#include "data_files.h"
+#include "support/report_recorder.h"
+#include "ui/pagescreen/page_screen.h"
+#include "ui/pagescreen/screen_tables.h"
 
 namespace wm4 {
 namespace {
@@ -44,7 +45,8 @@ int boundSlot(const QWidget* w) {
 
 TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
     app();
-    const QList<int> pages = test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));
+    const QList<int> pages =
+        test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));
     ASSERT_FALSE(pages.isEmpty());
     for (int page : pages) {
         SCOPED_TRACE(QStringLiteral("page %1").arg(page).toStdString());
@@ -62,9 +64,11 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
             if (slot < 0) continue;
             EXPECT_LE(slot, MaxSlot[page]) << qPrintable(w->objectName());
             // One control per slot, except estimate marks beside their amount.
-            const bool estimateMark = qobject_cast<QCheckBox*>(w) && w->property("Tag").toInt() >= 1000;
+            const bool estimateMark =
+                qobject_cast<QCheckBox*>(w) && w->property("Tag").toInt() >= 1000;
             if (!estimateMark) {
-                EXPECT_FALSE(seen.contains(slot)) << "slot " << slot << " bound twice (" << qPrintable(w->objectName()) << ")";
+                EXPECT_FALSE(seen.contains(slot))
+                    << "slot " << slot << " bound twice (" << qPrintable(w->objectName()) << ")";
                 seen.insert(slot);
             }
         }
@@ -74,8 +78,8 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
         if (focusTag >= 0) {
             bool found = false;
             for (QWidget* w : panel.findChildren<QWidget*>())
-                if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QPushButton*>(w) ||
-                     qobject_cast<QPlainTextEdit*>(w)) &&
+                if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
+                     qobject_cast<QPushButton*>(w) || qobject_cast<QPlainTextEdit*>(w)) &&
                     w->property("Tag").toInt() == focusTag)
                     found = true;
             EXPECT_TRUE(found) << "no control with the first-focus Tag " << focusTag;
@@ -84,11 +88,13 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
 }
 
 TEST(DataFiles, EveryTemplateFollowsTheMergeGrammar) {
-    const QList<int> pages = test::PagesWithFiles(QStringLiteral("RTF"), QStringLiteral("Page"), QStringLiteral(".rtf"));
+    const QList<int> pages =
+        test::PagesWithFiles(QStringLiteral("RTF"), QStringLiteral("Page"), QStringLiteral(".rtf"));
     ASSERT_FALSE(pages.isEmpty());
     for (int page : pages) {
         SCOPED_TRACE(QStringLiteral("Page%1.rtf").arg(page).toStdString());
-        const QString rtf = test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(page));
+        const QString rtf =
+            test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(page));
         ASSERT_TRUE(rtf.startsWith(QLatin1String("{\\rtf1")));
         EXPECT_EQ(rtf.count(QLatin1String("\\'b7")), 1);
         EXPECT_TRUE(rtf.contains(QLatin1String("\\v\\'b7\\v0 "))) << "the cut mark is hidden text";
@@ -104,9 +110,11 @@ TEST(DataFiles, EveryTemplateFollowsTheMergeGrammar) {
         const QList<test::Marker> markers = test::TemplateMarkers(rtf);
         if (markers.isEmpty()) continue;
         // A size stands before the first marker, so the merge's size is the template's.
-        const int first = rtf.indexOf(QRegularExpression(QStringLiteral(R"(/[*<$#%&+~^]\d{1,3}/)")));
+        const int first =
+            rtf.indexOf(QRegularExpression(QStringLiteral(R"(/[*<$#%&+~^]\d{1,3}/)")));
         EXPECT_GE(rtf.lastIndexOf(QRegularExpression(QStringLiteral(R"(\\fs\d)")), first), 0);
-        for (const test::Marker& m : markers) EXPECT_LE(m.slot, MaxSlot[page]) << "marker slot " << m.slot;
+        for (const test::Marker& m : markers)
+            EXPECT_LE(m.slot, MaxSlot[page]) << "marker slot " << m.slot;
 
         // The width file has a readable line for every printed slot.
         QFile dat(test::dataDir() + QStringLiteral("/DAT/PAGE%1.DAT").arg(page));
@@ -120,16 +128,21 @@ TEST(DataFiles, EveryTemplateFollowsTheMergeGrammar) {
             ASSERT_EQ(numbers.size(), 7) << "width line " << m.slot;
             bool ok = false;
             const double width = numbers[5].toDouble(&ok);
-            EXPECT_TRUE(ok && width > 0.1 && width <= 7.5) << "slot " << m.slot << " width " << width;
+            EXPECT_TRUE(ok && width > 0.1 && width <= 7.5)
+                << "slot " << m.slot << " width " << width;
         }
     }
 }
 
 TEST(DataFiles, EveryScreenHasItsTemplateAndWidthFile) {
-    const QList<int> screens = test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));
-    const QList<int> templates = test::PagesWithFiles(QStringLiteral("RTF"), QStringLiteral("Page"), QStringLiteral(".rtf"));
-    const QList<int> widths = test::PagesWithFiles(QStringLiteral("DAT"), QStringLiteral("PAGE"), QStringLiteral(".DAT"));
-    for (int page : screens) EXPECT_TRUE(templates.contains(page)) << "page " << page << " has no template";
+    const QList<int> screens =
+        test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));
+    const QList<int> templates =
+        test::PagesWithFiles(QStringLiteral("RTF"), QStringLiteral("Page"), QStringLiteral(".rtf"));
+    const QList<int> widths =
+        test::PagesWithFiles(QStringLiteral("DAT"), QStringLiteral("PAGE"), QStringLiteral(".DAT"));
+    for (int page : screens)
+        EXPECT_TRUE(templates.contains(page)) << "page " << page << " has no template";
     EXPECT_EQ(templates, widths);
 }
 

@@ -8,10 +8,12 @@ namespace wm4::test {
 
 QList<int> PagesWithFiles(const QString& folder, const QString& prefix, const QString& suffix) {
     QList<int> pages;
-    const QStringList names = QDir(dataDir() + u'/' + folder).entryList({prefix + u'*' + suffix}, QDir::Files);
+    const QStringList names =
+        QDir(dataDir() + u'/' + folder).entryList({prefix + u'*' + suffix}, QDir::Files);
     for (const QString& name : names) {
         bool ok = false;
-        const int page = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size()).toInt(&ok);
+        const int page =
+            name.mid(prefix.size(), name.size() - prefix.size() - suffix.size()).toInt(&ok);
         if (ok) pages.append(page);
     }
     std::sort(pages.begin(), pages.end());

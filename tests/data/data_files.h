@@ -7,7 +7,9 @@
 
 namespace wm4::test {
 
-inline QString dataDir() { return QStringLiteral(WM4_SOURCE_DATA_DIR); }
+inline QString dataDir() {
+    return QStringLiteral(WM4_SOURCE_DATA_DIR);
+}
 
 // Page numbers of the files "prefix" + N + "suffix" in a data subfolder.
 QList<int> PagesWithFiles(const QString& folder, const QString& prefix, const QString& suffix);

@@ -1,10 +1,11 @@
 // The template case every new case starts from.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
 #include "case/case_data.h"
 #include "data_files.h"
 #include "files/client_file.h"
-
-#include <QFile>
-#include <gtest/gtest.h>
 
 namespace wm4 {
 namespace {
@@ -16,13 +17,16 @@ TEST(DefaultCase, HoldsTheCourtAndIsAnExactClientFile) {
     ASSERT_TRUE(ReadClientFile(data, path, &error)) << qPrintable(error);
     const TAnswer& a = data.answers;
     EXPECT_EQ(a.answer(0, 0, 3), QStringLiteral("Wendmoor"));
-    EXPECT_EQ(a.answer(0, 0, 1), QStringLiteral("EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"));
+    EXPECT_EQ(a.answer(0, 0, 1),
+              QStringLiteral("EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"));
     EXPECT_EQ(a.answer(0, 0, 2), QStringLiteral("EDGAR T. WILLOW"));
     // No decedent, no persons, no worksheet rows: a new case starts empty.
     EXPECT_TRUE(a.answer(0, 0, 0).isEmpty());
     EXPECT_TRUE(a.answer(0, 0, 4).isEmpty());
-    for (const WorksheetStore* sheet : {&data.KSchedList, &data.ASchedList, &data.ESchedList, &data.TSchedList})
-        for (int r = 0; r < sheet->rowCount(); ++r) EXPECT_TRUE(sheet->row(r).join(QString()).isEmpty());
+    for (const WorksheetStore* sheet :
+         {&data.KSchedList, &data.ASchedList, &data.ESchedList, &data.TSchedList})
+        for (int r = 0; r < sheet->rowCount(); ++r)
+            EXPECT_TRUE(sheet->row(r).join(QString()).isEmpty());
 
     // Written exactly as the program writes a case (reading and writing it
     // back gives the same bytes).

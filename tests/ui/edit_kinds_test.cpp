@@ -1,8 +1,8 @@
 #include "ui/pagescreen/edit_kinds.h"
 
-#include "support/report_recorder.h"
-
 #include <gtest/gtest.h>
+
+#include "support/report_recorder.h"
 
 namespace wm4 {
 namespace {
@@ -39,16 +39,20 @@ TEST(EditKinds, StoredAndReformattedText) {
     // A percentage box that lost its sign keeps its number.
     EXPECT_EQ(StoredEditText(EditKind::Percent, QStringLiteral("5")), QStringLiteral("0.05"));
     EXPECT_EQ(StoredEditText(EditKind::Amount, QStringLiteral("1234.5")), QStringLiteral("1234.5"));
-    EXPECT_EQ(ReformattedEditText(EditKind::Amount, QStringLiteral("1234.5")), QStringLiteral("1,234.50"));
+    EXPECT_EQ(ReformattedEditText(EditKind::Amount, QStringLiteral("1234.5")),
+              QStringLiteral("1,234.50"));
     EXPECT_EQ(ReformattedEditText(EditKind::Percent, QStringLiteral("5")), QStringLiteral("5.00%"));
-    EXPECT_EQ(ReformattedEditText(EditKind::Whole, QStringLiteral("1234")), QStringLiteral("1,234"));
-    EXPECT_EQ(ReformattedEditText(EditKind::Whole, QStringLiteral("1234.6")), QStringLiteral("1,235"));
+    EXPECT_EQ(ReformattedEditText(EditKind::Whole, QStringLiteral("1234")),
+              QStringLiteral("1,234"));
+    EXPECT_EQ(ReformattedEditText(EditKind::Whole, QStringLiteral("1234.6")),
+              QStringLiteral("1,235"));
     EXPECT_EQ(ReformattedEditText(EditKind::Text, QStringLiteral(" a ")), QStringLiteral(" a "));
 }
 
 TEST(EditKinds, UnreadableAmountReportsAndShowsZero) {
     test::ReportRecorder recorder;
-    EXPECT_EQ(ShownEditText(EditKind::Amount, QStringLiteral("abc"), false), QStringLiteral("0.00"));
+    EXPECT_EQ(ShownEditText(EditKind::Amount, QStringLiteral("abc"), false),
+              QStringLiteral("0.00"));
     EXPECT_FALSE(recorder.reports().empty());
 }
 

@@ -1,7 +1,6 @@
 #include "ui/pagescreen/page_screen.h"
 
-#include "qt_app.h"
-#include "support/report_recorder.h"
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QFile>
@@ -11,7 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "qt_app.h"
+#include "support/report_recorder.h"
 
 namespace wm4 {
 namespace {
@@ -22,23 +23,35 @@ QByteArray screenXml(const QList<QStringList>& controls) {
     QByteArray xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\"><class>s</class>\n"
         "<widget class=\"QWidget\" name=\"s\">"
-        "<property name=\"geometry\"><rect><x>0</x><y>0</y><width>600</width><height>600</height></rect></property>\n";
+        "<property "
+        "name=\"geometry\"><rect><x>0</x><y>0</y><width>600</width><height>600</height></rect></"
+        "property>\n";
     int y = 0;
     for (const QStringList& c : controls) {
-        xml += QStringLiteral("<widget class=\"%1\" name=\"%2\">"
-                              "<property name=\"geometry\"><rect><x>0</x><y>%3</y><width>300</width><height>24</height></rect></property>"
-                              "<property name=\"Tag\" stdset=\"0\"><number>%4</number></property>")
+        xml += QStringLiteral(
+                   "<widget class=\"%1\" name=\"%2\">"
+                   "<property "
+                   "name=\"geometry\"><rect><x>0</x><y>%3</y><width>300</width><height>24</"
+                   "height></rect></property>"
+                   "<property name=\"Tag\" stdset=\"0\"><number>%4</number></property>")
                    .arg(c[0], c[1])
                    .arg(y)
                    .arg(c[2])
                    .toUtf8();
         if (c.size() > 3 && !c[3].isEmpty())
-            xml += QStringLiteral("<property name=\"StyleLookup\" stdset=\"0\"><string>%1</string></property>").arg(c[3]).toUtf8();
+            xml += QStringLiteral(
+                       "<property name=\"StyleLookup\" stdset=\"0\"><string>%1</string></property>")
+                       .arg(c[3])
+                       .toUtf8();
         if (c.size() > 4)  // a text or prompt
-            xml += QStringLiteral("<property name=\"%1\"><string>%2</string></property>").arg(c[4], c[5]).toUtf8();
+            xml += QStringLiteral("<property name=\"%1\"><string>%2</string></property>")
+                       .arg(c[4], c[5])
+                       .toUtf8();
         if (c[0] == QLatin1String("QPushButton"))
-            xml += "<widget class=\"QFrame\" name=\"pnlCallout\"><property name=\"callout\" stdset=\"0\"><bool>true</bool></property>"
-                   "<property name=\"visible\"><bool>false</bool></property></widget>";
+            xml +=
+                "<widget class=\"QFrame\" name=\"pnlCallout\"><property name=\"callout\" "
+                "stdset=\"0\"><bool>true</bool></property>"
+                "<property name=\"visible\"><bool>false</bool></property></widget>";
         xml += "</widget>\n";
         y += 30;
     }

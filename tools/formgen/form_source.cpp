@@ -10,7 +10,8 @@ namespace formgen {
 namespace {
 
 [[noreturn]] void fail(const QString& file, int line, const QString& what) {
-    throw std::runtime_error(QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what).toStdString());
 }
 
 // Splits the rest of a line into tokens: blanks separate, "..." quotes (with
@@ -165,7 +166,8 @@ FormSource ParseFormSource(const QString& path) {
             } else if (line.directive == QLatin1String("kept")) {
                 src.kept.unite(ParseSlotList(rest));
             } else {
-                fail(path, lineNo, QStringLiteral("unknown heading line \"%1\"").arg(line.directive));
+                fail(path, lineNo,
+                     QStringLiteral("unknown heading line \"%1\"").arg(line.directive));
             }
             continue;
         }

@@ -42,7 +42,7 @@ struct FormSource {
     QSet<int> kept;       // slots the calculation writes with kept writes
     QList<Line> screen;
     QList<Line> print;
-    QString landscape;    // not used yet: every form of these groups is portrait
+    QString landscape;  // not used yet: every form of these groups is portrait
 };
 
 // Reads a source; throws std::runtime_error with file and line on bad input.

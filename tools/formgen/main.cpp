@@ -3,19 +3,18 @@
 // committed file differs from what the sources generate.
 //
 //   formgen --forms data/forms --out data [--check]
-#include "form_source.h"
-#include "screen_items.h"
-#include "screen_writer.h"
-#include "template_writer.h"
-
-#include "case/answers.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <stdexcept>
+
+#include "case/answers.h"
+#include "form_source.h"
+#include "screen_items.h"
+#include "screen_writer.h"
+#include "template_writer.h"
 
 using namespace formgen;
 
@@ -41,18 +40,20 @@ QByteArray widthFile(int page, const QMap<int, double>& widths) {
 void checkSlots(const FormSource& src, const QList<int>& slots, const char* where) {
     for (int s : slots)
         if (s < 0 || s > wm4::MaxSlot[src.page])
-            throw std::runtime_error(QStringLiteral("%1: %2 names slot %3; page %4 has slots 0 to %5")
-                                         .arg(src.fileName, QLatin1String(where))
-                                         .arg(s)
-                                         .arg(src.page)
-                                         .arg(wm4::MaxSlot[src.page])
-                                         .toStdString());
+            throw std::runtime_error(
+                QStringLiteral("%1: %2 names slot %3; page %4 has slots 0 to %5")
+                    .arg(src.fileName, QLatin1String(where))
+                    .arg(s)
+                    .arg(src.page)
+                    .arg(wm4::MaxSlot[src.page])
+                    .toStdString());
 }
 
 QList<Output> generate(const QString& sourcePath, const QString& outDir) {
     const FormSource src = ParseFormSource(sourcePath);
     if (src.page < 0 || src.page >= wm4::PageCount)
-        throw std::runtime_error(QStringLiteral("%1: page out of range").arg(sourcePath).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1: page out of range").arg(sourcePath).toStdString());
     const QList<ScreenControl> controls = ExpandScreen(src);
     checkSlots(src, ScreenSlots(controls), "the screen");
     const TemplateResult t = WriteTemplate(src);
@@ -60,9 +61,11 @@ QList<Output> generate(const QString& sourcePath, const QString& outDir) {
     const QString n = QString::number(src.page);
     QList<Output> out;
     if (!src.screen.isEmpty())
-        out.append({outDir + QStringLiteral("/PSF/page") + n + QStringLiteral(".psf"), WriteScreen(src, controls)});
+        out.append({outDir + QStringLiteral("/PSF/page") + n + QStringLiteral(".psf"),
+                    WriteScreen(src, controls)});
     out.append({outDir + QStringLiteral("/RTF/Page") + n + QStringLiteral(".rtf"), t.rtf});
-    out.append({outDir + QStringLiteral("/DAT/PAGE") + n + QStringLiteral(".DAT"), widthFile(src.page, t.widths)});
+    out.append({outDir + QStringLiteral("/DAT/PAGE") + n + QStringLiteral(".DAT"),
+                widthFile(src.page, t.widths)});
     return out;
 }
 
@@ -74,9 +77,12 @@ int main(int argc, char** argv) {
     QString formsDir, outDir;
     bool check = false;
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--forms") && i + 1 < args.size()) formsDir = args[++i];
-        else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) outDir = args[++i];
-        else if (args[i] == QLatin1String("--check")) check = true;
+        if (args[i] == QLatin1String("--forms") && i + 1 < args.size())
+            formsDir = args[++i];
+        else if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            outDir = args[++i];
+        else if (args[i] == QLatin1String("--check"))
+            check = true;
         else {
             std::fprintf(stderr, "usage: formgen --forms DIR --out DATA_DIR [--check]\n");
             return 2;
@@ -86,13 +92,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: formgen --forms DIR --out DATA_DIR [--check]\n");
         return 2;
     }
-    const QStringList sources = QDir(formsDir).entryList({QStringLiteral("*.form")}, QDir::Files, QDir::Name);
+    const QStringList sources =
+        QDir(formsDir).entryList({QStringLiteral("*.form")}, QDir::Files, QDir::Name);
     int written = 0, stale = 0;
     try {
         for (const QString& name : sources) {
             for (const Output& o : generate(formsDir + u'/' + name, outDir)) {
                 QFile existing(o.path);
-                const bool same = existing.open(QIODevice::ReadOnly) && existing.readAll() == o.bytes;
+                const bool same =
+                    existing.open(QIODevice::ReadOnly) && existing.readAll() == o.bytes;
                 existing.close();
                 if (same) continue;
                 if (check) {
@@ -102,8 +110,10 @@ int main(int argc, char** argv) {
                 }
                 QDir().mkpath(QFileInfo(o.path).absolutePath());
                 QFile f(o.path);
-                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(o.bytes) != o.bytes.size())
-                    throw std::runtime_error(QStringLiteral("cannot write %1").arg(o.path).toStdString());
+                if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                    f.write(o.bytes) != o.bytes.size())
+                    throw std::runtime_error(
+                        QStringLiteral("cannot write %1").arg(o.path).toStdString());
                 ++written;
             }
         }
@@ -113,12 +123,17 @@ int main(int argc, char** argv) {
     }
     if (check) {
         if (stale > 0) {
-            std::fprintf(stderr, "%d generated file(s) differ from data/forms; rebuild the formdata target and commit them\n", stale);
+            std::fprintf(stderr,
+                         "%d generated file(s) differ from data/forms; rebuild the formdata target "
+                         "and commit them\n",
+                         stale);
             return 1;
         }
-        std::printf("%lld form sources, generated files up to date\n", static_cast<long long>(sources.size()));
+        std::printf("%lld form sources, generated files up to date\n",
+                    static_cast<long long>(sources.size()));
         return 0;
     }
-    std::printf("%lld form sources, %d file(s) written\n", static_cast<long long>(sources.size()), written);
+    std::printf("%lld form sources, %d file(s) written\n", static_cast<long long>(sources.size()),
+                written);
     return 0;
 }

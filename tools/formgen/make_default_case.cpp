@@ -2,12 +2,12 @@
 // case of this court starts from.
 //
 //   make_default_case data/default.wm4
-#include "case/case_data.h"
-#include "files/client_file.h"
-
 #include <QCoreApplication>
 #include <cstdio>
 #include <exception>
+
+#include "case/case_data.h"
+#include "files/client_file.h"
 
 namespace {
 

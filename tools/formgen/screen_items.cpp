@@ -54,7 +54,8 @@ ScreenControl computedField(const FormSource& src, int slot, const QString& labe
     return c;
 }
 
-void addBlock(const FormSource& src, QList<ScreenControl>& out, int first, const QStringList& labels) {
+void addBlock(const FormSource& src, QList<ScreenControl>& out, int first,
+              const QStringList& labels) {
     for (int i = 0; i < labels.size(); ++i) out.append(computedField(src, first + i, labels[i]));
 }
 
@@ -131,7 +132,8 @@ QList<ScreenControl> ExpandScreen(const FormSource& src) {
             c.slot = slotArg(src, line, 0);
             bool ok = false;
             c.kind = kindFromWord(pos.value(1).text, &ok);
-            if (!ok) fail(src, line, QStringLiteral("unknown field kind \"%1\"").arg(pos.value(1).text));
+            if (!ok)
+                fail(src, line, QStringLiteral("unknown field kind \"%1\"").arg(pos.value(1).text));
             const QString mode = pos.value(2).text;
             if (mode == QLatin1String("calc")) {
                 c.computed = true;
@@ -182,12 +184,15 @@ QList<ScreenControl> ExpandScreen(const FormSource& src) {
             const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
             const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
             const QList<ColumnSpec> specs = ParseColumns(line.option(QStringLiteral("cols")));
-            const int step = line.option(QStringLiteral("step"), QString::number(specs.size())).toInt();
-            if (start < 0 || rows <= 0 || specs.isEmpty()) fail(src, line, QStringLiteral("grid needs start, rows and cols"));
+            const int step =
+                line.option(QStringLiteral("step"), QString::number(specs.size())).toInt();
+            if (start < 0 || rows <= 0 || specs.isEmpty())
+                fail(src, line, QStringLiteral("grid needs start, rows and cols"));
             const bool computed = line.hasFlag(QStringLiteral("calc"));
             QList<GridColumn> cols;
             for (const ColumnSpec& s : specs)
-                cols.append(GridColumn{s.label, kindFromChar(s.kind), int(s.width) > 0 ? int(s.width) : 200});
+                cols.append(GridColumn{s.label, kindFromChar(s.kind),
+                                       int(s.width) > 0 ? int(s.width) : 200});
             ScreenControl header;
             header.type = ControlType::GridHeader;
             header.columns = cols;

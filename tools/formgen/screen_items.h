@@ -30,9 +30,9 @@ struct ScreenControl {
     int width = 0;  // pixels, 0 = the kind's default
     int lines = 4;  // memo lines
     int estSlot = -1;
-    QStringList items;         // combo box items
-    QList<GridColumn> columns; // grid header and rows
-    QList<int> slots;          // grid row: one slot per column
+    QStringList items;          // combo box items
+    QList<GridColumn> columns;  // grid header and rows
+    QList<int> slots;           // grid row: one slot per column
 };
 
 // Expands the screen lines; throws std::runtime_error on bad lines.

@@ -14,17 +14,23 @@ constexpr int kRowHeight = 30;
 
 int defaultWidth(EditKind kind) {
     switch (kind) {
-        case EditKind::Amount: return 140;
+        case EditKind::Amount:
+            return 140;
         case EditKind::Percent:
-        case EditKind::Whole: return 90;
-        case EditKind::Text: break;
+        case EditKind::Whole:
+            return 90;
+        case EditKind::Text:
+            break;
     }
     return 380;
 }
 
 class UiWriter {
 public:
-    explicit UiWriter(QByteArray* out) : x(out) { x.setAutoFormatting(true); x.setAutoFormattingIndent(1); }
+    explicit UiWriter(QByteArray* out) : x(out) {
+        x.setAutoFormatting(true);
+        x.setAutoFormattingIndent(1);
+    }
 
     void begin(const QString& cls, const QString& name) {
         x.writeStartElement(QStringLiteral("widget"));
@@ -63,14 +69,16 @@ public:
     }
     void boolean(const QString& name, bool value, bool dynamic = false) {
         prop(name, dynamic);
-        x.writeTextElement(QStringLiteral("bool"), value ? QStringLiteral("true") : QStringLiteral("false"));
+        x.writeTextElement(QStringLiteral("bool"),
+                           value ? QStringLiteral("true") : QStringLiteral("false"));
         x.writeEndElement();
     }
     void font(int points, bool bold) {
         prop(QStringLiteral("font"));
         x.writeStartElement(QStringLiteral("font"));
         x.writeTextElement(QStringLiteral("pointsize"), QString::number(points));
-        x.writeTextElement(QStringLiteral("bold"), bold ? QStringLiteral("true") : QStringLiteral("false"));
+        x.writeTextElement(QStringLiteral("bold"),
+                           bold ? QStringLiteral("true") : QStringLiteral("false"));
         x.writeEndElement();
         x.writeEndElement();
     }
@@ -120,7 +128,8 @@ public:
         m_w.enumValue(QStringLiteral("frameShape"), QStringLiteral("QFrame::Box"));
         m_w.string(QStringLiteral("styleSheet"),
                    QStringLiteral("QFrame { background-color: #fff8d0; }"));
-        label(QStringLiteral("lblCallout%1").arg(slot), help, 8, 8, 364, height - 16, 0, false, true);
+        label(QStringLiteral("lblCallout%1").arg(slot), help, 8, 8, 364, height - 16, 0, false,
+              true);
         m_w.end();
         m_w.end();
     }
@@ -132,10 +141,13 @@ public:
         m_w.number(QStringLiteral("Tag"), int(kind) * 1000 + slot, true);
         if (computed) {
             m_w.string(QStringLiteral("StyleLookup"),
-                       kept ? QStringLiteral("EDITOVERRIDEABLE") : QStringLiteral("EDITREADONLY"), true);
+                       kept ? QStringLiteral("EDITOVERRIDEABLE") : QStringLiteral("EDITREADONLY"),
+                       true);
             m_w.boolean(QStringLiteral("readOnly"), true);
         }
-        if (kind != EditKind::Text) m_w.enumValue(QStringLiteral("alignment"), QStringLiteral("Qt::AlignRight|Qt::AlignVCenter"));
+        if (kind != EditKind::Text)
+            m_w.enumValue(QStringLiteral("alignment"),
+                          QStringLiteral("Qt::AlignRight|Qt::AlignVCenter"));
         if (!prompt.isEmpty()) m_w.string(QStringLiteral("placeholderText"), prompt);
         m_w.end();
     }
@@ -145,8 +157,10 @@ public:
         m_w.begin(QStringLiteral("QCheckBox"), name);
         m_w.geometry(left, top, width, 24);
         m_w.number(QStringLiteral("Tag"), tag, true);
-        if (kept) m_w.string(QStringLiteral("StyleLookup"), QStringLiteral("CHECKBOXOVERRIDEABLE"), true);
-        else if (computed) m_w.boolean(QStringLiteral("enabled"), false);
+        if (kept)
+            m_w.string(QStringLiteral("StyleLookup"), QStringLiteral("CHECKBOXOVERRIDEABLE"), true);
+        else if (computed)
+            m_w.boolean(QStringLiteral("enabled"), false);
         m_w.string(QStringLiteral("text"), text);
         m_w.end();
     }
@@ -156,8 +170,11 @@ public:
         QString heading = QStringLiteral("Form %1  %2").arg(m_src.formNumber, m_src.screenTitle);
         if (m_src.formNumber.isEmpty()) heading = m_src.screenTitle;
         if (!m_src.side.isEmpty())
-            heading += QStringLiteral("  (%1)").arg(m_src.side == QLatin1String("back") ? QStringLiteral("back") : QStringLiteral("front"));
-        label(QStringLiteral("lblFormTitle"), heading, kLeft, y, kPageWidth - 2 * kLeft, 28, 13, true);
+            heading += QStringLiteral("  (%1)").arg(m_src.side == QLatin1String("back")
+                                                        ? QStringLiteral("back")
+                                                        : QStringLiteral("front"));
+        label(QStringLiteral("lblFormTitle"), heading, kLeft, y, kPageWidth - 2 * kLeft, 28, 13,
+              true);
         y += 40;
         const QList<ScreenControl> controls = ExpandScreen(m_src);
         for (int i = 0; i < controls.size(); ++i) {
@@ -170,18 +187,20 @@ public:
                     break;
                 case ControlType::Note: {
                     const int h = 18 * (int(c.label.size() / 120) + 1) + 2;
-                    label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, h, 0, false, true);
+                    label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, h, 0, false,
+                          true);
                     y += h + 6;
                     break;
                 }
                 case ControlType::Field: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8, 20);
+                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
+                          kControlX - kLeft - 8, 20);
                     const int w = c.width > 0 ? c.width : defaultWidth(c.kind);
                     edit(c.slot, c.kind, c.computed, c.kept, c.prompt, kControlX, y, w);
                     int x = kControlX + w + 8;
                     if (c.estSlot >= 0) {
-                        checkBox(QStringLiteral("cbxEst%1").arg(c.estSlot), 1000 + c.estSlot, QString(),
-                                 false, false, x, y, 60);
+                        checkBox(QStringLiteral("cbxEst%1").arg(c.estSlot), 1000 + c.estSlot,
+                                 QString(), false, false, x, y, 60);
                         x += 66;
                     }
                     if (!c.help.isEmpty()) helpButton(c.slot, c.help, x, y);
@@ -189,11 +208,14 @@ public:
                     break;
                 }
                 case ControlType::Check:
-                    checkBox(QStringLiteral("cbx%1").arg(c.slot), c.slot, c.label, c.computed, c.kept,
-                             kLeft, y, kPageWidth - 2 * kLeft - 40);
+                    checkBox(QStringLiteral("cbx%1").arg(c.slot), c.slot, c.label, c.computed,
+                             c.kept, kLeft, y, kPageWidth - 2 * kLeft - 40);
                     // The help button stands just after the box's text.
                     if (!c.help.isEmpty())
-                        helpButton(c.slot, c.help, qMin(kPageWidth - kLeft - 30, kLeft + 34 + int(c.label.size() * 6.6)), y);
+                        helpButton(
+                            c.slot, c.help,
+                            qMin(kPageWidth - kLeft - 30, kLeft + 34 + int(c.label.size() * 6.6)),
+                            y);
                     y += 28;
                     break;
                 case ControlType::Radio: {
@@ -204,10 +226,13 @@ public:
                            controls[j + 1].group == c.group)
                         ++j;
                     const int count = j - i + 1;
-                    m_w.begin(QStringLiteral("QWidget"), QStringLiteral("grp%1").arg(c.group.isEmpty() ? QString::number(c.slot) : c.group));
+                    m_w.begin(QStringLiteral("QWidget"),
+                              QStringLiteral("grp%1").arg(
+                                  c.group.isEmpty() ? QString::number(c.slot) : c.group));
                     m_w.geometry(kLeft, y, kPageWidth - 2 * kLeft, count * 28);
                     for (int k = i; k <= j; ++k) {
-                        m_w.begin(QStringLiteral("QRadioButton"), QStringLiteral("rbn%1").arg(controls[k].slot));
+                        m_w.begin(QStringLiteral("QRadioButton"),
+                                  QStringLiteral("rbn%1").arg(controls[k].slot));
                         m_w.geometry(0, (k - i) * 28, kPageWidth - 2 * kLeft - 40, 24);
                         m_w.number(QStringLiteral("Tag"), controls[k].slot, true);
                         m_w.string(QStringLiteral("text"), controls[k].label);
@@ -216,29 +241,36 @@ public:
                     m_w.end();
                     for (int k = i; k <= j; ++k)
                         if (!controls[k].help.isEmpty())
-                            helpButton(controls[k].slot, controls[k].help, kPageWidth - kLeft - 30, y + (k - i) * 28);
+                            helpButton(controls[k].slot, controls[k].help, kPageWidth - kLeft - 30,
+                                       y + (k - i) * 28);
                     y += count * 28 + 4;
                     i = j;
                     break;
                 }
                 case ControlType::Memo: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8, 40, 0, false, true);
+                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
+                          kControlX - kLeft - 8, 40, 0, false, true);
                     const int h = c.lines * 18 + 10;
-                    m_w.begin(QStringLiteral("QPlainTextEdit"), QStringLiteral("mem%1").arg(c.slot));
+                    m_w.begin(QStringLiteral("QPlainTextEdit"),
+                              QStringLiteral("mem%1").arg(c.slot));
                     m_w.geometry(kControlX, y, 540, h);
                     m_w.number(QStringLiteral("Tag"), c.slot, true);
                     if (c.computed) {
-                        if (c.kept) m_w.string(QStringLiteral("StyleLookup"), QStringLiteral("MEMOOVERRIDEABLE"), true);
+                        if (c.kept)
+                            m_w.string(QStringLiteral("StyleLookup"),
+                                       QStringLiteral("MEMOOVERRIDEABLE"), true);
                         m_w.boolean(QStringLiteral("readOnly"), true);
                     }
-                    if (!c.prompt.isEmpty()) m_w.string(QStringLiteral("placeholderText"), c.prompt);
+                    if (!c.prompt.isEmpty())
+                        m_w.string(QStringLiteral("placeholderText"), c.prompt);
                     m_w.end();
                     if (!c.help.isEmpty()) helpButton(c.slot, c.help, kControlX + 548, y);
                     y += h + 8;
                     break;
                 }
                 case ControlType::Combo: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8, 20);
+                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
+                          kControlX - kLeft - 8, 20);
                     m_w.begin(QStringLiteral("QComboBox"), QStringLiteral("cbo%1").arg(c.slot));
                     m_w.geometry(kControlX, y, c.width > 0 ? c.width : 300, 24);
                     m_w.number(QStringLiteral("Tag"), c.slot, true);
@@ -248,7 +280,9 @@ public:
                         m_w.x.writeEndElement();
                     }
                     m_w.end();
-                    if (!c.help.isEmpty()) helpButton(c.slot, c.help, kControlX + (c.width > 0 ? c.width : 300) + 8, y);
+                    if (!c.help.isEmpty())
+                        helpButton(c.slot, c.help, kControlX + (c.width > 0 ? c.width : 300) + 8,
+                                   y);
                     y += kRowHeight;
                     break;
                 }
@@ -256,10 +290,13 @@ public:
                     int total = kLeft;
                     for (const GridColumn& col : c.columns) total += col.width + 6;
                     if (total > kPageWidth)
-                        std::fprintf(stderr, "formgen: warning: %s: a grid is %d pixels wide, wider than the screen (%d)\n",
+                        std::fprintf(stderr,
+                                     "formgen: warning: %s: a grid is %d pixels wide, wider than "
+                                     "the screen (%d)\n",
                                      qPrintable(m_src.fileName), total, kPageWidth);
                     if (!c.label.isEmpty()) {
-                        label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 20, 0, true);
+                        label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 20, 0,
+                              true);
                         y += 22;
                     }
                     int x = kLeft;
@@ -274,8 +311,9 @@ public:
                     int x = kLeft;
                     for (int k = 0; k < c.columns.size(); ++k) {
                         const GridColumn& col = c.columns[k];
-                        edit(c.slots[k], col.kind, c.computed, c.computed && m_src.kept.contains(c.slots[k]),
-                             QString(), x, y, col.width);
+                        edit(c.slots[k], col.kind, c.computed,
+                             c.computed && m_src.kept.contains(c.slots[k]), QString(), x, y,
+                             col.width);
                         x += col.width + 6;
                     }
                     y += 28;

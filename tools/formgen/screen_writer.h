@@ -3,9 +3,9 @@
 // slot. The binding reads Tag (kind x 1000 + slot for edit boxes, the slot for
 // the others, 1000 + slot for estimate marks) and StyleLookup from dynamic
 // properties; every control sits at a fixed place, as the screens always did.
-#include "screen_items.h"
-
 #include <QByteArray>
+
+#include "screen_items.h"
 
 namespace formgen {
 

@@ -1,10 +1,10 @@
 #include "template_writer.h"
 
-#include "screen_items.h"
-
 #include <QRegularExpression>
 #include <cmath>
 #include <stdexcept>
+
+#include "screen_items.h"
 
 namespace formgen {
 
@@ -14,9 +14,11 @@ constexpr int kTwipsPerInch = 1440;
 constexpr double kBodyWidth = 7.0;  // inches between the margins
 constexpr int kBodySize = 20;       // half-points
 constexpr int kSmallSize = 14;
-constexpr int kCellGap = 72;        // twips of padding on each side of a cell text
+constexpr int kCellGap = 72;  // twips of padding on each side of a cell text
 
-int twips(double inches) { return int(std::lround(inches * kTwipsPerInch)); }
+int twips(double inches) {
+    return int(std::lround(inches * kTwipsPerInch));
+}
 
 // Literal text as RTF: escapes the three special characters, writes
 // non-ASCII characters as Unicode escapes.
@@ -44,7 +46,7 @@ double labelWidth(const QString& text, int halfPoints = kBodySize) {
 
 struct Cell {
     enum Kind { Label, Field, Blank, Spacer } kind = Label;
-    QString text;    // label text
+    QString text;  // label text
     FieldPlace place;
     double width = 0;
     bool bold = false;
@@ -55,15 +57,15 @@ public:
     explicit TemplateBuilder(const FormSource& src) : m_src(src) {}
 
     [[noreturn]] void fail(int line, const QString& what) const {
-        throw std::runtime_error(QStringLiteral("%1:%2: %3").arg(m_src.fileName).arg(line).arg(what).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1:%2: %3").arg(m_src.fileName).arg(line).arg(what).toStdString());
     }
 
     QString marker(const FieldPlace& p, double width, int size) {
         double w = width > 0 ? width : p.width;
         if (w <= 0) w = 2.0;
         if (!m_widths.contains(p.slot) || m_widths[p.slot] > w) m_widths[p.slot] = w;
-        if (p.kind == u'&')
-            return QStringLiteral("\\fs%1 /&%2/").arg(size).arg(p.slot);
+        if (p.kind == u'&') return QStringLiteral("\\fs%1 /&%2/").arg(size).arg(p.slot);
         return QStringLiteral("\\fs%1 /%2%3/").arg(size).arg(p.kind).arg(p.slot);
     }
 
@@ -78,11 +80,11 @@ public:
             const auto m = it.next();
             out += literal(text.mid(pos, m.capturedStart() - pos), line);
             FieldPlace p;
-            if (!ParseFieldPlace(m.captured(), p)) fail(line, QStringLiteral("bad field place %1").arg(m.captured()));
+            if (!ParseFieldPlace(m.captured(), p))
+                fail(line, QStringLiteral("bad field place %1").arg(m.captured()));
             if (p.kind == u'&' || !underline)
                 out += marker(p, p.width, size) + QStringLiteral("\\fs%1 ").arg(size);
-            else
-            {
+            else {
                 // An empty answer still leaves a blank to write on: the
                 // underline runs on past the answer for about a third of
                 // the field's width.
@@ -98,7 +100,8 @@ public:
 
     QString literal(const QString& text, int line) {
         static const QRegularExpression markerLike(QStringLiteral(R"(/[*<$#%&+~^])"));
-        if (markerLike.match(text).hasMatch()) fail(line, QStringLiteral("literal text looks like a field marker"));
+        if (markerLike.match(text).hasMatch())
+            fail(line, QStringLiteral("literal text looks like a field marker"));
         return escape(text);
     }
 
@@ -117,10 +120,12 @@ public:
             if (t.quoted) {
                 c.kind = Cell::Label;
                 c.text = t.text;
-                c.width = t.key.startsWith(u'@') ? t.key.mid(1).toDouble() : labelWidth(t.text, size);
+                c.width =
+                    t.key.startsWith(u'@') ? t.key.mid(1).toDouble() : labelWidth(t.text, size);
             } else if (t.text.startsWith(u'{')) {
                 c.kind = Cell::Field;
-                if (!ParseFieldPlace(t.text, c.place)) fail(line.number, QStringLiteral("bad field place %1").arg(t.text));
+                if (!ParseFieldPlace(t.text, c.place))
+                    fail(line.number, QStringLiteral("bad field place %1").arg(t.text));
                 c.width = c.place.width > 0 ? c.place.width : 2.0;
             } else if (t.text.startsWith(u'_')) {
                 c.kind = Cell::Blank;
@@ -139,7 +144,9 @@ public:
     // One table row. Fields and blanks carry a bottom rule unless plain.
     void row(const QList<Cell>& cells, int size, bool plain = false, double minHeight = 0.24,
              bool italic = false, bool bold = false) {
-        QString defs = QStringLiteral("\\trowd\\trgaph%1\\trleft0\\trrh%2").arg(kCellGap).arg(twips(minHeight));
+        QString defs = QStringLiteral("\\trowd\\trgaph%1\\trleft0\\trrh%2")
+                           .arg(kCellGap)
+                           .arg(twips(minHeight));
         QString body;
         double x = 0;
         for (const Cell& c : cells) {
@@ -156,7 +163,8 @@ public:
             } else if (c.kind == Cell::Field) {
                 const double printable = c.width - 2.0 * kCellGap / kTwipsPerInch;
                 content = marker(c.place, printable, size);
-                if (c.place.kind == u'$' || c.place.kind == u'#' || c.place.kind == u'%') align = QStringLiteral("\\qr");
+                if (c.place.kind == u'$' || c.place.kind == u'#' || c.place.kind == u'%')
+                    align = QStringLiteral("\\qr");
                 if (c.place.kind == u'&') align = QStringLiteral("\\qc");
             }
             body += QStringLiteral("\\pard\\intbl%1\\f0\\fs%2%3 %4\\cell ")
@@ -172,7 +180,10 @@ public:
             body += QStringLiteral("\\pard\\intbl\\f0\\fs%1 \\cell ").arg(size);
         }
         if (x > kBodyWidth + 0.01)
-            throw std::runtime_error(QStringLiteral("%1: a row is %2 in wide, wider than the page").arg(m_src.fileName).arg(x).toStdString());
+            throw std::runtime_error(QStringLiteral("%1: a row is %2 in wide, wider than the page")
+                                         .arg(m_src.fileName)
+                                         .arg(x)
+                                         .toStdString());
         m_out += defs + u'\n' + body + QStringLiteral("\\row\n\\pard\\i0\n");
     }
 
@@ -218,7 +229,8 @@ public:
         space(0.22);
         row({spacer(left), blank(kBodyWidth - left)}, kBodySize, false, 0.3);
         row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
-        if (name) row({spacer(left), field(name->kind, name->slot, kBodyWidth - left)}, kBodySize, true);
+        if (name)
+            row({spacer(left), field(name->kind, name->slot, kBodyWidth - left)}, kBodySize, true);
     }
 
     void labelledLines(int first, const QStringList& labels, double labelW, double fieldW) {
@@ -249,8 +261,9 @@ public:
         for (const Line& line : m_src.print) buildLine(line);
         // The form's number and name close every side in small type.
         space(0.1);
-        QString foot = m_src.formNumber.isEmpty() ? m_src.title
-                                                  : QStringLiteral("Form %1 - %2").arg(m_src.formNumber, m_src.title);
+        QString foot = m_src.formNumber.isEmpty()
+                           ? m_src.title
+                           : QStringLiteral("Form %1 - %2").arg(m_src.formNumber, m_src.title);
         if (m_src.side == QLatin1String("front")) foot += QStringLiteral(" (front)");
         if (m_src.side == QLatin1String("back")) foot += QStringLiteral(" (back)");
         para(QStringLiteral("\\ql\\brdrt\\brdrs\\brdrw5"), escape(foot), 14);
@@ -262,67 +275,94 @@ public:
     void buildLine(const Line& line) {
         const QString& d = line.directive;
         if (d == QLatin1String("caption")) {
-            para(QStringLiteral("\\qc\\sa60"), QStringLiteral("{\\b PROBATE COURT OF WENDMOOR COUNTY, OHIO}"), 24);
+            para(QStringLiteral("\\qc\\sa60"),
+                 QStringLiteral("{\\b PROBATE COURT OF WENDMOOR COUNTY, OHIO}"), 24);
             captionRow(2);
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)}, 22);
+            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
+                22);
             space(0.12);
         } else if (d == QLatin1String("fullcaption")) {
-            para(QStringLiteral("\\qc"), QStringLiteral("{\\b PROBATE COURT OF ") + marker(field(u'*', 0, 2.0).place, 2.0, 24) +
-                                             QStringLiteral("\\fs24  COUNTY, OHIO}"), 24);
+            para(QStringLiteral("\\qc"),
+                 QStringLiteral("{\\b PROBATE COURT OF ") +
+                     marker(field(u'*', 0, 2.0).place, 2.0, 24) +
+                     QStringLiteral("\\fs24  COUNTY, OHIO}"),
+                 24);
             para(QStringLiteral("\\qc\\sa60"), marker(field(u'*', 1, 7.0).place, 7.0, 16), 16);
             captionRow(2);
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)}, 22);
+            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
+                22);
             space(0.12);
         } else if (d == QLatin1String("backcaption")) {
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 0, 2.3)}, 22);
+            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 0, 2.3)},
+                22);
             space(0.12);
         } else if (d == QLatin1String("title")) {
             const QString t = quoted(line).isEmpty() ? m_src.title : quoted(line);
-            para(QStringLiteral("\\qc\\sb60\\sa120"), QStringLiteral("{\\b ") + escape(t) + u'}', 24);
+            para(QStringLiteral("\\qc\\sb60\\sa120"), QStringLiteral("{\\b ") + escape(t) + u'}',
+                 24);
         } else if (d == QLatin1String("h")) {
-            para(QStringLiteral("\\qc\\sb60\\sa60"), QStringLiteral("{\\b ") + escape(quoted(line)) + u'}', 22);
+            para(QStringLiteral("\\qc\\sb60\\sa60"),
+                 QStringLiteral("{\\b ") + escape(quoted(line)) + u'}', 22);
         } else if (d == QLatin1String("hl")) {
-            para(QStringLiteral("\\ql\\sb80\\sa40"), QStringLiteral("{\\b ") + escape(quoted(line)) + u'}');
+            para(QStringLiteral("\\ql\\sb80\\sa40"),
+                 QStringLiteral("{\\b ") + escape(quoted(line)) + u'}');
         } else if (d == QLatin1String("p")) {
-            para(QStringLiteral("\\qj\\sa80\\sl276\\slmult1"), inlineText(quoted(line), line.number, kBodySize));
+            para(QStringLiteral("\\qj\\sa80\\sl276\\slmult1"),
+                 inlineText(quoted(line), line.number, kBodySize));
         } else if (d == QLatin1String("text")) {
             para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize));
         } else if (d == QLatin1String("small")) {
-            para(QStringLiteral("\\qj\\sa40"), QStringLiteral("{\\i ") + inlineText(quoted(line), line.number, kSmallSize) + u'}', kSmallSize);
+            para(QStringLiteral("\\qj\\sa40"),
+                 QStringLiteral("{\\i ") + inlineText(quoted(line), line.number, kSmallSize) + u'}',
+                 kSmallSize);
         } else if (d == QLatin1String("check")) {
             // check {&7} "text": the box, a tab, the text with a hanging indent.
             FieldPlace box;
             const QList<Token> pos = line.positional();
             if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, box) || box.kind != u'&')
                 fail(line.number, QStringLiteral("check needs a check-box place {&n}"));
-            const double indent = line.option(QStringLiteral("indent"), QStringLiteral("0")).toDouble();
-            para(QStringLiteral("\\qj\\sa60\\li%1\\fi-%2\\tx%1").arg(twips(indent + 0.3)).arg(twips(0.3)),
+            const double indent =
+                line.option(QStringLiteral("indent"), QStringLiteral("0")).toDouble();
+            para(QStringLiteral("\\qj\\sa60\\li%1\\fi-%2\\tx%1")
+                     .arg(twips(indent + 0.3))
+                     .arg(twips(0.3)),
                  marker(box, 0.2, kBodySize) + QStringLiteral("\\fs%1\\tab ").arg(kBodySize) +
                      inlineText(quoted(line), line.number, kBodySize));
-        } else if (d == QLatin1String("row") || d == QLatin1String("under") || d == QLatin1String("plainrow")) {
+        } else if (d == QLatin1String("row") || d == QLatin1String("under") ||
+                   d == QLatin1String("plainrow")) {
             const bool under = d == QLatin1String("under");
-            const int size = under ? kSmallSize : line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+            const int size =
+                under ? kSmallSize
+                      : line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
             Line cellsOnly = line;
             cellsOnly.tokens.clear();
             for (const Token& t : line.tokens)
                 if (t.key.isEmpty() || t.key.startsWith(u'@')) cellsOnly.tokens.append(t);
             const double height =
-                line.option(QStringLiteral("height"), under ? QStringLiteral("0.16") : QStringLiteral("0.24")).toDouble();
-            row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height, under);
+                line.option(QStringLiteral("height"),
+                            under ? QStringLiteral("0.16") : QStringLiteral("0.24"))
+                    .toDouble();
+            row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height,
+                under);
         } else if (d == QLatin1String("grid")) {
             const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
             const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
             const QList<ColumnSpec> cols = ParseColumns(line.option(QStringLiteral("cols")));
-            const int step = line.option(QStringLiteral("step"), QString::number(cols.size())).toInt();
+            const int step =
+                line.option(QStringLiteral("step"), QString::number(cols.size())).toInt();
             const int size = line.option(QStringLiteral("size"), QStringLiteral("18")).toInt();
-            const double height = line.option(QStringLiteral("height"), QStringLiteral("0.24")).toDouble();
-            if (start < 0 || rows <= 0 || cols.isEmpty()) fail(line.number, QStringLiteral("grid needs start, rows and cols"));
+            const double height =
+                line.option(QStringLiteral("height"), QStringLiteral("0.24")).toDouble();
+            if (start < 0 || rows <= 0 || cols.isEmpty())
+                fail(line.number, QStringLiteral("grid needs start, rows and cols"));
             QList<Cell> header;
             for (const ColumnSpec& c : cols) header.append(label(c.label, c.width));
-            if (!line.hasFlag(QStringLiteral("noheader"))) row(header, kSmallSize, true, 0.16, false, true);
+            if (!line.hasFlag(QStringLiteral("noheader")))
+                row(header, kSmallSize, true, 0.16, false, true);
             for (int r = 0; r < rows; ++r) {
                 QList<Cell> cells;
-                for (int k = 0; k < cols.size(); ++k) cells.append(field(cols[k].kind, start + r * step + k, cols[k].width));
+                for (int k = 0; k < cols.size(); ++k)
+                    cells.append(field(cols[k].kind, start + r * step + k, cols[k].width));
                 row(cells, size, false, height);
             }
         } else if (d == QLatin1String("space")) {
@@ -332,32 +372,38 @@ public:
             bool hasName = false;
             for (const Token& t : line.tokens)
                 if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
-            const QString role = d == QLatin1String("judge") ? QStringLiteral("PROBATE JUDGE") : quoted(line);
+            const QString role =
+                d == QLatin1String("judge") ? QStringLiteral("PROBATE JUDGE") : quoted(line);
             signature(role, hasName ? &name : nullptr);
         } else if (d == QLatin1String("notary")) {
             space(0.1);
-            para(QStringLiteral("\\ql"), escape(QStringLiteral("Sworn to before me and signed in my presence on this date:")));
+            para(QStringLiteral("\\ql"),
+                 escape(
+                     QStringLiteral("Sworn to before me and signed in my presence on this date:")));
             row({spacer(0.3), blank(2.8)}, kBodySize, false, 0.3);
             signature(QStringLiteral("Notary Public"), nullptr);
         } else if (d == QLatin1String("attorney")) {
             labelledLines(slotArg(line),
-                          {QStringLiteral("Attorney"), QStringLiteral("Address"), QStringLiteral("City, state, ZIP"),
-                           QStringLiteral("Telephone"), QStringLiteral("Supreme Court Reg. No.")},
+                          {QStringLiteral("Attorney"), QStringLiteral("Address"),
+                           QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone"),
+                           QStringLiteral("Supreme Court Reg. No.")},
                           1.9, 3.5);
         } else if (d == QLatin1String("fiduciary")) {
             labelledLines(slotArg(line),
-                          {QStringLiteral("Fiduciary"), QStringLiteral("Address"), QStringLiteral("City, state, ZIP"),
-                           QStringLiteral("Telephone")},
+                          {QStringLiteral("Fiduciary"), QStringLiteral("Address"),
+                           QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone")},
                           1.9, 3.5);
         } else if (d == QLatin1String("decedent")) {
             const int n = slotArg(line);
             row({label(QStringLiteral("Date of death"), 1.3), field(u'*', n, 2.2)}, kBodySize);
-            row({label(QStringLiteral("Domicile: street"), 1.3), field(u'*', n + 1, 5.7)}, kBodySize);
-            row({label(QStringLiteral("City or village"), 1.3), field(u'*', n + 2, 2.4), label(QStringLiteral("Township"), 0.9),
-                 field(u'*', n + 4, 2.4)},
+            row({label(QStringLiteral("Domicile: street"), 1.3), field(u'*', n + 1, 5.7)},
                 kBodySize);
-            row({label(QStringLiteral("County"), 1.3), field(u'*', n + 3, 2.4), label(QStringLiteral("State"), 0.6),
-                 field(u'*', n + 5, 1.0), label(QStringLiteral("ZIP"), 0.5), field(u'*', n + 6, 1.2)},
+            row({label(QStringLiteral("City or village"), 1.3), field(u'*', n + 2, 2.4),
+                 label(QStringLiteral("Township"), 0.9), field(u'*', n + 4, 2.4)},
+                kBodySize);
+            row({label(QStringLiteral("County"), 1.3), field(u'*', n + 3, 2.4),
+                 label(QStringLiteral("State"), 0.6), field(u'*', n + 5, 1.0),
+                 label(QStringLiteral("ZIP"), 0.5), field(u'*', n + 6, 1.2)},
                 kBodySize);
         } else {
             fail(line.number, QStringLiteral("unknown print line \"%1\"").arg(d));

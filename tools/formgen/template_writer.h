@@ -4,10 +4,10 @@
 // the hidden header cut mark, then the form's blocks as RTF paragraphs and
 // tables with field markers ("/*12/", "/$7/", ...). Every marker is preceded
 // by an explicit size, so the merge's running size is right at each field.
-#include "form_source.h"
-
 #include <QByteArray>
 #include <QMap>
+
+#include "form_source.h"
 
 namespace formgen {
 

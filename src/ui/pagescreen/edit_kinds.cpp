@@ -1,8 +1,8 @@
 #include "ui/pagescreen/edit_kinds.h"
 
-#include "case/conversions.h"
-
 #include <QLocale>
+
+#include "case/conversions.h"
 
 namespace wm4 {
 

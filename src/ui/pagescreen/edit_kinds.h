@@ -10,7 +10,9 @@ namespace wm4 {
 enum class EditKind { Unbound = 0, Text = 1, Amount = 2, Percent = 3, Amount4 = 4, Whole = 5 };
 
 EditKind EditKindOfTag(int tag);
-inline int SlotOfTag(int tag) { return tag % 1000; }
+inline int SlotOfTag(int tag) {
+    return tag % 1000;
+}
 
 // The box text for an answer; blankZero: an amount or percentage of value 0
 // shows as an empty box. Unbound boxes have no shown text (nullopt-like: the

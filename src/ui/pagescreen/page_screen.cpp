@@ -1,10 +1,5 @@
 #include "ui/pagescreen/page_screen.h"
 
-#include "case/conversions.h"
-#include "messages/report.h"
-#include "ui/pagescreen/edit_kinds.h"
-#include "ui/pagescreen/screen_tables.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -23,14 +18,23 @@
 #include <functional>
 #include <stdexcept>
 
+#include "case/conversions.h"
+#include "messages/report.h"
+#include "ui/pagescreen/edit_kinds.h"
+#include "ui/pagescreen/screen_tables.h"
+
 namespace wm4 {
 
 namespace {
 
 const QString kStyleLookup = QStringLiteral("StyleLookup");
 
-int tagOf(const QObject* o) { return o->property("Tag").toInt(); }
-QString styleOf(const QObject* o) { return o->property("StyleLookup").toString().toUpper(); }
+int tagOf(const QObject* o) {
+    return o->property("Tag").toInt();
+}
+QString styleOf(const QObject* o) {
+    return o->property("StyleLookup").toString().toUpper();
+}
 
 void setStyleLookup(QWidget* w, const QString& style) {
     if (w->property("StyleLookup").toString() == style) return;
@@ -54,10 +58,14 @@ QList<QWidget*> childWidgets(QWidget* container) {
     return out;
 }
 
-bool hasWidgetChildren(QWidget* w) { return !childWidgets(w).isEmpty(); }
+bool hasWidgetChildren(QWidget* w) {
+    return !childWidgets(w).isEmpty();
+}
 
 // A check-box slot: the Tag, or Tag - 1000 for an estimate mark.
-int checkSlot(int tag) { return tag >= 1000 ? tag - 1000 : tag; }
+int checkSlot(int tag) {
+    return tag >= 1000 ? tag - 1000 : tag;
+}
 
 // Qt's plain-text widgets use LF alone; answers keep CR LF between bars.
 QString memoText(const QString& answer) {
@@ -100,13 +108,15 @@ void PageScreen::LoadPage(int code) {
     const QString path = PageScreenPath(m_psfFolder, CurrentPage);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
     QUiLoader loader;
     QWidget* root = loader.load(&file, m_panel);
     if (!root)
-        throw std::runtime_error(
-            QStringLiteral("The page screen \"%1\" cannot be read: %2").arg(path, loader.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("The page screen \"%1\" cannot be read: %2")
+                                     .arg(path, loader.errorString())
+                                     .toStdString());
     m_root = root;
     root->move(0, 0);
     m_panel->setMinimumSize(root->size());
@@ -145,7 +155,8 @@ void PageScreen::FocusByTag(int tag) {
             if (hasWidgetChildren(w))
                 if (QWidget* hit = find(w)) return hit;
             const bool focusable = qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w) ||
-                                   qobject_cast<QPushButton*>(w) || qobject_cast<QPlainTextEdit*>(w);
+                                   qobject_cast<QPushButton*>(w) ||
+                                   qobject_cast<QPlainTextEdit*>(w);
             if (focusable && tagOf(w) == tag) return w;
         }
         return nullptr;
@@ -163,7 +174,8 @@ void PageScreen::moveCalloutsOut(QPushButton* button) {
     for (QWidget* child : childWidgets(button)) {
         if (!child->property("callout").toBool()) continue;
         QPoint at = button->mapTo(host, child->pos());
-        if (at.x() + child->width() > host->width()) at.setX(qMax(0, host->width() - child->width() - 4));
+        if (at.x() + child->width() > host->width())
+            at.setX(qMax(0, host->width() - child->width() - 4));
         child->setParent(host);
         child->move(at);
         child->hide();
@@ -174,7 +186,8 @@ void PageScreen::moveCalloutsOut(QPushButton* button) {
 void PageScreen::wireOne(QWidget* w) {
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         if (button->objectName().toUpper().contains(QLatin1String("HELP"))) {
-            connect(button, &QPushButton::clicked, this, [this, button] { CalloutDispatch(button); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, button] { CalloutDispatch(button); });
             moveCalloutsOut(button);
         }
         button->installEventFilter(this);
@@ -191,13 +204,15 @@ void PageScreen::wireOne(QWidget* w) {
         connect(edit, &QLineEdit::textChanged, this, &PageScreen::ControlChange);
         edit->installEventFilter(this);
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit](const QPoint& pos) {
-            if (popMain) popMain->popup(edit->mapToGlobal(pos));
-        });
+        connect(edit, &QLineEdit::customContextMenuRequested, this,
+                [this, edit](const QPoint& pos) {
+                    if (popMain) popMain->popup(edit->mapToGlobal(pos));
+                });
         if (!GhostPrompts) edit->setPlaceholderText(QString());
         if (edit->objectName().toUpper().contains(QLatin1String("HELP")))
             for (QPushButton* inner : edit->findChildren<QPushButton*>())
-                connect(inner, &QPushButton::clicked, this, [this, inner] { CalloutDispatch(inner); });
+                connect(inner, &QPushButton::clicked, this,
+                        [this, inner] { CalloutDispatch(inner); });
         const QString style = styleOf(edit);
         if (style == QLatin1String("EDITREADONLY")) edit->setFocusPolicy(Qt::ClickFocus);
         if (style == QLatin1String("EDITOVERRIDEABLE")) edit->setReadOnly(true);
@@ -240,7 +255,10 @@ void PageScreen::bindToAnswer(QWidget* w) {
     const int tag = tagOf(w);
     auto answer = [&](int slot) -> const QString& {
         if (!slotInRange(slot))
-            throw BindingFault(QStringLiteral("slot %1 is not a slot of page %2").arg(slot).arg(CurrentPage).toStdString());
+            throw BindingFault(QStringLiteral("slot %1 is not a slot of page %2")
+                                   .arg(slot)
+                                   .arg(CurrentPage)
+                                   .toStdString());
         return m_answers->answer(CurrentPage, CurrentCopy, slot);
     };
     if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -263,10 +281,12 @@ void PageScreen::bindToAnswer(QWidget* w) {
         const int slot = SlotOfTag(tag);
         edit->setText(ShownEditText(kind, answer(slot), IsBlankZeroPage(CurrentPage)));
         const QString style = styleOf(edit);
-        if (style == QLatin1String("EDITOVERRIDEABLE") || style == QLatin1String("EDITOVERRIDDEN")) {
+        if (style == QLatin1String("EDITOVERRIDEABLE") ||
+            style == QLatin1String("EDITOVERRIDDEN")) {
             const bool overridden = m_answers->ovRide(CurrentPage, CurrentCopy, slot);
             edit->setReadOnly(!overridden);
-            setStyleLookup(edit, overridden ? QStringLiteral("EDITOVERRIDDEN") : QStringLiteral("EDITOVERRIDEABLE"));
+            setStyleLookup(edit, overridden ? QStringLiteral("EDITOVERRIDDEN")
+                                            : QStringLiteral("EDITOVERRIDEABLE"));
             setTextColour(edit, overridden ? QColor(0xFF, 0, 0) : QColor(0, 0, 0));
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
@@ -275,7 +295,8 @@ void PageScreen::bindToAnswer(QWidget* w) {
         check->setChecked(ticked);
         if (tag >= 1000) check->setText(ticked ? QStringLiteral("EST") : QString());
         const QString style = styleOf(check);
-        if (style == QLatin1String("CHECKBOXOVERRIDEABLE") || style == QLatin1String("CHECKBOXOVERRIDDEN"))
+        if (style == QLatin1String("CHECKBOXOVERRIDEABLE") ||
+            style == QLatin1String("CHECKBOXOVERRIDDEN"))
             setStyleLookup(check, m_answers->ovRide(CurrentPage, CurrentCopy, slot)
                                       ? QStringLiteral("CHECKBOXOVERRIDDEN")
                                       : QStringLiteral("CHECKBOXOVERRIDEABLE"));
@@ -303,7 +324,10 @@ void PageScreen::storeFromControl(QWidget* w) {
     const int tag = tagOf(w);
     auto store = [&](int slot, const QString& text) {
         if (!slotInRange(slot))
-            throw BindingFault(QStringLiteral("slot %1 is not a slot of page %2").arg(slot).arg(CurrentPage).toStdString());
+            throw BindingFault(QStringLiteral("slot %1 is not a slot of page %2")
+                                   .arg(slot)
+                                   .arg(CurrentPage)
+                                   .toStdString());
         m_answers->setAnswer(CurrentPage, CurrentCopy, slot, text);
     };
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -339,7 +363,9 @@ void PageScreen::Components2Answers(QWidget* container) {
 
 // ---- handlers ----------------------------------------------------------------
 
-void PageScreen::ControlChange() { CaseModified = true; }
+void PageScreen::ControlChange() {
+    CaseModified = true;
+}
 
 void PageScreen::CalcOnExit(QWidget* control) {
     if (m_answers && m_answers->CalcActive) return;

@@ -10,13 +10,13 @@
 // The main window owns one PageScreen for its page panel; the navigation tree,
 // tool bar, window caption and override buttons stay with the main window,
 // which listens to the signals below.
-#include "case/answers.h"
-
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include "case/answers.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,9 +1,9 @@
 #include "ui/pagescreen/render_screen.h"
 
-#include "ui/pagescreen/page_screen.h"
-
 #include <QPalette>
 #include <QWidget>
+
+#include "ui/pagescreen/page_screen.h"
 
 namespace wm4 {
 

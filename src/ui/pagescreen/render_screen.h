@@ -2,10 +2,10 @@
 // A picture of one page copy's screen with the case's answers in it, for the
 // render-screen command and for reviewing screens without the main window.
 // Needs a QApplication (the offscreen platform serves headless use).
-#include "case/answers.h"
-
 #include <QImage>
 #include <QString>
+
+#include "case/answers.h"
 
 namespace wm4 {
 
