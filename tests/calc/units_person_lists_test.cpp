@@ -123,5 +123,46 @@ TEST_F(PersonLists, Form10_0BackSlot1IsTheSpouseUntilAPersonConsents) {
     EXPECT_EQ(slot(47, 0, 2), "Person 2");
 }
 
+TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
+    gi(21, QStringLiteral("Lee Atty"));
+    gi(27, QStringLiteral("0012345"));
+    gi(28, QStringLiteral("Ann Fid"));
+    gi(29, QStringLiteral("1 Elm St"));
+    markedPersons(19, 2);
+    a().setAnswer(6, 0, 23, QStringLiteral("X"));  // the attorney's box
+    a().setAnswer(6, 0, 20, QStringLiteral("X"));  // a fiduciary's box
+    a().setAnswer(6, 0, 10, QStringLiteral("2/20/2026"));
+    units::Calc6(ctx, 0);
+    units::Calc6(ctx, 1);
+    EXPECT_EQ(slot(6, 0, 15), "Ann Fid");
+    EXPECT_EQ(slot(6, 0, 16), "1 Elm St");
+    EXPECT_EQ(slot(6, 0, 24), "Ann Fid");
+    EXPECT_EQ(slot(6, 1, 4), "Person 2");
+    EXPECT_EQ(slot(6, 1, 10), "February 20, 2026");  // typed once, on the first notice
+    EXPECT_EQ(slot(6, 1, 15), "");                   // the second notice's boxes are its own
+}
+
+TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributees) {
+    addKin({{1, QStringLiteral("Ann Fid")}, {4, QStringLiteral("Daughter")}});
+    addKin({{1, QStringLiteral("Someone Else")}});
+    addKin({{1, QStringLiteral("Tom Son")}, {2, QStringLiteral("9 Oak St")}});
+    addAsset({{1, QStringLiteral("Lot 17 | Riverside Addition")},
+              {5, QStringLiteral("Tom Son, Ann Fid")},
+              {28, QStringLiteral("X")}});
+    a().setAnswer(57, 0, 12, QStringLiteral("1/2"));  // the share, typed by the user
+    units::Calc57(ctx, 0);
+    units::Calc58(ctx, 0);
+    EXPECT_EQ(slot(58, 0, 1), "Lot 17");
+    EXPECT_EQ(slot(58, 0, 2), "Riverside Addition");
+    EXPECT_EQ(slot(57, 0, 8), "Ann Fid");  // in the order of the kin rows
+    EXPECT_EQ(slot(57, 0, 11), "Daughter");
+    EXPECT_EQ(slot(57, 0, 12), "1/2");
+    EXPECT_EQ(slot(57, 0, 13), "Tom Son");
+    EXPECT_EQ(slot(57, 0, 14), "9 Oak St");
+    EXPECT_EQ(slot(57, 0, 18), "");
+    EXPECT_EQ(slot(58, 0, 39), "1");  // the certificate number of the front
+    EXPECT_TRUE(reports.numbers().isEmpty());
+}
+
 }  // namespace
 }  // namespace wm4::test
