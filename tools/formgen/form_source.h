@@ -1,8 +1,33 @@
 #pragma once
-// One page of the court's forms as declared in data/forms/pageN.form: what the
-// screen shows (controls bound to slots) and what the template prints (blocks
-// of text with field places). The screen, the template and the width file are
-// all generated from this one declaration.
+// One page of the court's forms as declared in data/forms/pageNNN.form: what
+// the screen shows (controls bound to slots) and what the template prints
+// (blocks of text with field places). The screen, the template and the width
+// file are all generated from this one declaration.
+//
+// A source is lines; "#" starts a comment. Heading lines:
+//   page N | form 2.3 | title PRINTED TITLE | screen-title Screen Title
+//   side front|back | kept 5,12-15   (slots the calculation writes kept)
+// then "screen:" and "print:" sections. Words take "quoted texts" and
+// key=value options.
+//
+// screen:  section "Text" | note "Text"
+//   field SLOT text|date|amount|percent|whole in|calc "Label" [prompt=] [help=]
+//         [width=PIXELS] [est=SLOT]       (calc: read-only, overridable if kept)
+//   check SLOT "Label" [calc] [help=] | radio SLOT "Label" group=G
+//   memo SLOT "Label" [lines=N] [calc] | combo SLOT "Label" items="a|b"
+//   grid start=S rows=R [step=K] cols="Name:240,$Value:120" [calc]
+//   caption | fullcaption | backcaption | decedent S | attorney S | fiduciary S
+//
+// print:  caption | fullcaption | backcaption | title ["Other title"]
+//   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
+//   text "Left text" | small "Small print" | check {&7} "Text" [indent=IN]
+//   row ITEMS [size=HALFPOINTS] [height=IN] | plainrow ITEMS | under ITEMS
+//     ITEMS: "Label"[@IN] | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
+//   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
+//   sign "Role" [{*SLOT:IN}] | judge {*SLOT:IN} | notary | space IN
+//   decedent S | attorney S | fiduciary S
+// A field place {K SLOT:IN} prints the merge marker /K SLOT/ (K one of
+// * < $ # % & + ~ ^) and gives the slot's width in inches to the width file.
 #include <QList>
 #include <QMap>
 #include <QSet>
