@@ -41,6 +41,24 @@ TEST_F(RichSampleRun, FinishesWithoutAReport) {
     EXPECT_EQ(slot(79, 0, 7), "84 years");
 }
 
+TEST(RichSample, SendsRowsToEveryForm) {
+    CaseData data;
+    fillRichSample(data);
+    auto marked = [](const WorksheetStore& store, int column) {
+        for (int row = 0; row < store.rowCount(); ++row)
+            if (store.cell(column, row) == u"X") return true;
+        return false;
+    };
+    for (int column = 10; column <= 46; ++column)
+        if (column != 13 && column != 14) EXPECT_TRUE(marked(data.KSchedList, column)) << column;
+    for (int column : {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,
+                       34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 86, 88, 92})
+        EXPECT_TRUE(marked(data.ASchedList, column)) << column;
+    for (int column : {7, 8, 9, 10, 11, 12, 13, 14, 15, 21})
+        EXPECT_TRUE(marked(data.ESchedList, column)) << column;
+    EXPECT_GE(data.TSchedList.rowCount(), 2);
+}
+
 TEST_F(RichSampleRun, SecondRunChangesNothing) {
     const QByteArray first = ClientFileBytes(data);
     CalculateComplete(ctx);
