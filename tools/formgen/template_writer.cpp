@@ -365,6 +365,29 @@ public:
                     cells.append(field(cols[k].kind, start + r * step + k, cols[k].width));
                 row(cells, size, false, height);
             }
+        } else if (d == QLatin1String("box")) {
+            // box {+1:6.75} lines=13 [size=22]: a framed box of a fixed
+            // number of lines for a text the calculation keeps whole.
+            FieldPlace place;
+            const QList<Token> pos = line.positional();
+            if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, place))
+                fail(line.number, QStringLiteral("box needs a field place"));
+            const int lines = line.option(QStringLiteral("lines"), QStringLiteral("4")).toInt();
+            const int size =
+                line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+            const double width = place.width > 0 ? place.width : kBodyWidth;
+            // Exact height (a negative \\trrh): lines at 1.15 times the size.
+            const int height = twips(lines * size / 2.0 * 1.15 / 72.0) + 2 * kCellGap;
+            m_out += QStringLiteral(
+                         "\\trowd\\trgaph%1\\trleft0\\trrh-%2\\clvertalt"
+                         "\\clbrdrt\\brdrs\\brdrw5\\clbrdrl\\brdrs\\brdrw5\\clbrdrb\\brdrs\\brdrw5"
+                         "\\clbrdrr\\brdrs\\brdrw5\\cellx%3\n")
+                         .arg(kCellGap)
+                         .arg(height)
+                         .arg(twips(width));
+            m_out += QStringLiteral("\\pard\\intbl\\ql\\f0\\fs%1 %2\\cell \\row\n\\pard\n")
+                         .arg(size)
+                         .arg(marker(place, width - 2.0 * kCellGap / kTwipsPerInch, size));
         } else if (d == QLatin1String("space")) {
             space(line.positional().value(0).text.toDouble());
         } else if (d == QLatin1String("sign") || d == QLatin1String("judge")) {
