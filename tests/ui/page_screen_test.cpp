@@ -195,6 +195,16 @@ TEST_F(PageScreenTest, TagBeyondThePageReportsAndStopsTheWalk) {
     EXPECT_EQ(recorder.numbers(), QList<int>{14020});
 }
 
+TEST_F(PageScreenTest, ShippedScreenFocusesItsFirstControl) {
+    // Page 7 focuses the edit box of slot 4 (Tag 1004), the entry's date.
+    screen->setPsfFolder(QStringLiteral(WM4_SOURCE_DATA_DIR "/PSF"));
+    panel.show();
+    screen->LoadPage(700);
+    QWidget* focused = panel.focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->property("Tag").toInt(), 1004);
+}
+
 TEST_F(PageScreenTest, MissingScreenFileThrowsAndKeepsCaseModified) {
     screen->CaseModified = true;
     EXPECT_THROW(screen->LoadPage(15000), std::runtime_error);
