@@ -49,7 +49,7 @@ void fillGeneralInformation(CaseData& data) {
         {12, "Ohio"},
         {13, "43917"},
         {14, "3/4/1941"},
-        {15, "Retired machinist"},
+        {15, "XXX-XX-4821"},  // the decedent's Social Security number, on Form 7.0(A)
         {16, "1/15/2026"},
         {21, rich::Attorney},
         {22, "200 Court Street, Suite 4"},
@@ -80,8 +80,8 @@ void fillGeneralInformation(CaseData& data) {
         {47, "(740) 555-0110"},
         {48, "6/2/1944"},
         {55, "X"},  // the co-fiduciary is a man; decedent's and fiduciary's marks stay empty
-        {57, "Daughter of the decedent"},
-        {59, "Will dated May 3, 2015"},
+        {57, "mhale@example.net"},  // the fiduciary's e-mail
+        {59, "office@example.com"},  // the attorney's e-mail
     };
     for (const auto& [slot, text] : answers) answer(data, 0, slot, text);
 }
