@@ -58,8 +58,9 @@ TEST(PageCatalogueTest, PagesWithoutAScreen) {
     EXPECT_EQ(pageUse(183), PageUse::Filled);
     EXPECT_EQ(pageUse(126), PageUse::Filled);
     for (int page = 0; page < PageCount; ++page) {
-        if (pageUse(page) == PageUse::Unused)
+        if (pageUse(page) == PageUse::Unused) {
             EXPECT_EQ(MaxSlot[size_t(page)], 0) << "page " << page << " holds one slot";
+        }
     }
     EXPECT_EQ(catalogueEntry(130), nullptr);
 }
