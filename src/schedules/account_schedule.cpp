@@ -1,6 +1,7 @@
 #include "schedules/account_schedule.h"
 
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/account_rows.h"
 
@@ -12,12 +13,6 @@ using namespace schedules;
 constexpr double WrapWidth = 3.58;
 constexpr int SheetRows = 90;  // 40 on page 62, 50 on page 63
 constexpr int FrontRows = 40;
-
-// Asset worksheet columns.
-constexpr int AssetDescription = 1, AssetValue = 2, AssetToForm13_0 = 29, AssetCategory = 56;
-// Expense worksheet columns.
-constexpr int ExpenseDescription = 1, ExpenseAmount = 2, ExpenseCheckNumber = 3,
-              ExpenseCategory = 6, ExpenseToForm13_0 = 9;
 
 int lineCount(TextWrapper& wrapper, const QString& description) {
     return wrapper.LineCount(description, ScheduleFont, ScheduleFontSize, WrapWidth);
@@ -36,12 +31,12 @@ int CountAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWra
     int rows = 0;
     const WorksheetStore& assets = data.ASchedList;
     for (int r = 0; r < assets.rowCount(); ++r) {
-        if (!IsMarked(assets, AssetToForm13_0, r)) continue;
+        if (!IsMarked(assets, assetColumn::ToForm13_0, r)) continue;
         // Lines count even when the category matches no group.
-        rows += lineCount(wrapper, assets.cell(AssetDescription, r));
-        const int g = GroupOf(assets.cell(AssetCategory, r), AccountReceiptGroups);
+        rows += lineCount(wrapper, assets.cell(assetColumn::Description, r));
+        const int g = GroupOf(assets.cell(assetColumn::Category13_0, r), AccountReceiptGroups);
         if (g < 0) continue;
-        AddCents(s.receiptSubtotals[g], Str2Float_2(assets.cell(AssetValue, r)));
+        AddCents(s.receiptSubtotals[g], Str2Float_2(assets.cell(assetColumn::Value, r)));
         s.receiptPresent[g] = true;
     }
     s.receiptsTotal = SumOfCents(s.receiptSubtotals);
@@ -51,11 +46,13 @@ int CountAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWra
 
     const WorksheetStore& expenses = data.ESchedList;
     for (int r = 0; r < expenses.rowCount(); ++r) {
-        if (!IsMarked(expenses, ExpenseToForm13_0, r)) continue;
-        rows += lineCount(wrapper, expenses.cell(ExpenseDescription, r));
-        const int g = GroupOf(expenses.cell(ExpenseCategory, r), AccountDisbursementGroups);
+        if (!IsMarked(expenses, expenseColumn::ToForm13_0, r)) continue;
+        rows += lineCount(wrapper, expenses.cell(expenseColumn::Description, r));
+        const int g =
+            GroupOf(expenses.cell(expenseColumn::Category13_0, r), AccountDisbursementGroups);
         if (g >= 0)
-            AddCents(s.disbursementSubtotals[g], Str2Float_2(expenses.cell(ExpenseAmount, r)));
+            AddCents(s.disbursementSubtotals[g],
+                     Str2Float_2(expenses.cell(expenseColumn::Amount, r)));
     }
     for (double subtotal : s.disbursementSubtotals)
         if (subtotal > 0) rows += 4;
@@ -81,8 +78,8 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
         out.skip(1);
     }
     const WorksheetStore& assets = data.ASchedList;
-    const auto receipts =
-        MarkedRowsByGroup(assets, AssetToForm13_0, AssetCategory, AccountReceiptGroups);
+    const auto receipts = MarkedRowsByGroup(assets, assetColumn::ToForm13_0,
+                                            assetColumn::Category13_0, AccountReceiptGroups);
     for (int g = 0; g < AccountReceiptGroupCount; ++g) {
         // A group is printed when a receipt has its category, even at 0.00.
         if (!s.receiptPresent[g]) continue;
@@ -90,8 +87,8 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
         out.skip(1);
         for (int a : receipts[g]) {
             AccountRow first;
-            first.receipt = assets.cell(AssetValue, a);
-            if (!out.item(assets.cell(AssetDescription, a), first)) return;
+            first.receipt = assets.cell(assetColumn::Value, a);
+            if (!out.item(assets.cell(assetColumn::Description, a), first)) return;
         }
         if (!out.label(AccountReceiptGroups[g].subtotal, FormatAmount(s.receiptSubtotals[g]),
                        ReportRowBeyondBuffer))
@@ -111,7 +108,8 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
     }
     const WorksheetStore& expenses = data.ESchedList;
     const auto disbursements =
-        MarkedRowsByGroup(expenses, ExpenseToForm13_0, ExpenseCategory, AccountDisbursementGroups);
+        MarkedRowsByGroup(expenses, expenseColumn::ToForm13_0, expenseColumn::Category13_0,
+                          AccountDisbursementGroups);
     for (int g = 0; g < AccountDisbursementGroupCount; ++g) {
         // A group whose items add up to 0 or less is left out with its items.
         if (!(s.disbursementSubtotals[g] > 0)) continue;
@@ -119,9 +117,9 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
         out.skip(1);
         for (int e : disbursements[g]) {
             AccountRow first;
-            first.checkNumber = expenses.cell(ExpenseCheckNumber, e);
-            first.disbursement = expenses.cell(ExpenseAmount, e);
-            if (!out.item(expenses.cell(ExpenseDescription, e), first)) return;
+            first.checkNumber = expenses.cell(expenseColumn::CheckNumber, e);
+            first.disbursement = expenses.cell(expenseColumn::Amount, e);
+            if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
         }
         // Subtotals and totals stand in the receipt column on both sides.
         if (!out.label(AccountDisbursementGroups[g].subtotal,

@@ -1,6 +1,7 @@
 #include "schedules/commissioners_report.h"
 
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "schedules/account_rows.h"
 
 namespace wm4 {
@@ -10,12 +11,6 @@ using namespace schedules;
 
 constexpr double WrapWidth = 3.58;
 constexpr int RowsPerCopy = 42;
-
-// Asset worksheet columns.
-constexpr int AssetDescription = 1, AssetValue = 2, AssetVoucher = 4, AssetToReport = 37;
-// Expense worksheet columns.
-constexpr int ExpenseDescription = 1, ExpenseAmount = 2, ExpenseCheckNumber = 3,
-              ExpenseToReport = 11;
 
 double markedTotal(const WorksheetStore& store, int markColumn, int amountColumn) {
     double total = 0;
@@ -33,19 +28,20 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
     s.copies = 0;
     const WorksheetStore& assets = data.ASchedList;
     const WorksheetStore& expenses = data.ESchedList;
-    s.receiptsTotal = markedTotal(assets, AssetToReport, AssetValue);
-    s.disbursementsTotal = markedTotal(expenses, ExpenseToReport, ExpenseAmount);
+    s.receiptsTotal = markedTotal(assets, assetColumn::ToCommissionersReport, assetColumn::Value);
+    s.disbursementsTotal =
+        markedTotal(expenses, expenseColumn::ToCommissionersReport, expenseColumn::Amount);
 
     // A section whose total is not above 0 is left out with its items.
     if (s.receiptsTotal > 0) {
         if (!out.label(ReceiptsSectionRow, {}, ReportSectionBeyondBuffer)) return;
         out.skip(1);
         for (int a = 0; a < assets.rowCount(); ++a) {
-            if (!IsMarked(assets, AssetToReport, a)) continue;
+            if (!IsMarked(assets, assetColumn::ToCommissionersReport, a)) continue;
             AccountRow first;
-            first.checkNumber = assets.cell(AssetVoucher, a);
-            first.receipt = assets.cell(AssetValue, a);
-            if (!out.item(assets.cell(AssetDescription, a), first)) return;
+            first.checkNumber = assets.cell(assetColumn::VoucherNumber, a);
+            first.receipt = assets.cell(assetColumn::Value, a);
+            if (!out.item(assets.cell(assetColumn::Description, a), first)) return;
         }
         if (!out.label(QStringLiteral("********** Total of Receipts"),
                        FormatAmount(s.receiptsTotal), ReportSectionBeyondBuffer))
@@ -56,11 +52,11 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
         if (!out.label(DisbursementsSectionRow, {}, ReportSectionBeyondBuffer)) return;
         out.skip(1);
         for (int e = 0; e < expenses.rowCount(); ++e) {
-            if (!IsMarked(expenses, ExpenseToReport, e)) continue;
+            if (!IsMarked(expenses, expenseColumn::ToCommissionersReport, e)) continue;
             AccountRow first;
-            first.checkNumber = expenses.cell(ExpenseCheckNumber, e);
-            first.disbursement = expenses.cell(ExpenseAmount, e);
-            if (!out.item(expenses.cell(ExpenseDescription, e), first)) return;
+            first.checkNumber = expenses.cell(expenseColumn::CheckNumber, e);
+            first.disbursement = expenses.cell(expenseColumn::Amount, e);
+            if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
         }
         if (!out.label(QStringLiteral("********** Total of Disbursements"),
                        FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer))

@@ -1,13 +1,12 @@
 #include "schedules/identifier_forms.h"
 
+#include "case/worksheet_columns.h"
 #include "schedules/schedule_common.h"
 
 namespace wm4 {
 namespace {
 
 constexpr int EntriesPerForm = 10;
-constexpr int AssetToIdentifierForm = 36;
-constexpr int ExpenseToIdentifierForm = 10;
 
 int markedRows(const WorksheetStore& store, int column) {
     int count = 0;
@@ -19,8 +18,8 @@ int markedRows(const WorksheetStore& store, int column) {
 }  // namespace
 
 int CountIdentifierForms(const CaseData& data) {
-    const int entries = markedRows(data.ASchedList, AssetToIdentifierForm) +
-                        markedRows(data.ESchedList, ExpenseToIdentifierForm);
+    const int entries = markedRows(data.ASchedList, assetColumn::ToIdentifiers) +
+                        markedRows(data.ESchedList, expenseColumn::ToIdentifiers);
     // More than 1,000 entries would need copies the answer store does not
     // hold; the count stops at its 100 copies.
     return schedules::CopiesToUse((entries + EntriesPerForm - 1) / EntriesPerForm);

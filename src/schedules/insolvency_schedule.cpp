@@ -1,6 +1,7 @@
 #include "schedules/insolvency_schedule.h"
 
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
 
@@ -12,10 +13,6 @@ using namespace schedules;
 constexpr double WrapWidth = 2.7;
 constexpr int FirstSheetRows = 22;         // Form 24.4
 constexpr int ContinuationSheetRows = 30;  // each copy of Form 24.5
-
-// Expense worksheet columns.
-constexpr int ExpenseDescription = 1, ExpenseAmount = 2, ExpenseToForm24_4 = 21, ExpenseClass = 22,
-              ExpenseEstimatedPayment = 23, ExpenseRejected = 24;
 
 // Page 56 (Form 12.0) answer 4, subtracted from the real property.
 constexpr int Page56 = 56, Page56Slot = 4;
@@ -51,12 +48,13 @@ int CountInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Text
     const WorksheetStore& expenses = data.ESchedList;
     int rows = 0;
     for (int r = 0; r < expenses.rowCount(); ++r) {
-        if (!IsMarked(expenses, ExpenseToForm24_4, r)) continue;
+        if (!IsMarked(expenses, expenseColumn::ToForm24_4, r)) continue;
         // Counted also when the claim has no class and is not listed.
-        rows += int(wrapDescription(wrapper, expenses.cell(ExpenseDescription, r)).size()) + 1;
-        const int k = classOf(expenses.cell(ExpenseClass, r));
+        rows +=
+            int(wrapDescription(wrapper, expenses.cell(expenseColumn::Description, r)).size()) + 1;
+        const int k = classOf(expenses.cell(expenseColumn::Category24_4, r));
         if (k < 0) continue;
-        AddCents(s.subtotals[k], Str2Float_2(expenses.cell(ExpenseAmount, r)));
+        AddCents(s.subtotals[k], Str2Float_2(expenses.cell(expenseColumn::Amount, r)));
         s.present[k] = true;
     }
     for (bool present : s.present)
@@ -80,8 +78,8 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
     // The claims of each class, in worksheet order.
     std::array<std::vector<int>, InsolvencyClassCount> claims;
     for (int r = 0; r < expenses.rowCount(); ++r) {
-        if (!IsMarked(expenses, ExpenseToForm24_4, r)) continue;
-        const int k = classOf(expenses.cell(ExpenseClass, r));
+        if (!IsMarked(expenses, expenseColumn::ToForm24_4, r)) continue;
+        const int k = classOf(expenses.cell(expenseColumn::Category24_4, r));
         if (k >= 0) claims[k].push_back(r);
     }
 
@@ -96,7 +94,7 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         i += 2;
         for (int e : claims[k]) {
             const QStringList lines =
-                wrapDescription(wrapper, expenses.cell(ExpenseDescription, e));
+                wrapDescription(wrapper, expenses.cell(expenseColumn::Description, e));
             for (int line = 0; line < lines.size(); ++line, ++i) {
                 InsolvencyRow* row = out.row(i);
                 if (!row) return;
@@ -104,10 +102,11 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
                 if (line > 0) continue;
                 row->claimNumber = QString::number(++claimNumber);
                 row->classCode = InsolvencyClasses[k].code;
-                row->amount = expenses.cell(ExpenseAmount, e);
-                row->estimatedPayment = expenses.cell(ExpenseEstimatedPayment, e);
-                row->rejected = IsMarked(expenses, ExpenseRejected, e) ? QStringLiteral("Y")
-                                                                       : QStringLiteral("N");
+                row->amount = expenses.cell(expenseColumn::Amount, e);
+                row->estimatedPayment = expenses.cell(expenseColumn::EstimatedPayment, e);
+                row->rejected = IsMarked(expenses, expenseColumn::ClaimRejected, e)
+                                    ? QStringLiteral("Y")
+                                    : QStringLiteral("N");
             }
         }
         InsolvencyRow* subtotal = out.row(i);

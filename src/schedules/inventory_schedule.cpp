@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
 
@@ -10,9 +11,6 @@ namespace wm4 {
 namespace {
 
 using namespace schedules;
-
-// Asset worksheet columns both schedules read.
-constexpr int AssetDescription = 1, AssetValue = 2, AssetAppraised = 3;
 
 // What tells the two schedules apart.
 struct InventoryForm {
@@ -25,8 +23,10 @@ struct InventoryForm {
     bool appraisedMark;  // the builder copies the appraised mark
 };
 
-constexpr InventoryForm Form6_1{22, 53, 4.85, 5.0, 86, 36, true};
-constexpr InventoryForm Form13_2{30, 57, 4.3, 4.3, 74, 26, false};
+constexpr InventoryForm Form6_1{
+    assetColumn::ToForm6_0, assetColumn::Category6_0, 4.85, 5.0, 86, 36, true};
+constexpr InventoryForm Form13_2{
+    assetColumn::ToForm13_2, assetColumn::Category13_2, 4.3, 4.3, 74, 26, false};
 
 int autoToSpouseIndex(const QString& category) {
     const QString upper = category.toUpper();
@@ -45,7 +45,7 @@ void resetTotals(InventorySchedule& s) {
 // Adds an asset's value to its group, when its category is a group's.
 void addToGroup(InventorySchedule& s, const WorksheetStore& assets, int row, int group) {
     if (group < 0) return;
-    AddCents(s.subtotals[group], Str2Float_2(assets.cell(AssetValue, row)));
+    AddCents(s.subtotals[group], Str2Float_2(assets.cell(assetColumn::Value, row)));
     s.present[group] = true;
 }
 
@@ -79,15 +79,16 @@ void build(const CaseData& data, InventorySchedule& s, const InventoryForm& form
         header->description = InventoryGroups[g].header;
         r += 2;
         for (int a : byGroup[g]) {
-            const QStringList lines = wrapper.WrapText(
-                assets.cell(AssetDescription, a), ScheduleFont, ScheduleFontSize, form.buildWidth);
+            const QStringList lines =
+                wrapper.WrapText(assets.cell(assetColumn::Description, a), ScheduleFont,
+                                 ScheduleFontSize, form.buildWidth);
             for (int i = 0; i < lines.size(); ++i, ++r) {
                 InventoryRow* row = out.row(r);
                 if (!row) return;
                 row->description = lines[i];
                 if (i > 0) continue;
-                row->value = assets.cell(AssetValue, a);
-                if (form.appraisedMark) row->appraised = assets.cell(AssetAppraised, a);
+                row->value = assets.cell(assetColumn::Value, a);
+                if (form.appraisedMark) row->appraised = assets.cell(assetColumn::Appraised, a);
             }
         }
         InventoryRow* subtotal = out.row(r);
@@ -115,12 +116,12 @@ int CountInventorySchedule(const CaseData& data, ScheduleBuffers& buffers, TextW
         if (!IsMarked(assets, Form6_1.markColumn, r)) continue;
         const QString& category = assets.cell(Form6_1.categoryColumn, r);
         const int autoIndex = autoToSpouseIndex(category);
-        const int lineCount = wrapper.LineCount(assets.cell(AssetDescription, r), ScheduleFont,
-                                                ScheduleFontSize, Form6_1.countWidth);
+        const int lineCount = wrapper.LineCount(assets.cell(assetColumn::Description, r),
+                                                ScheduleFont, ScheduleFontSize, Form6_1.countWidth);
         // Automobiles passing to the spouse appear on Form 6.0, not here.
         if (autoIndex < 0) lines += lineCount;
         if (autoIndex >= 0)
-            s.autoValues[autoIndex] = Str2Float_2(assets.cell(AssetValue, r));
+            s.autoValues[autoIndex] = Str2Float_2(assets.cell(assetColumn::Value, r));
         else
             addToGroup(s, assets, r, GroupOf(category, InventoryGroups));
     }
@@ -143,8 +144,8 @@ int CountAssetsRemaining(const CaseData& data, ScheduleBuffers& buffers, TextWra
     for (int r = 0; r < assets.rowCount(); ++r) {
         if (!IsMarked(assets, Form13_2.markColumn, r)) continue;
         // Lines count whatever the category.
-        lines += wrapper.LineCount(assets.cell(AssetDescription, r), ScheduleFont, ScheduleFontSize,
-                                   Form13_2.countWidth);
+        lines += wrapper.LineCount(assets.cell(assetColumn::Description, r), ScheduleFont,
+                                   ScheduleFontSize, Form13_2.countWidth);
         addToGroup(s, assets, r, GroupOf(assets.cell(Form13_2.categoryColumn, r), InventoryGroups));
     }
     return finishCount(s, Form13_2, lines, 1);  // the grand total row always counts

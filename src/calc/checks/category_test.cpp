@@ -1,25 +1,31 @@
 #include "calc/checks/category_test.h"
 
+#include "case/worksheet_columns.h"
 #include "messages/report.h"
 
 namespace wm4 {
 namespace {
 
+namespace asset = assetColumn;
+namespace expense = expenseColumn;
+
 constexpr CategoryRule kRules[] = {
-    {Grid::Asset, 16, 48, "Form 3.0", 16010},
-    {Grid::Asset, 17, 49, "Form 4.0", 16020},
-    {Grid::Asset, 18, 50, "Form 5.1", 16030},
-    {Grid::Asset, 19, 51, "Form 5.6", 16040},
-    {Grid::Asset, 21, 52, "Form 5.10", 16050},
-    {Grid::Asset, 22, 53, "Form 6.0", 16060},
-    {Grid::Asset, 23, 54, "Form 7.1", 16070},
-    {Grid::Asset, 24, 55, "Form 7.2", 16080},
-    {Grid::Asset, 29, 56, "Form 13.0", 16090},
-    {Grid::Asset, 30, 57, "Form 13.2", 16100},
-    {Grid::Asset, 35, 58, "executor's fee computation", 16110},
-    {Grid::Asset, 86, 87, "attorney's fee computation", 16120},
-    {Grid::Expense, 9, 6, "Form 13.0", 16130},
-    {Grid::Expense, 21, 22, "Form 24.4", 16140},
+    {Grid::Asset, asset::ToForm3_0, asset::Category3_0, "Form 3.0", 16010},
+    {Grid::Asset, asset::ToForm4_0, asset::Category4_0, "Form 4.0", 16020},
+    {Grid::Asset, asset::ToForm5_1, asset::Category5_1, "Form 5.1", 16030},
+    {Grid::Asset, asset::ToForm5_6, asset::Category5_6, "Form 5.6", 16040},
+    {Grid::Asset, asset::ToForm5_10, asset::Category5_10, "Form 5.10", 16050},
+    {Grid::Asset, asset::ToForm6_0, asset::Category6_0, "Form 6.0", 16060},
+    {Grid::Asset, asset::ToForm7_1, asset::Category7_1, "Form 7.1", 16070},
+    {Grid::Asset, asset::ToForm7_2, asset::Category7_2, "Form 7.2", 16080},
+    {Grid::Asset, asset::ToForm13_0, asset::Category13_0, "Form 13.0", 16090},
+    {Grid::Asset, asset::ToForm13_2, asset::Category13_2, "Form 13.2", 16100},
+    {Grid::Asset, asset::ToExecutorFee, asset::CategoryExecutorFee, "executor's fee computation",
+     16110},
+    {Grid::Asset, asset::ToAttorneyFee, asset::CategoryAttorneyFee, "attorney's fee computation",
+     16120},
+    {Grid::Expense, expense::ToForm13_0, expense::Category13_0, "Form 13.0", 16130},
+    {Grid::Expense, expense::ToForm24_4, expense::Category24_4, "Form 24.4", 16140},
 };
 
 // The first row of `grid` that fails one of its rules, reported; false then.
@@ -29,7 +35,9 @@ bool testGrid(const WorksheetStore& store, Grid grid) {
             if (rule.grid != grid) continue;
             if (isMarked(store, rule.sendColumn, row) &&
                 categoryMissing(store.cell(rule.categoryColumn, row))) {
-                ReportError(rule.errNo, store.cell(1, row));
+                // Column 1 is the description in the asset and the expense worksheet alike.
+                static_assert(assetColumn::Description == expenseColumn::Description);
+                ReportError(rule.errNo, store.cell(assetColumn::Description, row));
                 return false;
             }
         }

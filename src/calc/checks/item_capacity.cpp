@@ -1,5 +1,6 @@
 #include "calc/checks/item_capacity.h"
 
+#include "case/worksheet_columns.h"
 #include "messages/report.h"
 
 namespace wm4 {
@@ -8,13 +9,19 @@ namespace {
 using enum ItemOverflow;
 
 constexpr ItemCapacity kCapacities[] = {
-    {34, "7.1, property for the family allowance", Grid::Asset, 23, nullptr, 5, 30189, EndsPage},
-    {36, "7.2 back, apportionment to others", Grid::Asset, 24, "Others", 6, 30209, EndsPage},
+    {34, "7.1, property for the family allowance", Grid::Asset, assetColumn::ToForm7_1, nullptr, 5,
+     30189, EndsPage},
+    {36, "7.2 back, apportionment to others", Grid::Asset, assetColumn::ToForm7_2, "Others", 6,
+     30209, EndsPage},
     {58, "12.1 back, persons entitled", Grid::Kin, -1, nullptr, 15, 30279, EndsPage},
-    {72, "5.10 front, motor vehicles", Grid::Asset, 21, "Motor Vehicle", 2, 30019, ListStops},
-    {73, "5.10 back, accounts", Grid::Asset, 21, "Accounts", 2, 30029, EndsPage},
-    {73, "5.10 back, stocks and bonds", Grid::Asset, 21, "Stocks & Bonds", 2, 30039, EndsPage},
-    {73, "5.10 back, other assets", Grid::Asset, 21, "Other", 2, 30049, EndsPage},
+    {72, "5.10 front, motor vehicles", Grid::Asset, assetColumn::ToForm5_10, "Motor Vehicle", 2,
+     30019, ListStops},
+    {73, "5.10 back, accounts", Grid::Asset, assetColumn::ToForm5_10, "Accounts", 2, 30029,
+     EndsPage},
+    {73, "5.10 back, stocks and bonds", Grid::Asset, assetColumn::ToForm5_10, "Stocks & Bonds", 2,
+     30039, EndsPage},
+    {73, "5.10 back, other assets", Grid::Asset, assetColumn::ToForm5_10, "Other", 2, 30049,
+     EndsPage},
 };
 
 }  // namespace

@@ -17,7 +17,6 @@ namespace gi = units::gi;
 
 constexpr int ApplicationPage = 43;
 constexpr int EntryPage = 49;
-constexpr int TimeHours = 2, TimeRate = 3;  // time worksheet columns
 
 struct Billing {
     double hours = 0;
@@ -27,9 +26,9 @@ struct Billing {
 Billing billTime(const WorksheetStore& time) {
     Billing b;
     for (int row = 0; row < time.rowCount(); ++row) {
-        const double hours = Str2Float_P(time.cell(TimeHours, row));
+        const double hours = Str2Float_P(time.cell(timeColumn::Hours, row));
         b.hours += hours;
-        b.fee += hours * Str2Float_2(time.cell(TimeRate, row));
+        b.fee += hours * Str2Float_2(time.cell(timeColumn::Rate, row));
     }
     return b;
 }
@@ -65,7 +64,7 @@ void Calc43(CalcContext& ctx, int /*copy*/) {
     pc.put(19, QStringLiteral("Sup Ct Reg No. ") + units::giAnswer(ctx, gi::AttorneyRegistration));
 
     // The consent: kin rows marked for the application, up to its ten lines.
-    units::writeAllPersons(pc, {units::kin::Name});
+    units::writeAllPersons(pc, {kinColumn::Name});
 }
 
 void Calc49(CalcContext& ctx, int /*copy*/) {

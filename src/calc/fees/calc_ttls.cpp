@@ -3,6 +3,7 @@
 #include "calc/checks/category_names.h"
 #include "calc/checks/worksheet_marks.h"
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "messages/report.h"
 
 namespace wm4 {
@@ -10,15 +11,7 @@ namespace {
 
 using A = TAnswer;
 
-namespace col {
-constexpr int Description = 1;
-constexpr int Value = 2;
-constexpr int Form3_0 = 16, Form3_0Category = 48;
-constexpr int Form4_0 = 17, Form4_0Category = 49;
-constexpr int Form5_10 = 21;
-constexpr int ExecutorFee = 35, ExecutorFeeCategory = 58;
-constexpr int AttorneyFee = 86, AttorneyFeeCategory = 87;
-}  // namespace col
+namespace col = assetColumn;
 
 // Per-asset forms: one copy per asset row marked in the column.
 struct AssetCount {
@@ -26,8 +19,9 @@ struct AssetCount {
     int column;
 };
 constexpr AssetCount kAssetCounts[] = {
-    {&A::NoOf9_C, 88},    {&A::NoOf12, 28},       {&A::NoOf3774, 33},
-    {&A::NoOfSSA_JS, 31}, {&A::NoOfStockPOA, 34},
+    {&A::NoOf9_C, col::ToForm9_C},         {&A::NoOf12, col::ToForm12_0},
+    {&A::NoOf3774, col::ToBmv3774},        {&A::NoOfSSA_JS, col::ToSpouseAffidavit},
+    {&A::NoOfStockPOA, col::ToStockPower},
 };
 
 // A totalled form whose category must be one of its names.
@@ -47,9 +41,9 @@ bool CalcTtls(CalcContext& ctx) {
     t = CategoryTotals{};
     for (const AssetCount& count : kAssetCounts) a.*(count.counter) = 0;
 
-    const CheckedTotal form3_0{col::Form3_0, col::Form3_0Category, Form3_0Categories, 16010};
-    const CheckedTotal form4_0{col::Form4_0, col::Form4_0Category, Form4_0Categories, 16020};
-    const CheckedTotal executor{col::ExecutorFee, col::ExecutorFeeCategory, ExecutorFeeCategories,
+    const CheckedTotal form3_0{col::ToForm3_0, col::Category3_0, Form3_0Categories, 16010};
+    const CheckedTotal form4_0{col::ToForm4_0, col::Category4_0, Form4_0Categories, 16020};
+    const CheckedTotal executor{col::ToExecutorFee, col::CategoryExecutorFee, ExecutorFeeCategories,
                                 16110};
 
     for (int row = 0; row < assets.rowCount(); ++row) {
@@ -77,14 +71,14 @@ bool CalcTtls(CalcContext& ctx) {
 
         if (!addChecked(form3_0, t.form3_0.data())) return false;
         if (!addChecked(form4_0, t.form4_0.data())) return false;
-        if (isMarked(assets, col::Form5_10, row)) t.form5_10 += value();
+        if (isMarked(assets, col::ToForm5_10, row)) t.form5_10 += value();
         for (const AssetCount& count : kAssetCounts)
             if (isMarked(assets, count.column, row)) ++(a.*(count.counter));
         if (!addChecked(executor, t.executorFee.data())) return false;
-        if (isMarked(assets, col::AttorneyFee, row)) {
+        if (isMarked(assets, col::ToAttorneyFee, row)) {
             // A category the attorney's computation does not know adds nothing.
             const int index =
-                categoryIndex(assets.cell(col::AttorneyFeeCategory, row), AttorneyFeeCategories);
+                categoryIndex(assets.cell(col::CategoryAttorneyFee, row), AttorneyFeeCategories);
             if (index >= 0) t.attorneyFee[size_t(index)] += value();
         }
     }

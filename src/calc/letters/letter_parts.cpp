@@ -11,13 +11,13 @@ QString salutationFor(const QString& name, bool male) {
     return (male ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ")) + LastWord(name);
 }
 
-Addressee kinAddressee(const CalcContext& ctx, int column, int copy) {
-    const int row = personOfCopy(ctx, column, copy);
+Addressee kinAddressee(const CalcContext& ctx, int sendTo, int copy) {
+    const int row = personOfCopy(ctx, sendTo, copy);
     if (row < 0) return {};
     const WorksheetStore& k = ctx.data.KSchedList;
-    const QString& name = k.cell(kin::Name, row);
-    return {name, k.cell(kin::Street, row), k.cell(kin::CityLine, row),
-            salutationFor(name, k.cell(kin::Gender, row) == u"M")};
+    const QString& name = k.cell(kinColumn::Name, row);
+    return {name, k.cell(kinColumn::Street, row), k.cell(kinColumn::CityStateZip, row),
+            salutationFor(name, k.cell(kinColumn::Gender, row) == u"M")};
 }
 
 Addressee generalInfoAddressee(const QString& name, const QString& street, const QString& cityLine,

@@ -8,15 +8,6 @@
 
 namespace wm4::letters {
 
-// Kin send-to columns of the letters.
-namespace kinColumn {
-inline constexpr int WillLetter = 42;
-inline constexpr int InventoryLetter = 43;
-inline constexpr int AccountLetter = 44;
-inline constexpr int AppraiserLetter = 45;
-inline constexpr int InsuranceLetter = 46;
-}  // namespace kinColumn
-
 struct Addressee {
     QString name, street, cityLine;
     QString salutation;  // empty when the letter has no addressee
@@ -26,10 +17,10 @@ struct Addressee {
 // without a blank).
 QString salutationFor(const QString& name, bool male);
 
-// The (copy+1)-th kin row marked in `kinColumn`: name, street, city line,
+// The (copy+1)-th kin row marked in `sendTo`: name, street, city line,
 // and "Mr. " when its gender cell is "M", else "Ms. ". Nobody (all empty)
 // when there are fewer marked rows.
-Addressee kinAddressee(const CalcContext& ctx, int kinColumn, int copy);
+Addressee kinAddressee(const CalcContext& ctx, int sendTo, int copy);
 
 // A person of the General Information page; nobody when the name is empty.
 Addressee generalInfoAddressee(const QString& name, const QString& street, const QString& cityLine,

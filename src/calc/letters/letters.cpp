@@ -25,15 +25,14 @@ QString decedentTitled(const CalcContext& ctx, const QString& femaleTitle) {
 
 // The first asset sent to Form 3.0 as real estate: "house street, city line, Ohio".
 QString appraisedRealEstateAddress(const CalcContext& ctx) {
-    constexpr int Form3_0SendTo = 16;
-    constexpr int HouseNumber = 61, StreetName = 62, CityStateZip = 60;
     const WorksheetStore& assets = ctx.data.ASchedList;
     for (int row = 0; row < assets.rowCount(); ++row) {
-        if (!isMarked(assets.cell(Form3_0SendTo, row))) continue;
-        if (!categoryMatches(assets.cell(categoryColumn::Form3_0, row), Category::RealEstate))
+        if (!isMarked(assets.cell(assetColumn::ToForm3_0, row))) continue;
+        if (!categoryMatches(assets.cell(assetColumn::Category3_0, row), Category::RealEstate))
             continue;
-        return assets.cell(HouseNumber, row) + ' ' + assets.cell(StreetName, row) + ", " +
-               assets.cell(CityStateZip, row) + ", Ohio";
+        return assets.cell(assetColumn::RealtyHouseNumber, row) + ' ' +
+               assets.cell(assetColumn::RealtyStreetName, row) + ", " +
+               assets.cell(assetColumn::RealtyCityStateZip, row) + ", Ohio";
     }
     return QString();
 }
@@ -42,7 +41,7 @@ QString appraisedRealEstateAddress(const CalcContext& ctx) {
 
 void Calc116(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 116, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::WillLetter, copy), {17}, 10);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToWillLetter, copy), {17}, 10);
     pc.keep(11, decedentTitled(ctx, QStringLiteral("Ms. ")));
     keepAnswers(pc, {{12, gi::FiduciaryName}, {13, gi::FiduciaryTitle}});
     pc.keep(14, decedentFullName(ctx));
@@ -52,7 +51,7 @@ void Calc116(CalcContext& ctx, int copy) {
 
 void Calc117(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 117, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::InventoryLetter, copy), {15}, 10);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInventoryLetter, copy), {15}, 10);
     keepAnswers(pc, {{11, gi::DecedentName},
                      {12, gi::FiduciaryTitle},
                      {13, gi::FiduciaryName},
@@ -61,7 +60,7 @@ void Calc117(CalcContext& ctx, int copy) {
 
 void Calc119(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 119, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::AccountLetter, copy), {15, 17}, 10);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAccountLetter, copy), {15, 17}, 10);
     keepAnswers(pc, {{11, gi::DecedentName},
                      {12, gi::FiduciaryName},
                      {13, gi::FiduciaryTitle},
@@ -88,7 +87,7 @@ void Calc121(CalcContext& ctx, int copy) {
 
 void Calc122(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 122, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::InsuranceLetter, copy), {17}, 11);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInsuranceLetter, copy), {17}, 11);
     keepAnswers(pc, {{12, gi::DecedentName}, {13, gi::AttorneyName}});
 }
 
@@ -103,7 +102,7 @@ void Calc123(CalcContext& ctx, int copy) {
 
 void Calc125(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 125, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::AppraiserLetter, 0), {17}, 10);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAppraiserLetter, 0), {17}, 10);
     pc.keep(13, decedentFullName(ctx));
     pc.keep(14, appraisedRealEstateAddress(ctx));
     keepAnswers(pc, {{16, gi::AttorneyName}});

@@ -28,11 +28,13 @@ void Calc20(CalcContext& ctx, int copy) {
 
     double firstAuto = 0, secondAuto = 0, realProperty = 0, otherAssets = 0;
     LineWriter others(pc, ErrOtherAssetLines, 10, 2);
-    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_1)) {
-        const QString& category = assets.cell(categoryColumn::Form5_1, row);
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm5_1)) {
+        const QString& category = assets.cell(assetColumn::Category5_1, row);
         // Read only for a row the form prints, so that an unreadable value of
         // a row it leaves out is not reported.
-        const auto value = [&assets, row] { return Str2Float_2(assets.cell(asset::Value, row)); };
+        const auto value = [&assets, row] {
+            return Str2Float_2(assets.cell(assetColumn::Value, row));
+        };
         // A later automobile or real property of the same category replaces
         // the earlier one.
         if (categoryMatches(category, Category::FirstAutoToSpouse)) {
@@ -42,13 +44,13 @@ void Calc20(CalcContext& ctx, int copy) {
         } else if (categoryMatches(category, Category::RealProperty)) {
             realProperty = value();
             pc.keep(7, QStringLiteral("1"));
-            pc.put(8, assets.cell(asset::Appraised, row));
+            pc.put(8, assets.cell(assetColumn::Appraised, row));
             pc.putAmount(9, realProperty);
         } else if (categoryMatches(category, Category::Other)) {
             const double amount = value();
             const int before = others.linesWritten();
             const bool goOn = others.addLines(
-                descriptionLines(ctx, assets.cell(asset::Description, row), others.font()),
+                descriptionLines(ctx, assets.cell(assetColumn::Description, row), others.font()),
                 {{1, FormatAmount(amount)}});
             if (others.linesWritten() > before) otherAssets += amount;
             if (!goOn) return;  // the box is full: no totals, no ceiling test
@@ -73,12 +75,12 @@ void Calc21(CalcContext& ctx, int copy) {
 
     double debts = 0;
     LineWriter lines(pc, ErrDebtLines, 1, 3);
-    for (int row : markedExpenseRows(ctx, sendTo::ExpenseForm5_1)) {
-        const double amount = Str2Float_2(expenses.cell(expense::Amount, row));
+    for (int row : markedExpenseRows(ctx, expenseColumn::ToForm5_1)) {
+        const double amount = Str2Float_2(expenses.cell(expenseColumn::Amount, row));
         const int before = lines.linesWritten();
         const bool goOn = lines.addLines(
-            descriptionLines(ctx, expenses.cell(expense::Description, row), lines.font()),
-            {{1, expenses.cell(expense::Nature, row)}, {2, FormatAmount(amount)}});
+            descriptionLines(ctx, expenses.cell(expenseColumn::Description, row), lines.font()),
+            {{1, expenses.cell(expenseColumn::NatureOfDebt, row)}, {2, FormatAmount(amount)}});
         if (lines.linesWritten() > before) debts += amount;
         if (!goOn) return;
     }

@@ -40,9 +40,9 @@ bool listItem(PageCopy& pc, ItemSection& section, int row) {
     if (!ItemFits(section.capacity, section.items)) return false;
     const int slot = section.firstSlot + 2 * section.items++;
     pc.keep(section.checkBox, QStringLiteral("X"));
-    pc.keep(slot, firstLine(pc.ctx(), assets.cell(asset::Description, row),
+    pc.keep(slot, firstLine(pc.ctx(), assets.cell(assetColumn::Description, row),
                             ArialNarrow11(section.inches)));
-    pc.keep(slot + 1, assets.cell(asset::Value, row));
+    pc.keep(slot + 1, assets.cell(assetColumn::Value, row));
     return true;
 }
 
@@ -55,8 +55,8 @@ void Calc72(CalcContext& ctx, int copy) {
     pc.clear(13, 17, Write::Kept);
 
     ItemSection vehicles{Category::MotorVehicle, 13, 14, 4.6, capacity(ErrVehicles)};
-    for (int row :
-         assetRowsOf(ctx, sendTo::AssetForm5_10, categoryColumn::Form5_10, Category::MotorVehicle))
+    for (int row : assetRowsOf(ctx, assetColumn::ToForm5_10, assetColumn::Category5_10,
+                               Category::MotorVehicle))
         if (!listItem(pc, vehicles, row)) break;  // the third vehicle stops the list
 }
 
@@ -71,12 +71,12 @@ void Calc73(CalcContext& ctx, int copy) {
         {Category::Other, 13, 14, 6.0, capacity(ErrOtherAssets)},
     };
     const WorksheetStore& assets = ctx.data.ASchedList;
-    for (int row : markedAssetRows(ctx, sendTo::AssetForm5_10)) {
-        const QString& category = assets.cell(categoryColumn::Form5_10, row);
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm5_10)) {
+        const QString& category = assets.cell(assetColumn::Category5_10, row);
         if (categoryMatches(category, Category::RealEstate)) {
             // One real estate line: the last row's value.
             pc.keep(11, QStringLiteral("X"));
-            pc.keep(12, assets.cell(asset::Value, row));
+            pc.keep(12, assets.cell(assetColumn::Value, row));
             continue;
         }
         for (ItemSection& section : sections) {

@@ -15,7 +15,8 @@ constexpr quint16 ErrPersonaltyLines = 29200;
 constexpr quint16 ErrAccountLines = 29210;
 constexpr quint16 ErrDebtLines = 29220;
 constexpr quint16 ErrRemainderLines = 29230;
-constexpr int DescriptionColumn = 1;  // in the asset and the expense worksheet alike
+// The description is column 1 in the asset and the expense worksheet alike.
+static_assert(assetColumn::Description == expenseColumn::Description);
 
 // One section of the front: its rows' lines go into a small box of kept
 // slots; a row that does not fit loses its further lines, and each section
@@ -25,7 +26,7 @@ void fillFrontSection(PageCopy& pc, const WorksheetStore& store, const std::vect
     LineWriter box(pc, errNo, firstLineSlot, 1, Write::Kept);
     for (int row : rows) {
         for (int slot : checkBoxes) pc.keep(slot, QStringLiteral("X"));
-        box.add(store.cell(DescriptionColumn, row));
+        box.add(store.cell(assetColumn::Description, row));
     }
 }
 
@@ -40,14 +41,14 @@ void Calc26(CalcContext& ctx, int copy) {
 
     const WorksheetStore& assets = ctx.data.ASchedList;
     fillFrontSection(pc, assets,
-                     assetRowsOf(ctx, sendTo::AssetForm5_6, categoryColumn::Form5_6,
+                     assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                  Category::PersonaltyToBeSold),
                      ErrPersonaltyLines, 7, {6});
     fillFrontSection(pc, assets,
-                     assetRowsOf(ctx, sendTo::AssetForm5_6, categoryColumn::Form5_6,
+                     assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                  Category::AccountsToBeReleased),
                      ErrAccountLines, 21, {18, 20});
-    fillFrontSection(pc, ctx.data.ESchedList, markedExpenseRows(ctx, sendTo::ExpenseForm5_6),
+    fillFrontSection(pc, ctx.data.ESchedList, markedExpenseRows(ctx, expenseColumn::ToForm5_6),
                      ErrDebtLines, 10, {9});
 }
 
@@ -66,16 +67,16 @@ void Calc27(CalcContext& ctx, int copy) {
 
     const WorksheetStore& assets = ctx.data.ASchedList;
     LineWriter box(pc, ErrRemainderLines, 3, 3);
-    for (int row : assetRowsOf(ctx, sendTo::AssetForm5_6, categoryColumn::Form5_6,
+    for (int row : assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                Category::RemainderToBeDistributed)) {
         pc.keep(1, QStringLiteral("X"));
         const int before = box.linesWritten();
-        const bool goOn =
-            box.addLines(descriptionLines(ctx, assets.cell(asset::Description, row), box.font()),
-                         {{1, FormatAmount(Str2Float_2(assets.cell(asset::Value, row)))}});
+        const bool goOn = box.addLines(
+            descriptionLines(ctx, assets.cell(assetColumn::Description, row), box.font()),
+            {{1, FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row)))}});
         // The distributees stand beside the first line, kept if overridden.
         if (box.linesWritten() > before)
-            pc.keep(box.slotOfLine(before) - 1, assets.cell(asset::Distributees, row));
+            pc.keep(box.slotOfLine(before) - 1, assets.cell(assetColumn::Distributees, row));
         if (!goOn) return;
     }
 

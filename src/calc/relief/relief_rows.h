@@ -9,15 +9,6 @@
 
 namespace wm4::relief {
 
-// Send-to columns of the relief forms.
-namespace sendTo {
-inline constexpr int AssetForm5_1 = 18;
-inline constexpr int AssetForm5_6 = 19;
-inline constexpr int AssetForm5_10 = 21;
-inline constexpr int ExpenseForm5_1 = 7;
-inline constexpr int ExpenseForm5_6 = 8;
-}  // namespace sendTo
-
 // Asset rows marked in `sendTo` whose category cell (`categoryColumn`) names
 // `category` in any of its wordings, top to bottom.
 std::vector<int> assetRowsOf(const CalcContext& ctx, int sendTo, int categoryColumn,

@@ -6,6 +6,7 @@
 #include "calc/fees/calc_ttls.h"
 #include "calc/run/calculate_complete.h"
 #include "case/page_catalogue.h"
+#include "case/worksheet_columns.h"
 #include "messages/report.h"
 #include "schedules/account_schedule.h"
 #include "schedules/commissioners_report.h"
@@ -38,17 +39,24 @@ struct KinCount {
     int perCopy;
 };
 constexpr KinCount kKinCounts[] = {
-    {&A::NoOf4_4, 22, 5},    {&A::NoOf5_3, 26, 5},     {&A::NoOf6_3, 30, 1},
-    {&A::NoOf10_2, 34, 5},   {&A::NoOf10_4, 35, 1},    {&A::NoOf13_5, 38, 1},
-    {&A::NoOf13_7b, 39, 10}, {&A::NoOf24_2, 16, 1},    {&A::NoOfWillLtr, 42, 1},
-    {&A::NoOfInvLtr, 43, 1}, {&A::NoOfAcctLtr, 44, 1}, {&A::NoOfInsLtr, 46, 1},
+    {&A::NoOf4_4, kinColumn::ToForm4_4, 5},
+    {&A::NoOf5_3, kinColumn::ToForm5_3, 5},
+    {&A::NoOf6_3, kinColumn::ToForm6_3, 1},
+    {&A::NoOf10_2, kinColumn::ToForm10_2, 5},
+    {&A::NoOf10_4, kinColumn::ToForm10_4, 1},
+    {&A::NoOf13_5, kinColumn::ToForm13_5, 1},
+    {&A::NoOf13_7b, kinColumn::ToForm13_7b, 10},
+    {&A::NoOf24_2, kinColumn::ToForm24_2, 1},
+    {&A::NoOfWillLtr, kinColumn::ToWillLetter, 1},
+    {&A::NoOfInvLtr, kinColumn::ToInventoryLetter, 1},
+    {&A::NoOfAcctLtr, kinColumn::ToAccountLetter, 1},
+    {&A::NoOfInsLtr, kinColumn::ToInsuranceLetter, 1},
 };
 
 // Form 1.0: the front holds 11 persons a copy (copy 0 carries the surviving
 // spouse's line first), the back 15.
-constexpr int Form1_0FrontColumn = 10, Form1_0FrontPerCopy = 11;
-constexpr int Form1_0BackColumn = 11, Form1_0BackPerCopy = 15;
-constexpr int Form2_2Column = 19;
+constexpr int Form1_0FrontPerCopy = 11;
+constexpr int Form1_0BackPerCopy = 15;
 
 // Counters counted from worksheet rows: beyond the store they are reported.
 // (The schedule counters report their own overflow.)
@@ -69,9 +77,9 @@ void countKinRows(const WorksheetStore& kin, A& a) {
     int back = 0;
     int counts[std::size(kKinCounts)] = {};
     for (int row = 0; row < kin.rowCount(); ++row) {
-        if (isMarked(kin, Form1_0FrontColumn, row)) ++front;
-        if (isMarked(kin, Form1_0BackColumn, row)) ++back;
-        if (isMarked(kin, Form2_2Column, row)) countForm2_2Row(a.NoOf2_2);
+        if (isMarked(kin, kinColumn::ToForm1_0Front, row)) ++front;
+        if (isMarked(kin, kinColumn::ToForm1_0Back, row)) ++back;
+        if (isMarked(kin, kinColumn::ToForm2_2, row)) countForm2_2Row(a.NoOf2_2);
         for (size_t i = 0; i < std::size(kKinCounts); ++i)
             if (isMarked(kin, kKinCounts[i].column, row)) ++counts[i];
     }

@@ -36,19 +36,19 @@ void Calc104(CalcContext& ctx, int copy) {
 }
 
 void Calc115(CalcContext& ctx, int copy) {
-    const int row = assetRowOfCopy(ctx, sendTo::StockPower, copy);
+    const int row = assetRowOfCopy(ctx, assetColumn::ToStockPower, copy);
     if (row < 0) return;
     PageCopy pc(ctx, 115, copy);
     keepAssetCells(pc, row,
-                   {{3, stock::Shares},
-                    {4, stock::ShareClass},
-                    {5, stock::Corporation},
-                    {6, stock::Certificate}});
-    const int kinRow = findTransferee(ctx, assetCell(ctx, row, asset::Distributees));
+                   {{3, assetColumn::StockShares},
+                    {4, assetColumn::StockShareClass},
+                    {5, assetColumn::StockCorporation},
+                    {6, assetColumn::StockCertificate}});
+    const int kinRow = findTransferee(ctx, assetCell(ctx, row, assetColumn::Distributees));
     const QString socialSecurity =
         kinRow < 0 ? QString()
-                   : "Social Security No.: " + kinCell(ctx, kinRow, kin::SocialSecurity);
-    keepTexts(pc, {{0, kinCell(ctx, kinRow, kin::Name)},
+                   : "Social Security No.: " + kinCell(ctx, kinRow, kinColumn::SocialSecurity);
+    keepTexts(pc, {{0, kinCell(ctx, kinRow, kinColumn::Name)},
                    {1, kinAddress(ctx, kinRow)},
                    {2, socialSecurity},
                    {13, todayShortDate()},

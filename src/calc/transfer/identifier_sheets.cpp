@@ -30,8 +30,8 @@ std::vector<IdentifierEntry> identifierEntries(const CalcContext& ctx) {
         for (int row = 0; row < store.rowCount(); ++row)
             if (isMarked(store.cell(sendTo, row))) entries.push_back({&store, row, cells});
     };
-    collect(ctx.data.ASchedList, sendTo::Identifiers, AssetIdentifier);
-    collect(ctx.data.ESchedList, ExpenseIdentifiersSendTo, ExpenseIdentifier);
+    collect(ctx.data.ASchedList, assetColumn::ToIdentifiers, AssetIdentifier);
+    collect(ctx.data.ESchedList, expenseColumn::ToIdentifiers, ExpenseIdentifier);
     return entries;
 }
 

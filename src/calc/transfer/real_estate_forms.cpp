@@ -14,12 +14,13 @@ namespace {
 
 // House number, street and the city-state-ZIP line of a parcel.
 QString fullAddress(const CalcContext& ctx, int row) {
-    return houseAndStreet(ctx, row) + ", " + assetCell(ctx, row, realty::CityStateZip);
+    return houseAndStreet(ctx, row) + ", " + assetCell(ctx, row, assetColumn::RealtyCityStateZip);
 }
 
 // The parcel number's three parts, kept writes into three slots in a row.
 void keepParcelParts(PageCopy& pc, int row, int firstSlot) {
-    const ParcelParts parts = splitParcelNumber(assetCell(pc.ctx(), row, realty::ParcelNumber));
+    const ParcelParts parts =
+        splitParcelNumber(assetCell(pc.ctx(), row, assetColumn::RealtyParcelNumber));
     keepTexts(
         pc, {{firstSlot, parts.first}, {firstSlot + 1, parts.second}, {firstSlot + 2, parts.rest}});
 }
@@ -27,21 +28,22 @@ void keepParcelParts(PageCopy& pc, int row, int firstSlot) {
 // A transferee's name and address; both empty when the distributees name
 // nobody of the kin worksheet.
 void keepTransferee(PageCopy& pc, int row, int nameSlot, int addressSlot) {
-    const int kinRow = findTransferee(pc.ctx(), assetCell(pc.ctx(), row, asset::Distributees));
-    keepTexts(pc, {{nameSlot, kinCell(pc.ctx(), kinRow, kin::Name)},
+    const int kinRow =
+        findTransferee(pc.ctx(), assetCell(pc.ctx(), row, assetColumn::Distributees));
+    keepTexts(pc, {{nameSlot, kinCell(pc.ctx(), kinRow, kinColumn::Name)},
                    {addressSlot, kinAddress(pc.ctx(), kinRow)}});
 }
 
 }  // namespace
 
 void Calc100(CalcContext& ctx, int copy) {
-    const int row = assetRowOfCopy(ctx, sendTo::Form12, copy);
+    const int row = assetRowOfCopy(ctx, assetColumn::ToForm12_0, copy);
     if (row < 0) return;
     PageCopy pc(ctx, 100, copy);
     keepParcelParts(pc, row, 0);
     for (int part = 0; part < 3; ++part) pc.put(11 + part, pc.text(part));
 
-    const bool hasHouseNumber = !assetCell(ctx, row, realty::HouseNumber).isEmpty();
+    const bool hasHouseNumber = !assetCell(ctx, row, assetColumn::RealtyHouseNumber).isEmpty();
     keepTexts(pc, {{8, giAnswer(ctx, gi::DecedentCity)},
                    {25, "Estate of " + giAnswer(ctx, gi::DecedentName)},
                    {26, giAnswer(ctx, gi::AttorneyPhone)},
@@ -55,10 +57,13 @@ void Calc100(CalcContext& ctx, int copy) {
 }
 
 void Calc196(CalcContext& ctx, int copy) {
-    const int row = assetRowOfCopy(ctx, sendTo::Form12, copy);
+    const int row = assetRowOfCopy(ctx, assetColumn::ToForm12_0, copy);
     if (row < 0) return;
     PageCopy pc(ctx, 196, copy);
-    keepAssetCells(pc, row, {{3, realty::CityStateZip}, {6, realty::Volume}, {7, realty::Page}});
+    keepAssetCells(pc, row,
+                   {{3, assetColumn::RealtyCityStateZip},
+                    {6, assetColumn::RealtyVolume},
+                    {7, assetColumn::RealtyPage}});
     keepParcelParts(pc, row, 8);
     pc.keep(16, fullAddress(ctx, row));
     keepTexts(pc, {{17, pc.text(16)}, {49, todayShortDate()}});
@@ -66,7 +71,7 @@ void Calc196(CalcContext& ctx, int copy) {
 }
 
 void Calc102(CalcContext& ctx, int copy) {
-    const int row = assetRowOfCopy(ctx, sendTo::SpouseAffidavit, copy);
+    const int row = assetRowOfCopy(ctx, assetColumn::ToSpouseAffidavit, copy);
     if (row < 0) return;
     PageCopy pc(ctx, 102, copy);
     const QString& spouse = giAnswer(ctx, gi::SpouseName);
@@ -90,18 +95,18 @@ void Calc102(CalcContext& ctx, int copy) {
                    {44, attorneyCityLine(ctx)},
                    {45, giAnswer(ctx, gi::AttorneyPhone)}});
     keepAssetCells(pc, row,
-                   {{9, realty::CityStateZip},
-                    {11, realty::ParcelNumber},
-                    {16, realty::StreetName},
-                    {17, realty::Frontage},
-                    {18, realty::Sublot},
-                    {19, realty::HouseNumber},
-                    {20, realty::Volume},
-                    {21, realty::Page},
-                    {22, realty::LotNumber},
-                    {23, realty::Depth},
-                    {24, realty::Acreage},
-                    {25, realty::Subdivision}});
+                   {{9, assetColumn::RealtyCityStateZip},
+                    {11, assetColumn::RealtyParcelNumber},
+                    {16, assetColumn::RealtyStreetName},
+                    {17, assetColumn::RealtyFrontage},
+                    {18, assetColumn::RealtySublot},
+                    {19, assetColumn::RealtyHouseNumber},
+                    {20, assetColumn::RealtyVolume},
+                    {21, assetColumn::RealtyPage},
+                    {22, assetColumn::RealtyLotNumber},
+                    {23, assetColumn::RealtyDepth},
+                    {24, assetColumn::RealtyAcreage},
+                    {25, assetColumn::RealtySubdivision}});
     pc.put(26, decedentFullName(ctx));
     pc.putGi(27, gi::DeathDate);
     // The deponent as the page shows it (slot 4 may be overridden).

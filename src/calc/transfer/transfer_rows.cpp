@@ -22,7 +22,7 @@ std::vector<int> findTransferees(const CalcContext& ctx, const QString& distribu
     const QString haystack = match == NameMatch::UpperCased ? distributees.toUpper() : distributees;
     const WorksheetStore& kin = ctx.data.KSchedList;
     for (int row = 0; row < kin.rowCount() && int(rows.size()) < limit; ++row) {
-        const QString& name = kin.cell(units::kin::Name, row);
+        const QString& name = kin.cell(kinColumn::Name, row);
         // An empty name would be "contained" in every text; it names nobody.
         if (name.isEmpty()) continue;
         const QString needle = match == NameMatch::UpperCased ? name.toUpper() : name;
@@ -42,8 +42,8 @@ QString kinCell(const CalcContext& ctx, int kinRow, int column) {
 
 QString kinAddress(const CalcContext& ctx, int kinRow) {
     if (kinRow < 0) return QString();
-    return kinCell(ctx, kinRow, units::kin::Street) + QStringLiteral(", ") +
-           kinCell(ctx, kinRow, units::kin::CityLine);
+    return kinCell(ctx, kinRow, kinColumn::Street) + QStringLiteral(", ") +
+           kinCell(ctx, kinRow, kinColumn::CityStateZip);
 }
 
 const QString& assetCell(const CalcContext& ctx, int row, int column) {
@@ -64,8 +64,8 @@ ParcelParts splitParcelNumber(const QString& parcelNumber) {
 }
 
 QString houseAndStreet(const CalcContext& ctx, int row) {
-    return assetCell(ctx, row, realty::HouseNumber) + u' ' +
-           assetCell(ctx, row, realty::StreetName);
+    return assetCell(ctx, row, assetColumn::RealtyHouseNumber) + u' ' +
+           assetCell(ctx, row, assetColumn::RealtyStreetName);
 }
 
 void keepAssetCells(units::PageCopy& pc, int row, std::initializer_list<CellToSlot> cells) {

@@ -8,8 +8,8 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kin::Name};
-const std::vector<int> kNameAddress{kin::Name, kin::Street, kin::CityLine};
+const std::vector<int> kNameOnly{kinColumn::Name};
+const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
 }  // namespace
 
 // 13.0 front.
@@ -42,7 +42,7 @@ void Calc68(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 68, copy);
     pc.put(2, giAnswer(ctx, gi::DecedentName).toUpper());
     pc.putGi(3, gi::CaseNumber);
-    const int row = personOfCopy(ctx, 38, copy);
+    const int row = personOfCopy(ctx, kinColumn::ToForm13_5, copy);
     writePersons(pc, {4, 3, 1, kNameAddress, true},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.inherit(7, 12);
@@ -65,7 +65,8 @@ void Calc70(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 70, copy);
     pc.caption();
     pc.keep(24, pc.ctx().A().answer(43, 0, 14));
-    writePersons(pc, {4, 2, 10, kNameOnly, true}, personsOfCopy(ctx, 39, copy, 10));
+    writePersons(pc, {4, 2, 10, kNameOnly, true},
+                 personsOfCopy(ctx, kinColumn::ToForm13_7b, copy, 10));
 }
 
 // 5.11.
@@ -86,11 +87,11 @@ void Calc75(CalcContext& ctx, int copy) {
     pc.clear(4, 100, Write::Kept);
     pc.putGi(4, gi::FiduciaryTitle, Write::Kept);
     LineWriter lines(pc, 30379, 5, 4, Write::Kept);
-    for (int row : markedAssetRows(ctx, 20))
-        if (!lines.add(assets.cell(asset::Description, row),
-                       {{1, assets.cell(asset::DistributionDate, row)},
-                        {2, assets.cell(asset::Distributees, row)},
-                        {3, FormatAmount(Str2Float_2(assets.cell(asset::Value, row)))}}))
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm5_9))
+        if (!lines.add(assets.cell(assetColumn::Description, row),
+                       {{1, assets.cell(assetColumn::DistributionDate, row)},
+                        {2, assets.cell(assetColumn::Distributees, row)},
+                        {3, FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row)))}}))
             return;
     pc.fiduciaryNames(101, Write::Kept);
     pc.judgeLine(103);
@@ -177,12 +178,12 @@ void Calc128(CalcContext& ctx, int copy) {
     pc.clear(0, 24, Write::Kept);
     pc.caption();
     int k = 0;
-    for (int row : markedAssetRows(ctx, 92)) {
+    for (int row : markedAssetRows(ctx, assetColumn::ToNewlyDiscovered)) {
         if (k == kAssets) break;
         const int slot = 5 + 2 * k++;
         if (pc.overridden(slot)) continue;
-        pc.keep(slot, Bar2Space(assets.cell(asset::Description, row)));
-        pc.keep(slot + 1, FormatAmount(Str2Float_2(assets.cell(asset::Value, row))));
+        pc.keep(slot, Bar2Space(assets.cell(assetColumn::Description, row)));
+        pc.keep(slot + 1, FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row))));
     }
     pc.fiduciaryBlock(25);
 }
@@ -217,7 +218,7 @@ void Calc152(CalcContext& ctx, int copy) {
 void Calc153(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 153, copy);
     pc.caption();
-    const int row = personOfCopy(ctx, 16, copy);
+    const int row = personOfCopy(ctx, kinColumn::ToForm24_2, copy);
     writePersons(pc, {4, 3, 1, kNameAddress, true},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.putGi(7, gi::County);

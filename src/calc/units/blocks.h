@@ -21,6 +21,7 @@
 #include "calc/calc_context.h"
 #include "calc/checks/line_capacity.h"
 #include "calc/checks/worksheet_marks.h"
+#include "case/worksheet_columns.h"
 
 namespace wm4::units {
 
@@ -81,32 +82,6 @@ inline constexpr int FiduciaryDetail = 57;
 inline constexpr int SpouseDetail = 58;
 inline constexpr int FurtherDetail = 59;
 }  // namespace gi
-
-// Worksheet columns the units read (kin, asset, expense).
-namespace kin {
-inline constexpr int Name = 1;
-inline constexpr int Street = 2;
-inline constexpr int CityLine = 3;
-inline constexpr int Relationship = 4;
-inline constexpr int BirthDate = 5;
-inline constexpr int Gender = 6;
-inline constexpr int SocialSecurity = 7;
-}  // namespace kin
-namespace asset {
-inline constexpr int Description = 1;
-inline constexpr int Value = 2;
-inline constexpr int Appraised = 3;
-inline constexpr int Distributees = 5;
-inline constexpr int PublicPrivate = 6;
-inline constexpr int FixedBest = 7;
-inline constexpr int CashTerms = 8;
-inline constexpr int DistributionDate = 9;
-}  // namespace asset
-namespace expense {
-inline constexpr int Description = 1;
-inline constexpr int Amount = 2;
-inline constexpr int Nature = 4;
-}  // namespace expense
 
 // A send-to cell counts as a mark only when it holds exactly "X".
 using ::wm4::isMarked;
@@ -206,9 +181,10 @@ std::vector<int> markedKinRows(const CalcContext& ctx, int sendTo);
 // slots between entries.
 struct PersonArea {
     int firstSlot;
-    int stride;                    // slots per entry
-    int capacity;                  // entries
-    std::vector<int> kinColumns;   // e.g. {kin::Name, kin::Street, kin::CityLine}
+    int stride;    // slots per entry
+    int capacity;  // entries
+    std::vector<int>
+        kinColumns;  // e.g. {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip}
     bool honoursOverrides = true;  // a "list" area of the kept column
 };
 

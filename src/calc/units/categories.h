@@ -37,16 +37,4 @@ enum class Category {
 // True when the cell names the category in any of its wordings.
 bool categoryMatches(const QString& cell, Category category);
 
-// Asset category columns.
-namespace categoryColumn {
-inline constexpr int Form3_0 = 48;
-inline constexpr int Form4_0 = 49;
-inline constexpr int Form5_1 = 50;
-inline constexpr int Form5_6 = 51;
-inline constexpr int Form5_10 = 52;
-inline constexpr int Form6_0 = 53;
-inline constexpr int Form7_1 = 54;
-inline constexpr int Form7_2 = 55;
-}  // namespace categoryColumn
-
 }  // namespace wm4::units

@@ -9,14 +9,12 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kin::Name};
-const std::vector<int> kNameAddress{kin::Name, kin::Street, kin::CityLine};
-
-constexpr int kRealEstateSendTo = 28;  // Form 12.0: one copy per marked asset
+const std::vector<int> kNameOnly{kinColumn::Name};
+const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
 
 // The asset row the copy of Forms 12.0-12.2 is for, or -1.
 int realEstateOfCopy(const CalcContext& ctx, int copy) {
-    const std::vector<int> rows = markedAssetRows(ctx, kRealEstateSendTo);
+    const std::vector<int> rows = markedAssetRows(ctx, assetColumn::ToForm12_0);
     return copy < int(rows.size()) ? rows[size_t(copy)] : -1;
 }
 }  // namespace
@@ -42,10 +40,10 @@ void Calc47(CalcContext& ctx, int copy) {
     if (!writeAllPersons(pc, kNameOnly, true, false)) return;
     LineWriter lines(pc, 29260, 10, 3, Write::Kept);
     lines.clear({-1, 1});
-    for (int row : markedAssetRows(ctx, 26))
-        if (!lines.add(assets.cell(asset::Description, row),
-                       {{-1, assets.cell(asset::Distributees, row)},
-                        {1, FormatAmount(Str2Float_2(assets.cell(asset::Value, row)))}}))
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm10_0))
+        if (!lines.add(assets.cell(assetColumn::Description, row),
+                       {{-1, assets.cell(assetColumn::Distributees, row)},
+                        {1, FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row)))}}))
             return;
     pc.longDates({49, 55});
     pc.judgeLine(56);
@@ -63,7 +61,8 @@ void Calc48(CalcContext& ctx, int copy) {
 void Calc50(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 50, copy);
     pc.caption();
-    writePersons(pc, {4, 3, 5, kNameAddress, true}, personsOfCopy(ctx, 34, copy, 5));
+    writePersons(pc, {4, 3, 5, kNameAddress, true},
+                 personsOfCopy(ctx, kinColumn::ToForm10_2, copy, 5));
     pc.inherit(19, 21);
     pc.longDate(19);
     pc.judgeLine(24);
@@ -87,7 +86,7 @@ void Calc52(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 52, copy);
     pc.caption();
     pc.fiduciaryBlock(7);
-    const int row = personOfCopy(ctx, 35, copy);
+    const int row = personOfCopy(ctx, kinColumn::ToForm10_4, copy);
     writePersons(pc, {4, 3, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.inherit({11});
@@ -111,9 +110,9 @@ void Calc54(CalcContext& ctx, int copy) {
     LineWriter lines(pc, 29270, 1, 1);
     lines.clear();
     QStringList descriptions;
-    for (int row : markedAssetRows(ctx, 27)) {
-        descriptions << assets.cell(asset::Description, row);
-        if (!lines.add(assets.cell(asset::Description, row))) return;
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm11_0)) {
+        descriptions << assets.cell(assetColumn::Description, row);
+        if (!lines.add(assets.cell(assetColumn::Description, row))) return;
     }
     pc.put(47, Bar2Par(descriptions.join(BarSeparator)));
     pc.attorneyBlock(42);
@@ -167,7 +166,8 @@ void Calc58(CalcContext& ctx, int copy) {
     const WorksheetStore& assets = ctx.data.ASchedList;
     const WorksheetStore& kinStore = ctx.data.KSchedList;
     const int parcel = realEstateOfCopy(ctx, copy);
-    const QString description = parcel >= 0 ? assets.cell(asset::Description, parcel) : QString();
+    const QString description =
+        parcel >= 0 ? assets.cell(assetColumn::Description, parcel) : QString();
 
     pc.caseLine();
     LineWriter lines(pc, 29280, 1, 1);
@@ -175,20 +175,21 @@ void Calc58(CalcContext& ctx, int copy) {
     if (!lines.add(description)) return;
 
     const ItemCapacity* persons = itemCapacity(30279);
-    const QString distributees = parcel >= 0 ? assets.cell(asset::Distributees, parcel) : QString();
+    const QString distributees =
+        parcel >= 0 ? assets.cell(assetColumn::Distributees, parcel) : QString();
     for (int p = 0; p < persons->limit; ++p)
         front.clear(kPersonsFirstSlot + kPersonStride * p,
                     kPersonsFirstSlot + kPersonStride * p + 3, Write::Kept);
     int p = 0;
     for (int row = 0; row < kinStore.rowCount(); ++row) {
-        const QString& name = kinStore.cell(kin::Name, row);
+        const QString& name = kinStore.cell(kinColumn::Name, row);
         if (name.isEmpty() || !distributees.contains(name)) continue;
         if (!ItemFits(*persons, p)) return;
         const int slot = kPersonsFirstSlot + kPersonStride * p++;
         front.keep(slot, name);
-        front.keep(slot + 1, kinStore.cell(kin::Street, row));
-        front.keep(slot + 2, kinStore.cell(kin::CityLine, row));
-        front.keep(slot + 3, kinStore.cell(kin::Relationship, row));
+        front.keep(slot + 1, kinStore.cell(kinColumn::Street, row));
+        front.keep(slot + 2, kinStore.cell(kinColumn::CityStateZip, row));
+        front.keep(slot + 3, kinStore.cell(kinColumn::Relationship, row));
     }
 
     pc.keep(43, giAnswer(ctx, gi::AttorneyStreet) + QStringLiteral(", ") + attorneyCityLine(ctx));

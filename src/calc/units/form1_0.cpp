@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kFrontPage = 1;
 constexpr int kBackPage = 2;
-constexpr int kFrontSendTo = 10;
-constexpr int kBackSendTo = 11;
 
 constexpr TextFont kFrontNameFont{"Segoe UI", 11, 1.75};
 constexpr TextFont kBackNameFont{"Arial Narrow", 11, 2.75};
@@ -52,7 +50,7 @@ void Calc1(CalcContext& ctx, int copy) {
         pc.putGi(9, gi::SpouseBirthDate);
     }
 
-    const std::vector<int> marked = markedKinRows(ctx, kFrontSendTo);
+    const std::vector<int> marked = markedKinRows(ctx, kinColumn::ToForm1_0Front);
     const WorksheetStore& kinStore = ctx.data.KSchedList;
     const auto [from, to] = frontRange(copy);
     const int firstSlot = copy == 0 ? 10 : 4;
@@ -60,13 +58,13 @@ void Calc1(CalcContext& ctx, int copy) {
     for (int position = from; position <= to && position < int(marked.size()); ++position) {
         const int row = marked[size_t(position)];
         // The spouse is already on the first copy; the row keeps its place.
-        if (kinStore.cell(kin::Name, row) == spouse) continue;
+        if (kinStore.cell(kinColumn::Name, row) == spouse) continue;
         const int slot = firstSlot + 6 * placed++;
-        writeName(pc, slot, kinStore.cell(kin::Name, row), kFrontNameFont);
-        pc.put(slot + 2, kinStore.cell(kin::Street, row));
-        pc.put(slot + 3, kinStore.cell(kin::CityLine, row));
-        pc.put(slot + 4, kinStore.cell(kin::Relationship, row));
-        pc.put(slot + 5, kinStore.cell(kin::BirthDate, row));
+        writeName(pc, slot, kinStore.cell(kinColumn::Name, row), kFrontNameFont);
+        pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
+        pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
+        pc.put(slot + 4, kinStore.cell(kinColumn::Relationship, row));
+        pc.put(slot + 5, kinStore.cell(kinColumn::BirthDate, row));
     }
 }
 
@@ -75,14 +73,14 @@ void Calc2(CalcContext& ctx, int copy) {
     pc.caseLine();
     pc.clear(1, 85);
     const WorksheetStore& kinStore = ctx.data.KSchedList;
-    const std::vector<int> persons = personsOfCopy(ctx, kBackSendTo, copy, 15);
+    const std::vector<int> persons = personsOfCopy(ctx, kinColumn::ToForm1_0Back, copy, 15);
     for (int i = 0; i < int(persons.size()); ++i) {
         const int row = persons[size_t(i)];
         const int slot = 1 + 5 * i;
-        writeName(pc, slot, kinStore.cell(kin::Name, row), kBackNameFont);
-        pc.put(slot + 2, kinStore.cell(kin::Street, row));
-        pc.put(slot + 3, kinStore.cell(kin::CityLine, row));
-        pc.put(slot + 4, kinStore.cell(kin::BirthDate, row));
+        writeName(pc, slot, kinStore.cell(kinColumn::Name, row), kBackNameFont);
+        pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
+        pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
+        pc.put(slot + 4, kinStore.cell(kinColumn::BirthDate, row));
     }
     pc.fiduciaryNames(89, Write::Kept);
     pc.putGi(90, gi::FiduciaryStreet);

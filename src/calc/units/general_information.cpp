@@ -37,7 +37,7 @@ constexpr std::pair<int, int> kSpouseFromFiduciary[] = {
 // The last kin row named exactly `name`, or -1.
 int lastRowNamed(const WorksheetStore& kinStore, const QString& name) {
     for (int row = kinStore.rowCount() - 1; row >= 0; --row)
-        if (kinStore.cell(kin::Name, row) == name) return row;
+        if (kinStore.cell(kinColumn::Name, row) == name) return row;
     return -1;
 }
 
@@ -54,23 +54,25 @@ void syncKinRow(CalcContext& ctx, const NamedPerson& person) {
 
     int row = lastRowNamed(kinStore, name);
     if (row >= 0) {
-        kinStore.setCell(kin::Street, row, street);
-        if (!giAnswer(ctx, person.state).isEmpty()) kinStore.setCell(kin::CityLine, row, city);
-        kinStore.setCell(kin::Gender, row, gender);
+        kinStore.setCell(kinColumn::Street, row, street);
+        if (!giAnswer(ctx, person.state).isEmpty())
+            kinStore.setCell(kinColumn::CityStateZip, row, city);
+        kinStore.setCell(kinColumn::Gender, row, gender);
         return;
     }
     // A new row, or the worksheet's single empty row.
-    const bool useEmptyFirstRow = kinStore.rowCount() == 1 && kinStore.cell(kin::Name, 0).isEmpty();
+    const bool useEmptyFirstRow =
+        kinStore.rowCount() == 1 && kinStore.cell(kinColumn::Name, 0).isEmpty();
     if (useEmptyFirstRow) {
         row = 0;
     } else {
         row = kinStore.rowCount();
         kinStore.setRowCount(row + 1);
     }
-    kinStore.setCell(kin::Name, row, name);
-    kinStore.setCell(kin::Street, row, street);
-    kinStore.setCell(kin::CityLine, row, city);
-    kinStore.setCell(kin::Gender, row, gender);
+    kinStore.setCell(kinColumn::Name, row, name);
+    kinStore.setCell(kinColumn::Street, row, street);
+    kinStore.setCell(kinColumn::CityStateZip, row, city);
+    kinStore.setCell(kinColumn::Gender, row, gender);
 }
 
 }  // namespace

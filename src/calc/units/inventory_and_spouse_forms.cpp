@@ -13,8 +13,8 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kin::Name};
-const std::vector<int> kNameAddress{kin::Name, kin::Street, kin::CityLine};
+const std::vector<int> kNameOnly{kinColumn::Name};
+const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
 
 const ItemCapacity& itemBox(quint16 errNo) {
     const ItemCapacity* box = itemCapacity(errNo);
@@ -23,7 +23,7 @@ const ItemCapacity& itemBox(quint16 errNo) {
 }
 
 QString formattedValue(const WorksheetStore& assets, int row) {
-    return FormatAmount(Str2Float_2(assets.cell(asset::Value, row)));
+    return FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row)));
 }
 }  // namespace
 
@@ -48,7 +48,7 @@ void Calc32(CalcContext& ctx, int copy) {
 void Calc33(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 33, copy);
     pc.caption();
-    const int row = personOfCopy(ctx, 30, copy);
+    const int row = personOfCopy(ctx, kinColumn::ToForm6_3, copy);
     writePersons(pc, {4, 3, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.inherit(7, 9);
@@ -64,11 +64,11 @@ void Calc34(CalcContext& ctx, int copy) {
     const ItemCapacity& box = itemBox(30189);
     pc.clear(9, 18, Write::Kept);
     int k = 0;
-    for (int row : markedAssetRows(ctx, 23)) {
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {
         if (!ItemFits(box, k)) return;
         const int slot = 9 + 2 * k++;
         if (pc.overridden(slot)) continue;
-        pc.keep(slot, firstLine(ctx, assets.cell(asset::Description, row), kFont));
+        pc.keep(slot, firstLine(ctx, assets.cell(assetColumn::Description, row), kFont));
         pc.keep(slot + 1, formattedValue(assets, row));
     }
     pc.keep(8, pc.text(9).isEmpty() ? QString() : QStringLiteral("X"));
@@ -86,7 +86,9 @@ void Calc35(CalcContext& ctx, int copy) {
     pc.put(7, giAnswer(ctx, gi::SpouseStreet).isEmpty()
                   ? QString()
                   : giAnswer(ctx, gi::SpouseStreet) + QStringLiteral(", ") + spouseCityLine(ctx));
-    if (!writeAllPersons(pc, {kin::Name, kin::Street, kin::CityLine, kin::BirthDate}, false))
+    if (!writeAllPersons(
+            pc, {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip, kinColumn::BirthDate},
+            false))
         return;
     pc.fiduciaryNames(43, Write::Kept);
 }
@@ -106,9 +108,10 @@ void Calc36(CalcContext& ctx, int copy) {
     pc.clear(10, 27, Write::Kept);
     const ItemCapacity& others = itemBox(30209);
     int k = 0;
-    for (int row : markedAssetRows(ctx, 24)) {
-        const QString& category = assets.cell(categoryColumn::Form7_2, row);
-        const QString description = firstLine(ctx, assets.cell(asset::Description, row), kFont);
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm7_2)) {
+        const QString& category = assets.cell(assetColumn::Category7_2, row);
+        const QString description =
+            firstLine(ctx, assets.cell(assetColumn::Description, row), kFont);
         int first = -1;  // the mark slot of the spouse's sections
         if (categoryMatches(category, Category::SecondAutomobile)) first = 10;
         if (categoryMatches(category, Category::Spouse)) first = 13;
@@ -120,7 +123,7 @@ void Calc36(CalcContext& ctx, int copy) {
             if (!ItemFits(others, k)) return;
             const int slot = 16 + 2 * k++;
             if (pc.overridden(slot)) continue;
-            pc.keep(slot, assets.cell(asset::Distributees, row));
+            pc.keep(slot, assets.cell(assetColumn::Distributees, row));
             pc.keep(slot + 1, description);
         }
     }
@@ -184,11 +187,11 @@ void Calc41(CalcContext& ctx, int copy) {
     pc.caseLine();
     LineWriter lines(pc, 29250, 1, 4);
     lines.clear({1, 2, 3});
-    for (int row : markedAssetRows(ctx, 25))
-        if (!lines.add(assets.cell(asset::Description, row),
-                       {{1, assets.cell(asset::PublicPrivate, row)},
-                        {2, assets.cell(asset::FixedBest, row)},
-                        {3, assets.cell(asset::CashTerms, row)}}))
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm9_0))
+        if (!lines.add(assets.cell(assetColumn::Description, row),
+                       {{1, assets.cell(assetColumn::PublicPrivate, row)},
+                        {2, assets.cell(assetColumn::FixedBest, row)},
+                        {3, assets.cell(assetColumn::CashTerms, row)}}))
             return;
     pc.longDate(87);
     pc.judgeLine(88);

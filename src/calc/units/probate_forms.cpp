@@ -11,8 +11,8 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kin::Name};
-const std::vector<int> kNameAddress{kin::Name, kin::Street, kin::CityLine};
+const std::vector<int> kNameOnly{kinColumn::Name};
+const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
 }  // namespace
 
 // 2.0 front, application to probate the will.
@@ -47,7 +47,7 @@ void Calc5(CalcContext& ctx, int copy) {
 void Calc6(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 6, copy);
     pc.caption();
-    const int row = personOfCopy(ctx, 19, copy);
+    const int row = personOfCopy(ctx, kinColumn::ToForm2_2, copy);
     writePersons(pc, {4, 3, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
     pc.putGi(7, gi::DeathDate);
@@ -103,9 +103,9 @@ QString form3_0Text(const CalcContext& ctx, Category category) {
     static const QRegularExpression trailing(QStringLiteral("[ |]+$"));
     const WorksheetStore& assets = ctx.data.ASchedList;
     QStringList parts;
-    for (int row : markedAssetRows(ctx, 16))
-        if (categoryMatches(assets.cell(categoryColumn::Form3_0, row), category))
-            parts << QString(assets.cell(asset::Description, row)).remove(trailing);
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm3_0))
+        if (categoryMatches(assets.cell(assetColumn::Category3_0, row), category))
+            parts << QString(assets.cell(assetColumn::Description, row)).remove(trailing);
     return parts.join(QStringLiteral(";  "));
 }
 
@@ -194,7 +194,8 @@ void Calc16(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 16, copy);
     pc.caption();
     pc.clear(4, 18);
-    writePersons(pc, {4, 3, 5, kNameAddress, false}, personsOfCopy(ctx, 22, copy, 5));
+    writePersons(pc, {4, 3, 5, kNameAddress, false},
+                 personsOfCopy(ctx, kinColumn::ToForm4_4, copy, 5));
     pc.fiduciaryNames(19);
     pc.inherit(20, 24);
     if (copy == 0) pc.longDate(20);

@@ -6,8 +6,8 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kin::Name};
-const std::vector<int> kNameAddress{kin::Name, kin::Street, kin::CityLine};
+const std::vector<int> kNameOnly{kinColumn::Name};
+const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
 }  // namespace
 
 // 5.0 front, application to relieve the estate from administration.
@@ -39,7 +39,8 @@ void Calc22(CalcContext& ctx, int copy) {
 void Calc23(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 23, copy);
     pc.caption();
-    writePersons(pc, {4, 3, 5, kNameAddress, true}, personsOfCopy(ctx, 26, copy, 5));
+    writePersons(pc, {4, 3, 5, kNameAddress, true},
+                 personsOfCopy(ctx, kinColumn::ToForm5_3, copy, 5));
     pc.inherit(20, 24);
     pc.longDate(20);
     pc.judgeLine(25);

@@ -6,6 +6,7 @@
 
 #include "case/case_data.h"
 #include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "output/document/packet.h"
 #include "output/document/rtf_text.h"
 #include "output/textfit/text_wrapper.h"
@@ -15,22 +16,49 @@ namespace wm4 {
 namespace {
 
 constexpr int FirstLineSlot = 2;  // slots 0 and 1: file name and date
-constexpr int DescriptionColumn = 1;
-constexpr int AmountColumn = 2;  // value, amount or time spent
-constexpr int KinName = 1, KinStreet = 2, KinCityStateZip = 3;
+// The wrapped worksheets keep their description in column 1 and the value,
+// amount or time spent in column 2.
+constexpr int DescriptionColumn = assetColumn::Description;
+constexpr int AmountColumn = assetColumn::Value;
+static_assert(expenseColumn::Description == DescriptionColumn &&
+              timeColumn::Description == DescriptionColumn);
+static_assert(expenseColumn::Amount == AmountColumn && timeColumn::Hours == AmountColumn);
 
 // Page, lines per page, slots per line, columns of a line's slots, wrapped,
 // width of the description column.
-constexpr PrintoutLayout KinLayout{113, 17, 5, {DescriptionLine, 4, 5, 7, 8}, false, 0};
-constexpr PrintoutLayout AssetLayout{182, 53, 5, {3, DescriptionLine, 10, 11, 2}, true, 2.65};
-constexpr PrintoutLayout ExpenseLayout{185, 53, 5, {3, DescriptionLine, 5, 6, 2}, true, 2.82};
-constexpr PrintoutLayout TimeLayout{187, 49, 4, {0, DescriptionLine, 2, 3, 0}, true, 4.1};
+constexpr PrintoutLayout KinLayout{113,
+                                   17,
+                                   5,
+                                   {DescriptionLine, kinColumn::Relationship, kinColumn::BirthDate,
+                                    kinColumn::SocialSecurity, kinColumn::Unused},
+                                   false,
+                                   0};
+constexpr PrintoutLayout AssetLayout{
+    182,
+    53,
+    5,
+    {assetColumn::Appraised, DescriptionLine, assetColumn::SendToSummary,
+     assetColumn::CategorySummary, assetColumn::Value},
+    true,
+    2.65};
+constexpr PrintoutLayout ExpenseLayout{
+    185,
+    53,
+    5,
+    {expenseColumn::CheckNumber, DescriptionLine, expenseColumn::SendToSummary,
+     expenseColumn::Category13_0, expenseColumn::Amount},
+    true,
+    2.82};
+// The fifth entry is unused (four slots a line).
+constexpr PrintoutLayout TimeLayout{
+    187,  49, 4, {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
+    true, 4.1};
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
-    return EscapeRtf(store.cell(KinName, row)) + QStringLiteral("\\par ") +
-           EscapeRtf(store.cell(KinStreet, row)) + QStringLiteral("\\par ") +
-           EscapeRtf(store.cell(KinCityStateZip, row));
+    return EscapeRtf(store.cell(kinColumn::Name, row)) + QStringLiteral("\\par ") +
+           EscapeRtf(store.cell(kinColumn::Street, row)) + QStringLiteral("\\par ") +
+           EscapeRtf(store.cell(kinColumn::CityStateZip, row));
 }
 
 // The printed lines of every row: its wrapped description lines, or one
