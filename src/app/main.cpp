@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/commands.h"
+#include "app/runtime_folder.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ bool looksLikeCommand(const char* arg) {
 int runCommandLine(int argc, char** argv) {
     // Commands run headless; render-screen still needs widgets.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const wm4::PrivateRuntimeFolder runtimeFolder;  // outlives the application
     QApplication app(argc, argv);
     nameTheApplication();
     return wm4::RunCommand(QApplication::arguments().mid(1));
