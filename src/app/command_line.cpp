@@ -18,6 +18,9 @@ CommandArgs::CommandArgs(const QString& command, const QStringList& arguments,
             throw CommandError(QStringLiteral("%1: unknown option %2").arg(command, arg));
         if (i + 1 >= arguments.size())
             throw CommandError(QStringLiteral("%1: option %2 needs a value").arg(command, arg));
+        // A second value would silently replace the first ("--forms a --forms b").
+        if (m_options.contains(name))
+            throw CommandError(QStringLiteral("%1: option %2 is given twice").arg(command, arg));
         m_options.insert(name, arguments[++i]);
     }
 }

@@ -21,7 +21,7 @@ public:
 class CommandArgs {
 public:
     // Throws CommandError for an option the command does not know (every
-    // command knows --data) or an option without a value.
+    // command knows --data), an option without a value or one given twice.
     CommandArgs(const QString& command, const QStringList& arguments,
                 const QStringList& knownOptions);
 
