@@ -64,10 +64,9 @@ void EngineSession::saveCase(const QString& path) const {
     WriteClientFile(*m_data, path);
 }
 
-bool EngineSession::calculate() {
+void EngineSession::calculate() {
     CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
     CalculateComplete(ctx);
-    return true;
 }
 
 }  // namespace wm4

@@ -42,9 +42,9 @@ public:
     void saveCase(const QString& path) const;
 
     // The full calculation run (CalculateComplete) over the case, with this
-    // session's buffers, settings and wrapper. Returns true when a run took
-    // place; its errors are reports.
-    bool calculate();
+    // session's buffers, settings and wrapper; what it finds wrong is
+    // reported, not thrown.
+    void calculate();
 
 private:
     std::unique_ptr<CaseData> m_data;
