@@ -7,45 +7,19 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/command_test.h"
 #include "files/client_file.h"
 #include "files/file_text.h"
 
 using namespace wm4;
+using namespace wm4::test;
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-CommandRun run(const QStringList& arguments) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunCommand(arguments);
-    const std::string out = testing::internal::GetCapturedStdout();
-    const std::string err = testing::internal::GetCapturedStderr();
-    return {status, QString::fromStdString(out), QString::fromStdString(err)};
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-class Commands : public testing::Test {
+class Commands : public CommandTest {
 protected:
     void SetUp() override {
-        // The settings file is looked for in a folder of the test's own.
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
+        CommandTest::SetUp();
         m_case = m_dir.filePath("estate.wm4");
         CaseData data;
         data.answers.setAnswer(0, 0, 0, QStringLiteral("José Ñúñez"));
@@ -57,30 +31,25 @@ protected:
         data.KSchedList.setCell(1, 0, "Robert");
         WriteClientFile(data, m_case);
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
 
-    QString path(const char* name) const { return m_dir.filePath(name); }
-
-    QTemporaryDir m_dir;
-    QByteArray m_oldConfig;
     QString m_case;
 };
 
 }  // namespace
 
 TEST_F(Commands, DumpPrintsSlotsAndRowsInUtf8) {
-    CommandRun r = run({"dump", m_case, "--page", "0"});
+    CommandRun r = runCommand({"dump", m_case, "--page", "0"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n');
     EXPECT_EQ(lines.size(), MaxSlot[0] + 2);  // one per slot, then the end
     EXPECT_EQ(lines[0], QStringLiteral("0\t0\tJosé Ñúñez"));
     EXPECT_EQ(lines[2], "2\t1\t");
 
-    r = run({"dump", m_case, "--page", "1", "--copy", "1"});
+    r = runCommand({"dump", m_case, "--page", "1", "--copy", "1"});
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out.split('\n')[3], "3\t0\tsecond copy");
 
-    r = run({"dump", m_case, "--sheet", "kin"});
+    r = runCommand({"dump", m_case, "--sheet", "kin"});
     ASSERT_EQ(r.status, 0);
     const QStringList rows = r.out.split('\n');
     ASSERT_EQ(rows.size(), 3);
@@ -89,7 +58,7 @@ TEST_F(Commands, DumpPrintsSlotsAndRowsInUtf8) {
 }
 
 TEST_F(Commands, ResaveWritesTheSameBytes) {
-    const CommandRun r = run({"resave", m_case, path("copy.wm4"), "--data", m_dir.path()});
+    const CommandRun r = runCommand({"resave", m_case, path("copy.wm4"), "--data", m_dir.path()});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(readAll(path("copy.wm4")), readAll(m_case));
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -105,11 +74,11 @@ TEST_F(Commands, ImportSavesTheImportedCase) {
     lines << test::pageLines(pages);
     for (int columns : {44, 88, 25, 5})
         lines << QStringList{"x", "Column Count", QString::number(columns), "Row Count", "1"};
-    writeAll(path("old.wm3"), test::fileBytes(lines));
+    ASSERT_TRUE(writeAll(path("old.wm3"), test::fileBytes(lines)));
 
-    CommandRun r = run({"import", path("old.wm3"), path("new.wm4")});
+    CommandRun r = runCommand({"import", path("old.wm3"), path("new.wm4")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    r = run({"dump", path("new.wm4"), "--page", "0"});
+    r = runCommand({"dump", path("new.wm4"), "--page", "0"});
     const QStringList slots = r.out.split('\n');
     EXPECT_EQ(slots[0], "0\t0\tJane Doe");
     EXPECT_EQ(slots[3], "3\t0\tWendmoor");
@@ -133,22 +102,39 @@ TEST_F(Commands, FailuresExitWithOneAndTheReason) {
         {{"resave", m_case, path("no/such/folder/a.wm4")}, "cannot be written"},
         {{"resave", m_case, path("a.wm4"), "--data", path("no-data")}, "does not exist"},
         {{"import", m_case, path("a.wm4")}, "line 5: expected a whole number"},
+        {{"calc", m_case}, "calc: missing output case file"},
+        {{"print", m_case, path("a.rtf"), "--forms", "cbx2_2,cbx99"},
+         "print: no form has the check box cbx99"},
+        {{"print", m_case, path("a.rtf")}, "give either --forms LIST or --page N"},
+        {{"print", m_case, path("a.rtf"), "--forms", "all", "--page", "1"},
+         "give either --forms LIST or --page N"},
+        {{"print", m_case, path("a.rtf"), "--forms", "all", "--copy", "1"},
+         "--copy goes with --page"},
+        {{"print", m_case, path("a.rtf"), "--forms", "cbx2_2", "--forms", "cbx1_0"},
+         "option --forms is given twice"},
+        {{"print", m_case, path("no/such/folder/a.rtf"), "--page", "6"}, "no/such/folder/a.rtf"},
+        {{"print-worksheet", "people", m_case, path("a.rtf")},
+         "the worksheet must be kin, asset, expense or time"},
+        {{"print-worksheet", "kin", m_case}, "missing output RTF file"},
+        {{"render-screen", m_case, "abc", path("a.png")}, "page must be 0 to 199"},
+        {{"render-screen", m_case, "6", path("no/such/folder/a.png")}, "cannot write"},
         {{"frobnicate"}, "usage: wendmoor4"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CommandRun r = run(c.arguments);
+        const CommandRun r = runCommand(c.arguments);
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.contains(c.reason)) << r.err.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(path("a.wm4")));
+    for (const char* output : {"a.wm4", "a.rtf", "a.png"})
+        EXPECT_FALSE(QFile::exists(path(output))) << output;
 }
 
 TEST_F(Commands, ReportsArePrintedAndTheSettingsFileIsLeftAlone) {
     const QString folder = m_dir.filePath("config/Quillon/Wendmoor4");
     QDir().mkpath(folder);
-    writeAll(folder + "/wendmoor4.ini", "one line\r\n");
-    const CommandRun r = run({"resave", m_case, path("copy.wm4")});
+    ASSERT_TRUE(writeAll(folder + "/wendmoor4.ini", "one line\r\n"));
+    const CommandRun r = runCommand({"resave", m_case, path("copy.wm4")});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.startsWith("REPORT 13010: 1301-INI File Error.")) << r.err.toStdString();
     EXPECT_EQ(r.err.count('\n'), 1);
