@@ -5,6 +5,7 @@
 //
 // Data flows worksheets -> counts and schedules -> page units in fixed order
 // -> answers.
+#include <QDate>
 #include <functional>
 
 #include "calc/fees/category_totals.h"
@@ -30,6 +31,10 @@ struct CalcContext {
     // the case so the run sees unsaved edits. Empty where no window exists
     // (command line, tests); the main window installs it.
     std::function<void()> storeOpenWorksheets{};
+
+    // Today's date for the forms and letters that print it: the system clock
+    // unless set otherwise (tests fix it so that date slots can be compared).
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 
     TAnswer& A() { return data.answers; }
     const TAnswer& A() const { return data.answers; }

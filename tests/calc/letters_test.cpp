@@ -1,7 +1,6 @@
 // The enclosure letters: addressees from the kin rows, the fiduciaries or
 // the court; salutations; today's date in long form; kept slots.
 #include "calc/letters/letter_units.h"
-#include "calc/transfer/today.h"
 #include "relief_fixture.h"
 
 namespace wm4 {
@@ -14,8 +13,8 @@ constexpr int WillLetter = 42, InventoryLetter = 43, AppraiserLetter = 45, Insur
 
 class Letters : public UnitCase {
 protected:
-    const ScopedToday today{QDate(2024, 7, 4)};
     void SetUp() override {
+        ctx.today = [] { return QDate(2024, 7, 4); };
         gi(0, "Carl Smith");
         gi(4, "2021-17");
         gi(5, "Smith");

@@ -2,7 +2,6 @@
 // copies follow the counted rows, and a Form 5.1 message stops the run
 // before the later forms (among them the attorney's fee on the 5.1 total).
 #include "calc/run/calculate_complete.h"
-#include "calc/transfer/today.h"
 #include "relief_fixture.h"
 
 namespace wm4 {
@@ -15,8 +14,8 @@ constexpr int WillLetter = 42;
 
 class ReliefRun : public UnitCase {
 protected:
-    const ScopedToday today{QDate(2024, 7, 4)};
     void SetUp() override {
+        ctx.today = [] { return QDate(2024, 7, 4); };
         gi(0, "Carl Smith");
         gi(4, "2021-17");
         gi(16, "3/1/2021");

@@ -2,7 +2,6 @@
 // stock power of attorney.
 #include <QStringList>
 
-#include "calc/transfer/today.h"
 #include "calc/transfer/transfer_units.h"
 #include "relief_fixture.h"
 
@@ -103,7 +102,7 @@ TEST_F(Affidavits, DomicileNamesTheFiduciary) {
 }
 
 TEST_F(Affidavits, StockPowerNamesItsTransferee) {
-    const ScopedToday today(QDate(2026, 1, 9));
+    ctx.today = [] { return QDate(2026, 1, 9); };
     gi(28, "Ann Lee");
     addKin({{KinName, "Tom Lee"},
             {KinStreet, "3 Elm"},

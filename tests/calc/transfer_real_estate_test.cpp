@@ -1,7 +1,6 @@
 // The real-estate papers: the parcel number split at its hyphens, the
 // conveyance-fee sums, the exemption statement and the spouse's affidavit
 // with its overridable wording.
-#include "calc/transfer/today.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
 #include "relief_fixture.h"
@@ -41,8 +40,8 @@ TEST(ParcelNumber, SplitsAtTheFirstTwoHyphens) {
 
 class RealEstateForms : public UnitCase {
 protected:
-    const ScopedToday today{QDate(2025, 11, 30)};
     void SetUp() override {
+        ctx.today = [] { return QDate(2025, 11, 30); };
         gi(0, "Carl Smith");
         gi(5, "Smith");
         gi(6, "Carl");

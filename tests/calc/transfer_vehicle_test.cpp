@@ -1,7 +1,6 @@
 // The vehicle papers: transferees found among the kin rows (BMV 3774 takes
 // two), the first vehicle of BMV 3773, and Form 9.C's upper-case search and
 // inherited lines.
-#include "calc/transfer/today.h"
 #include "calc/transfer/transfer_units.h"
 #include "relief_fixture.h"
 
@@ -87,7 +86,7 @@ TEST_F(VehicleForms, Bmv3774KeepsAnOverriddenTransferee) {
 }
 
 TEST_F(VehicleForms, Bmv3773PrintsTheFirstMarkedVehicleOnly) {
-    const ScopedToday today(QDate(2024, 3, 5));
+    ctx.today = [] { return QDate(2024, 3, 5); };
     gi(51, "X");
     addAsset({{AssetDescription, "not marked"}, {Year, "1990"}});
     addAsset({{AssetBmv3773, "X"}, {Year, "2018"}, {Make, "Honda"}, {AssetValue, "$9,000"}});

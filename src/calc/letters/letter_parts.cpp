@@ -37,7 +37,7 @@ void fillLetter(PageCopy& pc, const Addressee& to, std::initializer_list<int> da
     pc.put(3, attorneyCityLine(ctx));
     pc.putGi(4, gi::AttorneyPhone);
 
-    const QString date = todayLongDate();
+    const QString date = todayLongDate(ctx);
     for (int slot : dateSlots) pc.keep(slot, date);
     pc.keep(5, to.name);
     pc.keep(6, to.street);

@@ -51,7 +51,7 @@ void Calc115(CalcContext& ctx, int copy) {
     keepTexts(pc, {{0, kinCell(ctx, kinRow, kinColumn::Name)},
                    {1, kinAddress(ctx, kinRow)},
                    {2, socialSecurity},
-                   {13, todayShortDate()},
+                   {13, todayShortDate(ctx)},
                    {14, giAnswer(ctx, gi::FiduciaryName).toUpper()}});
 }
 

@@ -48,7 +48,7 @@ void Calc100(CalcContext& ctx, int copy) {
                    {25, "Estate of " + giAnswer(ctx, gi::DecedentName)},
                    {26, giAnswer(ctx, gi::AttorneyPhone)},
                    {30, hasHouseNumber ? fullAddress(ctx, row) : QString()},
-                   {77, todayShortDate()}});
+                   {77, todayShortDate(ctx)}});
     keepTransferee(pc, row, 27, 29);
 
     // The amounts the user types in 57, 58, 59 and 61, added as printed.
@@ -66,7 +66,7 @@ void Calc196(CalcContext& ctx, int copy) {
                     {7, assetColumn::RealtyPage}});
     keepParcelParts(pc, row, 8);
     pc.keep(16, fullAddress(ctx, row));
-    keepTexts(pc, {{17, pc.text(16)}, {49, todayShortDate()}});
+    keepTexts(pc, {{17, pc.text(16)}, {49, todayShortDate(ctx)}});
     keepTransferee(pc, row, 13, 15);
 }
 

@@ -3,28 +3,13 @@
 #include "case/conversions.h"
 
 namespace wm4 {
-namespace {
-QDate g_fixedToday;  // invalid: the system clock
+
+QString todayShortDate(const CalcContext& ctx) {
+    return FormatShortDate(ctx.today());
 }
 
-QDate calcToday() {
-    return g_fixedToday.isValid() ? g_fixedToday : QDate::currentDate();
-}
-
-QString todayShortDate() {
-    return FormatShortDate(calcToday());
-}
-
-QString todayLongDate() {
-    return ConvertDate(todayShortDate());
-}
-
-ScopedToday::ScopedToday(const QDate& date) : m_previous(g_fixedToday) {
-    g_fixedToday = date;
-}
-
-ScopedToday::~ScopedToday() {
-    g_fixedToday = m_previous;
+QString todayLongDate(const CalcContext& ctx) {
+    return ConvertDate(todayShortDate(ctx));
 }
 
 }  // namespace wm4

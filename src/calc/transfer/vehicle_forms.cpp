@@ -12,7 +12,7 @@ using namespace transfer;
 void Calc97(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 97, copy);
     keepTexts(pc, {{0, "WENDMOOR"},
-                   {1, todayShortDate()},
+                   {1, todayShortDate(ctx)},
                    {2, giAnswer(ctx, gi::DecedentName)},
                    {3, "WENDMOOR"},
                    {5, decedentFullName(ctx)},
