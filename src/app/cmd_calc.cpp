@@ -1,5 +1,5 @@
 // wendmoor4 calc IN.wm4 OUT.wm4: reads a case, runs the full calculation,
-// prints every copy counter as NAME=VALUE in field order and saves the case.
+// saves the case and prints every copy counter as NAME=VALUE in field order.
 // Reports of the run go to standard error as REPORT lines (the command
 // framework's report handler).
 #include "app/commands.h"
@@ -14,11 +14,13 @@ void RunCalc(const CommandArgs& args) {
     EngineSession session(args);
     session.readCase(in);
     session.calculate();
+    // Saved first: a case that could not be saved prints no counters, so
+    // nothing on standard output looks like a finished run.
+    session.saveCase(out);
     for (const CopyCounterField& counter : CopyCounterFields)
         PrintLine(QStringLiteral("%1=%2")
                       .arg(QLatin1String(counter.name))
                       .arg(session.answers().*(counter.field)));
-    session.saveCase(out);
 }
 
 }  // namespace wm4

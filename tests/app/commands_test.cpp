@@ -103,6 +103,7 @@ TEST_F(Commands, FailuresExitWithOneAndTheReason) {
         {{"resave", m_case, path("a.wm4"), "--data", path("no-data")}, "does not exist"},
         {{"import", m_case, path("a.wm4")}, "line 5: expected a whole number"},
         {{"calc", m_case}, "calc: missing output case file"},
+        {{"calc", m_case, path("no/such/folder/a.wm4")}, "cannot be written"},
         {{"print", m_case, path("a.rtf"), "--forms", "cbx2_2,cbx99"},
          "print: no form has the check box cbx99"},
         {{"print", m_case, path("a.rtf")}, "give either --forms LIST or --page N"},
@@ -125,6 +126,7 @@ TEST_F(Commands, FailuresExitWithOneAndTheReason) {
         const CommandRun r = runCommand(c.arguments);
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.contains(c.reason)) << r.err.toStdString();
+        EXPECT_EQ(r.out, "") << "no results from a command that failed";
     }
     for (const char* output : {"a.wm4", "a.rtf", "a.png"})
         EXPECT_FALSE(QFile::exists(path(output))) << output;
