@@ -12,6 +12,7 @@
 #include "app/command_test.h"
 #include "case/case_data.h"
 #include "files/client_file.h"
+#include "files/settings.h"
 #include "output/document/pdf_export.h"
 
 namespace wm4::test {
@@ -136,7 +137,7 @@ TEST_F(PrintCommands, WorksheetPrintoutsHoldTheirRows) {
     }
 }
 
-TEST_F(PrintCommands, DataFolderOptionReadsThatFoldersTemplates) {
+TEST_F(PrintCommands, DataFolderOptionReadsThatFoldersTemplatesWhateverTheSettingsSay) {
     // A data folder with the small test templates of Form 2.2 only.
     for (const char* folder : {"data/RTF", "data/DAT"}) ASSERT_TRUE(QDir().mkpath(path(folder)));
     ASSERT_TRUE(QFile::copy(fixture("output/Page6.rtf"), path("data/RTF/Page6.rtf")));
@@ -149,10 +150,22 @@ TEST_F(PrintCommands, DataFolderOptionReadsThatFoldersTemplates) {
     EXPECT_EQ(sidesOfForm(rtf, "2.2"), 0);  // not the project's template
 
     // The folder has no template of Form 1.0: the command fails and says so.
-    const CommandRun r =
+    CommandRun r =
         runCommand({"print", richSample(), path("one.rtf"), "--page", "1", "--data", path("data")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("/data/RTF/Page1.rtf")) << r.err.toStdString();
+
+    // A settings file naming its own template folder: used without --data,
+    // overridden by it.
+    ProgramSettings settings = DefaultSettings(dataFolder());
+    settings.RTFFolder = path("elsewhere/RTF");
+    ASSERT_TRUE(WriteINI(settings));
+    r = runCommand({"print", richSample(), path("six.rtf"), "--page", "6"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("/elsewhere/RTF/Page6.rtf")) << r.err.toStdString();
+    r = runCommand({"print", richSample(), path("six.rtf"), "--page", "6", "--data", path("data")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(readAll(path("six.rtf")).contains("FORM TWO POINT TWO"));
 }
 
 TEST_F(PrintCommands, PdfOptionConvertsTheDocument) {
