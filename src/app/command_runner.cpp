@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "app/commands.h"
 #include "files/file_error.h"
 #include "messages/report.h"
@@ -20,6 +22,14 @@ QString CommandUsage() {
 }
 
 int RunCommand(const QStringList& arguments) {
+    // Asked for, the help text is the result: standard output, status 0.
+    static const QStringList helpNames{QStringLiteral("--help"), QStringLiteral("-h"),
+                                       QStringLiteral("help")};
+    if (arguments.size() == 1 && helpNames.contains(arguments.first())) {
+        PrintLine(CommandUsage());
+        std::fflush(stdout);
+        return 0;
+    }
     const Command* command = arguments.isEmpty() ? nullptr : FindCommand(arguments.first());
     if (!command) {
         PrintError(CommandUsage());

@@ -24,7 +24,8 @@ std::span<const Command> Commands();
 const Command* FindCommand(const QString& name);
 
 // Runs the command named by arguments[0] with the rest; returns the exit
-// status (0 done, 1 not done, with the reason on standard error).
+// status (0 done, 1 not done, with the reason on standard error). "--help",
+// "-h" or "help" alone prints the help text on standard output (status 0).
 int RunCommand(const QStringList& arguments);
 
 // The help text listing every command.

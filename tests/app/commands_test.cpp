@@ -132,6 +132,18 @@ TEST_F(Commands, FailuresExitWithOneAndTheReason) {
         EXPECT_FALSE(QFile::exists(path(output))) << output;
 }
 
+TEST_F(Commands, HelpListsEveryCommand) {
+    for (const char* help : {"--help", "-h", "help"}) {
+        const CommandRun r = runCommand({help});
+        EXPECT_EQ(r.status, 0) << help;
+        EXPECT_TRUE(r.out.startsWith("usage: wendmoor4 [CASE.wm4]\n")) << help;
+        for (const Command& command : wm4::Commands())
+            EXPECT_TRUE(r.out.contains(QStringLiteral("wendmoor4 %1 ").arg(command.name)))
+                << command.name;
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 TEST_F(Commands, ReportsArePrintedAndTheSettingsFileIsLeftAlone) {
     const QString folder = m_dir.filePath("config/Quillon/Wendmoor4");
     QDir().mkpath(folder);
