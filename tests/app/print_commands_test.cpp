@@ -14,6 +14,7 @@
 #include "files/client_file.h"
 #include "files/settings.h"
 #include "output/document/pdf_export.h"
+#include "support/rich_sample.h"
 
 namespace wm4::test {
 namespace {
@@ -116,6 +117,22 @@ TEST_F(PrintCommands, ThePageOnDisplayShowsTheCopysAnswers) {
         ASSERT_FALSE(addressee.isEmpty());
         EXPECT_TRUE(rtf.contains(addressee.toLatin1())) << copy;
     }
+}
+
+TEST_F(PrintCommands, FormsAreCalculatedFirstThePageOnDisplayIsNot) {
+    // The sample as typed, never calculated: its captions are still empty.
+    CaseData typed;
+    fillRichSample(typed);
+    WriteClientFile(typed, path("typed.wm4"));
+    const QByteArray caption = QByteArray(rich::Decedent).toUpper();
+
+    QByteArray rtf = print({"print", path("typed.wm4"), path("out.rtf"), "--forms", "cbx2_2"});
+    EXPECT_EQ(sidesOfForm(rtf, "2.2"), rich::FamilyMembers);
+    EXPECT_EQ(rtf.count(caption), rich::FamilyMembers);
+
+    rtf = print({"print", path("typed.wm4"), path("out.rtf"), "--page", "6"});
+    EXPECT_EQ(sidesOfForm(rtf, "2.2"), 1);
+    EXPECT_FALSE(rtf.contains(caption));
 }
 
 TEST_F(PrintCommands, WorksheetPrintoutsHoldTheirRows) {
