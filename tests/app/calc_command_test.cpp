@@ -7,14 +7,14 @@
 #include <QRegularExpression>
 
 #include "app/command_test.h"
+#include "case/worksheet_columns.h"
 #include "files/client_file.h"
 #include "support/rich_sample.h"
 
 namespace wm4::test {
 namespace {
 
-constexpr int Form2_2Column = 19;  // kin column: send to Form 2.2
-constexpr int Form2_2Limit = 40;   // notices of probate one run produces
+constexpr int Form2_2Limit = 40;  // notices of probate one run produces
 
 class CalcCommand : public CommandTest {
 protected:
@@ -85,8 +85,8 @@ TEST_F(CalcCommand, ReportsGoToStandardErrorAndTheCaseIsStillSaved) {
     CaseData input;
     input.KSchedList.setRowCount(Form2_2Limit + 1);
     for (int row = 0; row <= Form2_2Limit; ++row) {
-        input.KSchedList.setCell(1, row, QStringLiteral("Heir %1").arg(row + 1));
-        input.KSchedList.setCell(Form2_2Column, row, "X");
+        input.KSchedList.setCell(kinColumn::Name, row, QStringLiteral("Heir %1").arg(row + 1));
+        input.KSchedList.setCell(kinColumn::ToForm2_2, row, "X");
     }
     const CommandRun r = calc(input);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
