@@ -1,20 +1,20 @@
 // The checks of the run and the shared capacity routines the units use.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/checks/category_test.h"
 #include "calc/checks/dollar_ceilings.h"
 #include "calc/checks/item_capacity.h"
 #include "calc/checks/line_capacity.h"
 #include "calc/checks/person_capacity.h"
-#include "calc/run_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::RunFixture;
+using test::CalcCase;
 using test::X;
 
-struct CheckTest : RunFixture, ::testing::Test {};
+struct CheckTest : CalcCase, ::testing::Test {};
 
 // ----- A: the category test -------------------------------------------------
 
@@ -22,11 +22,11 @@ TEST_F(CheckTest, EveryCategoryRuleReportsItsRowWhenTheCategoryIsMissing) {
     for (const CategoryRule& rule : CategoryRules()) {
         for (const char* missing : {"", "0", "Not used for this asset", "Not used for this expense",
                                     "NOT USED ON THIS EXPENSE"}) {
-            RunFixture f;
+            CalcCase f;
             auto row = {std::pair<int, QString>{1, "The item"},
                         {rule.sendColumn, X},
                         {rule.categoryColumn, QString::fromLatin1(missing)}};
-            rule.grid == Grid::Asset ? f.asset(row) : f.expense(row);
+            rule.grid == Grid::Asset ? f.addAsset(row) : f.addExpense(row);
             EXPECT_FALSE(Test4Errs(f.data));
             ASSERT_EQ(f.reports.numbers(), QList<int>{rule.errNo}) << rule.form << missing;
             EXPECT_EQ(f.reports.reports()[0].text, "The item");
@@ -37,25 +37,25 @@ TEST_F(CheckTest, EveryCategoryRuleReportsItsRowWhenTheCategoryIsMissing) {
 TEST_F(CheckTest, ForAnExpenseSentToForm24_4TheOnItemCountsAsMissing) {
     // The expense list's first item reads "on", not "for": a claim left on it
     // was never categorised and would drop out of the schedule of claims.
-    expense({{1, "Hospital bill"}, {21, X}, {22, "Not used on this expense"}});
+    addExpense({{1, "Hospital bill"}, {21, X}, {22, "Not used on this expense"}});
     EXPECT_FALSE(Test4Errs(data));
     EXPECT_EQ(reports.numbers(), QList<int>{16140});
 }
 
 TEST_F(CheckTest, CategoryTestStopsAtTheFirstAssetFaultAndSkipsExpenses) {
-    expense({{1, "Funeral"}, {9, X}});                    // no Form 13.0 category
-    asset({{1, "Cash"}, {16, X}, {48, "Real Estate"}});   // categorised
-    asset({{1, "Old car"}, {29, X}, {22, X}, {53, ""}});  // 6.0 (rule 6) before 13.0 (rule 9)
-    asset({{1, "Boat"}, {16, X}});                        // never reached
+    addExpense({{1, "Funeral"}, {9, X}});                    // no Form 13.0 category
+    addAsset({{1, "Cash"}, {16, X}, {48, "Real Estate"}});   // categorised
+    addAsset({{1, "Old car"}, {29, X}, {22, X}, {53, ""}});  // 6.0 (rule 6) before 13.0 (rule 9)
+    addAsset({{1, "Boat"}, {16, X}});                        // never reached
     EXPECT_FALSE(Test4Errs(data));
     ASSERT_EQ(reports.numbers(), QList<int>{16060});
     EXPECT_EQ(reports.reports()[0].text, "Old car");
 }
 
 TEST_F(CheckTest, CategorisedAndUnmarkedRowsPass) {
-    asset({{1, "Cash"}, {16, X}, {48, "Readily Ascertainable Value"}});
-    asset({{1, "Unsent"}, {16, "x"}});  // only "X" marks a row
-    expense({{1, "Claim"}, {21, X}, {22, "(3) Funeral"}});
+    addAsset({{1, "Cash"}, {16, X}, {48, "Readily Ascertainable Value"}});
+    addAsset({{1, "Unsent"}, {16, "x"}});  // only "X" marks a row
+    addExpense({{1, "Claim"}, {21, X}, {22, "(3) Funeral"}});
     EXPECT_TRUE(Test4Errs(data));
     EXPECT_TRUE(reports.reports().isEmpty());
 }
@@ -155,7 +155,7 @@ TEST_F(CheckTest, ReliefTotalAgainstTheCheckedCeilings) {
         {{}, "1,000,000.00", {}},
     };
     for (const Case& c : cases) {
-        RunFixture f;
+        CalcCase f;
         for (int box : c.boxes) f.a().setAnswer(Form5_0Page, 0, box, X);
         f.a().setAnswer(Form5_1FrontPage, 0, Form5_1TotalSlot, QString::fromLatin1(c.total));
         EXPECT_EQ(CheckReliefCeilings(f.a()), c.expected.isEmpty()) << c.total;

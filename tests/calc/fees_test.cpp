@@ -1,19 +1,19 @@
 // The fee pages and the category totals they are computed from.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/fees/fee_units.h"
-#include "calc/run_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::RunFixture;
+using test::CalcCase;
 using test::X;
 
 constexpr int Exec = 99, Atty = 101, Appl = 43, Entry = 49;
 
-struct FeeTest : RunFixture, ::testing::Test {
+struct FeeTest : CalcCase, ::testing::Test {
     const QString& slot(int page, int s) { return a().answer(page, 0, s); }
 };
 
@@ -169,9 +169,9 @@ TEST_F(FeeTest, ApplicationBillsTheTimeWorksheet) {
     a().setAnswer(0, 0, 2, QStringLiteral("Judge Ruth"));
     addRow(data.TSchedList, {{1, "Opened estate"}, {2, "1.5"}, {3, "$200.00"}});
     addRow(data.TSchedList, {{1, "Inventory"}, {2, "0.333"}, {3, "$150.00"}});
-    kin({{1, "Heir One"}, {12, X}});
-    kin({{1, "Not Consenting"}});
-    kin({{1, "Heir Two"}, {12, X}});
+    addKin({{1, "Heir One"}, {12, X}});
+    addKin({{1, "Not Consenting"}});
+    addKin({{1, "Heir Two"}, {12, X}});
 
     Calc43(ctx, 0);
     Calc49(ctx, 0);
@@ -216,28 +216,28 @@ TEST_F(FeeTest, ApplicationConsentTakesTheEleventhPersonOff) {
 // ----- CalcTtls -----------------------------------------------------------
 
 TEST_F(FeeTest, CalcTtlsTotalsByCategoryIgnoringCase) {
-    asset({{1, "House"},
-           {2, "$100,000.00"},
-           {16, X},
-           {48, "real estate"},
-           {17, X},
-           {49, "Real Property"},
-           {35, X},
-           {58, "Real Estate Not Sold"},
-           {86, X},
-           {87, "REAL ESTATE NOT SOLD"},
-           {28, X}});
-    asset(
+    addAsset({{1, "House"},
+              {2, "$100,000.00"},
+              {16, X},
+              {48, "real estate"},
+              {17, X},
+              {49, "Real Property"},
+              {35, X},
+              {58, "Real Estate Not Sold"},
+              {86, X},
+              {87, "REAL ESTATE NOT SOLD"},
+              {28, X}});
+    addAsset(
         {{1, "Car"}, {2, "$5,000.50"}, {21, X}, {88, X}, {33, X}, {86, X}, {87, "Something Else"}});
-    asset({{1, "Stock"},
-           {2, "$1,000.00"},
-           {16, X},
-           {48, "Readily Ascertainable Value"},
-           {35, X},
-           {58, "Personal Property"},
-           {34, X},
-           {31, X},
-           {21, X}});
+    addAsset({{1, "Stock"},
+              {2, "$1,000.00"},
+              {16, X},
+              {48, "Readily Ascertainable Value"},
+              {35, X},
+              {58, "Personal Property"},
+              {34, X},
+              {31, X},
+              {21, X}});
 
     EXPECT_TRUE(CalcTtls(ctx));
     const CategoryTotals& t = ctx.totals;
@@ -262,10 +262,10 @@ TEST_F(FeeTest, CalcTtlsEndsAtAnUnknownCategory) {
         int errNo;
     } cases[] = {{16, 48, 16010}, {17, 49, 16020}, {35, 58, 16110}};
     for (const Case& c : cases) {
-        RunFixture f;
-        f.asset({{1, "First"}, {2, "10.00"}, {21, X}, {28, X}});
-        f.asset({{1, "Odd one"}, {2, "20.00"}, {c.send, X}, {c.category, "Furniture"}, {28, X}});
-        f.asset({{1, "Below"}, {2, "30.00"}, {21, X}, {28, X}});
+        CalcCase f;
+        f.addAsset({{1, "First"}, {2, "10.00"}, {21, X}, {28, X}});
+        f.addAsset({{1, "Odd one"}, {2, "20.00"}, {c.send, X}, {c.category, "Furniture"}, {28, X}});
+        f.addAsset({{1, "Below"}, {2, "30.00"}, {21, X}, {28, X}});
         f.a().NoOf12 = 7;
         EXPECT_FALSE(CalcTtls(f.ctx));
         ASSERT_EQ(f.reports.numbers(), QList<int>{c.errNo});

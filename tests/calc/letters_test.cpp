@@ -1,17 +1,17 @@
 // The enclosure letters: addressees from the kin rows, the fiduciaries or
 // the court; salutations; today's date in long form; kept slots.
+#include "calc/calc_case.h"
 #include "calc/letters/letter_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
 constexpr int WillLetter = 42, InventoryLetter = 43, AppraiserLetter = 45, InsuranceLetter = 46;
 
-class Letters : public UnitCase {
+class Letters : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2024, 7, 4); };

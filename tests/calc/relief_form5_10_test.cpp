@@ -1,16 +1,16 @@
 // Form 5.10: one line per item, with item limits; the category list's
 // wordings ("Stocks and bonds") and the forms' ("Stocks & Bonds") both count.
+#include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/relief/relief_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
-class Form5_10 : public UnitCase {
+class Form5_10 : public CalcCaseTest {
 protected:
     int addAsset5_10(const QString& category, const QString& description, const QString& value) {
         return addAsset({{AssetForm5_10, "X"},

@@ -3,16 +3,16 @@
 // debts on the back.
 #include <QStringList>
 
+#include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
-class Form5_1 : public UnitCase {
+class Form5_1 : public CalcCaseTest {
 protected:
     int addReliefAsset(const QString& category, const QString& value,
                        const QString& description = QString()) {

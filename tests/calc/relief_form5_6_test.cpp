@@ -2,16 +2,16 @@
 // its further lines) and the remainder list of the back.
 #include <QStringList>
 
+#include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
-class Form5_6 : public UnitCase {
+class Form5_6 : public CalcCaseTest {
 protected:
     int addAsset5_6(const QString& category, const QString& description,
                     const QString& value = QString(), const QString& distributees = QString()) {

@@ -1,18 +1,18 @@
 // The relief, transfer and letter pages inside a full calculation run: their
 // copies follow the counted rows, and a Form 5.1 message stops the run
 // before the later forms (among them the attorney's fee on the 5.1 total).
+#include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
 constexpr int WillLetter = 42;
 
-class ReliefRun : public UnitCase {
+class ReliefRun : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2024, 7, 4); };

@@ -5,19 +5,19 @@
 #include <set>
 #include <stdexcept>
 
+#include "calc/calc_case.h"
 #include "calc/page_units.h"
 #include "calc/run/calculate_complete.h"
 #include "calc/run/stage_order.h"
-#include "calc/run_fixture.h"
 #include "case/page_catalogue.h"
 
 namespace wm4 {
 namespace {
 
-using test::RunFixture;
+using test::CalcCase;
 using test::X;
 
-struct RunTest : RunFixture, ::testing::Test {
+struct RunTest : CalcCase, ::testing::Test {
     // Page 99 computes on every complete run; its base slot tells whether
     // stage 3 got that far.
     bool feePagesRan() { return !a().answer(99, 0, 4).isEmpty(); }
@@ -60,7 +60,7 @@ TEST_F(RunTest, KinCountersAndTheirCopyThresholds) {
         {46, 2, &TAnswer::NoOfInsLtr, 2, 122},
     };
     for (const Case& c : cases) {
-        RunFixture f;
+        CalcCase f;
         f.markedKin(c.column, c.marked);
         PrepareCopiesAndSchedules(f.ctx);
         EXPECT_EQ(f.a().*(c.counter), c.copies) << "column " << c.column << ", " << c.marked;
@@ -70,9 +70,9 @@ TEST_F(RunTest, KinCountersAndTheirCopyThresholds) {
 }
 
 TEST_F(RunTest, AssetCountersAndTheirPages) {
-    asset({{1, "House"}, {28, X}});
-    asset({{1, "Lot"}, {28, X}, {33, X}});
-    asset({{1, "Car"}, {88, X}, {31, X}, {34, X}});
+    addAsset({{1, "House"}, {28, X}});
+    addAsset({{1, "Lot"}, {28, X}, {33, X}});
+    addAsset({{1, "Car"}, {88, X}, {31, X}, {34, X}});
     PrepareCopiesAndSchedules(ctx);
     EXPECT_EQ(a().NoOf12, 2);
     for (int page : {55, 56, 57, 58, 59, 100, 196}) EXPECT_EQ(a().PgCt[page], 2) << page;
@@ -93,8 +93,8 @@ TEST_F(RunTest, FortyOneNoticesOfProbateReportOnceAndEndTheRunAfterCounting) {
 }
 
 TEST_F(RunTest, ACategoryFaultReportsOnceAndCalculatesNoPage) {
-    asset({{1, "Painting"}, {16, X}, {48, "Not used for this asset"}});
-    expense({{1, "Funeral"}, {9, X}});
+    addAsset({{1, "Painting"}, {16, X}, {48, "Not used for this asset"}});
+    addExpense({{1, "Funeral"}, {9, X}});
     a().NoOf4_4 = 3;  // from an earlier run
     CalculateComplete(ctx);
     EXPECT_EQ(reports.numbers(), QList<int>{16010});
@@ -165,7 +165,7 @@ TEST_F(RunTest, CountsBeyondTheStoreAreHeldToItAndReported) {
         {false, 36, 995, &TAnswer::NoOfCPID, 111},  // ten identifiers a form
     };
     for (const Case& c : cases) {
-        RunFixture f;
+        CalcCase f;
         WorksheetStore& store = c.kinRows ? f.data.KSchedList : f.data.ASchedList;
         store.setRowCount(c.rows);
         for (int row = 0; row < c.rows; ++row) store.setCell(c.column, row, X);

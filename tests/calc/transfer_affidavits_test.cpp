@@ -2,16 +2,16 @@
 // stock power of attorney.
 #include <QStringList>
 
+#include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
-class Affidavits : public UnitCase {};
+class Affidavits : public CalcCaseTest {};
 
 // Twelve identifiers (eight assets, then four expenses) fill two sheets:
 // entries 1-10 and 11-12, with the sheet numbers and the "continued" mark.

@@ -1,14 +1,14 @@
 // The real-estate papers: the parcel number split at its hyphens, the
 // conveyance-fee sums, the exemption statement and the spouse's affidavit
 // with its overridable wording.
+#include "calc/calc_case.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
 constexpr int Parcel = 59, CityStateZip = 60, House = 61, Street = 62, Volume = 63, PageNo = 64,
@@ -38,7 +38,7 @@ TEST(ParcelNumber, SplitsAtTheFirstTwoHyphens) {
     EXPECT_EQ(transfer::splitParcelNumber(QString(120, '7')).rest.size(), 99);
 }
 
-class RealEstateForms : public UnitCase {
+class RealEstateForms : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2025, 11, 30); };

@@ -1,18 +1,18 @@
 // The vehicle papers: transferees found among the kin rows (BMV 3774 takes
 // two), the first vehicle of BMV 3773, and Form 9.C's upper-case search and
 // inherited lines.
+#include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
-#include "relief_fixture.h"
 
 namespace wm4 {
 namespace {
 
-using test::UnitCase;
+using test::CalcCaseTest;
 using namespace test::columns;
 
 constexpr int Year = 71, Serial = 72, Make = 73, Body = 74, Model = 75, Title = 76;
 
-class VehicleForms : public UnitCase {
+class VehicleForms : public CalcCaseTest {
 protected:
     void SetUp() override {
         gi(0, "Carl Smith");

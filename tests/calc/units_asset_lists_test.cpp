@@ -2,13 +2,13 @@
 // category texts, and the Form 6.0 automobile allowance.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/units/units.h"
-#include "calc/units_fixture.h"
 
 namespace wm4::test {
 namespace {
 
-class AssetLists : public UnitTestCase {
+class AssetLists : public CalcCaseTest {
 protected:
     void sale(const QString& description, int n = 1) {
         for (int i = 0; i < n; ++i)

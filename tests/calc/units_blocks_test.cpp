@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
+#include "calc/calc_case.h"
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
-#include "calc/units_fixture.h"
 
 namespace wm4::test {
 namespace {
@@ -16,7 +16,7 @@ using units::Category;
 using units::PageCopy;
 using units::Write;
 
-class Blocks : public UnitTestCase {};
+class Blocks : public CalcCaseTest {};
 
 TEST_F(Blocks, KeptWritesLeaveOverriddenSlotsAlonePlainWritesDoNot) {
     gi(28, QStringLiteral("Ann Fid"));

@@ -2,13 +2,13 @@
 // the kin rows of the spouse and the fiduciaries; Form 7.0(A)'s age.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/units/units.h"
-#include "calc/units_fixture.h"
 
 namespace wm4::test {
 namespace {
 
-class GeneralInformation : public UnitTestCase {
+class GeneralInformation : public CalcCaseTest {
 protected:
     void fiduciary() {
         gi(28, QStringLiteral("Ann Fid"));

@@ -2,8 +2,8 @@
 // waivers and consents with their capacities.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/units/units.h"
-#include "calc/units_fixture.h"
 
 namespace wm4::test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 constexpr int kFront = 10, kBack = 11, kForm2_1 = 18, kForm4_4 = 22, kForm9_0 = 32, kForm6_4C = 15,
               kForm10_0 = 33, kForm13_5 = 38;
 
-class PersonLists : public UnitTestCase {};
+class PersonLists : public CalcCaseTest {};
 
 TEST_F(PersonLists, Form1_0FrontSkipsTheSpouseButTheRowKeepsItsPlace) {
     gi(42, QStringLiteral("Person 2"));

@@ -7,8 +7,8 @@
 
 #include <QGuiApplication>
 
+#include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
-#include "calc/units_fixture.h"
 #include "files/client_file.h"
 #include "output/qtmeasure/qt_text_measurer.h"
 #include "support/rich_sample.h"
@@ -16,7 +16,7 @@
 namespace wm4::test {
 namespace {
 
-class RichSampleRun : public UnitTestCase {
+class RichSampleRun : public CalcCaseTest {
 protected:
     void SetUp() override {
         fillRichSample(data);
@@ -49,8 +49,11 @@ TEST(RichSample, SendsRowsToEveryForm) {
             if (store.cell(column, row) == u"X") return true;
         return false;
     };
-    for (int column = 10; column <= 46; ++column)
-        if (column != 13 && column != 14) EXPECT_TRUE(marked(data.KSchedList, column)) << column;
+    for (int column = 10; column <= 46; ++column) {
+        if (column != 13 && column != 14) {
+            EXPECT_TRUE(marked(data.KSchedList, column)) << column;
+        }
+    }
     for (int column : {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,
                        34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 86, 88, 92})
         EXPECT_TRUE(marked(data.ASchedList, column)) << column;

@@ -2,13 +2,13 @@
 // kept sheet numbers.
 #include <gtest/gtest.h>
 
+#include "calc/calc_case.h"
 #include "calc/units/units.h"
-#include "calc/units_fixture.h"
 
 namespace wm4::test {
 namespace {
 
-class ScheduleSheets : public UnitTestCase {
+class ScheduleSheets : public CalcCaseTest {
 protected:
     // An inventory of `rows` rows "row i" valued "i.00", laid out on
     // `pages` printed pages.
