@@ -132,6 +132,9 @@ QString ResolveDataFolder(const QString& dataOption, const QString& applicationD
     const QString app = QDir::cleanPath(applicationDir);
     const QString build = QDir::cleanPath(buildTreeDir);
     if (!build.isEmpty() && (app == build || app.startsWith(build + u'/'))) return sourceDataDir;
+    // An installation moved to another prefix finds its data beside its bin folder.
+    const QString besideBinary = QDir::cleanPath(app + QStringLiteral("/../share/wendmoor4"));
+    if (QDir(besideBinary).exists()) return besideBinary;
     return installDataDir;
 }
 

@@ -67,6 +67,11 @@ TEST(Settings, DataFolderRule) {
     EXPECT_EQ(ResolveDataFolder({}, "/build", "/build", src, inst), src);
     EXPECT_EQ(ResolveDataFolder({}, "/build2/src/app", "/build", src, inst), inst);
     EXPECT_EQ(ResolveDataFolder({}, "/usr/bin", "/build", src, inst), inst);
+    // A relocated installation: <prefix>/bin beside <prefix>/share/wendmoor4.
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/wendmoor4"));
+    EXPECT_EQ(ResolveDataFolder({}, prefix.path() + "/bin", "/build", src, inst),
+              prefix.path() + "/share/wendmoor4");
 }
 
 TEST(Settings, MissingFileIsCreatedOnlyByTheProgram) {
