@@ -8,20 +8,20 @@
 
 namespace wm4 {
 
-// Form 3.0 (asset category column 48), in total order.
+// Form 3.0 (assetColumn::Category3_0), in total order.
 inline constexpr std::array<const char*, 3> Form3_0Categories = {
     "Readily Ascertainable Value", "Real Estate", "Personal Property Without Ascertainable Value"};
 
-// Form 4.0 (asset category column 49).
+// Form 4.0 (assetColumn::Category4_0).
 inline constexpr std::array<const char*, 3> Form4_0Categories = {
     "Personal Property", "Annual Realty Rentals", "Real Property"};
 
-// The executor's fee computation (asset category column 58): E1 ... E5.
+// The executor's fee computation (assetColumn::CategoryExecutorFee): E1 ... E5.
 inline constexpr std::array<const char*, 5> ExecutorFeeCategories = {
     "Personal Property", "Gross Realty Proceeds", "Income Received", "Real Estate Not Sold",
     "Non probate and non joint"};
 
-// The attorney's fee computation (asset category column 87): A1 ... A6.
+// The attorney's fee computation (assetColumn::CategoryAttorneyFee): A1 ... A6.
 inline constexpr std::array<const char*, 6> AttorneyFeeCategories = {
     "Personal Property",    "Gross Realty Proceeds",    "Income Received",
     "Real Estate Not Sold", "Other - 706 Not Required", "Other - 706 Required"};

@@ -183,8 +183,8 @@ struct PersonArea {
     int firstSlot;
     int stride;    // slots per entry
     int capacity;  // entries
-    std::vector<int>
-        kinColumns;  // e.g. {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip}
+    // e.g. {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip}
+    std::vector<int> kinColumns;
     bool honoursOverrides = true;  // a "list" area of the kept column
 };
 

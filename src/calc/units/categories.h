@@ -11,25 +11,25 @@
 namespace wm4::units {
 
 enum class Category {
-    // Form 5.1 (asset column 50)
+    // Form 5.1 (assetColumn::Category5_1)
     FirstAutoToSpouse,
     SecondAutoToSpouse,
     RealProperty,
     Other,
-    // Form 5.6 (column 51)
+    // Form 5.6 (Category5_6)
     PersonaltyToBeSold,
     AccountsToBeReleased,
     RemainderToBeDistributed,
-    // Form 5.10 (column 52)
+    // Form 5.10 (Category5_10)
     MotorVehicle,
     Accounts,
     StocksAndBonds,
     RealEstate,
-    // Form 7.1 / 7.2 (columns 54, 55)
+    // Form 7.1 / 7.2 (Category7_1, Category7_2)
     SecondAutomobile,
     Spouse,
     Others,
-    // Form 3.0 (column 48)
+    // Form 3.0 (Category3_0)
     ReadilyAscertainableValue,
     PersonalPropertyWithoutAscertainableValue,
 };

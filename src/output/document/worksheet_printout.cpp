@@ -24,35 +24,37 @@ static_assert(expenseColumn::Description == DescriptionColumn &&
               timeColumn::Description == DescriptionColumn);
 static_assert(expenseColumn::Amount == AmountColumn && timeColumn::Hours == AmountColumn);
 
-// Page, lines per page, slots per line, columns of a line's slots, wrapped,
-// width of the description column.
-constexpr PrintoutLayout KinLayout{113,
-                                   17,
-                                   5,
-                                   {DescriptionLine, kinColumn::Relationship, kinColumn::BirthDate,
-                                    kinColumn::SocialSecurity, kinColumn::Unused},
-                                   false,
-                                   0};
+constexpr PrintoutLayout KinLayout{
+    .page = 113,
+    .linesPerPage = 17,
+    .slotsPerLine = 5,
+    .columns = {DescriptionLine, kinColumn::Relationship, kinColumn::BirthDate,
+                kinColumn::SocialSecurity, kinColumn::Unused},
+    .wrapped = false,
+    .widthInches = 0};
 constexpr PrintoutLayout AssetLayout{
-    182,
-    53,
-    5,
-    {assetColumn::Appraised, DescriptionLine, assetColumn::SendToSummary,
-     assetColumn::CategorySummary, assetColumn::Value},
-    true,
-    2.65};
+    .page = 182,
+    .linesPerPage = 53,
+    .slotsPerLine = 5,
+    .columns = {assetColumn::Appraised, DescriptionLine, assetColumn::SendToSummary,
+                assetColumn::CategorySummary, assetColumn::Value},
+    .wrapped = true,
+    .widthInches = 2.65};
 constexpr PrintoutLayout ExpenseLayout{
-    185,
-    53,
-    5,
-    {expenseColumn::CheckNumber, DescriptionLine, expenseColumn::SendToSummary,
-     expenseColumn::Category13_0, expenseColumn::Amount},
-    true,
-    2.82};
-// The fifth entry is unused (four slots a line).
+    .page = 185,
+    .linesPerPage = 53,
+    .slotsPerLine = 5,
+    .columns = {expenseColumn::CheckNumber, DescriptionLine, expenseColumn::SendToSummary,
+                expenseColumn::Category13_0, expenseColumn::Amount},
+    .wrapped = true,
+    .widthInches = 2.82};
 constexpr PrintoutLayout TimeLayout{
-    187,  49, 4, {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
-    true, 4.1};
+    .page = 187,
+    .linesPerPage = 49,
+    .slotsPerLine = 4,
+    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
+    .wrapped = true,
+    .widthInches = 4.1};
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
