@@ -15,6 +15,7 @@
 #include "calc/run/calculate_complete.h"
 #include "case/case_data.h"
 #include "data_files.h"
+#include "support/qt_app.h"
 #include "files/client_file.h"
 #include "files/settings.h"
 #include "output/qtmeasure/qt_text_measurer.h"
@@ -43,17 +44,6 @@ bool exempt(int page, int slot, bool screen) {
     for (const Exception& e : kExceptions)
         if (e.page == page && e.slot == slot && (screen ? e.screen : e.printed)) return true;
     return false;
-}
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_data";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *a;
 }
 
 std::set<int> screenSlots(int page) {
@@ -91,7 +81,7 @@ const int kPages[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14
                       34, 35, 36, 45, 51, 71, 72, 73, 74, 75, 76, 77, 79, 84, 110, 129};
 
 TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
-    app();
+    test::widgetApp();
     CaseData data;
     test::fillRichSample(data);
     ScheduleBuffers buffers;

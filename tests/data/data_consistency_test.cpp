@@ -12,23 +12,13 @@
 
 #include "case/answers.h"
 #include "data_files.h"
+#include "support/qt_app.h"
 #include "support/report_recorder.h"
 #include "ui/pagescreen/page_screen.h"
 #include "ui/pagescreen/screen_tables.h"
 
 namespace wm4 {
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_data";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *a;
-}
 
 // The slot a bound control names, or -1 for an unbound one.
 int boundSlot(const QWidget* w) {
@@ -44,7 +34,7 @@ int boundSlot(const QWidget* w) {
 }
 
 TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
-    app();
+    test::widgetApp();
     const QList<int> pages =
         test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));
     ASSERT_FALSE(pages.isEmpty());

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 #include "support/report_recorder.h"
 
 namespace wm4 {

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <stdexcept>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace wm4 {
 namespace {

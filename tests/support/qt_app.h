@@ -6,7 +6,7 @@ namespace wm4::test {
 
 inline QApplication& widgetApp() {
     static int argc = 1;
-    static char name[] = "test_ui";
+    static char name[] = "wm4_widget_tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
