@@ -163,6 +163,10 @@ FormSource ParseFormSource(const QString& path) {
                 src.screenTitle = rest;
             } else if (line.directive == QLatin1String("side")) {
                 src.side = rest;
+            } else if (line.directive == QLatin1String("footer")) {
+                if (rest != QLatin1String("form") && rest != QLatin1String("none"))
+                    fail(path, lineNo, QStringLiteral("footer must be form or none"));
+                src.footer = rest == QLatin1String("form");
             } else if (line.directive == QLatin1String("kept")) {
                 src.kept.unite(ParseSlotList(rest));
             } else {

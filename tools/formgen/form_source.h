@@ -7,6 +7,8 @@
 // A source is lines; "#" starts a comment. Heading lines:
 //   page N | form 2.3 | title PRINTED TITLE | screen-title Screen Title
 //   side front|back | kept 5,12-15   (slots the calculation writes kept)
+//   footer form|none   (none: no "Form N - TITLE" line closing the side, for
+//                       letters and worksheet printouts, which are not filed)
 // then "screen:" and "print:" sections. Words take "quoted texts" and
 // key=value options.
 //
@@ -21,6 +23,7 @@
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
 //   text "Left text" | small "Small print" | check {&7} "Text" [indent=IN]
+//   ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled)
 //   row ITEMS [size=HALFPOINTS] [height=IN] | plainrow ITEMS | under ITEMS
 //     ITEMS: "Label"[@IN] | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
@@ -65,6 +68,7 @@ struct FormSource {
     QString screenTitle;  // the screen's heading; the title when not given
     QString side;         // "front", "back" or "" (one-sided)
     QSet<int> kept;       // slots the calculation writes with kept writes
+    bool footer = true;   // the side closes with the form's number and title
     QList<Line> screen;
     QList<Line> print;
     QString landscape;  // not used yet: every form of these groups is portrait

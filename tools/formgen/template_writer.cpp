@@ -259,7 +259,14 @@ public:
             "\\paperw12240\\paperh15840\\margl1080\\margr1080\\margt720\\margb720\\widowctrl\n"
             "\\pard\\plain\\f0\\fs20\\v\\'b7\\v0 \n");
         for (const Line& line : m_src.print) buildLine(line);
-        // The form's number and name close every side in small type.
+        if (m_src.footer) footer();
+        // The packet puts its page break here: plain paragraph settings keep
+        // the footer's rule off the next page.
+        m_out += QStringLiteral("\\pard\\plain\\f0\\fs20 \n}\n");
+    }
+
+    // The form's number and name close a court form's side in small type.
+    void footer() {
         space(0.1);
         QString foot = m_src.formNumber.isEmpty()
                            ? m_src.title
@@ -267,9 +274,6 @@ public:
         if (m_src.side == QLatin1String("front")) foot += QStringLiteral(" (front)");
         if (m_src.side == QLatin1String("back")) foot += QStringLiteral(" (back)");
         para(QStringLiteral("\\ql\\brdrt\\brdrs\\brdrw5"), escape(foot), 14);
-        // The packet puts its page break here: plain paragraph settings keep
-        // the footer's rule off the next page.
-        m_out += QStringLiteral("\\pard\\plain\\f0\\fs20 \n}\n");
     }
 
     void buildLine(const Line& line) {
@@ -311,6 +315,14 @@ public:
                  inlineText(quoted(line), line.number, kBodySize));
         } else if (d == QLatin1String("text")) {
             para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize));
+        } else if (d == QLatin1String("ctext")) {
+            // Centred text such as a letterhead: its fields print plain,
+            // without the rule a form's blanks carry.
+            const int size =
+                line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+            QString body = inlineText(quoted(line), line.number, size, false);
+            if (line.hasFlag(QStringLiteral("bold"))) body = QStringLiteral("{\\b ") + body + u'}';
+            para(QStringLiteral("\\qc"), body, size);
         } else if (d == QLatin1String("small")) {
             para(QStringLiteral("\\qj\\sa40"),
                  QStringLiteral("{\\i ") + inlineText(quoted(line), line.number, kSmallSize) + u'}',
