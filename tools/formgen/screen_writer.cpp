@@ -87,6 +87,13 @@ public:
         x.writeTextElement(QStringLiteral("enum"), value);
         x.writeEndElement();
     }
+    // A flags property ("Qt::AlignRight|Qt::AlignVCenter"): the loader reads
+    // combined values only from a set, and ignores them written as an enum.
+    void flags(const QString& name, const QString& value) {
+        prop(name);
+        x.writeTextElement(QStringLiteral("set"), value);
+        x.writeEndElement();
+    }
     QXmlStreamWriter x;
 
 private:
@@ -146,8 +153,8 @@ public:
             m_w.boolean(QStringLiteral("readOnly"), true);
         }
         if (kind != EditKind::Text)
-            m_w.enumValue(QStringLiteral("alignment"),
-                          QStringLiteral("Qt::AlignRight|Qt::AlignVCenter"));
+            m_w.flags(QStringLiteral("alignment"),
+                      QStringLiteral("Qt::AlignRight|Qt::AlignVCenter"));
         if (!prompt.isEmpty()) m_w.string(QStringLiteral("placeholderText"), prompt);
         m_w.end();
     }
