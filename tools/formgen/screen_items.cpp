@@ -103,9 +103,11 @@ QList<ScreenControl> ExpandScreen(const FormSource& src) {
         } else if (d == QLatin1String("caption")) {
             addBlock(src, out, 2, {QStringLiteral("Estate of"), QStringLiteral("Case number")});
         } else if (d == QLatin1String("fullcaption")) {
-            addBlock(src, out, 0,
-                     {QStringLiteral("County"), QStringLiteral("Judges"),
-                      QStringLiteral("Estate of"), QStringLiteral("Case number")});
+            // The judges line names every judge of the court: it needs the
+            // whole width the screen has.
+            out.append(computedField(src, 0, QStringLiteral("County")));
+            out.append(computedField(src, 1, QStringLiteral("Judges"), kToRightEdge));
+            addBlock(src, out, 2, {QStringLiteral("Estate of"), QStringLiteral("Case number")});
         } else if (d == QLatin1String("backcaption")) {
             addBlock(src, out, 0, {QStringLiteral("Case number")});
         } else if (d == QLatin1String("decedent")) {

@@ -11,6 +11,9 @@ enum class ControlType { Section, Note, Field, Check, Radio, Memo, Combo, GridHe
 // Edit kinds of the binding: text 1, amount 2, percentage 3, whole number 5.
 enum class EditKind { Text = 1, Amount = 2, Percent = 3, Whole = 5 };
 
+// A field width that runs the box on to the screen's right margin.
+constexpr int kToRightEdge = -1;
+
 struct GridColumn {
     QString label;
     EditKind kind = EditKind::Text;
@@ -27,7 +30,7 @@ struct ScreenControl {
     QString prompt;
     QString help;
     QString group;  // radio group
-    int width = 0;  // pixels, 0 = the kind's default
+    int width = 0;  // pixels, 0 = the kind's default, kToRightEdge = up to the screen's edge
     int lines = 4;  // memo lines
     int estSlot = -1;
     QStringList items;          // combo box items

@@ -202,7 +202,9 @@ public:
                 case ControlType::Field: {
                     label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
                           kControlX - kLeft - 8, 20);
-                    const int w = c.width > 0 ? c.width : defaultWidth(c.kind);
+                    const int w = c.width == kToRightEdge ? kPageWidth - kLeft - kControlX
+                                  : c.width > 0           ? c.width
+                                                          : defaultWidth(c.kind);
                     edit(c.slot, c.kind, c.computed, c.kept, c.prompt, kControlX, y, w);
                     int x = kControlX + w + 8;
                     if (c.estSlot >= 0) {
