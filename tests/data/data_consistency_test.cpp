@@ -13,6 +13,7 @@
 #include "case/answers.h"
 #include "data_files.h"
 #include "support/qt_app.h"
+#include "ui/pagescreen/edit_kinds.h"
 #include "support/report_recorder.h"
 #include "ui/pagescreen/page_screen.h"
 #include "ui/pagescreen/screen_tables.h"
@@ -61,6 +62,15 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
                     << "slot " << slot << " bound twice (" << qPrintable(w->objectName()) << ")";
                 seen.insert(slot);
             }
+        }
+
+        // Numbers line up on the right, as in a column of money.
+        for (QLineEdit* edit : panel.findChildren<QLineEdit*>()) {
+            const EditKind kind = EditKindOfTag(edit->property("Tag").toInt());
+            if (kind == EditKind::Amount || kind == EditKind::Amount4 ||
+                kind == EditKind::Percent || kind == EditKind::Whole)
+                EXPECT_TRUE(edit->alignment() & Qt::AlignRight)
+                    << qPrintable(edit->objectName()) << " is not right-aligned";
         }
 
         // The page's first-focus control exists.
