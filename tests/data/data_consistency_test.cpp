@@ -68,9 +68,10 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
         for (QLineEdit* edit : panel.findChildren<QLineEdit*>()) {
             const EditKind kind = EditKindOfTag(edit->property("Tag").toInt());
             if (kind == EditKind::Amount || kind == EditKind::Amount4 ||
-                kind == EditKind::Percent || kind == EditKind::Whole)
+                kind == EditKind::Percent || kind == EditKind::Whole) {
                 EXPECT_TRUE(edit->alignment() & Qt::AlignRight)
                     << qPrintable(edit->objectName()) << " is not right-aligned";
+            }
         }
 
         // The page's first-focus control exists.
