@@ -1,6 +1,6 @@
 #include "calc/letters/letter_parts.h"
 
-#include "calc/transfer/today.h"
+#include "calc/today.h"
 #include "case/conversions.h"
 
 namespace wm4::letters {

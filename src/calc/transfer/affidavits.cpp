@@ -1,6 +1,6 @@
 // The affidavit of domicile and the stock power of attorney.
 #include "calc/transfer/asset_details.h"
-#include "calc/transfer/today.h"
+#include "calc/today.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
 

@@ -1,7 +1,7 @@
 // The real-estate papers: the conveyance-fee statement DTE100, its exemption
 // statement DTE100EX, and the surviving spouse's affidavit.
 #include "calc/transfer/asset_details.h"
-#include "calc/transfer/today.h"
+#include "calc/today.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
 

@@ -1,6 +1,6 @@
 // The motor-vehicle papers: BMV 3773, BMV 3774 and the court's Form 9.C.
 #include "calc/transfer/asset_details.h"
-#include "calc/transfer/today.h"
+#include "calc/today.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
 

@@ -1,4 +1,4 @@
-#include "calc/transfer/today.h"
+#include "calc/today.h"
 
 #include "case/conversions.h"
 
