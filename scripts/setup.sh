@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libgl-dev libxkbcommon-dev
+  qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libgl-dev libxkbcommon-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation
   libreoffice-writer-nogui poppler-utils

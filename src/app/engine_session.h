@@ -1,6 +1,7 @@
 #pragma once
-// What a command-line command works with: one case, the program settings, the
-// schedule buffers and the text wrapper of a calculation run.
+// What a command-line command works with: the case session (one case, the
+// program settings, the schedule buffers and the text wrapper of a run) set up
+// from the command's arguments.
 //
 // Creating a session settles the data folder (--data DIR; else, for a binary
 // run from the build tree, the source tree's data/; else the installed
@@ -9,14 +10,9 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "case/case_data.h"
-#include "files/settings.h"
-#include "schedules/schedule_buffers.h"
+#include "session/case_session.h"
 
 namespace wm4 {
-
-class TextMeasurer;
-class TextWrapper;
 
 class EngineSession {
 public:
@@ -25,13 +21,12 @@ public:
     EngineSession(const EngineSession&) = delete;
     EngineSession& operator=(const EngineSession&) = delete;
 
-    CaseData& data() { return *m_data; }
-    TAnswer& answers() { return m_data->answers; }
-    ProgramSettings& settings() { return m_settings; }
-    ScheduleBuffers& buffers() { return *m_buffers; }
-    // The wrapper with the settings' MemoWidthFactor, measuring with Qt's
-    // font metrics (created on first use).
-    TextWrapper& wrapper();
+    CaseSession& session() { return *m_session; }
+    CaseData& data() { return m_session->data(); }
+    TAnswer& answers() { return m_session->answers(); }
+    ProgramSettings& settings() { return m_session->settings(); }
+    ScheduleBuffers& buffers() { return m_session->buffers(); }
+    TextWrapper& wrapper() { return m_session->wrapper(); }
 
     // Reads a client file into a fresh store (no template case). Throws
     // CommandError with the reason (file and line) when it cannot be read.
@@ -44,14 +39,10 @@ public:
     // The full calculation run (CalculateComplete) over the case, with this
     // session's buffers, settings and wrapper; what it finds wrong is
     // reported, not thrown.
-    void calculate();
+    void calculate() { m_session->calculate(); }
 
 private:
-    std::unique_ptr<CaseData> m_data;
-    ProgramSettings m_settings;
-    std::unique_ptr<ScheduleBuffers> m_buffers;
-    std::unique_ptr<TextMeasurer> m_measurer;
-    std::unique_ptr<TextWrapper> m_wrapper;
+    std::unique_ptr<CaseSession> m_session;
 };
 
 }  // namespace wm4

@@ -1,0 +1,116 @@
+#include "session/case_session.h"
+
+#include "calc/run/calculate_complete.h"
+#include "files/client_file.h"
+#include "files/wm3_import.h"
+#include "messages/report.h"
+#include "output/qtmeasure/qt_text_measurer.h"
+#include "output/textfit/text_wrapper.h"
+
+namespace wm4 {
+
+CaseSession::CaseSession(ProgramSettings settings, QObject* parent)
+    : QObject(parent),
+      m_data(std::make_unique<CaseData>()),
+      m_settings(std::move(settings)),
+      m_buffers(std::make_unique<ScheduleBuffers>()) {}
+
+CaseSession::~CaseSession() = default;
+
+TextWrapper& CaseSession::wrapper() {
+    if (!m_wrapper) {
+        EnsureGuiApplication();
+        if (!m_measurer) m_measurer = std::make_unique<QtTextMeasurer>();
+        m_wrapper = std::make_unique<TextWrapper>(*m_measurer, m_settings.MemoWidthFactor);
+    }
+    return *m_wrapper;
+}
+
+void CaseSession::resetWrapper() { m_wrapper.reset(); }
+
+void CaseSession::setFileName(const QString& path) {
+    if (path == m_fileName) return;
+    m_fileName = path;
+    Q_EMIT fileNameChanged(m_fileName);
+}
+
+void CaseSession::setModified(bool modified) {
+    if (modified == m_modified) return;
+    m_modified = modified;
+    Q_EMIT modifiedChanged(m_modified);
+}
+
+void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileName,
+                           bool modified) {
+    m_data = std::move(data);
+    setErrFlagTarget(&m_data->answers.ErrFlag);
+    setFileName(fileName);
+    setModified(modified);
+    Q_EMIT caseReplaced();
+}
+
+namespace {
+
+// A store that failed to read must not keep the report target: the case on
+// display owns it again once the fresh store is gone.
+template <typename Read>
+std::unique_ptr<CaseData> readFresh(CaseData& current, Read read) {
+    auto fresh = std::make_unique<CaseData>();
+    if (read(*fresh)) return fresh;
+    fresh.reset();
+    setErrFlagTarget(&current.answers.ErrFlag);
+    return nullptr;
+}
+
+}  // namespace
+
+bool CaseSession::openCase(const QString& path, QString* error) {
+    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadClientFile(d, path, error); });
+    if (!fresh) return false;
+    takeOver(std::move(fresh), path, false);
+    return true;
+}
+
+bool CaseSession::openTemplateCase(const QString& path, QString* error) {
+    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadClientFile(d, path, error); });
+    if (!fresh) return false;
+    takeOver(std::move(fresh), QString(), false);
+    return true;
+}
+
+void CaseSession::newEmptyCase() { takeOver(std::make_unique<CaseData>(), QString(), false); }
+
+bool CaseSession::importWM3(const QString& path, QString* error) {
+    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadWM3File(d, path, error); });
+    if (!fresh) return false;
+    takeOver(std::move(fresh), QString(), true);
+    return true;
+}
+
+void CaseSession::saveCase(const QString& path) {
+    storeOpenWorksheets();
+    WriteClientFile(*m_data, path);
+    setFileName(path);
+    setModified(false);
+}
+
+void CaseSession::writeCopy(const QString& path) const {
+    storeOpenWorksheets();
+    WriteClientFile(*m_data, path);
+}
+
+void CaseSession::setStoreOpenWorksheets(std::function<void()> store) {
+    m_storeOpenWorksheets = std::move(store);
+}
+
+void CaseSession::storeOpenWorksheets() const {
+    if (m_storeOpenWorksheets) m_storeOpenWorksheets();
+}
+
+void CaseSession::calculate() {
+    CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
+    ctx.storeOpenWorksheets = m_storeOpenWorksheets;
+    CalculateComplete(ctx);
+}
+
+}  // namespace wm4

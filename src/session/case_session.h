@@ -1,0 +1,99 @@
+#pragma once
+// The open case and everything that belongs to it: the answer and worksheet
+// stores, the program settings, the schedule buffers and the text wrapper of a
+// calculation run, the client file's name and the unsaved-changes mark.
+//
+// One session lives as long as the desktop window or one command-line
+// command. Opening, importing or starting a new case reads into a fresh case
+// and takes it over only when the read succeeded, so a file that fails partway
+// leaves the case on display and its file name as they were.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "case/case_data.h"
+#include "files/settings.h"
+#include "schedules/schedule_buffers.h"
+
+namespace wm4 {
+
+class TextMeasurer;
+class TextWrapper;
+
+class CaseSession : public QObject {
+    Q_OBJECT
+public:
+    // settings: the program settings to start from (DefaultSettings of the
+    // data folder, then the settings file as the caller reads it).
+    explicit CaseSession(ProgramSettings settings, QObject* parent = nullptr);
+    ~CaseSession() override;
+    CaseSession(const CaseSession&) = delete;
+    CaseSession& operator=(const CaseSession&) = delete;
+
+    CaseData& data() { return *m_data; }
+    const CaseData& data() const { return *m_data; }
+    TAnswer& answers() { return m_data->answers; }
+    ProgramSettings& settings() { return m_settings; }
+    const ProgramSettings& settings() const { return m_settings; }
+    ScheduleBuffers& buffers() { return *m_buffers; }
+    // The wrapper with the settings' MemoWidthFactor, measuring with Qt's
+    // font metrics (created on first use; needs a QGuiApplication).
+    TextWrapper& wrapper();
+    // Forgets the wrapper, so the next run measures with a changed
+    // MemoWidthFactor.
+    void resetWrapper();
+
+    // The client file of the case; empty while the case is untitled.
+    const QString& fileName() const { return m_fileName; }
+    void setFileName(const QString& path);
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+
+    // Reads a client file into a fresh case; on success the session takes it
+    // over with the file's name and no unsaved changes. On failure returns
+    // false with the reason (file and line) and keeps the case as it was.
+    bool openCase(const QString& path, QString* error = nullptr);
+    // The same for the template case: the case read is untitled.
+    bool openTemplateCase(const QString& path, QString* error = nullptr);
+    // Starts an empty untitled case (no template case available).
+    void newEmptyCase();
+    // Reads a prior-version file into a fresh case (untitled, unsaved) on
+    // success; on failure the case stays as it was.
+    bool importWM3(const QString& path, QString* error = nullptr);
+    // Writes the case atomically to path. Throws FileError and then changes
+    // nothing; on success the case takes path as its file name and is saved.
+    void saveCase(const QString& path);
+    // Writes the case to path without taking that name (a duplicate).
+    void writeCopy(const QString& path) const;
+
+    // Stores the open worksheet windows' rows; the calculation run and the
+    // client-file writer call it first. The desktop sets it while a
+    // worksheet window is open.
+    void setStoreOpenWorksheets(std::function<void()> store);
+    void storeOpenWorksheets() const;
+
+    // The full calculation run over the case with this session's buffers,
+    // settings and wrapper. Faults it finds are reports, not exceptions.
+    void calculate();
+
+Q_SIGNALS:
+    // A new case (opened, imported, new) replaced the previous one.
+    void caseReplaced();
+    void fileNameChanged(const QString& fileName);
+    void modifiedChanged(bool modified);
+
+private:
+    void takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified);
+
+    std::unique_ptr<CaseData> m_data;
+    ProgramSettings m_settings;
+    std::unique_ptr<ScheduleBuffers> m_buffers;
+    std::unique_ptr<TextMeasurer> m_measurer;
+    std::unique_ptr<TextWrapper> m_wrapper;
+    std::function<void()> m_storeOpenWorksheets;
+    QString m_fileName;
+    bool m_modified = false;
+};
+
+}  // namespace wm4
