@@ -16,6 +16,7 @@ const Command CommandTable[] = {
      "forms page copy pdf"},
     {"print-worksheet", "kin|asset|expense|time CASE.wm4 OUT.rtf [--pdf OUT.pdf]", RunPrintWorksheet,
      "pdf"},
+    {"deadlines", "CASE.wm4 [--today M/D/YYYY] [--ics OUT.ics]", RunDeadlines, "today ics"},
 };
 
 }  // namespace

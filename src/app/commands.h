@@ -39,5 +39,6 @@ void RunCalc(const CommandArgs& args);
 void RunRenderScreen(const CommandArgs& args);
 void RunPrint(const CommandArgs& args);
 void RunPrintWorksheet(const CommandArgs& args);
+void RunDeadlines(const CommandArgs& args);
 
 }  // namespace wm4

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "calc/deadlines/tracker_unit.h"
 #include "calc/fees/fee_units.h"
 #include "calc/letters/letter_units.h"
 #include "calc/relief/relief_units.h"
@@ -120,6 +121,8 @@ constexpr UnitRow kUnits[] = {
     // Fee computations
     {43, Calc43},
     {49, Calc49},
+    {95, Calc95},
+    {96, Calc96},
     {99, Calc99},
     {101, Calc101},
     // Relief from administration and summary release

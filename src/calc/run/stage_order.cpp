@@ -80,6 +80,7 @@ constexpr StageStep kOrder[] = {
     each({156}, &A::NoOf24_5),
     once({157, 158}),
     each({196}, &A::NoOf12),
+    once({95, 96}),  // the Form Tracker's deadlines, from dates every earlier unit leaves alone
 };
 
 }  // namespace

@@ -1,0 +1,31 @@
+#include "calc/deadlines/tracker_unit.h"
+
+#include "calc/deadlines/deadlines.h"
+#include "calc/units/blocks.h"
+#include "case/conversions.h"
+
+namespace wm4 {
+
+namespace {
+
+void writeDeadlines(CalcContext& ctx, int page) {
+    units::PageCopy pc(ctx, page, 0);
+    const QList<Deadline> deadlines = ComputeDeadlines(ctx.A(), ctx.today());
+    for (const DeadlineRule& rule : DeadlineRules()) {
+        if (rule.trackerPage != page) continue;
+        QString text;
+        for (const Deadline& d : deadlines)
+            if (d.rule == &rule)
+                text = d.due.isValid() ? FormatShortDate(d.due)
+                                       : QStringLiteral("waiting: ") +
+                                             DeadlineEventShortName(rule.from);
+        pc.keep(rule.trackerSlot, text);
+    }
+}
+
+}  // namespace
+
+void Calc95(CalcContext& ctx, int) { writeDeadlines(ctx, tracker::FrontPage); }
+void Calc96(CalcContext& ctx, int) { writeDeadlines(ctx, tracker::BackPage); }
+
+}  // namespace wm4

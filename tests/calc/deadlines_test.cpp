@@ -1,0 +1,140 @@
+// The statutory deadlines counted from a case's dates: calendar months to the
+// same day or the month's last day, days without the event's day, a last day
+// the court is closed moved to its next open day; what is still waiting for a
+// date says which; the Form Tracker shows the dates and keeps a typed-over one.
+#include <gtest/gtest.h>
+
+#include "calc/deadlines/deadlines.h"
+#include "calc/deadlines/tracker_unit.h"
+#include "calc/calc_case.h"
+#include "case/conversions.h"
+
+namespace wm4::test {
+namespace {
+
+QDate d(const char* text) { return *ParseShortDate(QString::fromLatin1(text)); }
+
+const DeadlineRule& rule(const char* id) {
+    for (const DeadlineRule& r : DeadlineRules())
+        if (qstrcmp(r.id, id) == 0) return r;
+    throw std::logic_error(id);
+}
+
+TEST(Deadlines, DatesCountMonthsAndDaysAndSkipClosedDays) {
+    const struct {
+        const char* rule;
+        const char* event;
+        const char* due;
+        const char* why;
+    } cases[] = {
+        {"inventory", "3/4/2026", "6/4/2026", "three months to the same day (a Thursday)"},
+        {"inventory", "1/31/2026", "4/30/2026", "April has no 31st: its last day"},
+        {"inventory", "11/30/2025", "3/2/2026", "February 28, 2026 is a Saturday: Monday"},
+        {"spouse-rights", "1/31/2026", "6/30/2026", "five months, June's last day"},
+        {"spouse-rights", "9/30/2023", "2/29/2024", "a leap year's February 29th (Thursday)"},
+        {"creditor-claims", "1/15/2026", "7/15/2026", "six months after death (Wednesday)"},
+        {"creditor-claims", "1/4/2026", "7/6/2026", "July 4 a Saturday: Monday the 6th"},
+        {"creditor-claims", "5/25/2025", "11/25/2025", "Tuesday: no move"},
+        {"creditor-claims", "5/27/2026", "11/27/2026", "Friday after Thanksgiving: open"},
+        {"creditor-claims", "5/26/2026", "11/27/2026", "Thanksgiving (a holiday): next day"},
+        {"fiduciary-claim", "9/25/2026", "12/28/2026", "Christmas Friday, then the weekend"},
+        {"creditor-claims", "7/18/2026", "1/19/2027", "Martin Luther King Jr. Day: Tuesday"},
+        {"account-hearing", "5/1/2026", "5/31/2026", "not before 30 days; a Sunday stays"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatShortDate(DeadlineDate(rule(c.rule), d(c.event))),
+                  QString::fromLatin1(c.due))
+            << c.rule << " from " << c.event << ": " << c.why;
+}
+
+TEST(Deadlines, HolidaysOfTheYear) {
+    const char* holidays[] = {"1/1/2026",  "1/19/2026", "2/16/2026",  "5/25/2026",
+                              "6/19/2026", "7/4/2026",  "9/7/2026",   "10/12/2026",
+                              "11/11/2026", "11/26/2026", "12/25/2026"};
+    for (const char* h : holidays) EXPECT_TRUE(IsOhioLegalHoliday(d(h))) << h;
+    for (const char* h : {"1/2/2026", "5/18/2026", "11/27/2026", "12/24/2026"})
+        EXPECT_FALSE(IsOhioLegalHoliday(d(h))) << h;
+}
+
+class CaseDeadlines : public CalcCaseTest {
+protected:
+    void tracker(int slot, const char* text) {
+        a().setAnswer(tracker::FrontPage, 0, slot, QString::fromLatin1(text));
+    }
+    QList<Deadline> deadlines(const char* today) { return ComputeDeadlines(a(), d(today)); }
+    static const Deadline* find(const QList<Deadline>& list, const char* id) {
+        for (const Deadline& x : list)
+            if (qstrcmp(x.rule->id, id) == 0) return &x;
+        return nullptr;
+    }
+};
+
+TEST_F(CaseDeadlines, WaitingForTheMissingDateRatherThanGuessed) {
+    gi(16, QStringLiteral("January 15, 2026"));  // long form as the forms print it
+    const QList<Deadline> list = deadlines("2/1/2026");
+    ASSERT_NE(find(list, "creditor-claims"), nullptr);
+    EXPECT_EQ(find(list, "creditor-claims")->dateText(), QStringLiteral("7/15/2026"));
+    const Deadline* inventory = find(list, "inventory");
+    ASSERT_NE(inventory, nullptr);
+    EXPECT_EQ(inventory->status, DeadlineStatus::Waiting);
+    EXPECT_EQ(inventory->dateText(),
+              QStringLiteral("waiting for: the date letters of authority were issued (Form Tracker)"));
+    EXPECT_EQ(find(list, "spouse-rights"), nullptr) << "no surviving spouse named";
+    EXPECT_EQ(list.first().rule->id, std::string("creditor-claims")) << "dated ones first";
+    EXPECT_TRUE(reports.reports().isEmpty()) << "a missing date is no error";
+}
+
+TEST_F(CaseDeadlines, StatusFollowsTodayAndTheTrackersMarks) {
+    gi(16, QStringLiteral("1/15/2026"));
+    gi(42, QStringLiteral("Eleanor M. Whitcombe"));
+    tracker(tracker::LettersIssuedDate, "2/20/2026");  // inventory due 5/20/2026
+    const struct {
+        const char* today;
+        DeadlineStatus inventory;
+    } cases[] = {
+        {"5/1/2026", DeadlineStatus::Later},
+        {"5/6/2026", DeadlineStatus::DueSoon},
+        {"5/20/2026", DeadlineStatus::DueSoon},
+        {"5/21/2026", DeadlineStatus::Overdue},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(find(deadlines(c.today), "inventory")->status, c.inventory) << c.today;
+    EXPECT_EQ(find(deadlines("5/1/2026"), "spouse-rights")->dateText(),
+              QStringLiteral("7/20/2026"));
+
+    tracker(tracker::InventoryDone, "X");
+    EXPECT_EQ(find(deadlines("6/1/2026"), "inventory")->status, DeadlineStatus::Done);
+    tracker(tracker::AccountFiledDate, "8/3/2026");
+    const Deadline* hearing = find(deadlines("12/1/2026"), "account-hearing");
+    EXPECT_EQ(hearing->status, DeadlineStatus::Earliest) << "never overdue";
+    EXPECT_EQ(hearing->dateText(), QStringLiteral("9/2/2026"));
+}
+
+TEST_F(CaseDeadlines, TheAccountsAppointmentDateServesWhenTheTrackerHasNone) {
+    a().setAnswer(60, 0, 39, QStringLiteral("March 4, 2026"));
+    EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/4/2026"));
+    tracker(tracker::LettersIssuedDate, "3/2/2026");
+    EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/2/2026"))
+        << "the tracker's date of the letters comes first";
+}
+
+TEST_F(CaseDeadlines, TheTrackerShowsEachDateAndKeepsATypedOverOne) {
+    ctx.today = [] { return QDate(2026, 3, 1); };
+    gi(16, QStringLiteral("1/15/2026"));
+    tracker(tracker::LettersIssuedDate, "2/20/2026");
+    Calc95(ctx, 0);
+    Calc96(ctx, 0);
+    EXPECT_EQ(slot(95, rule("creditor-claims").trackerSlot), QStringLiteral("7/15/2026"));
+    EXPECT_EQ(slot(95, rule("fiduciary-claim").trackerSlot), QStringLiteral("5/20/2026"));
+    EXPECT_EQ(slot(96, rule("inventory").trackerSlot), QStringLiteral("5/20/2026"));
+    EXPECT_EQ(slot(96, rule("spouse-rights").trackerSlot), QString()) << "no spouse";
+    EXPECT_EQ(slot(96, rule("account-hearing").trackerSlot), QStringLiteral("waiting: account filed"));
+
+    overrideSlot(96, 0, rule("inventory").trackerSlot, QStringLiteral("6/30/2026"));
+    Calc96(ctx, 0);
+    EXPECT_EQ(slot(96, rule("inventory").trackerSlot), QStringLiteral("6/30/2026"))
+        << "an extension the court granted stays";
+}
+
+}  // namespace
+}  // namespace wm4::test
