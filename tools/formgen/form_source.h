@@ -14,7 +14,8 @@
 //
 // screen:  section "Text" | note "Text"
 //   field SLOT text|date|amount|percent|whole in|calc "Label" [prompt=] [help=]
-//         [width=PIXELS] [est=SLOT]       (calc: read-only, overridable if kept)
+//         [width=PIXELS|full] [est=SLOT]  (calc: read-only, overridable if kept;
+//                                          full: on to the screen's right margin)
 //   check SLOT "Label" [calc] [help=] | radio SLOT "Label" group=G
 //   memo SLOT "Label" [lines=N] [calc] | combo SLOT "Label" items="a|b"
 //   grid start=S rows=R [step=K] cols="Name:240,$Value:120" [calc]

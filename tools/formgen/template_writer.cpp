@@ -50,6 +50,7 @@ struct Cell {
     FieldPlace place;
     double width = 0;
     bool bold = false;
+    bool right = false;  // a label set flush right (the header of a number column)
 };
 
 class TemplateBuilder {
@@ -159,6 +160,7 @@ public:
             QString align = QStringLiteral("\\ql");
             if (c.kind == Cell::Label) {
                 content = escape(c.text);
+                if (c.right) align = QStringLiteral("\\qr");
                 if (c.bold || bold) content = QStringLiteral("{\\b ") + content + u'}';
             } else if (c.kind == Cell::Field) {
                 const double printable = c.width - 2.0 * kCellGap / kTwipsPerInch;
@@ -368,7 +370,11 @@ public:
             if (start < 0 || rows <= 0 || cols.isEmpty())
                 fail(line.number, QStringLiteral("grid needs start, rows and cols"));
             QList<Cell> header;
-            for (const ColumnSpec& c : cols) header.append(label(c.label, c.width));
+            // A number column's header stands over its numbers, on the right.
+            for (const ColumnSpec& c : cols) {
+                header.append(label(c.label, c.width));
+                header.back().right = c.kind == u'$' || c.kind == u'#' || c.kind == u'%';
+            }
             if (!line.hasFlag(QStringLiteral("noheader")))
                 row(header, kSmallSize, true, 0.16, false, true);
             for (int r = 0; r < rows; ++r) {

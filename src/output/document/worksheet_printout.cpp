@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "case/case_data.h"
+#include "case/conv_rounding.h"
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
+#include "case/worksheet_summaries.h"
 #include "output/document/packet.h"
 #include "output/document/rtf_text.h"
 #include "output/textfit/text_wrapper.h"
@@ -39,7 +41,8 @@ constexpr PrintoutLayout AssetLayout{
     .columns = {assetColumn::Appraised, DescriptionLine, assetColumn::SendToSummary,
                 assetColumn::CategorySummary, assetColumn::Value},
     .wrapped = true,
-    .widthInches = 2.65};
+    .widthInches = 2.65,
+    .totals = {{{267, PrintoutTotal::Column, assetColumn::Value}}}};
 constexpr PrintoutLayout ExpenseLayout{
     .page = 185,
     .linesPerPage = 53,
@@ -47,14 +50,20 @@ constexpr PrintoutLayout ExpenseLayout{
     .columns = {expenseColumn::CheckNumber, DescriptionLine, expenseColumn::SendToSummary,
                 expenseColumn::Category13_0, expenseColumn::Amount},
     .wrapped = true,
-    .widthInches = 2.82};
+    .widthInches = 2.82,
+    .totals = {{{267, PrintoutTotal::Column, expenseColumn::Amount}}}};
+// The time page's 200 slots hold 39 lines of five (date, description, hours,
+// rate, amount) and the two totals.
 constexpr PrintoutLayout TimeLayout{
     .page = 187,
-    .linesPerPage = 49,
-    .slotsPerLine = 4,
-    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
+    .linesPerPage = 39,
+    .slotsPerLine = 5,
+    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate,
+                TimeAmount},
     .wrapped = true,
-    .widthInches = 4.1};
+    .widthInches = 3.5,
+    .totals = {{{197, PrintoutTotal::Column, timeColumn::Hours},
+                {198, PrintoutTotal::TimeFees, -1}}}};
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
@@ -92,6 +101,53 @@ int pageCount(const std::vector<QStringList>& lines, int linesPerPage) {
     return int((total + linesPerPage - 1) / linesPerPage);
 }
 
+// A time row's fee: its hours times its rate, to the cent.
+double timeFee(const WorksheetStore& times, int row) {
+    return roundHalfAwayFromZero(Str2Float_2(times.cell(timeColumn::Hours, row)) *
+                                     Str2Float_2(times.cell(timeColumn::Rate, row)),
+                                 2);
+}
+
+// A cell as the worksheet's grid shows it.
+QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row) {
+    if (layout.page == AssetLayout.page) {
+        if (column == assetColumn::SendToSummary) return ShownAssetSendTo(store, row);
+        if (column == assetColumn::CategorySummary) return ShownAssetCategory(store, row);
+        // A flag; a row never saved holds "0" there.
+        if (column == assetColumn::Appraised)
+            return store.cell(column, row) == QLatin1String("X") ? QStringLiteral("X") : QString();
+    }
+    if (layout.page == ExpenseLayout.page && column == expenseColumn::SendToSummary)
+        return ShownExpenseSendTo(store, row);
+    if (column == TimeAmount) {
+        const bool priced = !store.cell(timeColumn::Hours, row).trimmed().isEmpty() &&
+                            !store.cell(timeColumn::Rate, row).trimmed().isEmpty();
+        return priced ? FormatAmount(timeFee(store, row)) : QString();
+    }
+    return store.cell(column, row);
+}
+
+// The totals of the whole worksheet, written on the last page (and emptied on
+// the others).
+void fillTotals(TAnswer& answers, const WorksheetStore& store, const PrintoutLayout& layout,
+                bool lastPage) {
+    for (const PrintoutLayout::Total& total : layout.totals) {
+        if (total.what == PrintoutTotal::None) continue;
+        QString text;
+        if (lastPage) {
+            qint64 cents = 0;
+            for (int row = 0; row < store.rowCount(); ++row) {
+                const double value = total.what == PrintoutTotal::TimeFees
+                                         ? timeFee(store, row)
+                                         : Str2Float_2(store.cell(total.column, row));
+                cents += qRound64(value * 100);
+            }
+            text = FormatAmount(double(cents) / 100);
+        }
+        answers.setAnswer(layout.page, 0, total.slot, text);
+    }
+}
+
 // Writes page p's lines into the page's slots, after emptying them.
 void fillPage(TAnswer& answers, const WorksheetStore& store, const PrintoutLayout& layout,
               const std::vector<QStringList>& lines, int p) {
@@ -113,7 +169,7 @@ void fillPage(TAnswer& answers, const WorksheetStore& store, const PrintoutLayou
                     answers.setAnswer(layout.page, 0, base + s, rows[k]);
                 } else if (k == 0) {
                     // Only a row's first line carries its other values.
-                    answers.setAnswer(layout.page, 0, base + s, store.cell(column, row));
+                    answers.setAnswer(layout.page, 0, base + s, shownCell(layout, store, column, row));
                 }
             }
         }
@@ -175,6 +231,7 @@ void BuildWorksheetPrintout(CaseData& data, WorksheetKind kind, TextWrapper& wra
     const int pages = pageCount(lines, layout.linesPerPage);
     for (int p = 0; p < pages; ++p) {
         fillPage(answers, store, layout, lines, p);
+        fillTotals(answers, store, layout, p == pages - 1);
         if (p == 0) {
             packet.StartDocument(layout.page, 0);
         } else {

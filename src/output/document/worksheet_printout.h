@@ -7,6 +7,13 @@
 // filled page is merged and joined into one document. Asset, expense and
 // time rows take one line per wrapped description line, and only a row's
 // first line carries its other values; a kin row takes one line.
+//
+// Summary cells print as the worksheet shows them: a row whose summary cell
+// is empty (written without passing through a worksheet window) gets the
+// summary built from its flags and categories for the printout, the stored
+// row left as it is. The last page closes with the totals of the value,
+// amount, hours and fee columns; a time row also prints its amount (hours
+// times rate).
 #include <QDate>
 #include <QString>
 #include <array>
@@ -23,6 +30,11 @@ enum class WorksheetKind { Kin, Asset, Expense, Time };
 // Column standing for the row's (wrapped) description line, or the kin
 // name-and-address block.
 inline constexpr int DescriptionLine = -1;
+// Column standing for a time row's amount: its hours times its rate.
+inline constexpr int TimeAmount = -2;
+
+// What a total of the printout adds up, printed on its last page.
+enum class PrintoutTotal { None, Column, TimeFees };
 
 struct PrintoutLayout {
     int page;
@@ -33,6 +45,14 @@ struct PrintoutLayout {
     std::array<int, 5> columns;
     bool wrapped;        // lines are wrapped description lines
     double widthInches;  // column of the wrapped description
+    // The totals below the last page's lines: the slot each is written to
+    // and what it adds up (a money or hours column, or the time fees).
+    struct Total {
+        int slot = -1;
+        PrintoutTotal what = PrintoutTotal::None;
+        int column = -1;
+    };
+    std::array<Total, 2> totals{};
 };
 inline constexpr const char* PrintoutFont = "Arial Narrow";
 inline constexpr double PrintoutFontSize = 11;
