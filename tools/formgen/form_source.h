@@ -23,10 +23,11 @@
 //
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
-//   text "Left text" | small "Small print" | check {&7} "Text" [indent=IN]
+//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [indent=IN]
 //   ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled)
 //   row ITEMS [size=HALFPOINTS] [height=IN] | plainrow ITEMS | under ITEMS
-//     ITEMS: "Label"[@IN] | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
+//     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
+//            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
 //   sign "Role" [{*SLOT:IN}] | judge {*SLOT:IN} | notary | space IN
 //   decedent S | attorney S | fiduciary S
