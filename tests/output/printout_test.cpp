@@ -161,6 +161,26 @@ TEST_F(PrintoutTest, EmptySummaryCellsPrintAsTheWorksheetWouldBuildThem) {
     EXPECT_EQ(expenses.row(0), expensesBefore.row(0));
 }
 
+TEST_F(PrintoutTest, ALongSummaryRunsOnOverTheRowsFurtherLines) {
+    WorksheetStore& assets = data.ASchedList;
+    assets.setRowCount(2);
+    assets.setCell(1, 0, QStringLiteral("House"));
+    assets.setCell(2, 0, QStringLiteral("$9.00"));
+    for (int column : {16, 17, 18, 19, 20, 21, 22}) assets.setCell(column, 0, QStringLiteral("X"));
+    assets.setCell(1, 1, QStringLiteral("Car"));
+    const auto pages = print(WorksheetKind::Asset);
+    ASSERT_EQ(pages.size(), 1);
+    // "3.0, 4.0, 5.1, 5.6, 5.9, 5.10, 6.0" takes two lines of its column.
+    const QString first = pages[0][4], second = pages[0][9];
+    EXPECT_FALSE(second.isEmpty());
+    EXPECT_EQ(first.trimmed() + QLatin1Char(' ') + second.trimmed(),
+              QStringLiteral("3.0, 4.0, 5.1, 5.6, 5.9, 5.10, 6.0"));
+    EXPECT_EQ(pages[0][6], QStringLiteral("$9.00"));  // the value on the first line only
+    EXPECT_EQ(pages[0][8], QString());
+    EXPECT_EQ(pages[0][11], QString());
+    EXPECT_EQ(pages[0][13], QStringLiteral("Car"));  // the next row after both lines
+}
+
 TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     fill(data.ASchedList, 54, 1);  // values 0 ... 53 on two pages
     const auto assetPages = print(WorksheetKind::Asset);

@@ -25,7 +25,8 @@
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
 //   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [indent=IN]
 //   ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled)
-//   row ITEMS [size=HALFPOINTS] [height=IN] | plainrow ITEMS | under ITEMS
+//   row ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
+//     (top: the cells' texts start at the top of the row, not its foot)
 //     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
 //            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]

@@ -152,7 +152,7 @@ public:
 
     // One table row. Fields and blanks carry a bottom rule unless plain.
     void row(const QList<Cell>& cells, int size, bool plain = false, double minHeight = 0.24,
-             bool italic = false, bool bold = false) {
+             bool italic = false, bool bold = false, bool top = false) {
         QString defs = QStringLiteral("\\trowd\\trgaph%1\\trleft0\\trrh%2")
                            .arg(kCellGap)
                            .arg(twips(minHeight));
@@ -161,7 +161,8 @@ public:
         for (const Cell& c : cells) {
             x += c.width;
             const bool ruled = !plain && (c.kind == Cell::Field || c.kind == Cell::Blank);
-            defs += QStringLiteral("\\clvertalb%1\\cellx%2")
+            defs += QStringLiteral("%1%2\\cellx%3")
+                        .arg(top ? QStringLiteral("\\clvertalt") : QStringLiteral("\\clvertalb"))
                         .arg(ruled ? QStringLiteral("\\clbrdrb\\brdrs\\brdrw10") : QString())
                         .arg(twips(x));
             QString content;
@@ -375,13 +376,17 @@ public:
             Line cellsOnly = line;
             cellsOnly.tokens.clear();
             for (const Token& t : line.tokens)
-                if (t.key.isEmpty() || t.key.startsWith(u'@')) cellsOnly.tokens.append(t);
+                if ((t.key.isEmpty() || t.key.startsWith(u'@')) &&
+                    !(!t.quoted && t.text == QLatin1String("top")))
+                    cellsOnly.tokens.append(t);
             const double height =
                 line.option(QStringLiteral("height"),
                             under ? QStringLiteral("0.16") : QStringLiteral("0.24"))
                     .toDouble();
+            // top: every cell starts at the top of the row (a stacked
+            // name and address beside one-line cells).
             row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height,
-                under);
+                under, false, line.hasFlag(QStringLiteral("top")));
         } else if (d == QLatin1String("grid")) {
             const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
             const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
