@@ -54,16 +54,11 @@ constexpr FlagCode AssetSendToCodes[] = {
 };
 
 constexpr FlagCode ExpenseSendToCodes[] = {
-    {expenseColumn::ToForm5_1, "5.1"},
-    {expenseColumn::ToForm5_6, "5.6"},
-    {expenseColumn::ToForm13_0, "13.0"},
-    {expenseColumn::ToForm24_4, "24.4"},
-    {expenseColumn::ToIdentifiers, "CPID"},
-    {expenseColumn::ToCommissionersReport, "CommRep"},
-    {expenseColumn::ToScheduleJ, "SchJ"},
-    {expenseColumn::ToScheduleK, "SchK"},
-    {expenseColumn::ToScheduleM1, "SchM1"},
-    {expenseColumn::ToScheduleM2, "SchM2"},
+    {expenseColumn::ToForm5_1, "5.1"},      {expenseColumn::ToForm5_6, "5.6"},
+    {expenseColumn::ToForm13_0, "13.0"},    {expenseColumn::ToForm24_4, "24.4"},
+    {expenseColumn::ToIdentifiers, "CPID"}, {expenseColumn::ToCommissionersReport, "CommRep"},
+    {expenseColumn::ToScheduleJ, "SchJ"},   {expenseColumn::ToScheduleK, "SchK"},
+    {expenseColumn::ToScheduleM1, "SchM1"}, {expenseColumn::ToScheduleM2, "SchM2"},
 };
 
 // The category columns in the category dialog's top-to-bottom order.

@@ -96,8 +96,8 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
         out.skip(1);
     }
     if (s.receiptsTotal > 0) {
-        if (!out.label(QStringLiteral("Grand Total of Receipts"),
-                       FormatAmount(s.receiptsTotal), ReportSectionBeyondBuffer))
+        if (!out.label(QStringLiteral("Grand Total of Receipts"), FormatAmount(s.receiptsTotal),
+                       ReportSectionBeyondBuffer))
             return;
         out.skip(1);
     }
@@ -122,13 +122,13 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
             if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
         }
         if (!out.disbursementLabel(AccountDisbursementGroups[g].subtotal,
-                       FormatAmount(s.disbursementSubtotals[g]), ReportRowBeyondBuffer))
+                                   FormatAmount(s.disbursementSubtotals[g]), ReportRowBeyondBuffer))
             return;
         out.skip(1);
     }
     if (s.disbursementsTotal > 0)
         out.disbursementLabel(QStringLiteral("Grand Total of Disbursements"),
-                  FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer);
+                              FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer);
 }
 
 }  // namespace wm4

@@ -9,8 +9,7 @@ const std::array<ScheduleGroup, AccountReceiptGroupCount> AccountReceiptGroups{{
      "Personal Property Not Sold Subtotal"},
     {"PROCEEDS FROM SALE OF PERSONAL PROPERTY", "PROCEEDS FROM SALE OF PERSONAL PROPERTY",
      "Proceeds From Sale of Personal Property Subtotal"},
-    {"REAL PROPERTY NOT SOLD", "REAL PROPERTY NOT SOLD",
-     "Real Property Not Sold Subtotal"},
+    {"REAL PROPERTY NOT SOLD", "REAL PROPERTY NOT SOLD", "Real Property Not Sold Subtotal"},
     {"PROCEEDS FROM SALE OF REAL PROPERTY", "PROCEEDS FROM SALE OF REAL PROPERTY",
      "Proceeds From Sale of Real Property Subtotal"},
     {"INCOME", "INCOME", "Income Subtotal"},
@@ -65,8 +64,7 @@ const std::array<InsolvencyClass, InsolvencyClassCount> InsolvencyClasses{{
 }};
 
 const QString ReceiptsSectionRow = QStringLiteral("RECEIPTS");
-const QString DisbursementsSectionRow =
-    QStringLiteral("DISBURSEMENTS");
+const QString DisbursementsSectionRow = QStringLiteral("DISBURSEMENTS");
 const QString GrandTotalRow = QStringLiteral("Grand Total");
 
 }  // namespace wm4

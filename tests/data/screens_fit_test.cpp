@@ -89,8 +89,7 @@ TEST(Screens, NothingIsClippedAtTheScreensSize) {
     test::widgetApp();
     CaseData data;
     QString error;
-    ASSERT_TRUE(ReadClientFile(data, fixture("rich_sample.wm4"), &error))
-        << qPrintable(error);
+    ASSERT_TRUE(ReadClientFile(data, fixture("rich_sample.wm4"), &error)) << qPrintable(error);
 
     const QList<int> pages =
         test::PagesWithFiles(QStringLiteral("PSF"), QStringLiteral("page"), QStringLiteral(".psf"));

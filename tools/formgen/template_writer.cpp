@@ -94,8 +94,7 @@ public:
                 // the word processors keep at the start of a line (they drop
                 // no-break spaces there), so a blank that wraps still shows
                 // with the punctuation after it.
-                const int pad =
-                    qMax(1, int(std::lround((p.width > 0 ? p.width : 1.5) * 2.5)));
+                const int pad = qMax(1, int(std::lround((p.width > 0 ? p.width : 1.5) * 2.5)));
                 out += QStringLiteral("{\\ul") + FigureSpace + marker(p, p.width, size) +
                        FigureSpace.repeated(pad) + u'}';
             }
@@ -314,7 +313,8 @@ public:
                      QStringLiteral("\\fs24  COUNTY, OHIO}"),
                  24);
             para(QStringLiteral("\\qc\\sa60"),
-                 QStringLiteral("{\\caps ") + marker(field(u'*', 1, 7.0).place, 7.0, 16) + u'}', 16);
+                 QStringLiteral("{\\caps ") + marker(field(u'*', 1, 7.0).place, 7.0, 16) + u'}',
+                 16);
             captionRow(2);
             row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
                 22);
@@ -339,9 +339,8 @@ public:
         } else if (d == QLatin1String("text")) {
             // plain: the fields run on in the text without a rule (a letter's
             // salutation).
-            para(QStringLiteral("\\ql\\sa40"),
-                 inlineText(quoted(line), line.number, kBodySize,
-                            !line.hasFlag(QStringLiteral("plain"))));
+            para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize,
+                                                          !line.hasFlag(QStringLiteral("plain"))));
         } else if (d == QLatin1String("ctext")) {
             // Centred text such as a letterhead: its fields print plain,
             // without the rule a form's blanks carry.

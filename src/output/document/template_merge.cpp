@@ -28,8 +28,8 @@ constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58, 
 
 // Forms whose empty amounts print empty; the expense printout among them, so
 // that its empty lines print no "0.00" (as the asset and time lists).
-constexpr std::array EmptyAmountPages = {20, 21,  27,  30,  31,  34,  47,  60,  62,
-                                         63, 64,  65,  71,  72,  73,  75,  107, 114,
+constexpr std::array EmptyAmountPages = {20,  21,  27,  30,  31,  34,  47,  60,  62,
+                                         63,  64,  65,  71,  72,  73,  75,  107, 114,
                                          116, 128, 155, 156, 182, 184, 185, 187};
 
 constexpr char16_t KindPlain = u'*', KindPlainToo = u'<', KindAmount = u'$', KindAmountToo = u'#',

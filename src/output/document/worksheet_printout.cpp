@@ -60,12 +60,11 @@ constexpr PrintoutLayout TimeLayout{
     .page = 187,
     .linesPerPage = 39,
     .slotsPerLine = 5,
-    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate,
-                TimeAmount},
+    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, TimeAmount},
     .wrapped = true,
     .widthInches = 3.5,
-    .totals = {{{197, PrintoutTotal::Column, timeColumn::Hours},
-                {198, PrintoutTotal::TimeFees, -1}}}};
+    .totals = {
+        {{197, PrintoutTotal::Column, timeColumn::Hours}, {198, PrintoutTotal::TimeFees, -1}}}};
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
@@ -95,11 +94,10 @@ std::vector<RowLines> rowLines(const WorksheetStore& store, const PrintoutLayout
             QStringList& texts = rows.slotLines[size_t(s)];
             const int column = layout.columns[size_t(s)];
             if (column == DescriptionLine) {
-                texts = layout.wrapped
-                            ? wrapper.WrapText(store.cell(DescriptionColumn, row),
-                                               QString::fromLatin1(PrintoutFont),
-                                               PrintoutFontSize, layout.widthInches)
-                            : QStringList{kinBlock(store, row)};
+                texts = layout.wrapped ? wrapper.WrapText(store.cell(DescriptionColumn, row),
+                                                          QString::fromLatin1(PrintoutFont),
+                                                          PrintoutFontSize, layout.widthInches)
+                                       : QStringList{kinBlock(store, row)};
             } else if (layout.summaryWidths[size_t(s)] > 0) {
                 // A summary runs on over the row's further lines rather than
                 // crowding its cell.
@@ -188,11 +186,11 @@ void fillPage(TAnswer& answers, const WorksheetStore& store, const PrintoutLayou
             for (int s = 0; s < layout.slotsPerLine; ++s) {
                 const int column = layout.columns[size_t(s)];
                 if (column == DescriptionLine || layout.summaryWidths[size_t(s)] > 0) {
-                    answers.setAnswer(layout.page, 0, base + s,
-                                      rows.slotLines[size_t(s)].value(k));
+                    answers.setAnswer(layout.page, 0, base + s, rows.slotLines[size_t(s)].value(k));
                 } else if (k == 0) {
                     // Only a row's first line carries its other values.
-                    answers.setAnswer(layout.page, 0, base + s, shownCell(layout, store, column, row));
+                    answers.setAnswer(layout.page, 0, base + s,
+                                      shownCell(layout, store, column, row));
                 }
             }
         }
