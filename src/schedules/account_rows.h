@@ -2,7 +2,8 @@
 // Fills a buffer laid out like the account (the account schedule and the
 // Commissioner's Report): wrapped item lines with their amounts beside the
 // first line, and label rows (headers, subtotals, totals) with the amount in
-// the receipt column. Rows are written at the cursor, which advances by the
+// the column of the section they close: receipts under receipts,
+// disbursements under disbursements. Rows are written at the cursor, which advances by the
 // rows written; skip() leaves empty rows.
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
@@ -21,6 +22,17 @@ public:
         if (!row) return false;
         row->description = text;
         row->receipt = receipt;
+        ++m_next;
+        return true;
+    }
+
+    // A label row of the disbursements: `disbursement` in the disbursement
+    // column.
+    bool disbursementLabel(const QString& text, const QString& disbursement, quint16 reportNo) {
+        AccountRow* row = m_out.row(m_next, reportNo);
+        if (!row) return false;
+        row->description = text;
+        row->disbursement = disbursement;
         ++m_next;
         return true;
     }

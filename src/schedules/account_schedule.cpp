@@ -96,8 +96,8 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
         out.skip(1);
     }
     if (s.receiptsTotal > 0) {
-        if (!out.label(QStringLiteral("********** Grand Total of Receipts"),
-                       FormatAmount(s.receiptsTotal), ReportSectionBeyondBuffer))
+        if (!out.label(QStringLiteral("Grand Total of Receipts"), FormatAmount(s.receiptsTotal),
+                       ReportSectionBeyondBuffer))
             return;
         out.skip(1);
     }
@@ -121,15 +121,14 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
             first.disbursement = expenses.cell(expenseColumn::Amount, e);
             if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
         }
-        // Subtotals and totals stand in the receipt column on both sides.
-        if (!out.label(AccountDisbursementGroups[g].subtotal,
-                       FormatAmount(s.disbursementSubtotals[g]), ReportRowBeyondBuffer))
+        if (!out.disbursementLabel(AccountDisbursementGroups[g].subtotal,
+                                   FormatAmount(s.disbursementSubtotals[g]), ReportRowBeyondBuffer))
             return;
         out.skip(1);
     }
     if (s.disbursementsTotal > 0)
-        out.label(QStringLiteral("********** Grand Total of Disbursements"),
-                  FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer);
+        out.disbursementLabel(QStringLiteral("Grand Total of Disbursements"),
+                              FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer);
 }
 
 }  // namespace wm4

@@ -43,8 +43,8 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
             first.receipt = assets.cell(assetColumn::Value, a);
             if (!out.item(assets.cell(assetColumn::Description, a), first)) return;
         }
-        if (!out.label(QStringLiteral("********** Total of Receipts"),
-                       FormatAmount(s.receiptsTotal), ReportSectionBeyondBuffer))
+        if (!out.label(QStringLiteral("Total of Receipts"), FormatAmount(s.receiptsTotal),
+                       ReportSectionBeyondBuffer))
             return;
         out.skip(1);
     }
@@ -58,8 +58,8 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
             first.disbursement = expenses.cell(expenseColumn::Amount, e);
             if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
         }
-        if (!out.label(QStringLiteral("********** Total of Disbursements"),
-                       FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer))
+        if (!out.disbursementLabel(QStringLiteral("Total of Disbursements"),
+                                   FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer))
             return;
         out.skip(1);
     }

@@ -89,7 +89,6 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         if (!s.present[k]) continue;
         InsolvencyRow* header = out.row(i);
         if (!header) return;
-        header->claimNumber = QStringLiteral("***");
         header->description = InsolvencyClasses[k].header;
         i += 2;
         for (int e : claims[k]) {

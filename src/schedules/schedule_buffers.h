@@ -88,9 +88,9 @@ struct InsolvencyClass {
 extern const std::array<InsolvencyClass, InsolvencyClassCount> InsolvencyClasses;
 
 // The section rows of the account and the Commissioner's Report.
-extern const QString ReceiptsSectionRow;       // "RECEIPTS *****...": the section header
-extern const QString DisbursementsSectionRow;  // "DISBURSEMENTS *****..."
-extern const QString GrandTotalRow;            // "********** Grand Total" (6.1, 13.2)
+extern const QString ReceiptsSectionRow;       // "RECEIPTS": the section header
+extern const QString DisbursementsSectionRow;  // "DISBURSEMENTS"
+extern const QString GrandTotalRow;            // "Grand Total" (6.1, 13.2)
 
 // ---- Account schedule (Form 13.1; totals for Form 13.0) ----
 
@@ -138,7 +138,7 @@ struct InventoryScheduleWithAutos : InventorySchedule {
 
 // ---- Insolvency schedule of claims (Forms 24.4, 24.5; values of 24.0) ----
 
-// claim number or "***" | description | class code | amount |
+// claim number (empty on a class header) | description | class code | amount |
 // estimated payment | rejected ("Y"/"N").
 struct InsolvencyRow {
     QString claimNumber, description, classCode, amount, estimatedPayment, rejected;

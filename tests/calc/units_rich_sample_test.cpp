@@ -33,8 +33,8 @@ TEST_F(RichSampleRun, FinishesWithoutAReport) {
     EXPECT_EQ(slot(1, 0, 5), rich::Spouse);      // the spouse line, not repeated below
     EXPECT_EQ(slot(1, 0, 11), rich::Fiduciary);  // the first kin row after the spouse's
     EXPECT_EQ(slot(30, 0, 6), "TANGIBLE PERSONAL PROPERTY");
-    EXPECT_EQ(slot(62, 0, 6), "RECEIPTS *****************************");
-    EXPECT_EQ(slot(155, 0, 8), "(1) ADMINISTATIVE EXPENSES");
+    EXPECT_EQ(slot(62, 0, 6), "RECEIPTS");
+    EXPECT_EQ(slot(155, 0, 8), "(1) ADMINISTRATIVE EXPENSES");
     EXPECT_EQ(slot(20, 0, 6), "24,500.00");  // both automobiles to the spouse
     EXPECT_EQ(slot(28, 0, 10), "24,500.00");
     EXPECT_EQ(slot(73, 0, 6), "X");  // a holding categorised "Stocks and bonds"

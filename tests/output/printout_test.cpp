@@ -1,5 +1,5 @@
 // Worksheet printouts: lines per page, page breaks, a row straddling two
-// pages, and the slots each line fills.
+// pages, the slots each line fills, the summaries and the totals.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -73,7 +73,7 @@ TEST_F(PrintoutTest, PageCountsAtTheBoundaries) {
     } cases[] = {
         {WorksheetKind::Asset, 53, 1},    {WorksheetKind::Asset, 54, 2},
         {WorksheetKind::Expense, 106, 2}, {WorksheetKind::Expense, 107, 3},
-        {WorksheetKind::Time, 49, 1},     {WorksheetKind::Time, 50, 2},
+        {WorksheetKind::Time, 39, 1},     {WorksheetKind::Time, 40, 2},
         {WorksheetKind::Kin, 17, 1},      {WorksheetKind::Kin, 18, 2},
         {WorksheetKind::Kin, 35, 3},
     };
@@ -110,18 +110,106 @@ TEST_F(PrintoutTest, AssetLinesFillTheirSlots) {
 }
 
 TEST_F(PrintoutTest, RowStraddlingAPageShowsItsValuesOnItsFirstPageOnly) {
-    fill(data.TSchedList, 17, 3, 3);  // 51 lines: row 16 has lines 48, 49, 50
-    data.TSchedList.setCell(0, 16, QStringLiteral("1/2/2024"));
+    fill(data.TSchedList, 20, 2, 3);  // 40 lines: row 19 has lines 38 and 39
+    data.TSchedList.setCell(0, 19, QStringLiteral("1/2/2024"));
+    data.TSchedList.setCell(2, 19, QStringLiteral("2.00"));
     const auto pages = print(WorksheetKind::Time);
     ASSERT_EQ(pages.size(), 2);
-    const int last = 2 + 4 * 48;  // line 48: date, description, time spent, rate
+    const int last = 2 + 5 * 38;  // line 38: date, description, hours, rate, amount
     EXPECT_EQ(pages[0][last], QStringLiteral("1/2/2024"));
-    EXPECT_EQ(pages[0][last + 1], QStringLiteral("r16l0"));
-    EXPECT_EQ(pages[0][last + 3], QStringLiteral("$16"));
+    EXPECT_EQ(pages[0][last + 1], QStringLiteral("r19l0"));
+    EXPECT_EQ(pages[0][last + 2], QStringLiteral("2.00"));
+    EXPECT_EQ(pages[0][last + 3], QStringLiteral("$19"));
+    EXPECT_EQ(pages[0][last + 4], QStringLiteral("38.00"));
     EXPECT_EQ(pages[1][2], QString());
-    EXPECT_EQ(pages[1][3], QStringLiteral("r16l1"));
+    EXPECT_EQ(pages[1][3], QStringLiteral("r19l1"));
     EXPECT_EQ(pages[1][5], QString());
-    EXPECT_EQ(pages[1][7], QStringLiteral("r16l2"));
+    EXPECT_EQ(pages[1][6], QString());
+}
+
+TEST_F(PrintoutTest, EmptySummaryCellsPrintAsTheWorksheetWouldBuildThem) {
+    WorksheetStore& assets = data.ASchedList;
+    assets.setRowCount(2);
+    // Row 0 was never saved through the window: flags and categories only,
+    // and the "0" a new row holds in its flag and category cells.
+    assets.setCell(1, 0, QStringLiteral("House"));
+    assets.setCell(3, 0, QStringLiteral("0"));
+    for (int column : {18, 22, 29}) assets.setCell(column, 0, QStringLiteral("X"));
+    assets.setCell(48, 0, QStringLiteral("Real Estate"));
+    assets.setCell(49, 0, QStringLiteral("0"));
+    assets.setCell(50, 0, QStringLiteral("Not used for this asset"));
+    assets.setCell(56, 0, QStringLiteral("Income"));
+    // Row 1 holds the summaries a window wrote: they print as they stand.
+    assets.setCell(1, 1, QStringLiteral("Car"));
+    assets.setCell(22, 1, QStringLiteral("X"));
+    assets.setCell(10, 1, QStringLiteral("6.0 (as saved)"));
+    assets.setCell(11, 1, QStringLiteral("Tangible"));
+    WorksheetStore& expenses = data.ESchedList;
+    expenses.setCell(1, 0, QStringLiteral("Funeral"));
+    for (int column : {9, 12, 21}) expenses.setCell(column, 0, QStringLiteral("X"));
+    const WorksheetStore assetsBefore = assets, expensesBefore = expenses;
+
+    const auto assetPages = print(WorksheetKind::Asset);
+    EXPECT_EQ(assetPages[0][2], QString());
+    EXPECT_EQ(assetPages[0][4], QStringLiteral("5.1, 6.0, 13.0"));
+    EXPECT_EQ(assetPages[0][5], QStringLiteral("Real Estate/Income"));
+    EXPECT_EQ(assetPages[0][9], QStringLiteral("6.0 (as saved)"));
+    EXPECT_EQ(assetPages[0][10], QStringLiteral("Tangible"));
+    EXPECT_EQ(print(WorksheetKind::Expense)[0][4], QStringLiteral("13.0, 24.4, SchJ"));
+    // The stored rows are not changed by printing them.
+    for (int r = 0; r < 2; ++r) EXPECT_EQ(assets.row(r), assetsBefore.row(r));
+    EXPECT_EQ(expenses.row(0), expensesBefore.row(0));
+}
+
+TEST_F(PrintoutTest, ALongSummaryRunsOnOverTheRowsFurtherLines) {
+    WorksheetStore& assets = data.ASchedList;
+    assets.setRowCount(2);
+    assets.setCell(1, 0, QStringLiteral("House"));
+    assets.setCell(2, 0, QStringLiteral("$9.00"));
+    for (int column : {16, 17, 18, 19, 20, 21, 22}) assets.setCell(column, 0, QStringLiteral("X"));
+    assets.setCell(1, 1, QStringLiteral("Car"));
+    const auto pages = print(WorksheetKind::Asset);
+    ASSERT_EQ(pages.size(), 1);
+    // "3.0, 4.0, 5.1, 5.6, 5.9, 5.10, 6.0" takes two lines of its column.
+    const QString first = pages[0][4], second = pages[0][9];
+    EXPECT_FALSE(second.isEmpty());
+    EXPECT_EQ(first.trimmed() + QLatin1Char(' ') + second.trimmed(),
+              QStringLiteral("3.0, 4.0, 5.1, 5.6, 5.9, 5.10, 6.0"));
+    EXPECT_EQ(pages[0][6], QStringLiteral("$9.00"));  // the value on the first line only
+    EXPECT_EQ(pages[0][8], QString());
+    EXPECT_EQ(pages[0][11], QString());
+    EXPECT_EQ(pages[0][13], QStringLiteral("Car"));  // the next row after both lines
+}
+
+TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
+    fill(data.ASchedList, 54, 1);  // values 0 ... 53 on two pages
+    const auto assetPages = print(WorksheetKind::Asset);
+    ASSERT_EQ(assetPages.size(), 2);
+    EXPECT_EQ(assetPages[0][267], QString());
+    EXPECT_EQ(assetPages[1][267], QStringLiteral("1,431.00"));
+
+    data.ESchedList.setRowCount(2);
+    data.ESchedList.setCell(2, 0, QStringLiteral("$1,000.10"));
+    data.ESchedList.setCell(2, 1, QStringLiteral("$0.20"));
+    EXPECT_EQ(print(WorksheetKind::Expense)[0][267], QStringLiteral("1,000.30"));
+
+    // Time: each row's amount is its hours times its rate, to the cent; a
+    // row without a rate has no amount.
+    WorksheetStore& times = data.TSchedList;
+    times.setRowCount(3);
+    const QStringList hours = {"1.50", "0.25", "2.00"}, rates = {"$250.00", "$133.33", ""};
+    for (int r = 0; r < 3; ++r) {
+        times.setCell(1, r, QStringLiteral("Work %1").arg(r));
+        times.setCell(2, r, hours[r]);
+        times.setCell(3, r, rates[r]);
+    }
+    const auto timePages = print(WorksheetKind::Time);
+    ASSERT_EQ(timePages.size(), 1);
+    EXPECT_EQ(timePages[0][6], QStringLiteral("375.00"));
+    EXPECT_EQ(timePages[0][11], QStringLiteral("33.33"));
+    EXPECT_EQ(timePages[0][16], QString());
+    EXPECT_EQ(timePages[0][197], QStringLiteral("3.75"));
+    EXPECT_EQ(timePages[0][198], QStringLiteral("408.33"));
 }
 
 TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {

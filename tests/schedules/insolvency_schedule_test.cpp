@@ -37,19 +37,19 @@ TEST_F(InsolvencyScheduleTest, ClassesInOrderAndClaimsNumberedAcrossThem) {
     BuildInsolvencySchedule(data, buffers, wrapper);
 
     const QList<QStringList> expected = {
-        {"***", "(1) ADMINISTATIVE EXPENSES", "", "", "", ""},
+        {"", "(1) ADMINISTRATIVE EXPENSES", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"1", "Attorney", "(1)", "$1,000.00", "$1,000.00", "N"},
         {"", "fees", "", "", "", ""},
         {"", "SUBTOTAL", "", "1,000.00", "", ""},
         {"", "", "", "", "", ""},
-        {"***", "(2) FUNERAL EXPENSES TO $4,000", "", "", "", ""},
+        {"", "(2) FUNERAL EXPENSES TO $4,000", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"2", "Funeral home", "(2)", "$3,000.00", "$3,000.00", "N"},
         {"3", "Flowers", "(2)", "$200.00", "$0.00", "Y"},
         {"", "SUBTOTAL", "", "3,200.00", "", ""},
         {"", "", "", "", "", ""},
-        {"***", "(10) OTHER DEBTS", "", "", "", ""},
+        {"", "(10) OTHER DEBTS", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"4", "Credit card", "(10)", "$900.00", "$90.00", "N"},
         {"", "SUBTOTAL", "", "900.00", "", ""},

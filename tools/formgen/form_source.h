@@ -14,7 +14,8 @@
 //
 // screen:  section "Text" | note "Text"
 //   field SLOT text|date|amount|percent|whole in|calc "Label" [prompt=] [help=]
-//         [width=PIXELS] [est=SLOT]       (calc: read-only, overridable if kept)
+//         [width=PIXELS|full] [est=SLOT]  (calc: read-only, overridable if kept;
+//                                          full: on to the screen's right margin)
 //   check SLOT "Label" [calc] [help=] | radio SLOT "Label" group=G
 //   memo SLOT "Label" [lines=N] [calc] | combo SLOT "Label" items="a|b"
 //   grid start=S rows=R [step=K] cols="Name:240,$Value:120" [calc]
@@ -22,10 +23,12 @@
 //
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
-//   text "Left text" | small "Small print" | check {&7} "Text" [indent=IN]
+//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [indent=IN]
 //   ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled)
-//   row ITEMS [size=HALFPOINTS] [height=IN] | plainrow ITEMS | under ITEMS
-//     ITEMS: "Label"[@IN] | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
+//   row ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
+//     (top: the cells' texts start at the top of the row, not its foot)
+//     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
+//            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
 //   sign "Role" [{*SLOT:IN}] | judge {*SLOT:IN} | notary | space IN
 //   decedent S | attorney S | fiduciary S

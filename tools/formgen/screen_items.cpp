@@ -148,7 +148,8 @@ QList<ScreenControl> ExpandScreen(const FormSource& src) {
             if (pos.value(1).text == QLatin1String("date") && c.prompt.isEmpty() && !c.computed)
                 c.prompt = QStringLiteral("m/d/yyyy");
             c.help = line.option(QStringLiteral("help"));
-            c.width = line.option(QStringLiteral("width"), QStringLiteral("0")).toInt();
+            const QString width = line.option(QStringLiteral("width"), QStringLiteral("0"));
+            c.width = width == QLatin1String("full") ? kToRightEdge : width.toInt();
             if (c.width == 0 && pos.value(1).text == QLatin1String("date")) c.width = 160;
             c.estSlot = line.option(QStringLiteral("est"), QStringLiteral("-1")).toInt();
             out.append(c);

@@ -202,9 +202,11 @@ public:
                 case ControlType::Field: {
                     label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
                           kControlX - kLeft - 8, 20);
-                    const int w = c.width == kToRightEdge ? kPageWidth - kLeft - kControlX
-                                  : c.width > 0           ? c.width
-                                                          : defaultWidth(c.kind);
+                    // A box running on to the margin leaves room for its "?".
+                    const int w = c.width == kToRightEdge
+                                      ? kPageWidth - kLeft - kControlX - (c.help.isEmpty() ? 0 : 32)
+                                  : c.width > 0 ? c.width
+                                                : defaultWidth(c.kind);
                     edit(c.slot, c.kind, c.computed, c.kept, c.prompt, kControlX, y, w);
                     int x = kControlX + w + 8;
                     if (c.estSlot >= 0) {

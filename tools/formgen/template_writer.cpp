@@ -15,6 +15,7 @@ constexpr double kBodyWidth = 7.0;  // inches between the margins
 constexpr int kBodySize = 20;       // half-points
 constexpr int kSmallSize = 14;
 constexpr int kCellGap = 72;  // twips of padding on each side of a cell text
+const QString FigureSpace = QStringLiteral("\\u8199?");  // U+2007, as wide as a digit
 
 int twips(double inches) {
     return int(std::lround(inches * kTwipsPerInch));
@@ -50,6 +51,8 @@ struct Cell {
     FieldPlace place;
     double width = 0;
     bool bold = false;
+    bool right = false;  // a label set flush right (the header of a number column)
+    bool caps = false;   // a field printed in capitals (the caption's name)
 };
 
 class TemplateBuilder {
@@ -87,10 +90,13 @@ public:
             else {
                 // An empty answer still leaves a blank to write on: the
                 // underline runs on past the answer for about a third of
-                // the field's width.
-                const int pad = qMax(2, int(std::lround((p.width > 0 ? p.width : 1.5) * 5)));
-                out += QStringLiteral("{\\ul\\~") + marker(p, p.width, size) +
-                       QStringLiteral("\\~").repeated(pad) + u'}';
+                // the field's width. The blank is of figure spaces, which
+                // the word processors keep at the start of a line (they drop
+                // no-break spaces there), so a blank that wraps still shows
+                // with the punctuation after it.
+                const int pad = qMax(1, int(std::lround((p.width > 0 ? p.width : 1.5) * 2.5)));
+                out += QStringLiteral("{\\ul") + FigureSpace + marker(p, p.width, size) +
+                       FigureSpace.repeated(pad) + u'}';
             }
             pos = m.capturedEnd();
         }
@@ -120,8 +126,10 @@ public:
             if (t.quoted) {
                 c.kind = Cell::Label;
                 c.text = t.text;
-                c.width =
-                    t.key.startsWith(u'@') ? t.key.mid(1).toDouble() : labelWidth(t.text, size);
+                // "Label"@>1.5: set flush right, over a column of numbers.
+                c.right = t.key.startsWith(QLatin1String("@>"));
+                c.width = t.key.startsWith(u'@') ? t.key.mid(c.right ? 2 : 1).toDouble()
+                                                 : labelWidth(t.text, size);
             } else if (t.text.startsWith(u'{')) {
                 c.kind = Cell::Field;
                 if (!ParseFieldPlace(t.text, c.place))
@@ -143,7 +151,7 @@ public:
 
     // One table row. Fields and blanks carry a bottom rule unless plain.
     void row(const QList<Cell>& cells, int size, bool plain = false, double minHeight = 0.24,
-             bool italic = false, bool bold = false) {
+             bool italic = false, bool bold = false, bool top = false) {
         QString defs = QStringLiteral("\\trowd\\trgaph%1\\trleft0\\trrh%2")
                            .arg(kCellGap)
                            .arg(twips(minHeight));
@@ -152,17 +160,20 @@ public:
         for (const Cell& c : cells) {
             x += c.width;
             const bool ruled = !plain && (c.kind == Cell::Field || c.kind == Cell::Blank);
-            defs += QStringLiteral("\\clvertalb%1\\cellx%2")
+            defs += QStringLiteral("%1%2\\cellx%3")
+                        .arg(top ? QStringLiteral("\\clvertalt") : QStringLiteral("\\clvertalb"))
                         .arg(ruled ? QStringLiteral("\\clbrdrb\\brdrs\\brdrw10") : QString())
                         .arg(twips(x));
             QString content;
             QString align = QStringLiteral("\\ql");
             if (c.kind == Cell::Label) {
                 content = escape(c.text);
+                if (c.right) align = QStringLiteral("\\qr");
                 if (c.bold || bold) content = QStringLiteral("{\\b ") + content + u'}';
             } else if (c.kind == Cell::Field) {
                 const double printable = c.width - 2.0 * kCellGap / kTwipsPerInch;
                 content = marker(c.place, printable, size);
+                if (c.caps) content = QStringLiteral("{\\caps ") + content + u'}';
                 if (c.place.kind == u'$' || c.place.kind == u'#' || c.place.kind == u'%')
                     align = QStringLiteral("\\qr");
                 if (c.place.kind == u'&') align = QStringLiteral("\\qc");
@@ -188,7 +199,9 @@ public:
     }
 
     void captionRow(int slot) {
-        row({label(QStringLiteral("ESTATE OF"), 1.0, true), field(u'*', slot, 4.4),
+        Cell estate = field(u'*', slot, 4.4);
+        estate.caps = true;
+        row({label(QStringLiteral("ESTATE OF"), 1.0, true), estate,
              label(QStringLiteral(", DECEASED"), 1.6, true)},
             22);
     }
@@ -225,12 +238,18 @@ public:
 
     // A signature line on the right half, the printed name under it, and the
     // signer's role in small type.
-    void signature(const QString& role, const FieldPlace* name, double left = 3.4) {
+    // capitals: the judge's name, which the entries print in capitals
+    // whatever case the answer is in.
+    void signature(const QString& role, const FieldPlace* name, bool capitals = false,
+                   double left = 3.4) {
         space(0.22);
         row({spacer(left), blank(kBodyWidth - left)}, kBodySize, false, 0.3);
         row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
-        if (name)
-            row({spacer(left), field(name->kind, name->slot, kBodyWidth - left)}, kBodySize, true);
+        if (name) {
+            Cell signer = field(name->kind, name->slot, kBodyWidth - left);
+            signer.caps = capitals;
+            row({spacer(left), signer}, kBodySize, true);
+        }
     }
 
     void labelledLines(int first, const QStringList& labels, double labelW, double fieldW) {
@@ -286,12 +305,16 @@ public:
                 22);
             space(0.12);
         } else if (d == QLatin1String("fullcaption")) {
+            // The court's caption is in capitals whatever case the answers
+            // are in, as on every other form.
             para(QStringLiteral("\\qc"),
-                 QStringLiteral("{\\b PROBATE COURT OF ") +
+                 QStringLiteral("{\\b\\caps PROBATE COURT OF ") +
                      marker(field(u'*', 0, 2.0).place, 2.0, 24) +
                      QStringLiteral("\\fs24  COUNTY, OHIO}"),
                  24);
-            para(QStringLiteral("\\qc\\sa60"), marker(field(u'*', 1, 7.0).place, 7.0, 16), 16);
+            para(QStringLiteral("\\qc\\sa60"),
+                 QStringLiteral("{\\caps ") + marker(field(u'*', 1, 7.0).place, 7.0, 16) + u'}',
+                 16);
             captionRow(2);
             row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
                 22);
@@ -314,7 +337,10 @@ public:
             para(QStringLiteral("\\qj\\sa80\\sl276\\slmult1"),
                  inlineText(quoted(line), line.number, kBodySize));
         } else if (d == QLatin1String("text")) {
-            para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize));
+            // plain: the fields run on in the text without a rule (a letter's
+            // salutation).
+            para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize,
+                                                          !line.hasFlag(QStringLiteral("plain"))));
         } else if (d == QLatin1String("ctext")) {
             // Centred text such as a letterhead: its fields print plain,
             // without the rule a form's blanks carry.
@@ -349,13 +375,17 @@ public:
             Line cellsOnly = line;
             cellsOnly.tokens.clear();
             for (const Token& t : line.tokens)
-                if (t.key.isEmpty() || t.key.startsWith(u'@')) cellsOnly.tokens.append(t);
+                if ((t.key.isEmpty() || t.key.startsWith(u'@')) &&
+                    !(!t.quoted && t.text == QLatin1String("top")))
+                    cellsOnly.tokens.append(t);
             const double height =
                 line.option(QStringLiteral("height"),
                             under ? QStringLiteral("0.16") : QStringLiteral("0.24"))
                     .toDouble();
+            // top: every cell starts at the top of the row (a stacked
+            // name and address beside one-line cells).
             row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height,
-                under);
+                under, false, line.hasFlag(QStringLiteral("top")));
         } else if (d == QLatin1String("grid")) {
             const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
             const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
@@ -368,7 +398,11 @@ public:
             if (start < 0 || rows <= 0 || cols.isEmpty())
                 fail(line.number, QStringLiteral("grid needs start, rows and cols"));
             QList<Cell> header;
-            for (const ColumnSpec& c : cols) header.append(label(c.label, c.width));
+            // A number column's header stands over its numbers, on the right.
+            for (const ColumnSpec& c : cols) {
+                header.append(label(c.label, c.width));
+                header.back().right = c.kind == u'$' || c.kind == u'#' || c.kind == u'%';
+            }
             if (!line.hasFlag(QStringLiteral("noheader")))
                 row(header, kSmallSize, true, 0.16, false, true);
             for (int r = 0; r < rows; ++r) {
@@ -409,7 +443,7 @@ public:
                 if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
             const QString role =
                 d == QLatin1String("judge") ? QStringLiteral("PROBATE JUDGE") : quoted(line);
-            signature(role, hasName ? &name : nullptr);
+            signature(role, hasName ? &name : nullptr, d == QLatin1String("judge"));
         } else if (d == QLatin1String("notary")) {
             space(0.1);
             para(QStringLiteral("\\ql"),

@@ -20,12 +20,17 @@ namespace wm4 {
 namespace {
 
 // Forms whose plain fields keep their own size (schedules and lists with
-// their own small print).
-constexpr std::array NotFittedPages = {20, 21, 27, 30, 31,  41,  47,  54,  58,  62,  63,
-                                       64, 65, 71, 75, 126, 128, 155, 156, 182, 184, 187};
+// their own small print). The three wrapped worksheet printouts (182, 185,
+// 187) are all here: each wraps its own lines, and the expense list would
+// otherwise shrink its category texts where the others do not.
+constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58,  62,  63, 64,
+                                       65, 71, 75, 126, 128, 155, 156, 182, 184, 185, 187};
 
-constexpr std::array EmptyAmountPages = {20, 21, 27, 30,  31,  34,  47,  60,  62,  63,  64,  65, 71,
-                                         72, 73, 75, 107, 114, 116, 128, 155, 156, 182, 184, 187};
+// Forms whose empty amounts print empty; the expense printout among them, so
+// that its empty lines print no "0.00" (as the asset and time lists).
+constexpr std::array EmptyAmountPages = {20,  21,  27,  30,  31,  34,  47,  60,  62,
+                                         63,  64,  65,  71,  72,  73,  75,  107, 114,
+                                         116, 128, 155, 156, 182, 184, 185, 187};
 
 constexpr char16_t KindPlain = u'*', KindPlainToo = u'<', KindAmount = u'$', KindAmountToo = u'#',
                    KindPercent = u'%', KindCheckBox = u'&', KindMultiLine = u'+', KindRaw = u'~',

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "case/case_data.h"
+#include "case/conv_rounding.h"
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
+#include "case/worksheet_summaries.h"
 #include "output/document/packet.h"
 #include "output/document/rtf_text.h"
 #include "output/textfit/text_wrapper.h"
@@ -39,7 +41,9 @@ constexpr PrintoutLayout AssetLayout{
     .columns = {assetColumn::Appraised, DescriptionLine, assetColumn::SendToSummary,
                 assetColumn::CategorySummary, assetColumn::Value},
     .wrapped = true,
-    .widthInches = 2.65};
+    .widthInches = 2.65,
+    .summaryWidths = {0, 0, 1.25, 1.3, 0},
+    .totals = {{{267, PrintoutTotal::Column, assetColumn::Value}}}};
 constexpr PrintoutLayout ExpenseLayout{
     .page = 185,
     .linesPerPage = 53,
@@ -47,14 +51,20 @@ constexpr PrintoutLayout ExpenseLayout{
     .columns = {expenseColumn::CheckNumber, DescriptionLine, expenseColumn::SendToSummary,
                 expenseColumn::Category13_0, expenseColumn::Amount},
     .wrapped = true,
-    .widthInches = 2.82};
+    .widthInches = 2.82,
+    .summaryWidths = {0, 0, 0.85, 1.5, 0},
+    .totals = {{{267, PrintoutTotal::Column, expenseColumn::Amount}}}};
+// The time page's 200 slots hold 39 lines of five (date, description, hours,
+// rate, amount) and the two totals.
 constexpr PrintoutLayout TimeLayout{
     .page = 187,
-    .linesPerPage = 49,
-    .slotsPerLine = 4,
-    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
+    .linesPerPage = 39,
+    .slotsPerLine = 5,
+    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, TimeAmount},
     .wrapped = true,
-    .widthInches = 4.1};
+    .widthInches = 3.5,
+    .totals = {
+        {{197, PrintoutTotal::Column, timeColumn::Hours}, {198, PrintoutTotal::TimeFees, -1}}}};
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
@@ -63,38 +73,104 @@ QString kinBlock(const WorksheetStore& store, int row) {
            EscapeRtf(store.cell(kinColumn::CityStateZip, row));
 }
 
-// The printed lines of every row: its wrapped description lines, or one
-// line per kin row.
-std::vector<QStringList> rowLines(const WorksheetStore& store, const PrintoutLayout& layout,
-                                  TextWrapper& wrapper) {
-    std::vector<QStringList> lines(size_t(store.rowCount()));
+// A time row's fee, and a cell as the grid shows it (below).
+double timeFee(const WorksheetStore& times, int row);
+QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row);
+
+// The printed lines of one row: for each slot of a line the texts of the
+// row's lines (the description, or a summary wrapped to its column), and the
+// number of lines the row takes.
+struct RowLines {
+    std::array<QStringList, 5> slotLines;
+    qsizetype count = 0;
+};
+
+std::vector<RowLines> rowLines(const WorksheetStore& store, const PrintoutLayout& layout,
+                               TextWrapper& wrapper) {
+    std::vector<RowLines> lines(size_t(store.rowCount()));
     for (int row = 0; row < store.rowCount(); ++row) {
-        QStringList& rows = lines[size_t(row)];
-        if (!layout.wrapped) {
-            rows = QStringList{kinBlock(store, row)};
-            continue;
+        RowLines& rows = lines[size_t(row)];
+        for (int s = 0; s < layout.slotsPerLine; ++s) {
+            QStringList& texts = rows.slotLines[size_t(s)];
+            const int column = layout.columns[size_t(s)];
+            if (column == DescriptionLine) {
+                texts = layout.wrapped ? wrapper.WrapText(store.cell(DescriptionColumn, row),
+                                                          QString::fromLatin1(PrintoutFont),
+                                                          PrintoutFontSize, layout.widthInches)
+                                       : QStringList{kinBlock(store, row)};
+            } else if (layout.summaryWidths[size_t(s)] > 0) {
+                // A summary runs on over the row's further lines rather than
+                // crowding its cell.
+                texts = wrapper.WrapText(shownCell(layout, store, column, row),
+                                         QString::fromLatin1(SummaryFont), SummaryFontSize,
+                                         layout.summaryWidths[size_t(s)]);
+            }
+            rows.count = qMax(rows.count, texts.size());
         }
-        rows =
-            wrapper.WrapText(store.cell(DescriptionColumn, row), QString::fromLatin1(PrintoutFont),
-                             PrintoutFontSize, layout.widthInches);
         // A row without a description would never reach the list, its amount
         // lost with it: it takes one line with an empty description.
-        if (rows.isEmpty() && !store.cell(AmountColumn, row).isEmpty())
-            rows = QStringList{QString()};
+        if (rows.count == 0 && !store.cell(AmountColumn, row).isEmpty()) rows.count = 1;
     }
     return lines;
 }
 
-int pageCount(const std::vector<QStringList>& lines, int linesPerPage) {
+int pageCount(const std::vector<RowLines>& lines, int linesPerPage) {
     qsizetype total = 0;
-    for (const QStringList& rows : lines) total += rows.size();
+    for (const RowLines& rows : lines) total += rows.count;
     if (total <= linesPerPage - 1) return 1;
     return int((total + linesPerPage - 1) / linesPerPage);
 }
 
+// A time row's fee: its hours times its rate, to the cent.
+double timeFee(const WorksheetStore& times, int row) {
+    return roundHalfAwayFromZero(Str2Float_2(times.cell(timeColumn::Hours, row)) *
+                                     Str2Float_2(times.cell(timeColumn::Rate, row)),
+                                 2);
+}
+
+// A cell as the worksheet's grid shows it.
+QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row) {
+    if (layout.page == AssetLayout.page) {
+        if (column == assetColumn::SendToSummary) return ShownAssetSendTo(store, row);
+        if (column == assetColumn::CategorySummary) return ShownAssetCategory(store, row);
+        // A flag; a row never saved holds "0" there.
+        if (column == assetColumn::Appraised)
+            return store.cell(column, row) == QLatin1String("X") ? QStringLiteral("X") : QString();
+    }
+    if (layout.page == ExpenseLayout.page && column == expenseColumn::SendToSummary)
+        return ShownExpenseSendTo(store, row);
+    if (column == TimeAmount) {
+        const bool priced = !store.cell(timeColumn::Hours, row).trimmed().isEmpty() &&
+                            !store.cell(timeColumn::Rate, row).trimmed().isEmpty();
+        return priced ? FormatAmount(timeFee(store, row)) : QString();
+    }
+    return store.cell(column, row);
+}
+
+// The totals of the whole worksheet, written on the last page (and emptied on
+// the others).
+void fillTotals(TAnswer& answers, const WorksheetStore& store, const PrintoutLayout& layout,
+                bool lastPage) {
+    for (const PrintoutLayout::Total& total : layout.totals) {
+        if (total.what == PrintoutTotal::None) continue;
+        QString text;
+        if (lastPage) {
+            qint64 cents = 0;
+            for (int row = 0; row < store.rowCount(); ++row) {
+                const double value = total.what == PrintoutTotal::TimeFees
+                                         ? timeFee(store, row)
+                                         : Str2Float_2(store.cell(total.column, row));
+                cents += qRound64(value * 100);
+            }
+            text = FormatAmount(double(cents) / 100);
+        }
+        answers.setAnswer(layout.page, 0, total.slot, text);
+    }
+}
+
 // Writes page p's lines into the page's slots, after emptying them.
 void fillPage(TAnswer& answers, const WorksheetStore& store, const PrintoutLayout& layout,
-              const std::vector<QStringList>& lines, int p) {
+              const std::vector<RowLines>& lines, int p) {
     const int lastSlot = FirstLineSlot + layout.linesPerPage * layout.slotsPerLine - 1;
     for (int slot = FirstLineSlot; slot <= lastSlot; ++slot)
         answers.setAnswer(layout.page, 0, slot, {});
@@ -103,17 +179,18 @@ void fillPage(TAnswer& answers, const WorksheetStore& store, const PrintoutLayou
     const qsizetype last = first + layout.linesPerPage - 1;
     qsizetype number = 0;
     for (int row = 0; row < store.rowCount(); ++row) {
-        const QStringList& rows = lines[size_t(row)];
-        for (qsizetype k = 0; k < rows.size(); ++k, ++number) {
+        const RowLines& rows = lines[size_t(row)];
+        for (qsizetype k = 0; k < rows.count; ++k, ++number) {
             if (number < first || number > last) continue;
             const int base = FirstLineSlot + int(number - first) * layout.slotsPerLine;
             for (int s = 0; s < layout.slotsPerLine; ++s) {
                 const int column = layout.columns[size_t(s)];
-                if (column == DescriptionLine) {
-                    answers.setAnswer(layout.page, 0, base + s, rows[k]);
+                if (column == DescriptionLine || layout.summaryWidths[size_t(s)] > 0) {
+                    answers.setAnswer(layout.page, 0, base + s, rows.slotLines[size_t(s)].value(k));
                 } else if (k == 0) {
                     // Only a row's first line carries its other values.
-                    answers.setAnswer(layout.page, 0, base + s, store.cell(column, row));
+                    answers.setAnswer(layout.page, 0, base + s,
+                                      shownCell(layout, store, column, row));
                 }
             }
         }
@@ -171,10 +248,11 @@ void BuildWorksheetPrintout(CaseData& data, WorksheetKind kind, TextWrapper& wra
     answers.setAnswer(layout.page, 0, 0, QFileInfo(clientFileName).fileName());
     answers.setAnswer(layout.page, 0, 1, FormatShortDate(today));
 
-    const std::vector<QStringList> lines = rowLines(store, layout, wrapper);
+    const std::vector<RowLines> lines = rowLines(store, layout, wrapper);
     const int pages = pageCount(lines, layout.linesPerPage);
     for (int p = 0; p < pages; ++p) {
         fillPage(answers, store, layout, lines, p);
+        fillTotals(answers, store, layout, p == pages - 1);
         if (p == 0) {
             packet.StartDocument(layout.page, 0);
         } else {

@@ -6,7 +6,15 @@
 // time (copy 0; slot 0 the client file's name, slot 1 today's date), and each
 // filled page is merged and joined into one document. Asset, expense and
 // time rows take one line per wrapped description line, and only a row's
-// first line carries its other values; a kin row takes one line.
+// first line carries its other values (a summary too long for its column runs
+// on over the row's further lines); a kin row takes one line.
+//
+// Summary cells print as the worksheet shows them: a row whose summary cell
+// is empty (written without passing through a worksheet window) gets the
+// summary built from its flags and categories for the printout, the stored
+// row left as it is. The last page closes with the totals of the value,
+// amount, hours and fee columns; a time row also prints its amount (hours
+// times rate).
 #include <QDate>
 #include <QString>
 #include <array>
@@ -23,6 +31,11 @@ enum class WorksheetKind { Kin, Asset, Expense, Time };
 // Column standing for the row's (wrapped) description line, or the kin
 // name-and-address block.
 inline constexpr int DescriptionLine = -1;
+// Column standing for a time row's amount: its hours times its rate.
+inline constexpr int TimeAmount = -2;
+
+// What a total of the printout adds up, printed on its last page.
+enum class PrintoutTotal { None, Column, TimeFees };
 
 struct PrintoutLayout {
     int page;
@@ -33,9 +46,23 @@ struct PrintoutLayout {
     std::array<int, 5> columns;
     bool wrapped;        // lines are wrapped description lines
     double widthInches;  // column of the wrapped description
+    // Inches of the slots whose text (a summary) wraps on over the row's
+    // further lines; 0 for a slot that prints on the row's first line only.
+    std::array<double, 5> summaryWidths{};
+    // The totals below the last page's lines: the slot each is written to
+    // and what it adds up (a money or hours column, or the time fees).
+    struct Total {
+        int slot = -1;
+        PrintoutTotal what = PrintoutTotal::None;
+        int column = -1;
+    };
+    std::array<Total, 2> totals{};
 };
 inline constexpr const char* PrintoutFont = "Arial Narrow";
 inline constexpr double PrintoutFontSize = 11;
+// The summaries wrap as they print: Arial 8 points.
+inline constexpr const char* SummaryFont = "Arial";
+inline constexpr double SummaryFontSize = 8;
 
 const PrintoutLayout& LayoutOf(WorksheetKind kind);
 const WorksheetStore& StoreOf(const CaseData& data, WorksheetKind kind);
