@@ -45,7 +45,7 @@ TfrmCategoryDlg::TfrmCategoryDlg(const AssetDetail& detail, QWidget* parent)
         connect(box, &QComboBox::currentIndexChanged, this, [this] { m_modified.set(); });
         m_lists[i] = box;
     }
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, {m_lists.begin(), m_lists.end()});
 }
 
 TfrmCategoryDlg::~TfrmCategoryDlg() {

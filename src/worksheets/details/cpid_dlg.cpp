@@ -11,7 +11,7 @@ TfrmCPIDDlg::TfrmCPIDDlg(DetailMode mode, const Identifiers& identifiers, QWidge
     ui->setupUi(this);
     details::nameControl(ui->grpIdentifiers, ui->grpIdentifiers->title());
     m_edits.build(ui->layFields, IdentifierFields, identifiers, m_modified);
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, m_edits.widgets());
 }
 
 TfrmCPIDDlg::~TfrmCPIDDlg() {

@@ -17,15 +17,17 @@ void nameControl(QWidget* control, QStringView accessibleName) {
     control->setAccessibleName(accessibleName.toString());
 }
 
-void wireButtons(QDialog* dialog, QDialogButtonBox* buttons) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
-        ok->setText(QStringLiteral("OK"));
-        nameControl(ok, u"OK");
-    }
-    if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
-        cancel->setText(QStringLiteral("Cancel"));
-        nameControl(cancel, u"Cancel");
-    }
+void wireButtons(QDialog* dialog, QDialogButtonBox* buttons, const QList<QWidget*>& fields) {
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK"));
+    nameControl(ok, u"OK");
+    cancel->setText(QStringLiteral("Cancel"));
+    nameControl(cancel, u"Cancel");
+    QList<QWidget*> chain = fields;
+    chain << ok << cancel;
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    chain.front()->setFocus();
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
 }

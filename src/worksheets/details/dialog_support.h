@@ -2,6 +2,7 @@
 // What the detail dialogs share: captions shown as written, accessible
 // names, the OK and Cancel buttons, rows of labelled edit boxes, and the
 // modified mark every dialog keeps.
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -21,7 +22,9 @@ QString shownText(QStringView caption);
 void nameControl(QWidget* control, QStringView accessibleName);
 
 // OK accepts and Cancel rejects the dialog; both carry their accessible names.
-void wireButtons(QDialog* dialog, QDialogButtonBox* buttons);
+// Tab then walks the fields in order and ends on OK and Cancel; the first
+// field has the focus when the dialog opens.
+void wireButtons(QDialog* dialog, QDialogButtonBox* buttons, const QList<QWidget*>& fields);
 
 // Appends a row "label: [edit]" to form and returns the edit box, named
 // objectName and accessible by its label.

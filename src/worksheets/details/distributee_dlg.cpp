@@ -38,8 +38,7 @@ TfrmDistributeeDlg::TfrmDistributeeDlg(DetailMode mode, const WorksheetStore& ki
     if (ui->ListBox1->count() > 0) ui->ListBox1->setCurrentRow(0);
     connect(ui->ListBox1, &QListWidget::itemChanged, this, [this] { m_modified = true; });
     // Enter in the list confirms the dialog; Space ticks the current name.
-    details::wireButtons(this, ui->buttonBox);
-    ui->ListBox1->setFocus();
+    details::wireButtons(this, ui->buttonBox, {ui->ListBox1, ui->memProperty});
 }
 
 TfrmDistributeeDlg::~TfrmDistributeeDlg() {

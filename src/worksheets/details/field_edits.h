@@ -23,6 +23,7 @@ public:
             modified.watch(m_edits[i]);
         }
     }
+    QList<QWidget*> widgets() const { return {m_edits.begin(), m_edits.end()}; }
     void read(std::array<QString, N>& values) const {
         for (size_t i = 0; i < N; ++i) values[i] = m_edits[i]->text();
     }

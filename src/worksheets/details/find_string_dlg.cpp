@@ -17,9 +17,8 @@ TfrmFindString::TfrmFindString(const QString& searchStr, QWidget* parent)
     ui->lblInstructions->setBuddy(ui->edtSearchStr);
     ui->edtSearchStr->setText(searchStr);
     ui->edtSearchStr->selectAll();
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, {ui->edtSearchStr});
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    ui->edtSearchStr->setFocus();
 }
 
 TfrmFindString::~TfrmFindString() {

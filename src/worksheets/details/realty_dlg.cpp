@@ -11,7 +11,7 @@ TfrmRealtyDlg::TfrmRealtyDlg(const AssetDetail& detail, QWidget* parent)
     ui->setupUi(this);
     details::nameControl(ui->grpRealEstate, ui->grpRealEstate->title());
     m_edits.build(ui->layFields, RealtyFields, detail.realty, m_modified);
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, m_edits.widgets());
 }
 
 TfrmRealtyDlg::~TfrmRealtyDlg() {

@@ -72,6 +72,7 @@ TfrmSendToDlg::TfrmSendToDlg(const AssetDetail& detail, QWidget* parent)
     details::nameControl(ui->grpMiscForms, u"Miscellaneous Forms & Letters");
     details::nameControl(ui->grpTaxSchedules, ui->grpTaxSchedules->title());
 
+    QList<QWidget*> order;  // the boxes in creation order, the Tab order
     const auto fill = [&](QGroupBox* group, QGridLayout* grid, std::span<const Box> boxes) {
         std::map<int, int> rows;  // next row of each grid column
         for (const Box& b : boxes) {
@@ -92,15 +93,16 @@ TfrmSendToDlg::TfrmSendToDlg(const AssetDetail& detail, QWidget* parent)
             connect(box, &QCheckBox::toggled, this, [this] { m_modified.set(); });
             grid->addWidget(box, rows[b.gridColumn]++, b.gridColumn);
             m_boxes[b.flagColumn] = box;
+            order.append(box);
         }
     };
     fill(ui->grpStandardForms, ui->layStandardForms, StandardForms);
     fill(ui->grpMiscForms, ui->layMiscForms, MiscForms);
     fill(ui->grpTaxSchedules, ui->layTaxSchedules, TaxSchedules);
     // The grid column of fewer boxes would otherwise keep a narrower width.
-    for (QGridLayout* grid : {ui->layStandardForms, ui->layMiscForms, ui->layTaxSchedules})
-        for (int c = 0; c < 4; ++c) grid->setColumnMinimumWidth(c, BoxWidth);
-    details::wireButtons(this, ui->buttonBox);
+    for (QGridLayout* layout : {ui->layStandardForms, ui->layMiscForms, ui->layTaxSchedules})
+        for (int c = 0; c < 4; ++c) layout->setColumnMinimumWidth(c, BoxWidth);
+    details::wireButtons(this, ui->buttonBox, order);
 }
 
 TfrmSendToDlg::~TfrmSendToDlg() {

@@ -11,7 +11,7 @@ TfrmStockDlg::TfrmStockDlg(const AssetDetail& detail, QWidget* parent)
     ui->setupUi(this);
     details::nameControl(ui->grpStocksBonds, ui->grpStocksBonds->title());
     m_edits.build(ui->layFields, StockFields, detail.stock, m_modified);
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, m_edits.widgets());
 }
 
 TfrmStockDlg::~TfrmStockDlg() {

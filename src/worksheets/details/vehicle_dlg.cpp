@@ -11,7 +11,7 @@ TfrmVehicleDlg::TfrmVehicleDlg(const AssetDetail& detail, QWidget* parent)
     ui->setupUi(this);
     details::nameControl(ui->grpVehicle, ui->grpVehicle->title());
     m_edits.build(ui->layFields, VehicleFields, detail.vehicle, m_modified);
-    details::wireButtons(this, ui->buttonBox);
+    details::wireButtons(this, ui->buttonBox, m_edits.widgets());
 }
 
 TfrmVehicleDlg::~TfrmVehicleDlg() {
