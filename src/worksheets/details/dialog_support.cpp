@@ -36,6 +36,8 @@ QLineEdit* addEditRow(QFormLayout* form, QStringView label, const char* objectNa
     auto* edit = new QLineEdit(form->parentWidget());
     edit->setObjectName(QString::fromLatin1(objectName));
     nameControl(edit, label);
+    // Room for an address line or a full identification without scrolling.
+    edit->setMinimumWidth(320);
     auto* caption = new QLabel(shownText(label), form->parentWidget());
     caption->setBuddy(edit);
     form->addRow(caption, edit);

@@ -23,17 +23,26 @@ TfrmDistributeeDlg::TfrmDistributeeDlg(DetailMode mode, const WorksheetStore& ki
     details::nameControl(ui->memProperty, ui->grpProperty->title());
     details::nameControl(ui->ListBox1, ui->grpKinList->title());
     ui->memProperty->setPlainText(property);
+    // A few lines of the description name the property; the kin list gets
+    // the rest of the height.
+    setMinimumWidth(560);
+    ui->memProperty->setMaximumHeight(ui->memProperty->fontMetrics().lineSpacing() * 5 + 12);
+    ui->ListBox1->setMinimumHeight(ui->ListBox1->fontMetrics().lineSpacing() * 10);
 
     for (int row = 0; row < kin.rowCount(); ++row) m_names.append(kin.cell(kinColumn::Name, row));
     const QList<bool> checked = SelectedNames(m_names, selection);
     for (int i = 0; i < m_names.size(); ++i) {
         auto* item = new QListWidgetItem(m_names[i], ui->ListBox1);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(checked[i] ? Qt::Checked : Qt::Unchecked);
-        // A kin row without a name is listed too; a screen reader says so.
-        if (m_names[i].isEmpty())
+        // A kin row without a name is listed too, but cannot be chosen: it
+        // would add an empty name to the selection. A screen reader says so.
+        if (m_names[i].isEmpty()) {
+            item->setFlags(Qt::NoItemFlags);
             item->setData(Qt::AccessibleTextRole,
                           QStringLiteral("(kin row %1 has no name)").arg(i + 1));
+        } else {
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        }
     }
     if (ui->ListBox1->count() > 0) ui->ListBox1->setCurrentRow(0);
     connect(ui->ListBox1, &QListWidget::itemChanged, this, [this] { m_modified = true; });
@@ -48,7 +57,8 @@ TfrmDistributeeDlg::~TfrmDistributeeDlg() {
 QString TfrmDistributeeDlg::selection() const {
     QStringList chosen;
     for (int i = 0; i < ui->ListBox1->count(); ++i)
-        if (ui->ListBox1->item(i)->checkState() == Qt::Checked) chosen.append(m_names[i]);
+        if (ui->ListBox1->item(i)->checkState() == Qt::Checked && !m_names[i].isEmpty())
+            chosen.append(m_names[i]);
     return JoinSelection(chosen);
 }
 

@@ -16,6 +16,7 @@ TfrmFindString::TfrmFindString(const QString& searchStr, QWidget* parent)
     ui->edtSearchStr->setAccessibleDescription(ui->lblInstructions->text());
     ui->lblInstructions->setBuddy(ui->edtSearchStr);
     ui->edtSearchStr->setText(searchStr);
+    setMinimumWidth(480);
     ui->edtSearchStr->selectAll();
     details::wireButtons(this, ui->buttonBox, {ui->edtSearchStr});
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QScreen>
+#include <algorithm>
 
 #include "ui_send_to_dlg.h"
 #include "worksheets/details/detail_dialogs.h"
@@ -12,6 +14,9 @@ namespace wm4 {
 namespace {
 
 namespace col = assetColumn;
+
+// Room for a check box's indicator and spacing beside its text.
+constexpr int CheckIndicatorWidth = 28;
 
 // A box of the dialog: which grid column of its group it stands in, the flag
 // it shows and its control name. Boxes of one grid column are listed top to
@@ -53,9 +58,18 @@ constexpr Box TaxSchedules[] = {
     {3, col::ToScheduleD, "cbxScheduleD"},   {3, col::ToScheduleG, "cbxScheduleG"},
 };
 
-// A column of boxes is this wide; longer captions are shortened, and the
-// right-click hint, the tool tip and the accessible name give them whole.
-constexpr int BoxWidth = 280;
+// A column of boxes is as wide as its longest caption, but four columns
+// must fit the screen: longer captions are shortened, and the right-click
+// hint, the tool tip and the accessible name give them whole.
+int boxWidth(const QWidget* dialog) {
+    int longest = 0;
+    for (const SendToFlag& flag : AssetSendToFlags)
+        longest =
+            std::max(longest, dialog->fontMetrics().horizontalAdvance(flag.caption.toString()));
+    const QScreen* screen = dialog->screen();
+    const int available = screen ? screen->availableGeometry().width() : 1280;
+    return std::min(longest + CheckIndicatorWidth, (available - 100) / 4);
+}
 
 const SendToFlag& flagOf(int column) {
     for (const SendToFlag& flag : AssetSendToFlags)
@@ -72,6 +86,7 @@ TfrmSendToDlg::TfrmSendToDlg(const AssetDetail& detail, QWidget* parent)
     details::nameControl(ui->grpMiscForms, u"Miscellaneous Forms & Letters");
     details::nameControl(ui->grpTaxSchedules, ui->grpTaxSchedules->title());
 
+    const int width = boxWidth(this);
     QList<QWidget*> order;  // the boxes in creation order, the Tab order
     const auto fill = [&](QGroupBox* group, QGridLayout* grid, std::span<const Box> boxes) {
         std::map<int, int> rows;  // next row of each grid column
@@ -80,9 +95,8 @@ TfrmSendToDlg::TfrmSendToDlg(const AssetDetail& detail, QWidget* parent)
             auto* box = new QCheckBox(group);
             box->setObjectName(QString::fromLatin1(b.objectName));
             const QString caption = flag.caption.toString();
-            box->setText(details::shownText(
-                box->fontMetrics().elidedText(caption, Qt::ElideRight, BoxWidth - 24)));
-            box->setMinimumWidth(BoxWidth);
+            box->setText(details::shownText(box->fontMetrics().elidedText(
+                caption, Qt::ElideRight, width - CheckIndicatorWidth)));
             box->setToolTip(caption);
             details::nameControl(box, caption);
             // The right-click hint: the full caption, as a menu item that
@@ -101,7 +115,7 @@ TfrmSendToDlg::TfrmSendToDlg(const AssetDetail& detail, QWidget* parent)
     fill(ui->grpTaxSchedules, ui->layTaxSchedules, TaxSchedules);
     // The grid column of fewer boxes would otherwise keep a narrower width.
     for (QGridLayout* layout : {ui->layStandardForms, ui->layMiscForms, ui->layTaxSchedules})
-        for (int c = 0; c < 4; ++c) layout->setColumnMinimumWidth(c, BoxWidth);
+        for (int c = 0; c < 4; ++c) layout->setColumnMinimumWidth(c, width);
     details::wireButtons(this, ui->buttonBox, order);
 }
 
