@@ -64,3 +64,24 @@ TEST(DistributeeSelection, ChosenNamesRoundTrip) {
 
 }  // namespace
 }  // namespace wm4
+
+namespace wm4 {
+namespace {
+
+TEST(DistributeeSelection, LongKinListsWithSharedNamePrefixes) {
+    // "Heir 1", "Heir 1, Jr.", "Heir 10" ...: every second one chosen.
+    QStringList names;
+    for (int i = 0; i < 400; ++i)
+        names.append(i % 3 == 1 ? QStringLiteral("Heir %1, Jr.").arg(i / 3)
+                                : QStringLiteral("Heir %1").arg(i));
+    QStringList chosen;
+    QList<bool> expected;
+    for (int i = 0; i < names.size(); ++i) {
+        expected.append(i % 2 == 0);
+        if (i % 2 == 0) chosen.append(names[i]);
+    }
+    EXPECT_EQ(SelectedNames(names, JoinSelection(chosen)), expected);
+}
+
+}  // namespace
+}  // namespace wm4

@@ -1,8 +1,7 @@
 #include "worksheets/details/distributee_selection.h"
 
-#include <limits>
 #include <optional>
-#include <vector>
+#include <unordered_map>
 
 namespace wm4 {
 
@@ -11,8 +10,10 @@ namespace {
 const QString Separator = QStringLiteral(", ");
 
 // Reads the selection from position pos on as whole names of the list whose
-// index is at least first. best[pos][first] caches the fewest names that
-// cover the rest (nullopt: none do) and the name taken first.
+// index is at least first. The memo keeps, for each (pos, first) reached,
+// the fewest names that cover the rest (nullopt: none do) and the name taken
+// first; only states the reading reaches are kept, so a long kin list costs
+// little.
 struct Reader {
     const QStringList& names;
     const QString& text;
@@ -20,17 +21,14 @@ struct Reader {
         int count;  // names that cover the rest
         int name;   // the name taken at this position, -1 at the end
     };
-    std::vector<std::vector<std::optional<std::optional<Step>>>> memo;
+    std::unordered_map<qint64, std::optional<Step>> memo;
 
-    Reader(const QStringList& n, const QString& t)
-        : names(n),
-          text(t),
-          memo(t.size() + 1, std::vector<std::optional<std::optional<Step>>>(n.size() + 1)) {}
+    Reader(const QStringList& n, const QString& t) : names(n), text(t) {}
 
     std::optional<Step> best(int pos, int first) {
         if (pos == text.size()) return Step{0, -1};
-        auto& cached = memo[pos][first];
-        if (cached) return *cached;
+        const qint64 key = qint64(pos) * (names.size() + 1) + first;
+        if (const auto cached = memo.find(key); cached != memo.end()) return cached->second;
         std::optional<Step> result;
         for (int i = first; i < names.size(); ++i) {
             const QString& name = names[i];
@@ -45,7 +43,7 @@ struct Reader {
             if (rest && (!result || rest->count + 1 < result->count))
                 result = Step{rest->count + 1, i};
         }
-        cached = result;
+        memo.emplace(key, result);
         return result;
     }
 };
