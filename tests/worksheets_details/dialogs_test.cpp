@@ -298,6 +298,10 @@ TEST(DistributeeDialog, KinWithoutNamesGiveAnEmptySelection) {
     detail.distributees = QStringLiteral("Ann");
     whenDialogOpens([](QDialog& d) {
         EXPECT_EQ(checkStates(d), (QList<bool>{false, false}));
+        // A row without a name cannot be chosen, and would add nothing.
+        QListWidget* list = control<QListWidget>(d, "List compiled from Next of Kin Worksheet");
+        EXPECT_FALSE(list->item(0)->flags() & Qt::ItemIsUserCheckable);
+        list->item(0)->setCheckState(Qt::Checked);
         clickButton(d, "OK");
     });
     ASSERT_TRUE(SelectDistributees(nullptr, kin, QString(), detail));
