@@ -97,8 +97,8 @@ std::unique_ptr<CaseData> largeCase() {
         assets.setCell(53, r, QString::fromLatin1(inventory[r % 3]));
         assets.setCell(57, r, QString::fromLatin1(inventory[(r + 1) % 3]));
         assets.setCell(56, r, QString::fromLatin1(account[r % 3]));
-        assets.setCell(58, r, QString::fromLatin1(ExecutorFeeCategories[size_t(r % 5)]));
-        assets.setCell(87, r, QString::fromLatin1(AttorneyFeeCategories[size_t(r % 6)]));
+        assets.setCell(58, r, ExecutorFeeCategories[size_t(r % 5)].toString());
+        assets.setCell(87, r, AttorneyFeeCategories[size_t(r % 6)].toString());
     }
 
     WorksheetStore& expenses = data->ESchedList;

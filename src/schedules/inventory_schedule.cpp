@@ -31,7 +31,7 @@ constexpr InventoryForm Form13_2{
 int autoToSpouseIndex(const QString& category) {
     const QString upper = category.toUpper();
     for (int i = 0; i < AutoToSpouseCount; ++i)
-        if (upper == QLatin1String(AutoToSpouseCategories[i])) return i;
+        if (upper == AutoToSpouseCategories[i]) return i;
     return -1;
 }
 

@@ -53,7 +53,7 @@ private:
 // ---- Group tables (categories are compared after upper-casing) ----
 
 struct ScheduleGroup {
-    const char* category;  // the worksheet category, upper case
+    QString category;      // the category list's item, upper case
     const char* header;    // the group's header row
     const char* subtotal;  // the group's subtotal row
 };
@@ -79,7 +79,7 @@ extern const std::array<ScheduleGroup, InventoryGroupCount> InventoryGroups;
 enum InventoryGroup { TangibleGroup = 0, IntangibleGroup = 1, RealPropertyGroup = 2 };
 // "1ST AUTO TO SPOUSE" ... "8TH AUTO TO SPOUSE" (Form 6.0 shows them; the
 // inventory schedule leaves them out).
-extern const std::array<const char*, AutoToSpouseCount> AutoToSpouseCategories;
+extern const std::array<QString, AutoToSpouseCount> AutoToSpouseCategories;
 
 struct InsolvencyClass {
     const char* code;    // "(1)" ... "(10)", the start of the Form 24 category

@@ -50,7 +50,7 @@ template <std::size_t N>
 int GroupOf(const QString& category, const std::array<ScheduleGroup, N>& groups) {
     const QString upper = category.toUpper();
     for (std::size_t g = 0; g < N; ++g)
-        if (upper == QLatin1String(groups[g].category)) return int(g);
+        if (upper == groups[g].category) return int(g);
     return -1;
 }
 

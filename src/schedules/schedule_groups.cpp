@@ -1,52 +1,67 @@
-// The group tables of the schedules: categories as the worksheets store them
-// (compared upper-cased) and the header and subtotal rows printed for them.
+// The group tables of the schedules: the categories of the worksheets'
+// category lists (compared upper-cased) and the header and subtotal rows
+// printed for them.
+#include "case/worksheet_lists.h"
 #include "schedules/schedule_buffers.h"
 
 namespace wm4 {
 
+namespace {
+
+// Item i of a category list, upper-cased as the schedules compare it.
+QString key(std::span<const QStringView> items, size_t i) {
+    return items[i].toString().toUpper();
+}
+
+}  // namespace
+
 const std::array<ScheduleGroup, AccountReceiptGroupCount> AccountReceiptGroups{{
-    {"PERSONAL PROPERTY NOT SOLD", "PERSONAL PROPERTY NOT SOLD",
+    {key(categoryItems::Form13_0, 1), "PERSONAL PROPERTY NOT SOLD",
      "Personal Property Not Sold Subtotal"},
-    {"PROCEEDS FROM SALE OF PERSONAL PROPERTY", "PROCEEDS FROM SALE OF PERSONAL PROPERTY",
+    {key(categoryItems::Form13_0, 2), "PROCEEDS FROM SALE OF PERSONAL PROPERTY",
      "Proceeds From Sale of Personal Property Subtotal"},
-    {"REAL PROPERTY NOT SOLD", "REAL PROPERTY NOT SOLD", "Real Property Not Sold Subtotal"},
-    {"PROCEEDS FROM SALE OF REAL PROPERTY", "PROCEEDS FROM SALE OF REAL PROPERTY",
+    {key(categoryItems::Form13_0, 3), "REAL PROPERTY NOT SOLD", "Real Property Not Sold Subtotal"},
+    {key(categoryItems::Form13_0, 4), "PROCEEDS FROM SALE OF REAL PROPERTY",
      "Proceeds From Sale of Real Property Subtotal"},
-    {"INCOME", "INCOME", "Income Subtotal"},
-    {"OTHER RECEIPTS", "OTHER RECEIPTS", "Other Receipts Subtotal"},
+    {key(categoryItems::Form13_0, 5), "INCOME", "Income Subtotal"},
+    {key(categoryItems::Form13_0, 6), "OTHER RECEIPTS", "Other Receipts Subtotal"},
 }};
 
 const std::array<ScheduleGroup, AccountDisbursementGroupCount> AccountDisbursementGroups{{
-    {"FIDUCIARY FEES THIS ACCOUNTING PERIOD", "FIDUCIARY FEES THIS ACCOUNTING PERIOD",
+    {key(categoryItems::Expense13_0, 1), "FIDUCIARY FEES THIS ACCOUNTING PERIOD",
      "Fiduciary Fees This Accounting Period Subtotal"},
-    {"ATTORNEY FEES THIS ACCOUNTING PERIOD", "ATTORNEY FEES THIS ACCOUNTING PERIOD",
+    {key(categoryItems::Expense13_0, 2), "ATTORNEY FEES THIS ACCOUNTING PERIOD",
      "Attorney Fees This Accounting Period Subtotal"},
-    {"OTHER ADMINISTRATIVE COSTS AND EXPENSES", "OTHER ADMINISTRATIVE COSTS & EXPENSES",
+    {key(categoryItems::Expense13_0, 3), "OTHER ADMINISTRATIVE COSTS & EXPENSES",
      "Other Administrative Costs & Expenses Subtotal"},
-    {"DEBTS AND CLAIMS AGAINST ESTATE", "DEBTS & CLAIMS AGAINST ESTATE",
+    {key(categoryItems::Expense13_0, 4), "DEBTS & CLAIMS AGAINST ESTATE",
      "Debts & Claims Against Estate Subtotal"},
-    {"OHIO AND FEDERAL ESTATE TAXES", "OHIO & FEDERAL ESTATE TAXES",
+    {key(categoryItems::Expense13_0, 5), "OHIO & FEDERAL ESTATE TAXES",
      "Ohio & Federal Estate Taxes Subtotal"},
-    {"PERSONAL PROPERTY DISTRIBUTED IN KIND", "PERSONAL PROPERTY DISTRIBUTED IN KIND",
+    {key(categoryItems::Expense13_0, 6), "PERSONAL PROPERTY DISTRIBUTED IN KIND",
      "Personal Property Distributed in Kind Subtotal"},
-    {"REAL PROPERTY TRANSFERRED", "REAL PROPERTY TRANSFERRED",
+    {key(categoryItems::Expense13_0, 7), "REAL PROPERTY TRANSFERRED",
      "Real Property Transferred Subtotal"},
-    {"OTHER DISTRIBUTIONS TO BENEFICIARIES", "OTHER DISTRIBUTIONS TO BENEFICIARIES",
+    {key(categoryItems::Expense13_0, 8), "OTHER DISTRIBUTIONS TO BENEFICIARIES",
      "Other Distributions To Beneficiaries Subtotal"},
-    {"OTHER DISBURSEMENTS", "OTHER DISBURSEMENTS", "Other Disbursements Subtotal"},
+    {key(categoryItems::Expense13_0, 9), "OTHER DISBURSEMENTS", "Other Disbursements Subtotal"},
 }};
 
+// Form 13.2's list starts with the same three items as Form 6.0's.
 const std::array<ScheduleGroup, InventoryGroupCount> InventoryGroups{{
-    {"TANGIBLE PERSONAL PROPERTY", "TANGIBLE PERSONAL PROPERTY",
+    {key(categoryItems::Form6_0, 1), "TANGIBLE PERSONAL PROPERTY",
      "Subtotal of Tangible Personal Property"},
-    {"INTANGIBLE PERSONAL PROPERTY", "INTANGIBLE PERSONAL PROPERTY",
+    {key(categoryItems::Form6_0, 2), "INTANGIBLE PERSONAL PROPERTY",
      "Subtotal of Intangible Personal Property"},
-    {"REAL PROPERTY", "REAL PROPERTY", "Subtotal of Real Property"},
+    {key(categoryItems::Form6_0, 3), "REAL PROPERTY", "Subtotal of Real Property"},
 }};
 
-const std::array<const char*, AutoToSpouseCount> AutoToSpouseCategories{
-    "1ST AUTO TO SPOUSE", "2ND AUTO TO SPOUSE", "3RD AUTO TO SPOUSE", "4TH AUTO TO SPOUSE",
-    "5TH AUTO TO SPOUSE", "6TH AUTO TO SPOUSE", "7TH AUTO TO SPOUSE", "8TH AUTO TO SPOUSE",
+// Form 6.0's "1st auto to spouse" ... "8th auto to spouse".
+const std::array<QString, AutoToSpouseCount> AutoToSpouseCategories{
+    key(categoryItems::Form6_0, 4),  key(categoryItems::Form6_0, 5),
+    key(categoryItems::Form6_0, 6),  key(categoryItems::Form6_0, 7),
+    key(categoryItems::Form6_0, 8),  key(categoryItems::Form6_0, 9),
+    key(categoryItems::Form6_0, 10), key(categoryItems::Form6_0, 11),
 };
 
 // The class headers as the court's schedule of claims names the classes.
@@ -63,8 +78,9 @@ const std::array<InsolvencyClass, InsolvencyClassCount> InsolvencyClasses{{
     {"(10)", "(10) OTHER DEBTS"},
 }};
 
-const QString ReceiptsSectionRow = QStringLiteral("RECEIPTS");
-const QString DisbursementsSectionRow = QStringLiteral("DISBURSEMENTS");
+const QString ReceiptsSectionRow = QStringLiteral("RECEIPTS *****************************");
+const QString DisbursementsSectionRow =
+    QStringLiteral("DISBURSEMENTS *****************************");
 const QString GrandTotalRow = QStringLiteral("Grand Total");
 
 }  // namespace wm4

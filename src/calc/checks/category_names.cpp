@@ -4,9 +4,9 @@
 
 namespace wm4 {
 
-int categoryIndex(const QString& cell, std::span<const char* const> names) {
+int categoryIndex(const QString& cell, std::span<const QStringView> names) {
     for (size_t i = 0; i < names.size(); ++i)
-        if (sameCategory(cell, QString::fromLatin1(names[i]))) return int(i);
+        if (sameCategory(cell, names[i])) return int(i);
     return -1;
 }
 

@@ -1,32 +1,32 @@
 #pragma once
 // The category names of the forms whose totals CalcTtls keeps, and the one
-// routine that matches a category cell against such a list.
+// routine that matches a category cell against such a list. The names are
+// the category lists' own items (case/worksheet_lists.h) after their "not
+// used" first item, in total order.
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
-#include <array>
 #include <span>
+
+#include "case/worksheet_lists.h"
 
 namespace wm4 {
 
-// Form 3.0 (assetColumn::Category3_0), in total order.
-inline constexpr std::array<const char*, 3> Form3_0Categories = {
-    "Readily Ascertainable Value", "Real Estate", "Personal Property Without Ascertainable Value"};
+// Form 3.0 (assetColumn::Category3_0): readily ascertainable value, real
+// estate, personal property without ascertainable value.
+inline constexpr auto Form3_0Categories = std::span(categoryItems::Form3_0).subspan<1>();
 
-// Form 4.0 (assetColumn::Category4_0).
-inline constexpr std::array<const char*, 3> Form4_0Categories = {
-    "Personal Property", "Annual Realty Rentals", "Real Property"};
+// Form 4.0 (assetColumn::Category4_0): personal property, annual realty
+// rentals, real property.
+inline constexpr auto Form4_0Categories = std::span(categoryItems::Form4_0).subspan<1>();
 
 // The executor's fee computation (assetColumn::CategoryExecutorFee): E1 ... E5.
-inline constexpr std::array<const char*, 5> ExecutorFeeCategories = {
-    "Personal Property", "Gross Realty Proceeds", "Income Received", "Real Estate Not Sold",
-    "Non probate and non joint"};
+inline constexpr auto ExecutorFeeCategories = std::span(categoryItems::ExecutorFee).subspan<1>();
 
 // The attorney's fee computation (assetColumn::CategoryAttorneyFee): A1 ... A6.
-inline constexpr std::array<const char*, 6> AttorneyFeeCategories = {
-    "Personal Property",    "Gross Realty Proceeds",    "Income Received",
-    "Real Estate Not Sold", "Other - 706 Not Required", "Other - 706 Required"};
+inline constexpr auto AttorneyFeeCategories = std::span(categoryItems::AttorneyFee).subspan<1>();
 
 // The index of the name the cell holds (case ignored), or -1.
-int categoryIndex(const QString& cell, std::span<const char* const> names);
+int categoryIndex(const QString& cell, std::span<const QStringView> names);
 
 }  // namespace wm4

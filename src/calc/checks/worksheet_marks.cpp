@@ -1,5 +1,7 @@
 #include "calc/checks/worksheet_marks.h"
 
+#include "case/worksheet_lists.h"
+
 namespace wm4 {
 
 const WorksheetStore& gridStore(const CaseData& data, Grid grid) {
@@ -26,7 +28,7 @@ bool categoryMissing(const QString& cell) {
     // The expense list's first item reads "on", not "for"; a row left on it
     // was never categorised and must not pass the test.
     static constexpr QStringView notUsed[] = {
-        u"Not used for this asset", u"Not used for this expense", u"Not used on this expense"};
+        AssetNotCategorised, ExpenseCategory13_0.items.front(), ExpenseCategory24_4.items.front()};
     // A new row's "0" is no item text either: the category dialog shows it
     // as "Not used for this asset", and a row left so would drop out of its
     // form as silently.

@@ -28,7 +28,7 @@ constexpr AssetCount kAssetCounts[] = {
 struct CheckedTotal {
     int sendColumn;
     int categoryColumn;
-    std::span<const char* const> names;
+    std::span<const QStringView> names;
     quint16 errNo;
 };
 

@@ -1,0 +1,51 @@
+#include "worksheets/details/dialog_support.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace wm4::details {
+
+QString shownText(QStringView caption) {
+    return caption.toString().replace(u'&', QStringLiteral("&&"));
+}
+
+void nameControl(QWidget* control, QStringView accessibleName) {
+    control->setAccessibleName(accessibleName.toString());
+}
+
+void wireButtons(QDialog* dialog, QDialogButtonBox* buttons, const QList<QWidget*>& fields) {
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK"));
+    nameControl(ok, u"OK");
+    cancel->setText(QStringLiteral("Cancel"));
+    nameControl(cancel, u"Cancel");
+    QList<QWidget*> chain = fields;
+    chain << ok << cancel;
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    chain.front()->setFocus();
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+}
+
+QLineEdit* addEditRow(QFormLayout* form, QStringView label, const char* objectName) {
+    auto* edit = new QLineEdit(form->parentWidget());
+    edit->setObjectName(QString::fromLatin1(objectName));
+    nameControl(edit, label);
+    // Room for an address line or a full identification without scrolling.
+    edit->setMinimumWidth(320);
+    auto* caption = new QLabel(shownText(label), form->parentWidget());
+    caption->setBuddy(edit);
+    form->addRow(caption, edit);
+    return edit;
+}
+
+void ModifiedMark::watch(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { set(); });
+}
+
+}  // namespace wm4::details

@@ -1,0 +1,296 @@
+// Details entered through the dialogs reach the forms: the rows they make,
+// saved to a client file, read back and calculated, fill the transfer forms,
+// the BMV forms, the stock power and the identifier sheets exactly as rows
+// whose cells were written into the case file directly.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calc/calc_case.h"
+#include "calc/run/calculate_complete.h"
+#include "files/client_file.h"
+#include "worksheets/details/detail_dialogs.h"
+#include "worksheets/details/detail_records.h"
+#include "worksheets_details/dialog_driver.h"
+
+namespace wm4 {
+namespace {
+
+using test::control;
+using test::whenDialogOpens;
+
+// The kin every case of this test knows.
+void addKin(test::CalcCase& c) {
+    using namespace test::columns;
+    c.addKin({{KinName, "John Smith"},
+              {KinSsn, "111-22-3333"},
+              {KinStreet, "5 Elm St"},
+              {KinCityLine, "Kent, OH  44240"}});
+    c.addKin({{KinName, "Mary Smith"}, {KinSsn, "444-55-6666"}, {KinStreet, "9 Oak"}});
+    c.addKin({{KinName, "Lee, Ann"}, {KinStreet, "3 Pine"}, {KinCityLine, "Stow, OH"}});
+}
+
+void generalInformation(test::CalcCase& c) {
+    c.gi(0, "Carl A. Smith");
+    c.gi(5, "Smith");
+    c.gi(6, "Carl");
+    c.gi(7, "A.");
+    c.gi(8, "1 Main St");
+    c.gi(10, "Akron");
+    c.gi(12, "OH");
+    c.gi(13, "44300");
+    c.gi(16, "May 1, 2020");
+    c.gi(28, "Ann Lee");
+}
+
+// Ticks the send-to boxes of the given captions and confirms.
+void tick(AssetDetail& detail, std::initializer_list<const char*> captions) {
+    whenDialogOpens([captions](QDialog& d) {
+        for (const char* caption : captions) {
+            QCheckBox* box = control<QCheckBox>(d, QString::fromLatin1(caption));
+            ASSERT_NE(box, nullptr) << caption;
+            QTest::mouseClick(box, Qt::LeftButton);
+        }
+        QTest::mouseClick(control<QPushButton>(d, "OK"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(EditSendTo(nullptr, detail));
+}
+
+// Types each value into the edit box of its label and confirms.
+using Typed = std::initializer_list<std::pair<const char*, const char*>>;
+void type(bool (*edit)(QWidget*, AssetDetail&), AssetDetail& detail, Typed values) {
+    whenDialogOpens([values](QDialog& d) {
+        for (const auto& [label, text] : values) {
+            QLineEdit* box = control<QLineEdit>(d, QString::fromLatin1(label));
+            ASSERT_NE(box, nullptr) << label;
+            QTest::keyClicks(box, QString::fromLatin1(text));
+        }
+        QTest::mouseClick(control<QPushButton>(d, "OK"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(edit(nullptr, detail));
+}
+
+// Ticks the kin of the given names in the distributee dialog and confirms.
+template <typename Detail>
+void choose(const WorksheetStore& kin, Detail& detail, std::initializer_list<const char*> names) {
+    whenDialogOpens([names](QDialog& d) {
+        QListWidget* list = control<QListWidget>(d, "List compiled from Next of Kin Worksheet");
+        for (const char* name : names) {
+            const auto found = list->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << name;
+            found[0]->setCheckState(Qt::Checked);
+        }
+        QTest::mouseClick(control<QPushButton>(d, "OK"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(SelectDistributees(nullptr, kin, QString(), detail));
+}
+
+// An asset row as the worksheet writes it: the panel's description and value
+// and the detail record.
+void addAssetRow(test::CalcCase& c, const QString& description, const QString& value,
+                 const AssetDetail& detail) {
+    QStringList row(AssetColumns);
+    row[1] = description;
+    row[2] = value;
+    detail.writeToRow(row);
+    const int r = c.addAsset({});
+    c.data.ASchedList.setRow(r, row);
+}
+
+// The case made through the dialogs.
+void enterThroughDialogs(test::CalcCase& c) {
+    const WorksheetStore& kin = c.data.KSchedList;
+
+    AssetDetail car;
+    tick(car,
+         {"BMV 3773 Surviving Spouse Affidavit", "BMV 3774 Application for Certificate of Title",
+          "9.C Application for Transfer of Motor Vehicle"});
+    type(EditVehicle, car,
+         {{"Body type", "Sedan"},
+          {"Make", "Ford"},
+          {"Year", "2015"},
+          {"Manufacturer", "Ford Motor Co."},
+          {"Length", "15 ft"},
+          {"Model", "Focus"},
+          {"Manufacturer's serial no.", "1FADP3F2XFL123456"},
+          {"Title no.", "T-77"},
+          {"HP", "160"}});
+    choose(kin, car, {"Mary Smith", "John Smith"});
+    addAssetRow(c, "2015 Ford Focus", "$4,000.00", car);
+
+    AssetDetail house;
+    tick(house, {"12.0 Application for Certificate of Transfer", "Surviving Spouse Affidavit"});
+    type(EditRealty, house,
+         {{"Permanent Parcel No.", "012-34-567"},
+          {"City, State & ZIP", "Akron, OH 44300"},
+          {"Number", "12"},
+          {"Street Name", "Oak Lane"},
+          {"Volume", "V1"},
+          {"Page", "P2"},
+          {"Lot No.", "L3"},
+          {"Subdivision", "Oakwood"},
+          {"Frontage", "60"},
+          {"Depth", "120"},
+          {"Sublot", "S4"},
+          {"Acreage", "0.17"}});
+    choose(kin, house, {"Lee, Ann"});
+    addAssetRow(c, "Home | 12 Oak Lane", "$150,000.00", house);
+
+    AssetDetail shares;
+    tick(shares, {"Stock Power of Attorney", "Personal Identification Disclosure"});
+    type(EditStock, shares,
+         {{"No. of shares", "100"},
+          {"Class", "Common"},
+          {"Corporation Name", "Acme Corp."},
+          {"Certificate No.", "C-17"}});
+    type(EditIdentifiers, shares,
+         {{"Complete Identification", "Acct 987654321"},
+          {"Institution", "First Bank"},
+          {"Abbreviation", "FB-4321"},
+          {"Form No.", "6.0"},
+          {"Filing Date", "1/2/2026"}});
+    choose(kin, shares, {"John Smith", "Lee, Ann"});
+    addAssetRow(c, "100 shares Acme Corp.", "$5,000.00", shares);
+
+    ExpenseDetail bill;
+    whenDialogOpens([](QDialog& d) {
+        QTest::keyClicks(control<QLineEdit>(d, "Complete Identification"), "Card 4111111111111111");
+        QTest::keyClicks(control<QLineEdit>(d, "Institution"), "Card Co.");
+        QTest::keyClicks(control<QLineEdit>(d, "Abbreviation"), "CC-1111");
+        QTest::mouseClick(control<QPushButton>(d, "OK"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(EditIdentifiers(nullptr, bill));
+    QStringList row(ExpenseColumns);
+    row[1] = QStringLiteral("Credit card");
+    row[2] = QStringLiteral("$300.00");
+    row[10] = QStringLiteral("X");  // the panel's CPID box
+    bill.writeToRow(row);
+    c.data.ESchedList.setRow(c.addExpense({}), row);
+}
+
+// The same case with its cells written into the stores by column number.
+void writeDirectly(test::CalcCase& c) {
+    const QString X = test::X;
+    c.addAsset({{1, "2015 Ford Focus"},
+                {2, "$4,000.00"},
+                {5, "John Smith, Mary Smith"},
+                {32, X},
+                {33, X},
+                {88, X},
+                {74, "Sedan"},
+                {73, "Ford"},
+                {71, "2015"},
+                {89, "Ford Motor Co."},
+                {90, "15 ft"},
+                {75, "Focus"},
+                {72, "1FADP3F2XFL123456"},
+                {76, "T-77"},
+                {91, "160"}});
+    c.addAsset({{1, "Home | 12 Oak Lane"},
+                {2, "$150,000.00"},
+                {5, "Lee, Ann"},
+                {28, X},
+                {31, X},
+                {59, "012-34-567"},
+                {60, "Akron, OH 44300"},
+                {61, "12"},
+                {62, "Oak Lane"},
+                {63, "V1"},
+                {64, "P2"},
+                {65, "L3"},
+                {66, "Oakwood"},
+                {67, "60"},
+                {68, "120"},
+                {69, "S4"},
+                {70, "0.17"}});
+    c.addAsset({{1, "100 shares Acme Corp."},
+                {2, "$5,000.00"},
+                {5, "John Smith, Lee, Ann"},
+                {34, X},
+                {36, X},
+                {77, "100"},
+                {78, "Common"},
+                {79, "Acme Corp."},
+                {80, "C-17"},
+                {85, "Acct 987654321"},
+                {83, "First Bank"},
+                {84, "FB-4321"},
+                {82, "6.0"},
+                {81, "1/2/2026"}});
+    c.addExpense({{1, "Credit card"},
+                  {2, "$300.00"},
+                  {10, X},
+                  {20, "Card 4111111111111111"},
+                  {18, "Card Co."},
+                  {19, "CC-1111"}});
+}
+
+TEST(DetailRoundTrip, DialogRowsSavedAndCalculatedFillTheFormsAsWrittenRows) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    test::CalcCase entered;
+    addKin(entered);
+    generalInformation(entered);
+    enterThroughDialogs(entered);
+    // The details are the stored cells.
+    EXPECT_EQ(entered.data.ASchedList.cell(assetColumn::Distributees, 0),
+              QStringLiteral("John Smith, Mary Smith"));
+    EXPECT_EQ(entered.data.ASchedList.cell(assetColumn::SendToSummary, 0),
+              QStringLiteral("9.C, 3773, 3774"));
+    EXPECT_EQ(entered.data.ASchedList.cell(assetColumn::Distributees, 2),
+              QStringLiteral("John Smith, Lee, Ann"));
+    EXPECT_EQ(entered.data.ASchedList.cell(assetColumn::RealtySummary, 1),
+              QStringLiteral("12 Oak Lane, Akron, OH 44300, 012-34-567, V1, P2, L3, Oakwood, 60, "
+                             "120, S4, 0.17"));
+    const QString path = dir.filePath(QStringLiteral("entered.wm4"));
+    WriteClientFile(entered.data, path);
+
+    test::CalcCase saved;
+    QString error;
+    ASSERT_TRUE(ReadClientFile(saved.data, path, &error)) << error.toStdString();
+    CalculateComplete(saved.ctx);
+
+    test::CalcCase written;
+    addKin(written);
+    generalInformation(written);
+    writeDirectly(written);
+    CalculateComplete(written.ctx);
+
+    EXPECT_EQ(saved.reports.reports().size(), written.reports.reports().size());
+    // BMV 3773, BMV 3774, DTE 100, the spouse's affidavit for real estate,
+    // the identifier sheets, the stock power, Form 9.C and DTE 100EX.
+    for (int page : {97, 98, 100, 102, 111, 115, 127, 196}) {
+        EXPECT_EQ(saved.a().PgCt[page], written.a().PgCt[page]) << "page " << page;
+        for (int copy = 0; copy <= std::max(saved.a().PgCt[page], 0); ++copy)
+            for (int s = 0; s < saved.a().slotCount(page, copy); ++s)
+                EXPECT_EQ(saved.slot(page, copy, s), written.slot(page, copy, s))
+                    << "page " << page << " copy " << copy << " slot " << s;
+    }
+    // And the forms do carry the details.
+    const auto onPage = [&](int page, const QString& text) {
+        for (int copy = 0; copy <= std::max(saved.a().PgCt[page], 0); ++copy)
+            for (int s = 0; s < saved.a().slotCount(page, copy); ++s)
+                if (saved.slot(page, copy, s).contains(text)) return true;
+        return false;
+    };
+    EXPECT_TRUE(onPage(98, "1FADP3F2XFL123456"));
+    EXPECT_TRUE(onPage(98, "Mary Smith"));
+    EXPECT_TRUE(onPage(97, "Focus"));
+    EXPECT_TRUE(onPage(127, "T-77"));
+    EXPECT_TRUE(onPage(100, "Oak Lane"));  // the parcel number stands in parts there
+    EXPECT_TRUE(onPage(102, "012-34-567"));
+    EXPECT_TRUE(onPage(100, "Lee, Ann"));  // the transferee
+    EXPECT_TRUE(onPage(115, "Acme Corp."));
+    EXPECT_TRUE(onPage(115, "C-17"));
+    EXPECT_TRUE(onPage(111, "Acct 987654321"));
+    EXPECT_TRUE(onPage(111, "Card 4111111111111111"));
+}
+
+}  // namespace
+}  // namespace wm4
