@@ -10,7 +10,7 @@ const std::array<ScheduleGroup, AccountReceiptGroupCount> AccountReceiptGroups{{
     {"PROCEEDS FROM SALE OF PERSONAL PROPERTY", "PROCEEDS FROM SALE OF PERSONAL PROPERTY ***",
      "********** Proceeds From Sale of Personal Property Subtotal"},
     {"REAL PROPERTY NOT SOLD", "REAL PROPERTY NOT SOLD ***",
-     "********** Real Property Not Sold Subtotal of"},
+     "********** Real Property Not Sold Subtotal"},
     {"PROCEEDS FROM SALE OF REAL PROPERTY", "PROCEEDS FROM SALE OF REAL PROPERTY ***",
      "********** Proceeds From Sale of Real Property Subtotal"},
     {"INCOME", "INCOME ****", "**********Income Subtotal"},
