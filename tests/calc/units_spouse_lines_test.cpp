@@ -31,6 +31,8 @@ protected:
         units::Calc28(ctx, 0);
         units::Calc29(ctx, 0);
         units::Calc57(ctx, 0);
+        units::Calc40(ctx, 0);
+        units::Calc56(ctx, 0);
     }
 };
 
@@ -46,6 +48,8 @@ TEST_F(SpouseLines, NoSpouseNoSpouseLine) {
     EXPECT_EQ(slot(29, 1), "");
     EXPECT_EQ(slot(57, 84), "");
     EXPECT_EQ(slot(57, 86), "");
+    EXPECT_EQ(slot(40, 12), "");      // 9.0: no "Surviving Spouse" consent line
+    EXPECT_EQ(slot(56, 10), "None");  // 12.0: "Surviving spouse: None"
 }
 
 TEST_F(SpouseLines, ASpouseGetsEveryLine) {
@@ -54,6 +58,8 @@ TEST_F(SpouseLines, ASpouseGetsEveryLine) {
     EXPECT_EQ(slot(1, 5), "Jane Smith");
     EXPECT_EQ(slot(1, 7), "Akron, OH  44300");
     EXPECT_EQ(slot(1, 8), "Surviving Spouse");
+    EXPECT_EQ(slot(40, 12), "Surviving Spouse Jane Smith");
+    EXPECT_EQ(slot(56, 10), "Jane Smith");
     EXPECT_EQ(slot(28, 21), "18,500.00");
     EXPECT_EQ(slot(28, 22), "");  // a second automobile the spouse does not take
     EXPECT_EQ(slot(28, 10), "18,500.00");

@@ -135,7 +135,9 @@ void Calc56(CalcContext& ctx, int copy) {
     pc.caseLine();
     pc.putAmount(8, pc.amount(4) + pc.amount(5) + pc.amount(6) - pc.amount(7));
     pc.putAmount(9, pc.amount(2) + pc.amount(3));
-    pc.putGi(10, gi::SpouseName);
+    // "Surviving spouse: None" states that there is none; an empty line would
+    // leave the question open.
+    pc.put(10, hasSurvivingSpouse(ctx) ? giAnswer(ctx, gi::SpouseName) : QStringLiteral("None"));
     pc.fiduciaryNames(11);
     pc.putGi(12, gi::FiduciaryTitle);
     pc.put(13, pc.other(55, 11));

@@ -183,7 +183,10 @@ void Calc40(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 40, copy);
     pc.caption();
     pc.fiduciaryNames(11);
-    pc.put(12, QStringLiteral("Surviving Spouse ") + giAnswer(ctx, gi::SpouseName));
+    // The spouse's consent line only for a spouse.
+    pc.put(12, hasSurvivingSpouse(ctx)
+                   ? QStringLiteral("Surviving Spouse ") + giAnswer(ctx, gi::SpouseName)
+                   : QString());
     if (!writeAllPersons(pc, kNameOnly)) return;
     pc.attorneyBlock(18);
 }
