@@ -9,6 +9,8 @@ namespace {
 
 // Pages whose dates print in short form; every other page uses the long form.
 constexpr std::array kShortDatePages = {
+    95,   // Form Tracker, front: columns of dates filed and due
+    96,   // Form Tracker, back
     97,   // BMV 3773 surviving spouse's affidavit for a vehicle
     98,   // BMV 3774 application for a certificate of title
     100,  // DTE 100 statement of real property conveyance fee

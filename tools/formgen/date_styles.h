@@ -4,7 +4,7 @@
 // and print them in long form ("March 10, 2026"); the state agencies' forms
 // (motor vehicles, taxation) and the stock power keep the short form their
 // boxes are drawn for ("3/10/2026"), as do dates in table columns, which
-// stay as the worksheets hold them.
+// stay as the worksheets hold them (the Form Tracker is such a table).
 #include <QSet>
 
 #include "form_source.h"
