@@ -143,6 +143,10 @@ TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
     gi(52, "");
     Calc97(ctx, 0);
     EXPECT_EQ(slot(97, 4), "he or she");
+    // Without a mark the spouse's kin row tells: a widow's husband.
+    addKin({{KinName, "Jane Smith"}, {KinGender, "F"}});
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(97, 4), "he");
 
     // Without a marked vehicle the vehicle lines keep what the user typed.
     data.ASchedList.clear();

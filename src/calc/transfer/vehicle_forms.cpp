@@ -14,10 +14,19 @@ namespace {
 
 // The decedent's pronoun in "At death he owned": the first General
 // Information mark says the decedent is the husband, the second that the
-// decedent is a woman; with neither the form reads "he or she".
+// decedent is a woman. With neither, the spouse's kin row tells (a widow's
+// husband, a widower's wife); else the form reads "he or she".
 QString decedentPronoun(const CalcContext& ctx) {
     if (giAnswer(ctx, gi::DecedentGenderMark) == u"X") return QStringLiteral("he");
     if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X") return QStringLiteral("she");
+    const WorksheetStore& kin = ctx.data.KSchedList;
+    const QString& spouse = giAnswer(ctx, gi::SpouseName);
+    for (int row = 0; row < kin.rowCount() && !spouse.isEmpty(); ++row) {
+        if (kin.cell(kinColumn::Name, row) != spouse) continue;
+        const QString& gender = kin.cell(kinColumn::Gender, row);
+        if (gender == u"F") return QStringLiteral("he");
+        if (gender == u"M") return QStringLiteral("she");
+    }
     return QStringLiteral("he or she");
 }
 
