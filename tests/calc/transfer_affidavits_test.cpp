@@ -81,6 +81,11 @@ TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
         Calc104(ctx, 0);
         EXPECT_EQ(slot(104, 8), c.pronoun) << c.mark51 << "/" << c.mark52;
     }
+    // Without a mark the spouse's kin row tells: a widower's wife.
+    gi(42, "Tom Smith");
+    addKin({{KinName, "Tom Smith"}, {KinGender, "M"}});
+    Calc104(ctx, 0);
+    EXPECT_EQ(slot(104, 8), "her");
 }
 
 TEST_F(Affidavits, DomicileNamesTheFiduciary) {
@@ -107,6 +112,7 @@ TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     gi(28, "Ann Lee");
     gi(34, "Executor");
     gi(35, "Bo Kim");
+    gi(41, "Co-Executor");
     addKin({{KinName, "Tom Lee"},
             {KinStreet, "3 Elm"},
             {KinCityLine, "Kent, OH  44240"},
@@ -130,7 +136,7 @@ TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     EXPECT_EQ(slot(115, 0, 6), "C-55");
     EXPECT_EQ(slot(115, 0, 13), "1/9/2026");
     EXPECT_EQ(slot(115, 0, 14), "ANN LEE & BO KIM");  // every fiduciary signs
-    EXPECT_EQ(slot(115, 0, 8), "Executor of the Estate of Carl Smith");
+    EXPECT_EQ(slot(115, 0, 8), "Executor and Co-Executor of the Estate of Carl Smith");
     EXPECT_EQ(slot(115, 0, 15), "");
 
     EXPECT_EQ(slot(115, 1, 5), "Other Co.");

@@ -9,15 +9,35 @@ namespace wm4 {
 using namespace units;
 using namespace transfer;
 
+namespace {
+
+// "Executor and Co-Executor of the Estate of ...": the capacity in which the
+// fiduciaries sign.
+QString fiduciaryCapacity(const CalcContext& ctx) {
+    QString titles = giAnswer(ctx, gi::FiduciaryTitle).isEmpty()
+                         ? QStringLiteral("Fiduciary")
+                         : giAnswer(ctx, gi::FiduciaryTitle);
+    if (hasCoFiduciary(ctx) && !giAnswer(ctx, gi::CoFiduciaryTitle).isEmpty())
+        titles += QStringLiteral(" and ") + giAnswer(ctx, gi::CoFiduciaryTitle);
+    return titles + QStringLiteral(" of the Estate of ") + giAnswer(ctx, gi::DecedentName);
+}
+
+}  // namespace
+
 void Calc104(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 104, copy);
     // The decedent's pronoun: "her" when the second mark is set, else "his"
-    // when the first is, else nothing (so a cleared mark clears the word).
+    // when the first is, else as the spouse's kin row tells (a widow's
+    // husband), else nothing (so a cleared mark clears the word).
     QString pronoun;
     if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X")
         pronoun = QStringLiteral("her");
     else if (giAnswer(ctx, gi::DecedentGenderMark) == u"X")
         pronoun = QStringLiteral("his");
+    else if (spouseKinGender(ctx) == u"F")
+        pronoun = QStringLiteral("his");
+    else if (spouseKinGender(ctx) == u"M")
+        pronoun = QStringLiteral("her");
     keepTexts(pc, {{1, "WENDMOOR"},
                    {2, giAnswer(ctx, gi::FiduciaryName)},
                    {3, giAnswer(ctx, gi::FiduciaryStreet) + ", " + fiduciaryCityLine(ctx)},
@@ -59,17 +79,14 @@ void Calc115(CalcContext& ctx, int copy) {
         further << granteeWithShare(ctx, found[t]) + QStringLiteral(", ") +
                        kinAddress(ctx, found[t].kinRow);
     if (!further.isEmpty()) further.prepend(QStringLiteral("and to:"));
-    keepTexts(
-        pc, {{0, found.empty() ? QString() : granteeWithShare(ctx, found.front())},
-             {1, kinAddress(ctx, kinRow)},
-             {2, socialSecurity},
-             {15, further.join(QStringLiteral(" | "))},
-             {13, todayShortDate(ctx)},
-             // Every fiduciary signs the power; the capacity under it.
-             {14, fiduciaryNames(ctx).toUpper()},
-             {8, (giAnswer(ctx, gi::FiduciaryTitle).isEmpty() ? QStringLiteral("Fiduciary")
-                                                              : giAnswer(ctx, gi::FiduciaryTitle)) +
-                     QStringLiteral(" of the Estate of ") + giAnswer(ctx, gi::DecedentName)}});
+    keepTexts(pc, {{0, found.empty() ? QString() : granteeWithShare(ctx, found.front())},
+                   {1, kinAddress(ctx, kinRow)},
+                   {2, socialSecurity},
+                   {15, further.join(QStringLiteral(" | "))},
+                   {13, todayShortDate(ctx)},
+                   // Every fiduciary signs the power; the capacity under it.
+                   {14, fiduciaryNames(ctx).toUpper()},
+                   {8, fiduciaryCapacity(ctx)}});
 }
 
 }  // namespace wm4

@@ -90,6 +90,15 @@ QString granteeWithShare(const CalcContext& ctx, const Grantee& grantee) {
                : name + QStringLiteral(" (") + grantee.share + u')';
 }
 
+QString spouseKinGender(const CalcContext& ctx) {
+    const WorksheetStore& kin = ctx.data.KSchedList;
+    const QString& spouse = units::giAnswer(ctx, units::gi::SpouseName);
+    if (spouse.isEmpty()) return QString();
+    for (int row = 0; row < kin.rowCount(); ++row)
+        if (kin.cell(kinColumn::Name, row) == spouse) return kin.cell(kinColumn::Gender, row);
+    return QString();
+}
+
 QString kinCell(const CalcContext& ctx, int kinRow, int column) {
     return kinRow < 0 ? QString() : ctx.data.KSchedList.cell(column, kinRow);
 }

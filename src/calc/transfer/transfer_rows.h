@@ -47,6 +47,10 @@ std::vector<Grantee> findGrantees(const CalcContext& ctx, const QString& distrib
 // sole grantee's name alone.
 QString granteeWithShare(const CalcContext& ctx, const Grantee& grantee);
 
+// The gender ("M", "F") of the surviving spouse's kin row, or empty: what
+// tells the decedent's pronoun when the General Information marks are unset.
+QString spouseKinGender(const CalcContext& ctx);
+
 // A kin cell of `kinRow`; empty for kinRow -1.
 QString kinCell(const CalcContext& ctx, int kinRow, int column);
 // Street + ", " + city line of a kin row; empty for kinRow -1.

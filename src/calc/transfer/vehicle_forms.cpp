@@ -19,14 +19,9 @@ namespace {
 QString decedentPronoun(const CalcContext& ctx) {
     if (giAnswer(ctx, gi::DecedentGenderMark) == u"X") return QStringLiteral("he");
     if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X") return QStringLiteral("she");
-    const WorksheetStore& kin = ctx.data.KSchedList;
-    const QString& spouse = giAnswer(ctx, gi::SpouseName);
-    for (int row = 0; row < kin.rowCount() && !spouse.isEmpty(); ++row) {
-        if (kin.cell(kinColumn::Name, row) != spouse) continue;
-        const QString& gender = kin.cell(kinColumn::Gender, row);
-        if (gender == u"F") return QStringLiteral("he");
-        if (gender == u"M") return QStringLiteral("she");
-    }
+    const QString spouse = spouseKinGender(ctx);
+    if (spouse == u"F") return QStringLiteral("he");
+    if (spouse == u"M") return QStringLiteral("she");
     return QStringLiteral("he or she");
 }
 
