@@ -37,6 +37,9 @@ void RunPrint(const CommandArgs& args) {
     QString document;
     if (args.has(QStringLiteral("forms"))) {
         session.calculate();
+        // "all" means the forms of this case: decided on the calculated answers.
+        selection =
+            PacketSelection(args.option(QStringLiteral("forms")), nullptr, &session.answers());
         document = printer.PacketDocument(selection);
     } else {
         document = printer.PageDocument(page, copy);

@@ -48,8 +48,8 @@ TEST_F(ReliefRun, PagesFollowTheCountedRows) {
     EXPECT_TRUE(reports.numbers().isEmpty());
     EXPECT_EQ(a().PgCt[98], 2);
     EXPECT_EQ(slot(98, 0, 0), "Tom Lee");
-    EXPECT_EQ(slot(98, 1, 0), "Ann Lee");
-    EXPECT_EQ(slot(98, 1, 3), "Tom Lee");
+    EXPECT_EQ(slot(98, 1, 0), "Ann Lee (1/2)");  // two applicants, half each
+    EXPECT_EQ(slot(98, 1, 3), "Tom Lee (1/2)");
     EXPECT_EQ(slot(20, 57), "20,000.00");
     EXPECT_EQ(slot(20, 4), "5,000.00");
     EXPECT_EQ(slot(101, 8), "20,000.00");  // the attorney's fee takes the 5.1 total

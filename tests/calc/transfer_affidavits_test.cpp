@@ -81,6 +81,11 @@ TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
         Calc104(ctx, 0);
         EXPECT_EQ(slot(104, 8), c.pronoun) << c.mark51 << "/" << c.mark52;
     }
+    // Without a mark the spouse's kin row tells: a widower's wife.
+    gi(42, "Tom Smith");
+    addKin({{KinName, "Tom Smith"}, {KinGender, "M"}});
+    Calc104(ctx, 0);
+    EXPECT_EQ(slot(104, 8), "her");
 }
 
 TEST_F(Affidavits, DomicileNamesTheFiduciary) {
@@ -98,12 +103,16 @@ TEST_F(Affidavits, DomicileNamesTheFiduciary) {
     EXPECT_EQ(slot(104, 3), "4 Pine St, Kent, OH  44240");
     EXPECT_EQ(slot(104, 9), "1 Main St, Akron, OH  44300");
     EXPECT_EQ(slot(104, 11), "ANN LEE");
-    EXPECT_EQ(slot(104, 15), "NOTARY PUBLIC");
+    EXPECT_EQ(slot(104, 15), "");  // the notary's own line, under "Notary public"
 }
 
 TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     ctx.today = [] { return QDate(2026, 1, 9); };
+    gi(0, "Carl Smith");
     gi(28, "Ann Lee");
+    gi(34, "Executor");
+    gi(35, "Bo Kim");
+    gi(41, "Co-Executor");
     addKin({{KinName, "Tom Lee"},
             {KinStreet, "3 Elm"},
             {KinCityLine, "Kent, OH  44240"},
@@ -126,11 +135,24 @@ TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     EXPECT_EQ(slot(115, 0, 5), "ACME Corp.");
     EXPECT_EQ(slot(115, 0, 6), "C-55");
     EXPECT_EQ(slot(115, 0, 13), "1/9/2026");
-    EXPECT_EQ(slot(115, 0, 14), "ANN LEE");
+    EXPECT_EQ(slot(115, 0, 14), "ANN LEE & BO KIM");  // every fiduciary signs
+    EXPECT_EQ(slot(115, 0, 8), "Executor and Co-Executor of the Estate of Carl Smith");
+    EXPECT_EQ(slot(115, 0, 15), "");
 
     EXPECT_EQ(slot(115, 1, 5), "Other Co.");
     EXPECT_EQ(slot(115, 1, 0), "");
     EXPECT_EQ(slot(115, 1, 2), "");  // no transferee: no number line
+}
+
+TEST_F(Affidavits, StockPowerContinuesFurtherTransferees) {
+    addKin({{KinName, "Tom Lee"}, {KinStreet, "3 Elm"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Sue Lee"}, {KinStreet, "4 Oak"}, {KinCityLine, "Kent, OH  44240"}});
+    addAsset({{AssetStockPower, "X"}, {AssetDistributees, "Sue Lee 60 shares, Tom Lee 40 shares"}});
+
+    Calc115(ctx, 0);
+
+    EXPECT_EQ(slot(115, 0, 0), "Tom Lee (40 shares)");
+    EXPECT_EQ(slot(115, 0, 15), "and to: | Sue Lee (60 shares), 4 Oak, Kent, OH  44240");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The real-estate papers: the parcel number split at its hyphens, the
 // conveyance-fee sums, the exemption statement and the spouse's affidavit
 // with its overridable wording.
+#include <vector>
+
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
@@ -66,6 +68,7 @@ TEST_F(RealEstateForms, Dte100WithAParcelNumberWithoutHyphens) {
               {AssetDistributees, "Jane Smith"},
               {CityStateZip, "Akron, OH 44300"},
               {Street, "Oak Lane"}});
+    gi(33, "330-555-0199");
     a().setAnswer(100, 0, 57, "1,000.00");
     a().setAnswer(100, 0, 58, "$2.50");
     a().setAnswer(100, 0, 61, "10");
@@ -79,8 +82,9 @@ TEST_F(RealEstateForms, Dte100WithAParcelNumberWithoutHyphens) {
     EXPECT_EQ(slot(100, 13), "12345678");
     EXPECT_EQ(slot(100, 8), "Akron");
     EXPECT_EQ(slot(100, 25), "Estate of Carl Smith");
-    EXPECT_EQ(slot(100, 26), "330-555-0100");
-    EXPECT_EQ(slot(100, 30), "");  // no house number: no address line
+    EXPECT_EQ(slot(100, 26), "330-555-0199");  // the fiduciary's, not the attorney's
+    EXPECT_EQ(slot(100, 20), "X");             // exempt: the DTE 100EX goes with it
+    EXPECT_EQ(slot(100, 30), "");              // no house number: no address line
     EXPECT_EQ(slot(100, 77), "11/30/2025");
     EXPECT_EQ(slot(100, 27), "Jane Smith");
     EXPECT_EQ(slot(100, 29), "1 Main St, Akron, OH  44300");
@@ -115,7 +119,8 @@ TEST_F(RealEstateForms, Dte100ExStatement) {
               {CityStateZip, "Akron, OH 44300"},
               {Volume, "V9"},
               {PageNo, "P4"},
-              {AssetDistributees, "Jane Smith"}});
+              {AssetDistributees, "Jane Smith"},
+              {AssetDescription, "Lot 4 of Elm Park"}});
 
     Calc196(ctx, 0);
 
@@ -125,11 +130,68 @@ TEST_F(RealEstateForms, Dte100ExStatement) {
     EXPECT_EQ(slot(196, 8), "123");
     EXPECT_EQ(slot(196, 9), "45");
     EXPECT_EQ(slot(196, 10), "678");
-    EXPECT_EQ(slot(196, 16), "12 Oak Lane, Akron, OH 44300");
-    EXPECT_EQ(slot(196, 17), "12 Oak Lane, Akron, OH 44300");
+    // The address once: street above the city line.
+    EXPECT_EQ(slot(196, 16), "12 Oak Lane");
+    EXPECT_EQ(slot(196, 17), "Lot 4 of Elm Park");  // the property conveyed
+    EXPECT_EQ(slot(196, 1), "Estate of Carl Smith");
+    EXPECT_EQ(slot(196, 26), "X");  // by a certificate of transfer
     EXPECT_EQ(slot(196, 49), "11/30/2025");
     EXPECT_EQ(slot(196, 13), "Jane Smith");
     EXPECT_EQ(slot(196, 15), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(196, 50), "");
+
+    // A reason the user chose stays the only one ticked.
+    a().setAnswer(196, 0, 26, "");
+    a().setAnswer(196, 0, 23, "X");
+    Calc196(ctx, 0);
+    EXPECT_EQ(slot(196, 26), "");
+}
+
+// A parcel left to several devisees: every conveyance form names each of
+// them with the share, the first on the grantee line and the others below.
+TEST_F(RealEstateForms, ConveyanceFormsNameEveryGranteeWithTheShare) {
+    addKin({{KinName, "Ann Doe"}, {KinStreet, "2 Elm"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Bob Roe"}, {KinStreet, "3 Ash"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Cy Poe"}, {KinStreet, "4 Fir"}, {KinCityLine, "Kent, OH  44240"}});
+    addAsset({{AssetForm12, "X"},
+              {AssetDistributees, "Cy Poe, Jane Smith, Ann Doe, Bob Roe"},
+              {House, "12"},
+              {Street, "Oak Lane"}});
+
+    Calc100(ctx, 0);
+    Calc196(ctx, 0);
+
+    const QString further =
+        "Further grantees: | Ann Doe (1/4), 2 Elm, Kent, OH  44240 | Bob Roe (1/4), 3 Ash, "
+        "Kent, OH  44240 | Cy Poe (1/4), 4 Fir, Kent, OH  44240";
+    EXPECT_EQ(slot(100, 27), "Jane Smith (1/4)");
+    EXPECT_EQ(slot(100, 29), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(100, 63), further);
+    EXPECT_EQ(slot(196, 13), "Jane Smith (1/4)");
+    EXPECT_EQ(slot(196, 50), further);
+}
+
+TEST_F(RealEstateForms, SharesComeFromTheDistributeesText) {
+    addKin({{KinName, "Ann Doe"}});
+    addKin({{KinName, "Roe"}});  // a surname alone: its given names are no share
+    struct Case {
+        const char* distributees;
+        std::vector<QString> shares;  // in the order of the kin rows
+    };
+    const Case cases[] = {
+        {"Jane Smith", {"Entire interest"}},
+        {"Ann Doe, Jane Smith", {"1/2", "1/2"}},
+        {"Ann Doe 2/3, Jane Smith (1/3)", {"1/3", "2/3"}},
+        {"Ann Doe - one half, Jane Smith", {"", "one half"}},  // the other is for the user
+        {"Bob Roe, Jane Smith", {"1/2", "1/2"}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<QString> shares;
+        for (const transfer::Grantee& g : transfer::findGrantees(ctx, c.distributees))
+            shares.push_back(g.share);
+        EXPECT_EQ(shares, c.shares) << c.distributees;
+    }
 }
 
 // Every wording of the affidavit is a kept write: "is ... owner" typed over
@@ -141,6 +203,7 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
               {Street, "Oak Lane"},
               {Frontage, "50 ft"},
               {Acreage, "0.2"},
+              {CityStateZip, "Akron, Ohio 44300"},
               {Parcel, "1-2-3"}});
     overrideSlot(102, 0, 30, "was");
     overrideSlot(102, 0, 4, "Jane Q. Smith");
@@ -148,7 +211,10 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
     Calc102(ctx, 0);
 
     EXPECT_EQ(slot(102, 30), "was");
-    EXPECT_EQ(slot(102, 31), "owner");
+    EXPECT_EQ(slot(102, 31), "sole distributee");
+    EXPECT_EQ(slot(102, 9), "Akron");  // the city alone: no ZIP in the description
+    EXPECT_EQ(slot(102, 15) + " " + slot(102, 13),
+              "The undersigned has survived the decedent as the decedent's surviving spouse.");
     EXPECT_EQ(slot(102, 2), "Jane Smith");
     EXPECT_EQ(slot(102, 4), "Jane Q. Smith");
     EXPECT_EQ(slot(102, 29), "Jane Q. Smith");  // follows the page's deponent

@@ -51,10 +51,11 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
     Calc98(ctx, 0);
     Calc98(ctx, 1);
 
-    EXPECT_EQ(slot(98, 0, 0), "John Smith");
+    // Two persons and no shares typed: each takes half.
+    EXPECT_EQ(slot(98, 0, 0), "John Smith (1/2)");
     EXPECT_EQ(slot(98, 0, 1), "111-22-3333");
     EXPECT_EQ(slot(98, 0, 2), "5 Elm St, Kent, OH  44240");
-    EXPECT_EQ(slot(98, 0, 3), "Mary Smith");
+    EXPECT_EQ(slot(98, 0, 3), "Mary Smith (1/2)");
     EXPECT_EQ(slot(98, 0, 4), "444");
     EXPECT_EQ(slot(98, 0, 5), "9 Oak, ");
     EXPECT_EQ(slot(98, 0, 44), "John Smith");
@@ -62,7 +63,8 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
     EXPECT_EQ(slot(98, 0, 7), "T-77");
     EXPECT_EQ(slot(98, 0, 8), "inherited/purchased from decedent's estate");
     EXPECT_EQ(slot(98, 0, 9), "Carl A. Smith, deceased");
-    EXPECT_EQ(slot(98, 0, 10), "1 Main St, Akron  OH  44300");
+    EXPECT_EQ(slot(98, 0, 10), "1 Main St, Akron, OH  44300");  // the city with its comma
+    EXPECT_EQ(slot(98, 0, 45), "");  // nobody beyond the form's two lines
     EXPECT_EQ(slot(98, 0, 26), "2015");
     EXPECT_EQ(slot(98, 0, 27), "VIN1");
     EXPECT_EQ(slot(98, 0, 28), "Focus");
@@ -85,12 +87,35 @@ TEST_F(VehicleForms, Bmv3774KeepsAnOverriddenTransferee) {
     EXPECT_EQ(slot(98, 0, 44), "Smith Family Trust");  // follows the page's transferee
 }
 
-TEST_F(VehicleForms, Bmv3773PrintsTheFirstMarkedVehicleOnly) {
+TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
+    addKin({{KinName, "Ann Roe"}, {KinStreet, "1 A St"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Bob Roe"}, {KinStreet, "2 B St"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Cy Roe"}, {KinStreet, "3 C St"}, {KinCityLine, "Kent, OH  44240"}});
+    addAsset({{AssetBmv3774, "X"}, {AssetDistributees, "Cy Roe 1/4, Bob Roe 1/4, Ann Roe 1/2"}});
+
+    Calc98(ctx, 0);
+
+    EXPECT_EQ(slot(98, 0, 0), "Ann Roe (1/2)");
+    EXPECT_EQ(slot(98, 0, 3), "Bob Roe (1/4)");
+    EXPECT_EQ(slot(98, 0, 45), "Further applicants: | Cy Roe (1/4), 3 C St, Kent, OH  44240");
+    EXPECT_EQ(slot(98, 0, 44), "Ann Roe");  // signs without the share
+}
+
+// The surviving spouse swears to BMV 3773: the spouse is the affiant, the
+// pronoun is the decedent's, and both vehicles the spouse takes are listed
+// with their total.
+TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
     ctx.today = [] { return QDate(2024, 3, 5); };
+    gi(42, "Jane Smith");
+    gi(43, "1 Main St");
+    gi(44, "Akron");
+    gi(45, "OH");
+    gi(46, "44300");
     gi(51, "X");
     addAsset({{AssetDescription, "not marked"}, {Year, "1990"}});
     addAsset({{AssetBmv3773, "X"}, {Year, "2018"}, {Make, "Honda"}, {AssetValue, "$9,000"}});
-    addAsset({{AssetBmv3773, "X"}, {Year, "2001"}, {Make, "Buick"}});
+    addAsset({{AssetBmv3773, "X"}, {Year, "2001"}, {Make, "Buick"}, {AssetValue, "$1,500.50"}});
+    addAsset({{AssetBmv3773, "X"}, {Year, "1999"}, {Make, "a third: not on the form"}});
 
     Calc97(ctx, 0);
 
@@ -98,15 +123,28 @@ TEST_F(VehicleForms, Bmv3773PrintsTheFirstMarkedVehicleOnly) {
     EXPECT_EQ(slot(97, 1), "3/5/2024");
     EXPECT_EQ(slot(97, 2), "Carl Smith");
     EXPECT_EQ(slot(97, 3), "WENDMOOR");
-    EXPECT_EQ(slot(97, 4), "she");
+    EXPECT_EQ(slot(97, 4), "he");  // "the decedent is the husband"
     EXPECT_EQ(slot(97, 5), "Carl A. Smith");
     EXPECT_EQ(slot(97, 6), "May 1, 2020");
-    EXPECT_EQ(slot(97, 22), "ANN LEE");
+    EXPECT_EQ(slot(97, 22), "JANE SMITH");  // the spouse, not the fiduciary Ann Lee
+    EXPECT_EQ(slot(97, 23), "1 Main St, Akron, OH  44300");
     EXPECT_EQ(slot(97, 8), "2018");
     EXPECT_EQ(slot(97, 10), "Honda");
     EXPECT_EQ(slot(97, 14), "$9,000");
+    EXPECT_EQ(slot(97, 15), "2001");
+    EXPECT_EQ(slot(97, 17), "Buick");
+    EXPECT_EQ(slot(97, 21), "$1,500.50");
+    EXPECT_EQ(slot(97, 7), "10,500.50");
 
     gi(51, "");
+    gi(52, "X");
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(97, 4), "she");  // "the decedent is a woman"
+    gi(52, "");
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(97, 4), "he or she");
+    // Without a mark the spouse's kin row tells: a widow's husband.
+    addKin({{KinName, "Jane Smith"}, {KinGender, "F"}});
     Calc97(ctx, 0);
     EXPECT_EQ(slot(97, 4), "he");
 

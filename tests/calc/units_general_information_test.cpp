@@ -81,10 +81,31 @@ TEST_F(GeneralInformation, EmptyFirstKinRowIsUsedAndTheCityLineNeedsAState) {
     units::Calc0(ctx, 0);
     ASSERT_EQ(data.KSchedList.rowCount(), 1);
     EXPECT_EQ(data.KSchedList.cell(1, 0), "Sue Spouse");
-    EXPECT_EQ(data.KSchedList.cell(6, 0), "F");  // the decedent's mark is empty
+    EXPECT_EQ(data.KSchedList.cell(6, 0), "");  // the decedent's marks say nothing
     data.KSchedList.setCell(3, 0, QStringLiteral("typed city line"));
     units::Calc0(ctx, 0);  // no state answer: the row's city line stays
     EXPECT_EQ(data.KSchedList.cell(3, 0), "typed city line");
+}
+
+// The spouse's kin row takes the gender opposite the decedent's marks: the
+// widow of a husband is "F" (her letters say "Ms."), the widower of a woman
+// "M"; without a mark the row keeps what the worksheet holds.
+TEST_F(GeneralInformation, SpouseGenderFollowsTheDecedentsMarks) {
+    struct Case {
+        const char* husband;  // answer 51
+        const char* woman;    // answer 52
+        const char* gender;
+    };
+    const Case cases[] = {{"X", "", "F"}, {"", "X", "M"}, {"", "", "typed"}};
+    gi(42, QStringLiteral("Sue Spouse"));
+    addKin({{1, QStringLiteral("Sue Spouse")}});
+    for (const Case& c : cases) {
+        data.KSchedList.setCell(6, 0, QStringLiteral("typed"));
+        gi(51, c.husband);
+        gi(52, c.woman);
+        units::Calc0(ctx, 0);
+        EXPECT_EQ(data.KSchedList.cell(6, 0), c.gender) << c.husband << c.woman;
+    }
 }
 
 TEST_F(GeneralInformation, Form7_0AAgeAtDeath) {

@@ -53,6 +53,22 @@ TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
     EXPECT_EQ(slot(30, 0, 9), "row 1");
 }
 
+// Items come with the worksheet's "$", subtotals without: the money column
+// prints them alike.
+TEST_F(ScheduleSheets, MoneyColumnsPrintItemsLikeSubtotals) {
+    inventory(2, 1);
+    buffers.inventory.rows.at(0).value = QStringLiteral("$3,500.00");
+    buffers.account.rows.at(0).receipt = QStringLiteral("$12,345.67");
+    buffers.account.rows.at(1).disbursement = QStringLiteral("$ 250.00");
+    buffers.account.totalPages = 1;
+    units::Calc30(ctx, 0);
+    units::Calc62(ctx, 0);
+    EXPECT_EQ(slot(30, 0, 8), "3,500.00");
+    EXPECT_EQ(slot(30, 0, 11), "1.00");
+    EXPECT_EQ(slot(62, 0, 6 + 3), "12,345.67");
+    EXPECT_EQ(slot(62, 0, 6 + 4 + 2), "250.00");
+}
+
 TEST_F(ScheduleSheets, ClaimsOnTheFirstSheetAndItsContinuations) {
     for (int i = 0; i < 60; ++i)
         buffers.insolvency.rows.at(i).description = QStringLiteral("claim %1").arg(i);

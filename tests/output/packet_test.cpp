@@ -161,6 +161,22 @@ TEST_F(PacketTest, SelectionByNamesOrAll) {
     EXPECT_EQ(PacketSelection(QStringLiteral("all")).size(), PacketEntryCount);
 }
 
+// "All forms" of an estate without a surviving spouse leave out the
+// spouse's vehicle affidavit; asked for by name it still prints.
+TEST_F(PacketTest, AllFormsOfACaseWithoutASpouseLeaveOutTheSpousesAffidavit) {
+    CaseData estate;
+    const QString spouseAffidavit = QStringLiteral("cbxBMV3773");
+    EXPECT_FALSE(
+        PacketSelection(QStringLiteral("all"), nullptr, &estate.answers).contains(spouseAffidavit));
+    EXPECT_EQ(PacketSelection(QStringLiteral("all"), nullptr, &estate.answers).size(),
+              PacketEntryCount - 1);
+    EXPECT_TRUE(PacketSelection(QStringLiteral("all, cbxBMV3773"), nullptr, &estate.answers)
+                    .contains(spouseAffidavit));
+    estate.answers.setAnswer(0, 0, 42, QStringLiteral("Jane Smith"));
+    EXPECT_TRUE(
+        PacketSelection(QStringLiteral("all"), nullptr, &estate.answers).contains(spouseAffidavit));
+}
+
 TEST(PacketTable, OrderAndTheReopeningForm) {
     EXPECT_EQ(QStringView(PacketTable.front().checkBox), u"cbxGenInfo");
     EXPECT_EQ(QStringView(PacketTable.back().checkBox), u"cbxDomicileAff");

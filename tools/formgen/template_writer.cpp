@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "date_styles.h"
 #include "screen_items.h"
 
 namespace formgen {
@@ -57,7 +58,9 @@ struct Cell {
 
 class TemplateBuilder {
 public:
-    explicit TemplateBuilder(const FormSource& src) : m_src(src) {}
+    explicit TemplateBuilder(const FormSource& src)
+        : m_src(src),
+          m_longDates(DateStyleOf(src.page) == DateStyle::Long ? DateSlots(src) : QSet<int>()) {}
 
     [[noreturn]] void fail(int line, const QString& what) const {
         throw std::runtime_error(
@@ -69,7 +72,12 @@ public:
         if (w <= 0) w = 2.0;
         if (!m_widths.contains(p.slot) || m_widths[p.slot] > w) m_widths[p.slot] = w;
         if (p.kind == u'&') return QStringLiteral("\\fs%1 /&%2/").arg(size).arg(p.slot);
-        return QStringLiteral("\\fs%1 /%2%3/").arg(size).arg(p.kind).arg(p.slot);
+        // A date of a long-date form prints in long form whatever the slot
+        // holds, so no date beside it stays short.
+        const QChar kind = m_longDates.contains(p.slot) && (p.kind == u'*' || p.kind == u'<')
+                               ? QChar(u'^')
+                               : p.kind;
+        return QStringLiteral("\\fs%1 /%2%3/").arg(size).arg(kind).arg(p.slot);
     }
 
     // Text with inline field places "{*4:2.0}": literal parts escaped, fields
@@ -484,6 +492,7 @@ public:
 
 private:
     const FormSource& m_src;
+    QSet<int> m_longDates;  // date slots printed in long form
 };
 
 }  // namespace

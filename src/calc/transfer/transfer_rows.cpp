@@ -1,5 +1,8 @@
 #include "calc/transfer/transfer_rows.h"
 
+#include <QRegularExpression>
+#include <limits>
+
 #include "calc/transfer/asset_details.h"
 
 namespace wm4::transfer {
@@ -34,6 +37,66 @@ std::vector<int> findTransferees(const CalcContext& ctx, const QString& distribu
 int findTransferee(const CalcContext& ctx, const QString& distributees, NameMatch match) {
     const std::vector<int> rows = findTransferees(ctx, distributees, 1, match);
     return rows.empty() ? -1 : rows.front();
+}
+
+namespace {
+
+// The share written beside a name in its part of the distributees text, or
+// empty: the part without the name, trimmed of blanks, brackets and dashes.
+QString shareBesideName(const QString& distributees, const QString& name) {
+    for (const QString& part : distributees.split(QStringLiteral(", "))) {
+        if (!part.contains(name)) continue;
+        QString share = part;
+        share.remove(name);
+        static const QString trimmed = QStringLiteral(" ()[]-:;");
+        while (!share.isEmpty() && trimmed.contains(share.front())) share.remove(0, 1);
+        while (!share.isEmpty() && trimmed.contains(share.back())) share.chop(1);
+        // A kin name that is only a surname leaves the given names behind;
+        // a share has a figure or says what part it is.
+        static const QRegularExpression looksLikeShare(
+            QStringLiteral(R"(\d|%|half|third|fourth|quarter|fifth|sixth|entire|interest|percent)"),
+            QRegularExpression::CaseInsensitiveOption);
+        return share.contains(looksLikeShare) ? share : QString();
+    }
+    return QString();
+}
+
+}  // namespace
+
+std::vector<Grantee> findGrantees(const CalcContext& ctx, const QString& distributees) {
+    std::vector<Grantee> grantees;
+    bool anyShare = false;
+    for (int row : findTransferees(ctx, distributees, std::numeric_limits<int>::max())) {
+        Grantee g{row,
+                  shareBesideName(distributees, ctx.data.KSchedList.cell(kinColumn::Name, row))};
+        anyShare = anyShare || !g.share.isEmpty();
+        grantees.push_back(g);
+    }
+    if (!anyShare) {
+        const QString equal = grantees.size() == 1 ? QStringLiteral("Entire interest")
+                                                   : QStringLiteral("1/%1").arg(grantees.size());
+        for (Grantee& g : grantees) {
+            g.share = equal;
+            g.sole = grantees.size() == 1;
+        }
+    }
+    return grantees;
+}
+
+QString granteeWithShare(const CalcContext& ctx, const Grantee& grantee) {
+    const QString name = kinCell(ctx, grantee.kinRow, kinColumn::Name);
+    return grantee.share.isEmpty() || grantee.sole
+               ? name
+               : name + QStringLiteral(" (") + grantee.share + u')';
+}
+
+QString spouseKinGender(const CalcContext& ctx) {
+    const WorksheetStore& kin = ctx.data.KSchedList;
+    const QString& spouse = units::giAnswer(ctx, units::gi::SpouseName);
+    if (spouse.isEmpty()) return QString();
+    for (int row = 0; row < kin.rowCount(); ++row)
+        if (kin.cell(kinColumn::Name, row) == spouse) return kin.cell(kinColumn::Gender, row);
+    return QString();
 }
 
 QString kinCell(const CalcContext& ctx, int kinRow, int column) {

@@ -27,6 +27,30 @@ std::vector<int> findTransferees(const CalcContext& ctx, const QString& distribu
 int findTransferee(const CalcContext& ctx, const QString& distributees,
                    NameMatch match = NameMatch::AsTyped);
 
+// One person a parcel, vehicle or holding passes to, and the share the
+// person takes.
+struct Grantee {
+    int kinRow;
+    QString share;
+    bool sole = false;  // the only person, with no share typed: takes it all
+};
+
+// Every transferee of `distributees` (the kin rows, top to bottom, whose
+// name the text contains) with its share. A share is what the distributee's
+// part of the text holds beside the name ("Ann Doe 1/2", "Ann Doe (one
+// half)"). When no part names a share, the persons take equal shares: "1/n"
+// each, or "Entire interest" for a single person; when only some parts name
+// one, the others are left for the user to give.
+std::vector<Grantee> findGrantees(const CalcContext& ctx, const QString& distributees);
+
+// "Ann Doe (1/2)": a grantee's name with its share, as lists print them; a
+// sole grantee's name alone.
+QString granteeWithShare(const CalcContext& ctx, const Grantee& grantee);
+
+// The gender ("M", "F") of the surviving spouse's kin row, or empty: what
+// tells the decedent's pronoun when the General Information marks are unset.
+QString spouseKinGender(const CalcContext& ctx);
+
 // A kin cell of `kinRow`; empty for kinRow -1.
 QString kinCell(const CalcContext& ctx, int kinRow, int column);
 // Street + ", " + city line of a kin row; empty for kinRow -1.

@@ -1,37 +1,76 @@
 // The motor-vehicle papers: BMV 3773, BMV 3774 and the court's Form 9.C.
-#include "calc/transfer/asset_details.h"
 #include "calc/today.h"
+#include "calc/transfer/asset_details.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "case/conversions.h"
 
 namespace wm4 {
 
 using namespace units;
 using namespace transfer;
 
+namespace {
+
+// The decedent's pronoun in "At death he owned": the first General
+// Information mark says the decedent is the husband, the second that the
+// decedent is a woman. With neither, the spouse's kin row tells (a widow's
+// husband, a widower's wife); else the form reads "he or she".
+QString decedentPronoun(const CalcContext& ctx) {
+    if (giAnswer(ctx, gi::DecedentGenderMark) == u"X") return QStringLiteral("he");
+    if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X") return QStringLiteral("she");
+    const QString spouse = spouseKinGender(ctx);
+    if (spouse == u"F") return QStringLiteral("he");
+    if (spouse == u"M") return QStringLiteral("she");
+    return QStringLiteral("he or she");
+}
+
+// The vehicle lines of BMV 3773: year, VIN, make, body, model, title
+// number and value, seven slots in a row.
+void keepVehicleLine(PageCopy& pc, int row, int firstSlot) {
+    keepAssetCells(pc, row,
+                   {{firstSlot, assetColumn::VehicleYear},
+                    {firstSlot + 1, assetColumn::VehicleSerialNumber},
+                    {firstSlot + 2, assetColumn::VehicleMake},
+                    {firstSlot + 3, assetColumn::VehicleBodyType},
+                    {firstSlot + 4, assetColumn::VehicleModel},
+                    {firstSlot + 5, assetColumn::VehicleTitleNumber},
+                    {firstSlot + 6, assetColumn::Value}});
+}
+
+}  // namespace
+
+// BMV 3773: the surviving spouse swears to it, so the spouse is the affiant;
+// the first two vehicles marked for it are the ones the spouse takes.
 void Calc97(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 97, copy);
+    const QString spouseAddress =
+        giAnswer(ctx, gi::SpouseStreet).isEmpty()
+            ? QString()
+            : giAnswer(ctx, gi::SpouseStreet) + QStringLiteral(", ") + spouseCityLine(ctx);
     keepTexts(pc, {{0, "WENDMOOR"},
                    {1, todayShortDate(ctx)},
                    {2, giAnswer(ctx, gi::DecedentName)},
                    {3, "WENDMOOR"},
                    {5, decedentFullName(ctx)},
                    {6, giAnswer(ctx, gi::DeathDate)},
-                   {22, giAnswer(ctx, gi::FiduciaryName).toUpper()}});
-    pc.put(4, giAnswer(ctx, gi::DecedentGenderMark) == u"X" ? "she" : "he");
+                   {22, giAnswer(ctx, gi::SpouseName).toUpper()},
+                   {23, spouseAddress}});
+    pc.put(4, decedentPronoun(ctx));
 
-    // One affidavit: the first vehicle marked for it. Without one, the
-    // vehicle lines keep what the user typed on the page.
-    const int row = assetRowOfCopy(ctx, assetColumn::ToBmv3773, 0);
-    if (row < 0) return;
-    keepAssetCells(pc, row,
-                   {{8, assetColumn::VehicleYear},
-                    {9, assetColumn::VehicleSerialNumber},
-                    {10, assetColumn::VehicleMake},
-                    {11, assetColumn::VehicleBodyType},
-                    {12, assetColumn::VehicleModel},
-                    {13, assetColumn::VehicleTitleNumber},
-                    {14, assetColumn::Value}});
+    // Without a marked vehicle the lines keep what the user typed.
+    constexpr int kVehicleLines[] = {8, 15};
+    double total = 0;
+    bool anyVehicle = false;
+    for (int v = 0; v < 2; ++v) {
+        const int row = assetRowOfCopy(ctx, assetColumn::ToBmv3773, v);
+        if (row < 0) continue;
+        keepVehicleLine(pc, row, kVehicleLines[v]);
+        anyVehicle = true;
+    }
+    if (!anyVehicle) return;
+    for (int first : kVehicleLines) total += pc.amount(first + 6);
+    pc.keep(7, FormatAmount(total));
 }
 
 void Calc98(CalcContext& ctx, int copy) {
@@ -41,9 +80,7 @@ void Calc98(CalcContext& ctx, int copy) {
     keepTexts(pc, {{6, "X"},
                    {8, "inherited/purchased from decedent's estate"},
                    {9, decedentFullName(ctx) + ", deceased"},
-                   {10, giAnswer(ctx, gi::DecedentStreet) + ", " + giAnswer(ctx, gi::DecedentCity) +
-                            "  " + giAnswer(ctx, gi::DecedentState) + "  " +
-                            giAnswer(ctx, gi::DecedentZip)}});
+                   {10, decedentAddressLine(ctx)}});
     keepAssetCells(pc, row,
                    {{7, assetColumn::VehicleTitleNumber},
                     {26, assetColumn::VehicleYear},
@@ -53,17 +90,30 @@ void Calc98(CalcContext& ctx, int copy) {
                     {30, assetColumn::VehicleMake},
                     {32, assetColumn::Value}});
 
-    // Two transferees, in the order of the kin rows. A transferee not found
-    // leaves its lines empty rather than showing another vehicle's buyer.
-    const std::vector<int> found =
-        findTransferees(ctx, assetCell(ctx, row, assetColumn::Distributees), 2);
+    // Two applicants on the form's lines, in the order of the kin rows, each
+    // with the share taken; a transferee not found leaves its lines empty
+    // rather than showing another vehicle's buyer. Further applicants are
+    // continued below the second, one line each.
+    const std::vector<Grantee> found =
+        findGrantees(ctx, assetCell(ctx, row, assetColumn::Distributees));
     for (int t = 0; t < 2; ++t) {
-        const int kinRow = t < int(found.size()) ? found[size_t(t)] : -1;
-        keepTexts(pc, {{3 * t, kinCell(ctx, kinRow, kinColumn::Name)},
+        const bool named = t < int(found.size());
+        const int kinRow = named ? found[size_t(t)].kinRow : -1;
+        keepTexts(pc, {{3 * t, named ? granteeWithShare(ctx, found[size_t(t)]) : QString()},
                        {3 * t + 1, kinCell(ctx, kinRow, kinColumn::SocialSecurity)},
                        {3 * t + 2, kinAddress(ctx, kinRow)}});
     }
-    pc.keep(44, pc.text(0));
+    QStringList further;
+    for (size_t t = 2; t < found.size(); ++t)
+        further << granteeWithShare(ctx, found[t]) + QStringLiteral(", ") +
+                       kinAddress(ctx, found[t].kinRow);
+    if (!further.isEmpty()) further.prepend(QStringLiteral("Further applicants:"));
+    pc.keep(45, further.join(QStringLiteral(" | ")));
+    // The first applicant signs: the name as the page shows it, without the
+    // share computed beside it.
+    pc.keep(44, pc.overridden(0)
+                    ? pc.text(0)
+                    : kinCell(ctx, found.empty() ? -1 : found.front().kinRow, kinColumn::Name));
 }
 
 void Calc127(CalcContext& ctx, int copy) {

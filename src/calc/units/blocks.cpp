@@ -69,6 +69,16 @@ bool hasCoFiduciary(const CalcContext& ctx) {
     return !giAnswer(ctx, gi::CoFiduciaryName).isEmpty();
 }
 
+bool HasSurvivingSpouse(const TAnswer& answers) {
+    constexpr int kForm1_0Front = 1, kNoSurvivingSpouseBox = 70;
+    return !answers.answer(0, 0, gi::SpouseName).trimmed().isEmpty() &&
+           answers.answer(kForm1_0Front, 0, kNoSurvivingSpouseBox) != QLatin1String("X");
+}
+
+bool hasSurvivingSpouse(const CalcContext& ctx) {
+    return HasSurvivingSpouse(ctx.A());
+}
+
 QString fiduciaryNames(const CalcContext& ctx, const QString& joiner) {
     if (!hasCoFiduciary(ctx)) return giAnswer(ctx, gi::FiduciaryName);
     return giAnswer(ctx, gi::FiduciaryName) + joiner + giAnswer(ctx, gi::CoFiduciaryName);

@@ -108,6 +108,11 @@ QString spouseCityLine(const CalcContext& ctx);
 // co-fiduciary.
 QString fiduciaryNames(const CalcContext& ctx, const QString& joiner = QStringLiteral(" & "));
 bool hasCoFiduciary(const CalcContext& ctx);
+// A surviving spouse is named (answer 42) and Form 1.0 does not say the
+// decedent left none. Without one no form prints a spouse's line, a spouse's
+// automobile or a spouse's sentence.
+bool hasSurvivingSpouse(const CalcContext& ctx);
+bool HasSurvivingSpouse(const TAnswer& answers);
 
 // ---------------------------------------------------------------------------
 enum class Write { Plain, Kept };

@@ -2,6 +2,7 @@
 // acceptance, the consent to sell real estate and the certificates of
 // transfer (one copy per parcel of real estate).
 #include "calc/checks/item_capacity.h"
+#include "calc/transfer/transfer_rows.h"
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
@@ -134,7 +135,9 @@ void Calc56(CalcContext& ctx, int copy) {
     pc.caseLine();
     pc.putAmount(8, pc.amount(4) + pc.amount(5) + pc.amount(6) - pc.amount(7));
     pc.putAmount(9, pc.amount(2) + pc.amount(3));
-    pc.putGi(10, gi::SpouseName);
+    // "Surviving spouse: None" states that there is none; an empty line would
+    // leave the question open.
+    pc.put(10, hasSurvivingSpouse(ctx) ? giAnswer(ctx, gi::SpouseName) : QStringLiteral("None"));
     pc.fiduciaryNames(11);
     pc.putGi(12, gi::FiduciaryTitle);
     pc.put(13, pc.other(55, 11));
@@ -142,17 +145,51 @@ void Calc56(CalcContext& ctx, int copy) {
     pc.judgeLine(16);
 }
 
+namespace {
+
+enum class Succession { Testate, Intestate, Unknown };
+
+// How the decedent's real estate passes, as the application (12.0) says:
+// its "testate" box, its "intestate" box, or, with neither ticked, testate
+// when the case holds a will: its date on Form 2.0, or the date it was
+// admitted (2.2) or presented (2.3). Without any of these the certificate
+// ticks neither: an unticked box is no statement of intestacy.
+Succession successionOf(const CalcContext& ctx, int copy) {
+    constexpr int kForm12_0 = 55, kTestateBox = 12, kIntestateBox = 21;
+    struct WillAnswer {
+        int page, slot;
+    };
+    constexpr WillAnswer kWillAnswers[] = {{3, 28}, {6, 10}, {7, 4}};
+    const TAnswer& a = ctx.A();
+    if (a.answer(kForm12_0, copy, kTestateBox) == u"X") return Succession::Testate;
+    if (a.answer(kForm12_0, copy, kIntestateBox) == u"X") return Succession::Intestate;
+    for (const WillAnswer& will : kWillAnswers)
+        if (!a.answer(will.page, 0, will.slot).trimmed().isEmpty()) return Succession::Testate;
+    return Succession::Unknown;
+}
+
+}  // namespace
+
 // 12.1 front, certificate of transfer.
 void Calc57(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 57, copy);
     pc.caption();
     pc.put(85, decedentFullName(ctx));
     pc.put(4, QString::number(copy + 1));
-    const bool testate = pc.other(55, 12) == u"X";
-    pc.keep(testate ? 6 : 5, QStringLiteral("X"));
-    pc.keep(testate ? 5 : 6, QString());
+    const Succession succession = successionOf(ctx, copy);
+    pc.keep(5, succession == Succession::Intestate ? QStringLiteral("X") : QString());
+    pc.keep(6, succession == Succession::Testate ? QStringLiteral("X") : QString());
     pc.put(7, ConvertDate(giAnswer(ctx, gi::DeathDate)));
-    pc.put(84, pc.amount(83) > 0 ? giAnswer(ctx, gi::SpouseName) : QString());
+    // The spouse's interest and the allowance it satisfies: a sentence only
+    // for a spouse and an allowance actually typed.
+    const bool allowance = hasSurvivingSpouse(ctx) && pc.amount(83) > 0;
+    pc.put(84, allowance ? giAnswer(ctx, gi::SpouseName) : QString());
+    pc.put(86, allowance ? QStringLiteral("The interest of the surviving spouse, ") +
+                               giAnswer(ctx, gi::SpouseName) +
+                               QStringLiteral(", includes the allowance for support of $") +
+                               FormatAmount(pc.amount(83)) +
+                               QStringLiteral(" satisfied by this transfer.")
+                         : QString());
 }
 
 // 12.1 back: the legal description of the copy's parcel and the persons
@@ -160,7 +197,7 @@ void Calc57(CalcContext& ctx, int copy) {
 // the front's person lines.
 void Calc58(CalcContext& ctx, int copy) {
     constexpr int kPersonsFirstSlot = 8;  // on page 57: name, street, city line, relationship
-    constexpr int kPersonStride = 5;      // the fifth slot (the share) is the user's
+    constexpr int kPersonStride = 5;      // the fifth slot is the person's share
     PageCopy pc(ctx, 58, copy);
     PageCopy front(ctx, 57, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
@@ -179,17 +216,17 @@ void Calc58(CalcContext& ctx, int copy) {
         parcel >= 0 ? assets.cell(assetColumn::Distributees, parcel) : QString();
     for (int p = 0; p < persons->limit; ++p)
         front.clear(kPersonsFirstSlot + kPersonStride * p,
-                    kPersonsFirstSlot + kPersonStride * p + 3, Write::Kept);
+                    kPersonsFirstSlot + kPersonStride * p + 4, Write::Kept);
     int p = 0;
-    for (int row = 0; row < kinStore.rowCount(); ++row) {
-        const QString& name = kinStore.cell(kinColumn::Name, row);
-        if (name.isEmpty() || !distributees.contains(name)) continue;
+    for (const transfer::Grantee& grantee : transfer::findGrantees(ctx, distributees)) {
         if (!ItemFits(*persons, p)) return;
+        const int row = grantee.kinRow;
         const int slot = kPersonsFirstSlot + kPersonStride * p++;
-        front.keep(slot, name);
+        front.keep(slot, kinStore.cell(kinColumn::Name, row));
         front.keep(slot + 1, kinStore.cell(kinColumn::Street, row));
         front.keep(slot + 2, kinStore.cell(kinColumn::CityStateZip, row));
         front.keep(slot + 3, kinStore.cell(kinColumn::Relationship, row));
+        front.keep(slot + 4, grantee.share);
     }
 
     pc.keep(43, giAnswer(ctx, gi::AttorneyStreet) + QStringLiteral(", ") + attorneyCityLine(ctx));

@@ -42,7 +42,9 @@ void Calc1(CalcContext& ctx, int copy) {
     pc.caption();
     pc.clear(4, 69);
     const QString& spouse = giAnswer(ctx, gi::SpouseName);
-    if (copy == 0) {
+    // The spouse's line only for a spouse: without one the first line is
+    // empty, not "Surviving Spouse" over a lone comma.
+    if (copy == 0 && hasSurvivingSpouse(ctx)) {
         pc.putGi(5, gi::SpouseName);
         pc.putGi(6, gi::SpouseStreet);
         pc.put(7, spouseCityLine(ctx));

@@ -14,16 +14,31 @@ struct NamedPerson {
     int name;
     int street;
     int city, state, zip;
-    int genderMark;  // "X": "M", else "F"
+    // The person's gender for the kin row, or empty when the answers do not
+    // tell (the row's own gender then stays).
+    QString (*gender)(const CalcContext& ctx);
 };
+
+template <int Mark>
+QString genderFromOwnMark(const CalcContext& ctx) {
+    return giAnswer(ctx, Mark) == u"X" ? QStringLiteral("M") : QStringLiteral("F");
+}
+
+// The spouse's gender follows from the decedent's: a husband's widow, a
+// woman's widower. With neither mark set the answers say nothing.
+QString spouseGender(const CalcContext& ctx) {
+    if (giAnswer(ctx, gi::DecedentGenderMark) == u"X") return QStringLiteral("F");
+    if (giAnswer(ctx, gi::DecedentGenderMark2) == u"X") return QStringLiteral("M");
+    return QString();
+}
 
 constexpr NamedPerson kNamedPersons[] = {
     {gi::SpouseName, gi::SpouseStreet, gi::SpouseCity, gi::SpouseState, gi::SpouseZip,
-     gi::DecedentGenderMark},
+     &spouseGender},
     {gi::FiduciaryName, gi::FiduciaryStreet, gi::FiduciaryCity, gi::FiduciaryState,
-     gi::FiduciaryZip, gi::FiduciaryGenderMark},
+     gi::FiduciaryZip, &genderFromOwnMark<gi::FiduciaryGenderMark>},
     {gi::CoFiduciaryName, gi::CoFiduciaryStreet, gi::CoFiduciaryCity, gi::CoFiduciaryState,
-     gi::CoFiduciaryZip, gi::CoFiduciaryGenderMark},
+     gi::CoFiduciaryZip, &genderFromOwnMark<gi::CoFiduciaryGenderMark>},
 };
 
 // The spouse's answers 42-47 and 58 take the fiduciary's 28-33 and 57.
@@ -49,15 +64,14 @@ void syncKinRow(CalcContext& ctx, const NamedPerson& person) {
     const QString street = giAnswer(ctx, person.street);
     const QString city = cityLine(giAnswer(ctx, person.city), giAnswer(ctx, person.state),
                                   giAnswer(ctx, person.zip));
-    const QString gender =
-        giAnswer(ctx, person.genderMark) == u"X" ? QStringLiteral("M") : QStringLiteral("F");
+    const QString gender = person.gender(ctx);
 
     int row = lastRowNamed(kinStore, name);
     if (row >= 0) {
         kinStore.setCell(kinColumn::Street, row, street);
         if (!giAnswer(ctx, person.state).isEmpty())
             kinStore.setCell(kinColumn::CityStateZip, row, city);
-        kinStore.setCell(kinColumn::Gender, row, gender);
+        if (!gender.isEmpty()) kinStore.setCell(kinColumn::Gender, row, gender);
         return;
     }
     // A new row, or the worksheet's single empty row.

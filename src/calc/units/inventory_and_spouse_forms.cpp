@@ -31,7 +31,11 @@ QString formattedValue(const WorksheetStore& assets, int row) {
 void Calc29(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 29, copy);
     pc.caseLine();
-    pc.putGi(1, gi::SpouseName);
+    // The spouse's joinder prints only when there is a spouse to join.
+    pc.put(1, hasSurvivingSpouse(ctx)
+                  ? giAnswer(ctx, gi::SpouseName) +
+                        QStringLiteral(", the surviving spouse, joins in this waiver.")
+                  : QString());
     if (!writeAllPersons(pc, kNameOnly)) return;
     pc.longDates({16, 19});
     pc.judgeLine(20);
@@ -108,17 +112,22 @@ void Calc36(CalcContext& ctx, int copy) {
     pc.clear(10, 27, Write::Kept);
     const ItemCapacity& others = itemBox(30209);
     int k = 0;
+    // The spouse's two lines name every asset of their category, not only
+    // the last one found.
+    QStringList spouseAssets[2];
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_2)) {
         const QString& category = assets.cell(assetColumn::Category7_2, row);
         const QString description =
             firstLine(ctx, assets.cell(assetColumn::Description, row), kFont);
-        int first = -1;  // the mark slot of the spouse's sections
-        if (categoryMatches(category, Category::SecondAutomobile)) first = 10;
-        if (categoryMatches(category, Category::Spouse)) first = 13;
-        if (first >= 0) {
+        int section = -1;  // 0: the automobile line (slot 10), 1: the spouse's (13)
+        if (categoryMatches(category, Category::SecondAutomobile)) section = 0;
+        if (categoryMatches(category, Category::Spouse)) section = 1;
+        if (section >= 0) {
+            const int first = section == 0 ? 10 : 13;
+            spouseAssets[section] << description;
             pc.keep(first, QStringLiteral("X"));
             pc.putGi(first + 1, gi::SpouseName, Write::Kept);
-            pc.keep(first + 2, description);
+            pc.keep(first + 2, spouseAssets[section].join(QStringLiteral("; ")));
         } else if (categoryMatches(category, Category::Others)) {
             if (!ItemFits(others, k)) return;
             const int slot = 16 + 2 * k++;
@@ -174,7 +183,10 @@ void Calc40(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 40, copy);
     pc.caption();
     pc.fiduciaryNames(11);
-    pc.put(12, QStringLiteral("Surviving Spouse ") + giAnswer(ctx, gi::SpouseName));
+    // The spouse's consent line only for a spouse.
+    pc.put(12, hasSurvivingSpouse(ctx)
+                   ? QStringLiteral("Surviving Spouse ") + giAnswer(ctx, gi::SpouseName)
+                   : QString());
     if (!writeAllPersons(pc, kNameOnly)) return;
     pc.attorneyBlock(18);
 }

@@ -30,11 +30,22 @@ constexpr Side kAccountBack{63, {3, 4, 50, 1, 2}, 90, 40};
 constexpr Side kRemainingFront{64, {11, 3, 26, 4, 5}, 74, 0};
 constexpr Side kRemainingBack{65, {3, 3, 48, 1, 2}, 74, 26};
 
+// A money column's text on the sheet: items carry the worksheet cell's
+// "$", subtotals and totals none, so the column drops it from all of them
+// and every line of the column reads alike ("12,345.67").
+QString moneyColumn(const QString& amount) {
+    if (!amount.contains(u'$')) return amount;
+    QString text = amount;
+    text.remove(u'$');
+    return text.trimmed();
+}
+
 SheetSource inventorySource(const InventorySchedule& schedule) {
-    return {schedule.rows.size(), [&schedule](int line, int text) {
-                const InventoryRow& row = schedule.rows.row(line);
-                return text == 0 ? row.description : text == 1 ? row.appraised : row.value;
-            }};
+    return {
+        schedule.rows.size(), [&schedule](int line, int text) {
+            const InventoryRow& row = schedule.rows.row(line);
+            return text == 0 ? row.description : text == 1 ? row.appraised : moneyColumn(row.value);
+        }};
 }
 
 SheetSource accountSource(const ScheduleTable<AccountRow>& rows) {
@@ -46,9 +57,9 @@ SheetSource accountSource(const ScheduleTable<AccountRow>& rows) {
                     case 1:
                         return row.checkNumber;
                     case 2:
-                        return row.disbursement;
+                        return moneyColumn(row.disbursement);
                     default:
-                        return row.receipt;
+                        return moneyColumn(row.receipt);
                 }
             }};
 }
@@ -94,9 +105,18 @@ void Calc28(CalcContext& ctx, int copy) {
     pc.putAmount(5, inventory.subtotals[IntangibleGroup]);
     pc.putAmount(6, inventory.subtotals[RealPropertyGroup]);
     pc.putAmount(7, inventory.grandTotal);
+    // Only the automobiles categorised to the spouse print; the other lines
+    // stay empty rather than showing 0.00. One so categorised prints even
+    // without a spouse: left off, its value would fall out of the inventory,
+    // since the schedule leaves such automobiles to this page.
     double autos = 0;
     for (int i = 0; i < AutoToSpouseCount; ++i) {
-        pc.putAmount(21 + i, inventory.autoValues[size_t(i)]);
+        const double value = inventory.autoValues[size_t(i)];
+        if (value != 0) {
+            pc.putAmount(21 + i, value);
+        } else {
+            pc.put(21 + i, QString());
+        }
         autos += pc.amount(21 + i);
     }
     pc.putAmount(10, autos);

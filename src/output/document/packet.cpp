@@ -113,14 +113,16 @@ void PacketBuilder::PrtSend(const QSet<QString>& ticked) {
     if (!m_started) m_document = EmptyRtfDocument();
 }
 
-QSet<QString> PacketSelection(const QString& list, QStringList* unknown) {
+QSet<QString> PacketSelection(const QString& list, QStringList* unknown,
+                              const TAnswer* caseAnswers) {
     QSet<QString> selection;
     for (const QString& part : list.split(u',', Qt::SkipEmptyParts)) {
         const QString name = part.trimmed();
         if (name.isEmpty()) continue;
         if (name == AllForms) {
             for (const PacketEntry& entry : PacketTable)
-                selection.insert(QString::fromUtf16(entry.checkBox));
+                if (!caseAnswers || !entry.appliesToCase || entry.appliesToCase(*caseAnswers))
+                    selection.insert(QString::fromUtf16(entry.checkBox));
         } else if (FindPacketEntry(name)) {
             selection.insert(name);
         } else if (unknown) {

@@ -11,6 +11,7 @@
 
 namespace wm4 {
 
+class TAnswer;
 class TemplateMerge;
 
 // Deletes everything up to and including the first header marker "\'b7";
@@ -58,7 +59,10 @@ private:
 };
 
 // Every check box of the packet table ("all"), or the names of a
-// comma-separated list. Unknown names are returned in `unknown`.
-QSet<QString> PacketSelection(const QString& list, QStringList* unknown = nullptr);
+// comma-separated list. Unknown names are returned in `unknown`. With
+// `caseAnswers`, "all" leaves out the forms that do not apply to the case
+// (BMV 3773 without a surviving spouse); a form named in the list is kept.
+QSet<QString> PacketSelection(const QString& list, QStringList* unknown = nullptr,
+                              const TAnswer* caseAnswers = nullptr);
 
 }  // namespace wm4

@@ -1,5 +1,6 @@
 #include "output/document/packet_table.h"
 
+#include "calc/units/blocks.h"
 #include "case/answers.h"
 
 namespace wm4 {
@@ -144,7 +145,13 @@ const std::array<PacketEntry, PacketEntryCount> PacketTable = {{
      u"Judgment Entry Report of Newly Discovered Assets",
      {107, One},
      nullptr},
-    {u"cbxBMV3773", u"BMV 3773 Vehicle to Surviving Spouse", {97, One}, nullptr},
+    // The spouse's own affidavit: without a surviving spouse it has nobody
+    // to swear to it.
+    {u"cbxBMV3773",
+     u"BMV 3773 Vehicle to Surviving Spouse",
+     {97, One},
+     nullptr,
+     &units::HasSurvivingSpouse},
     {u"cbxBMV3774",
      u"BMV 3774 Application for Certificate of Title ",
      {98, One},

@@ -15,6 +15,9 @@ struct PacketEntry {
     const char16_t* caption;
     std::array<int, 2> pages;  // second page -1 for a one-page form
     int TAnswer::*copies;      // nullptr: one copy
+    // Whether the form belongs in "all" forms of the case (nullptr: it
+    // always does). A form ticked by name prints whatever this says.
+    bool (*appliesToCase)(const TAnswer&) = nullptr;
 
     int pageCount() const { return pages[1] < 0 ? 1 : 2; }
     // The number of copies the case asks for (the counter, or 1).

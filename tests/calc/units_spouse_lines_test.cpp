@@ -1,0 +1,139 @@
+// Lines that speak of the surviving spouse print only when there is one:
+// Form 1.0's spouse line, the spouse's joinder in the 6.0 waiver and the
+// allowance sentence of 12.1; 6.0 prints no empty automobile lines.
+// The certificate of transfer states testate or intestate only on what the
+// case says.
+#include "calc/calc_case.h"
+#include "calc/units/units.h"
+
+namespace wm4 {
+namespace {
+
+using test::CalcCaseTest;
+
+class SpouseLines : public CalcCaseTest {
+protected:
+    void SetUp() override {
+        gi(0, "Carl Smith");
+        ctx.buffers.inventory.autoValues.fill(0);
+        ctx.buffers.inventory.autoValues[0] = 18500;
+        a().setAnswer(57, 0, 83, "2,000");
+    }
+    void withSpouse() {
+        gi(42, "Jane Smith");
+        gi(43, "1 Main St");
+        gi(44, "Akron");
+        gi(45, "OH");
+        gi(46, "44300");
+    }
+    void runAll() {
+        units::Calc1(ctx, 0);
+        units::Calc28(ctx, 0);
+        units::Calc29(ctx, 0);
+        units::Calc57(ctx, 0);
+        units::Calc40(ctx, 0);
+        units::Calc56(ctx, 0);
+    }
+};
+
+TEST_F(SpouseLines, NoSpouseNoSpouseLine) {
+    runAll();
+    EXPECT_EQ(slot(1, 5), "");
+    EXPECT_EQ(slot(1, 7), "");  // not a lone ","
+    EXPECT_EQ(slot(1, 8), "");  // not "Surviving Spouse"
+    // No "0.00" lines; an automobile categorised to the spouse keeps its
+    // value on the inventory.
+    EXPECT_EQ(slot(28, 21), "18,500.00");
+    for (int s = 22; s <= 28; ++s) EXPECT_EQ(slot(28, s), "") << s;
+    EXPECT_EQ(slot(29, 1), "");
+    EXPECT_EQ(slot(57, 84), "");
+    EXPECT_EQ(slot(57, 86), "");
+    EXPECT_EQ(slot(40, 12), "");      // 9.0: no "Surviving Spouse" consent line
+    EXPECT_EQ(slot(56, 10), "None");  // 12.0: "Surviving spouse: None"
+}
+
+TEST_F(SpouseLines, ASpouseGetsEveryLine) {
+    withSpouse();
+    runAll();
+    EXPECT_EQ(slot(1, 5), "Jane Smith");
+    EXPECT_EQ(slot(1, 7), "Akron, OH  44300");
+    EXPECT_EQ(slot(1, 8), "Surviving Spouse");
+    EXPECT_EQ(slot(40, 12), "Surviving Spouse Jane Smith");
+    EXPECT_EQ(slot(56, 10), "Jane Smith");
+    EXPECT_EQ(slot(28, 21), "18,500.00");
+    EXPECT_EQ(slot(28, 22), "");  // a second automobile the spouse does not take
+    EXPECT_EQ(slot(28, 10), "18,500.00");
+    EXPECT_EQ(slot(29, 1), "Jane Smith, the surviving spouse, joins in this waiver.");
+    EXPECT_EQ(slot(57, 86),
+              "The interest of the surviving spouse, Jane Smith, includes the allowance for "
+              "support of $2,000.00 satisfied by this transfer.");
+
+    // Form 1.0 saying "no surviving spouse" outweighs a name left on page 0.
+    a().setAnswer(1, 0, 70, "X");
+    runAll();
+    EXPECT_EQ(slot(1, 8), "");
+    EXPECT_EQ(slot(29, 1), "");
+
+    // No allowance typed: no allowance sentence.
+    a().setAnswer(1, 0, 70, "");
+    a().setAnswer(57, 0, 83, "");
+    runAll();
+    EXPECT_EQ(slot(57, 86), "");
+}
+
+TEST_F(SpouseLines, CertificateStatesTheSuccessionTheCaseGives) {
+    struct Case {
+        const char* testateBox;    // 12.0 slot 12
+        const char* intestateBox;  // 12.0 slot 21
+        const char* willDate;      // 2.0 slot 28
+        const char* intestate;     // 12.1 slot 5
+        const char* testate;       // 12.1 slot 6
+    };
+    const Case cases[] = {
+        {"X", "", "", "", "X"},
+        {"", "X", "", "X", ""},
+        {"", "", "5/20/2018", "", "X"},  // a will on 2.0
+        {"", "", "", "", ""},            // nothing said: neither ticked
+        {"", "X", "5/20/2018", "X", ""},
+    };
+    a().setAnswer(6, 0, 10, "February 20, 2026");  // the will admitted (2.2)
+    a().setAnswer(55, 0, 12, "");
+    a().setAnswer(55, 0, 21, "");
+    a().setAnswer(3, 0, 28, "");
+    units::Calc57(ctx, 0);
+    EXPECT_EQ(slot(57, 6), "X");
+    a().setAnswer(6, 0, 10, "");
+    for (const Case& c : cases) {
+        a().setAnswer(55, 0, 12, c.testateBox);
+        a().setAnswer(55, 0, 21, c.intestateBox);
+        a().setAnswer(3, 0, 28, c.willDate);
+        units::Calc57(ctx, 0);
+        EXPECT_EQ(slot(57, 5), c.intestate) << c.testateBox << c.intestateBox << c.willDate;
+        EXPECT_EQ(slot(57, 6), c.testate) << c.testateBox << c.intestateBox << c.willDate;
+    }
+}
+
+// The certificate's persons entitled carry their shares: as typed beside
+// the names in the parcel's distributees, else equal.
+TEST_F(SpouseLines, CertificateGivesEachPersonsShare) {
+    using namespace test::columns;
+    addKin({{KinName, "Jane Smith"}, {KinStreet, "1 Main St"}});
+    addKin({{KinName, "Ann Doe"}});
+    addAsset({{AssetForm12, "X"}, {AssetDistributees, "Ann Doe 1/3, Jane Smith 2/3"}});
+    addAsset({{AssetForm12, "X"}, {AssetDistributees, "Ann Doe, Jane Smith"}});
+
+    units::Calc58(ctx, 0);
+    units::Calc58(ctx, 1);
+
+    EXPECT_EQ(slot(57, 0, 8), "Jane Smith");
+    EXPECT_EQ(slot(57, 0, 9), "1 Main St");
+    EXPECT_EQ(slot(57, 0, 12), "2/3");
+    EXPECT_EQ(slot(57, 0, 13), "Ann Doe");
+    EXPECT_EQ(slot(57, 0, 17), "1/3");
+    EXPECT_EQ(slot(57, 1, 12), "1/2");
+    EXPECT_EQ(slot(57, 1, 17), "1/2");
+    EXPECT_EQ(slot(57, 1, 22), "");
+}
+
+}  // namespace
+}  // namespace wm4
