@@ -87,6 +87,24 @@ TEST_F(GeneralInformation, EmptyFirstKinRowIsUsedAndTheCityLineNeedsAState) {
     EXPECT_EQ(data.KSchedList.cell(3, 0), "typed city line");
 }
 
+// The decedent's marks give the spouse's row the other gender: the widow of
+// a husband is "F" (the letters to her read "Ms."), the widower of a wife "M".
+TEST_F(GeneralInformation, SpouseRowTakesTheGenderOppositeTheDecedents) {
+    struct Case {
+        const char* husband;  // answer 51
+        const char* woman;    // answer 52
+        const char* spouse;
+    };
+    const Case cases[] = {{"X", "", "F"}, {"", "X", "M"}, {"", "", "F"}};
+    gi(42, QStringLiteral("Pat Spouse"));
+    for (const Case& c : cases) {
+        gi(51, QString::fromLatin1(c.husband));
+        gi(52, QString::fromLatin1(c.woman));
+        units::Calc0(ctx, 0);
+        EXPECT_EQ(data.KSchedList.cell(6, 0), c.spouse) << c.husband << c.woman;
+    }
+}
+
 TEST_F(GeneralInformation, Form7_0AAgeAtDeath) {
     struct Case {
         const char* birth;

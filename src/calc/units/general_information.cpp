@@ -14,7 +14,7 @@ struct NamedPerson {
     int name;
     int street;
     int city, state, zip;
-    int genderMark;  // "X": "M", else "F"
+    int genderMark;  // "X": "M", else "F"; the spouse's row has its own rule
 };
 
 constexpr NamedPerson kNamedPersons[] = {
@@ -25,6 +25,19 @@ constexpr NamedPerson kNamedPersons[] = {
     {gi::CoFiduciaryName, gi::CoFiduciaryStreet, gi::CoFiduciaryCity, gi::CoFiduciaryState,
      gi::CoFiduciaryZip, gi::CoFiduciaryGenderMark},
 };
+
+// The gender of the person's kin row. The spouse's marks describe the
+// decedent: the widow of a husband is "F", the widower of a wife "M"; with
+// neither mark the row stays "F", as it always was. (Taking the husband mark
+// as the spouse's own gender made the letters to a widow read "Mr.".)
+QString kinGender(const CalcContext& ctx, const NamedPerson& person) {
+    const auto marked = [&ctx](int answer) { return giAnswer(ctx, answer) == u"X"; };
+    if (person.name == gi::SpouseName)
+        return !marked(gi::DecedentGenderMark) && marked(gi::DecedentGenderMark2)
+                   ? QStringLiteral("M")
+                   : QStringLiteral("F");
+    return marked(person.genderMark) ? QStringLiteral("M") : QStringLiteral("F");
+}
 
 // The spouse's answers 42-47 and 58 take the fiduciary's 28-33 and 57.
 constexpr std::pair<int, int> kSpouseFromFiduciary[] = {
@@ -49,8 +62,7 @@ void syncKinRow(CalcContext& ctx, const NamedPerson& person) {
     const QString street = giAnswer(ctx, person.street);
     const QString city = cityLine(giAnswer(ctx, person.city), giAnswer(ctx, person.state),
                                   giAnswer(ctx, person.zip));
-    const QString gender =
-        giAnswer(ctx, person.genderMark) == u"X" ? QStringLiteral("M") : QStringLiteral("F");
+    const QString gender = kinGender(ctx, person);
 
     int row = lastRowNamed(kinStore, name);
     if (row >= 0) {
