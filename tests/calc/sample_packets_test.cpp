@@ -152,6 +152,12 @@ TEST_F(RichSamplePacket, InventoryTotalIsOneFigure) {
     EXPECT_DOUBLE_EQ(amount(11, 24), inventory + amount(11, 18));
     EXPECT_DOUBLE_EQ(amount(46, 12) + amount(46, 13), inventory);
     EXPECT_DOUBLE_EQ(amount(46, 15), amount(61, 7));
+    // The asset found later is reported, not inventoried; the account
+    // receives it among its other receipts.
+    EXPECT_TRUE(printed(128, 5).startsWith(QStringLiteral("Refund")))
+        << printed(128, 5).toStdString();
+    EXPECT_EQ(printed(128, 7), "");
+    EXPECT_DOUBLE_EQ(amount(128, 6), amount(61, 6));
 }
 
 // Each fee prints as one figure: the executors' commission as computed is
@@ -244,6 +250,8 @@ TEST_F(RichSamplePacket, CapacitiesAndSignersAreStated) {
         EXPECT_FALSE(printed(6, 4, c).isEmpty()) << c;
     }
     EXPECT_EQ(printed(34, 2), QString::fromLatin1(rich::Decedent).toUpper());  // 7.1's caption
+    EXPECT_EQ(printed(51, 7), rich::Fiduciary);  // the acceptance's two signers, each named
+    EXPECT_EQ(printed(51, 8), rich::CoFiduciary);
     EXPECT_EQ(printed(57, 6), "X");  // the certificate: testate
     EXPECT_EQ(printed(57, 5), "");
 }
@@ -254,6 +262,7 @@ TEST_F(RichSamplePacket, LettersAndNoticesReachTheirParties) {
     ASSERT_EQ(a().NoOf24_2, 2);
     EXPECT_EQ(printed(153, 4, 0), "Ashby Funeral Home");
     EXPECT_EQ(printed(153, 4, 1), "Ellery General Hospital");
+    EXPECT_EQ(printed(153, 9, 1), "June 29, 2026");  // the first notice's hearing, in long form
     ASSERT_EQ(a().NoOfInsLtr, 1);
     EXPECT_EQ(printed(122, 5), "Buckeye Mutual Life Insurance Company");
     EXPECT_EQ(printed(122, 10), "BM-7730412");
@@ -278,6 +287,20 @@ TEST_F(RichSamplePacket, LettersAndNoticesReachTheirParties) {
     EXPECT_EQ(printed(84, 5), printed(33, 7));
     EXPECT_EQ(printed(84, 10), rich::Spouse);
     EXPECT_EQ(printed(84, 13), "");
+}
+
+// The spouse's motor vehicle affidavit: the vehicles' total is the
+// inventory's automobiles.
+TEST_F(RichSamplePacket, VehicleAffidavitTotalsTheSpousesCars) {
+    EXPECT_DOUBLE_EQ(amount(97, 7), amount(28, 10));
+    EXPECT_EQ(a().NoOf3774, 2);
+}
+
+// Known fault of the transfer forms, left to their own change: BMV 3773's
+// "At death __ owned" prints "she" for a decedent marked as the husband (the
+// unit takes the husband mark for "she"). Enable when that unit is mended.
+TEST_F(RichSamplePacket, DISABLED_VehicleAffidavitSpeaksOfTheDecedentAsHe) {
+    EXPECT_EQ(printed(97, 4), "he");
 }
 
 // ---------------------------------------------------------------------------
@@ -349,6 +372,7 @@ TEST_F(ReliefSamplePacket, VehiclePassesToTheSpouse) {
     EXPECT_DOUBLE_EQ(amount(20, 4), 14500.00);
     EXPECT_DOUBLE_EQ(amount(20, 6), 14500.00);
     EXPECT_EQ(a().NoOf3774, 1);
+    EXPECT_DOUBLE_EQ(amount(97, 7), amount(20, 6));
     EXPECT_EQ(printed(1, 5), relief::Spouse);
     EXPECT_EQ(printed(1, 11), "Samuel D. Okafor");
     EXPECT_EQ(printed(1, 15), "5/3/2011");  // a minor's birth date

@@ -55,6 +55,7 @@ void fillGeneralInformation(CaseData& data) {
 }
 
 void fillTypedAnswers(CaseData& data) {
+    answers(data, 2, {{86, "X"}});  // 1.0: no other heir is known
     // 5.0 application for relief, heard April 20, 2026.
     answers(data, 18, {{11, "Surviving spouse"}, {18, "X"}});
     answers(data, 19, {{9, "4/20/2026"}, {10, "9:00 a.m."}, {11, "X"}, {16, "4/20/2026"}});
@@ -68,9 +69,10 @@ void fillTypedAnswers(CaseData& data) {
              {12, "4/20/2026"},
              {13, "9:00 a.m."}});
     // 5.6 entry relieving the estate; 5.9 report of distribution.
-    answers(data, 26, {{4, "X"}, {5, "4/20/2026"}, {24, relief::Spouse}});
+    answers(data, 21, {{92, "3/23/2026"}});
+    answers(data, 26, {{4, "X"}, {5, "April 20, 2026"}, {24, relief::Spouse}});
     answers(data, 27, {{99, "4/20/2026"}});
-    answers(data, 75, {{102, "5/18/2026"}});
+    answers(data, 75, {{102, "May 18, 2026"}});
     // 12.0 to 12.2: the house to the spouse as sole heir.
     answers(data, 55,
             {{17, "X"}, {19, "Estate relieved from administration"}, {20, "4/20/2026"}, {21, "X"}});
@@ -79,11 +81,12 @@ void fillTypedAnswers(CaseData& data) {
              {2, "$12,000.00"},
              {4, "$68,000.00"},
              {7, "$7,635.40"},
-             {14, "5/4/2026"},
+             {14, "May 4, 2026"},
              {15, "5/11/2026"}});
     answers(data, 57, {{12, "All"}});
     answers(data, 59, {{5, "X"}, {6, "5/11/2026"}});
     // The transfer forms the recorder, the auditor and the BMV receive.
+    answers(data, 97, {{7, "$14,500.00"}});
     answers(data, 98, {{31, "48,210"}, {33, "X"}, {37, "3/30/2026"}});
     answers(
         data, 100,

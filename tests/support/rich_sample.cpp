@@ -90,6 +90,8 @@ void fillTypedAnswers(CaseData& data) {
              {17, "2/18/2026"}});
     // 4.0 application for authority to administer, 4.4 notice of its
     // hearing, 4.5 entry appointing, the acceptance.
+    answers(data, 2, {{86, "X"}});   // 1.0: no other heir or legatee is known
+    answers(data, 12, {{31, "X"}});  // 4.0: the executors live in Ohio
     answers(data, 11,
             {{12, "Daughter and son, executors named in the will"},
              {15, "Dispensed with by the will"}});
@@ -105,7 +107,7 @@ void fillTypedAnswers(CaseData& data) {
     answers(data, 45, {{4, "2/2/2026"}, {5, "X"}, {16, "2/10/2026"}, {17, "X"}});
     answers(data, 79, {{11, "X"}});
     // 7.1 household goods set off to the spouse toward her allowance.
-    answers(data, 34, {{4, "X"}, {7, "X"}, {26, "3/16/2026"}});
+    answers(data, 34, {{4, "X"}, {7, "X"}, {26, "March 16, 2026"}});
     // 9.0 to 9.2: the tractor sold privately for its appraised value.
     answers(data, 41, {{81, "X"}, {82, "X"}, {87, "4/10/2026"}});
     answers(data, 42, {{5, "X"}, {7, "Cash on delivery"}, {10, "4/10/2026"}});
@@ -151,9 +153,10 @@ void fillTypedAnswers(CaseData& data) {
              {3, "$64.12"},
              {4, "$185,000.00"},
              {7, "$14,733.58"},
-             {14, "6/1/2026"},
+             {14, "June 1, 2026"},
              {15, "6/8/2026"}});
     answers(data, 57, {{12, "All"}});
+    answers(data, 97, {{7, "$24,500.00"}});  // both cars (BMV 3773)
     answers(data, 59, {{5, "X"}, {6, "6/8/2026"}});
     // 13.0 first partial account, February 2 to July 31, heard September 14.
     answers(data, 60,
@@ -180,15 +183,25 @@ void fillTypedAnswers(CaseData& data) {
              {9, "Ellery Public Library, 301 Main Street, Ellery, Ohio  43917"},
              {10, "8/12/2026"}});
     answers(data, 92, {{12, "X"}});
+    // The attorney's fee: applied for with the beneficiaries' consent in
+    // July, allowed before the account period closed; the commission as
+    // computed when the account was prepared.
+    answers(data, 43, {{9, "1/20/2026"}, {11, "7/13/2026"}, {12, "7/13/2026"}});
+    answers(data, 49, {{4, "7/20/2026"}, {5, "X"}, {6, "X"}, {8, "7/20/2026"}});
+    answers(data, 99, {{19, "August 10, 2026"}});
     // The refund found after the inventory.
     answers(data, 128,
-            {{29, "5/12/2026"},
+            {{29, "May 12, 2026"},
              {30, "X"},
              {32, "Refund check found in the decedent's mail after the inventory was filed"},
-             {33, "5/14/2026"}});
+             {33, "May 14, 2026"}});
     // 24.2 notice to the creditors of the hearing on the schedule of claims.
     answers(data, 153,
-            {{9, "6/29/2026"}, {10, "9:00 a.m."}, {11, "Courtroom 2"}, {12, "6/1/2026"}});
+            {{9, "6/29/2026"},
+             {10, "9:00 a.m."},
+             {11, "Courtroom 2"},
+             {12, "6/1/2026"},
+             {13, "6/2/2026"}});
     // The letters: the court letter's enclosures, the appraiser's, the
     // insurer's policy and salutation (typed over the computed one).
     answers(data, 123,
@@ -526,7 +539,7 @@ void fillTime(CaseData& data) {
         {"4/27/2026", "Hearing on the inventory", "0.75"},
         {"5/4/2026", "Application to distribute the shares in kind; notices", "1.25"},
         {"6/1/2026", "Certificate of transfer and vehicle titles", "1.50"},
-        {"8/10/2026", "First partial account", "1.50"},
+        {"7/13/2026", "Fee application; first partial account", "1.50"},
     };
     for (const Entry& entry : entries)
         addRow(data.TSchedList,

@@ -239,6 +239,8 @@ void Calc153(CalcContext& ctx, int copy) {
     pc.putGi(7, gi::County);
     pc.putGi(8, gi::County);
     pc.inherit(9, 13);
+    // Its dates in long form, as on every other notice.
+    pc.longDates({9, 12, 13});
     if (copy == 0) {
         pc.attorneyBlock(14, Write::Kept);
     } else {

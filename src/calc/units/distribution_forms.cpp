@@ -79,6 +79,9 @@ void Calc51(CalcContext& ctx, int copy) {
         names += QStringLiteral(", ") + QStringLiteral(" & ") + giAnswer(ctx, gi::CoFiduciaryName) +
                  QStringLiteral(", ") + giAnswer(ctx, gi::CoFiduciaryTitle);
     pc.keep(5, names);
+    // Each signs on a line of its own, named under it.
+    pc.putGi(7, gi::FiduciaryName, Write::Kept);
+    pc.putGi(8, gi::CoFiduciaryName, Write::Kept);
 }
 
 // 10.4 notice to distributee, one person a copy.
