@@ -256,6 +256,21 @@ TEST_F(RichSamplePacket, CapacitiesAndSignersAreStated) {
     EXPECT_EQ(printed(57, 5), "");
 }
 
+// Each asset goes where it is: the household goods are set off to the spouse
+// (7.1), the tractor is what is sold (9.0), nothing is apportioned (7.2, no
+// minor child); the office's boxes on the estate recovery notices are ticked.
+TEST_F(RichSamplePacket, EachAssetIsDealtWithOnce) {
+    EXPECT_TRUE(printed(34, 9).startsWith(QStringLiteral("Household")));
+    EXPECT_EQ(printed(34, 11), "");
+    EXPECT_TRUE(printed(41, 1).startsWith(QStringLiteral("Garden tractor")));
+    EXPECT_EQ(printed(41, 5), "");
+    EXPECT_EQ(printed(35, 8), "");
+    EXPECT_EQ(printed(45, 5), "X");  // 7.0: 55 or older
+    EXPECT_EQ(printed(79, 7), "84 years");
+    EXPECT_EQ(printed(79, 11), "X");  // 7.0(A): the spouse survives
+    EXPECT_EQ(printed(12, 31), "X");  // 4.0: the applicants live in Ohio
+}
+
 // The letters and notices go to the parties they are for, and speak of the
 // decedent as a man.
 TEST_F(RichSamplePacket, LettersAndNoticesReachTheirParties) {
@@ -377,6 +392,13 @@ TEST_F(ReliefSamplePacket, VehiclePassesToTheSpouse) {
     EXPECT_EQ(printed(1, 11), "Samuel D. Okafor");
     EXPECT_EQ(printed(1, 15), "5/3/2011");  // a minor's birth date
     EXPECT_EQ(printed(1, 71), "X");
+    // The notice of the hearing on relief and its publication name the
+    // applicant, the time and the place.
+    EXPECT_EQ(printed(23, 4), "Samuel D. Okafor");
+    EXPECT_EQ(printed(23, 23), relief::Spouse);
+    EXPECT_EQ(printed(23, 22), "Courtroom 2");
+    EXPECT_EQ(printed(24, 5), relief::Spouse);
+    EXPECT_EQ(printed(24, 12), printed(23, 20));
 }
 
 // The two samples together send rows to every form a worksheet feeds, but

@@ -156,11 +156,15 @@ void fillTypedAnswers(CaseData& data) {
              {14, "June 1, 2026"},
              {15, "6/8/2026"}});
     answers(data, 57, {{12, "All"}});
-    answers(data, 97, {{7, "$24,500.00"}});  // both cars (BMV 3773)
+    answers(data, 97,
+            {{7, "$24,500.00"}, {23, "12 Oak Lane, Ellery, Ohio  43917"}});  // both cars (BMV 3773)
     answers(data, 59, {{5, "X"}, {6, "6/8/2026"}});
     // 13.0 first partial account, February 2 to July 31, heard September 14.
     answers(data, 60,
             {{4, "X"},
+             {39, "2/2/2026"},
+             {27, "X"},
+             {28, "X"},
              {9, "2/2/2026"},
              {10, "7/31/2026"},
              {12, "X"},
@@ -208,7 +212,7 @@ void fillTypedAnswers(CaseData& data) {
             {{12,
               "Form 6.0 Inventory and Appraisal | Form 6.1 Schedule of Assets | "
               "Form 6.3 Notice of Hearing on Inventory"}});
-    answers(data, 125, {{11, "2/27/2026"}, {12, "Caroline W. Ashby, (614) 555-0199"}});
+    answers(data, 125, {{11, "February 27, 2026"}, {12, "Caroline W. Ashby, (614) 555-0199"}});
     answers(data, 122, {{10, "BM-7730412"}});
     overridden(data, 122, 11, "Sir or Madam");
 }
