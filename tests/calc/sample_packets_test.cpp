@@ -291,6 +291,7 @@ TEST_F(RichSamplePacket, LettersAndNoticesReachTheirParties) {
     // Only the son takes property in kind.
     ASSERT_EQ(a().NoOf10_4, 1);
     EXPECT_EQ(printed(52, 4), rich::CoFiduciary);
+    EXPECT_EQ(printed(52, 14), "100 shares Ohio Power Co. common stock");  // from 10.0's rows
     // 1.0: the spouse and the children on the front, the library on the back.
     EXPECT_EQ(printed(1, 5), rich::Spouse);
     EXPECT_EQ(printed(1, 11), rich::Fiduciary);

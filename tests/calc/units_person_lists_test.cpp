@@ -186,6 +186,28 @@ TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
     EXPECT_EQ(slot(6, 1, 25), "0012345");
 }
 
+// Each notice to a distributee names what the distribution in kind gives
+// that person, and only that.
+TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
+    constexpr int kForm10_4 = 35, kAssetForm10_0 = 26;
+    addKin({{1, QStringLiteral("Tom Son")}, {kForm10_4, X}});
+    addKin({{1, QStringLiteral("Ann Fid")}, {kForm10_4, X}});
+    addAsset({{1, QStringLiteral("100 shares | Ohio Power")},
+              {5, QStringLiteral("Tom Son")},
+              {kAssetForm10_0, X}});
+    addAsset({{1, QStringLiteral("Piano")},
+              {5, QStringLiteral("Ann Fid, Tom Son")},
+              {kAssetForm10_0, X}});
+    addAsset({{1, QStringLiteral("Not distributed")}, {5, QStringLiteral("Tom Son")}});
+    units::Calc52(ctx, 0);
+    units::Calc52(ctx, 1);
+    EXPECT_EQ(slot(52, 0, 14), "100 shares  Ohio Power | Piano");
+    EXPECT_EQ(slot(52, 1, 14), "Piano");
+    overrideSlot(52, 1, 14, QStringLiteral("Piano, delivered"));
+    units::Calc52(ctx, 1);
+    EXPECT_EQ(slot(52, 1, 14), "Piano, delivered");
+}
+
 TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributees) {
     addKin({{1, QStringLiteral("Ann Fid")}, {4, QStringLiteral("Daughter")}});
     addKin({{1, QStringLiteral("Someone Else")}});

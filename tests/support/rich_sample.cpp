@@ -134,10 +134,7 @@ void fillTypedAnswers(CaseData& data) {
     answers(data, 48, {{7, "X"}, {11, "5/26/2026"}});
     answers(data, 50,
             {{19, "5/26/2026"}, {20, "9:30 a.m."}, {21, "Courtroom 2"}, {22, "5/4/2026"}});
-    answers(data, 52,
-            {{11, "5/26/2026"},
-             {12, "6/1/2026"},
-             {14, "100 shares Ohio Power Co. common stock, certificate C-20931"}});
+    answers(data, 52, {{11, "5/26/2026"}, {12, "6/1/2026"}});
     // 12.0 to 12.2: the residence to the spouse, the residuary legatee; the
     // values are the estate's (the debts are the account's debts and costs).
     answers(data, 55,
