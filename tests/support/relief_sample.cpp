@@ -87,7 +87,7 @@ void fillTypedAnswers(CaseData& data) {
     answers(data, 59, {{5, "X"}, {6, "5/11/2026"}});
     // The transfer forms the recorder, the auditor and the BMV receive.
     answers(data, 97, {{7, "$14,500.00"}, {23, "62 Birch Street, Ellery, Ohio  43917"}});
-    answers(data, 98, {{31, "48,210"}, {33, "X"}, {37, "3/30/2026"}});
+    answers(data, 98, {{31, "48,210"}, {33, "X"}, {37, "March 30, 2026"}});
     answers(
         data, 100,
         {{3, "Ellery City"}, {9, "1"}, {10, "0.22"}, {15, "X"}, {18, "X"}, {19, "X"}, {20, "X"}});

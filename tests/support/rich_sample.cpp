@@ -70,14 +70,14 @@ void fillGeneralInformation(CaseData& data) {
 // the first partial account.
 void fillTypedAnswers(CaseData& data) {
     // 2.0 application to probate the will, heard February 2.
-    answers(data, 3, {{28, "6/14/2019"}, {30, "X"}, {32, "X"}});
+    answers(data, 3, {{28, "June 14, 2019"}, {30, "X"}, {32, "X"}});
     answers(data, 4, {{1, "2/2/2026"}, {3, "9:00 a.m."}, {7, "X"}});
     // 2.2 notice of probate, given by the executor; the other notices take
     // the date and the signer from the first.
     answers(data, 6, {{10, "2/2/2026"}, {19, "X"}});
     // 2.3 entry admitting the will; 2.4 certificate of notice, by the executor.
     answers(data, 7, {{4, "2/2/2026"}, {6, "X"}});
-    answers(data, 8, {{4, "X"}, {6, "X"}, {7, "2/9/2026"}, {10, "X"}});
+    answers(data, 8, {{4, "X"}, {6, "X"}, {7, "February 9, 2026"}, {10, "X"}});
     // 3.0 appointment of the appraiser for the real estate and the goods.
     answers(data, 9,
             {{4, "X"},
@@ -104,7 +104,7 @@ void fillTypedAnswers(CaseData& data) {
     answers(data, 33, {{7, "4/27/2026"}, {8, "10:30 a.m."}, {9, "Courtroom 2"}});
     answers(data, 84, {{6, "X"}, {12, "April 2, 2026"}});
     // 7.0 notice to the estate recovery office; 7.0(A): the spouse survives.
-    answers(data, 45, {{4, "2/2/2026"}, {5, "X"}, {16, "2/10/2026"}, {17, "X"}});
+    answers(data, 45, {{4, "February 2, 2026"}, {5, "X"}, {16, "February 10, 2026"}, {17, "X"}});
     answers(data, 79, {{11, "X"}});
     // 7.1 household goods set off to the spouse toward her allowance.
     answers(data, 34, {{4, "X"}, {7, "X"}, {26, "March 16, 2026"}});
@@ -116,11 +116,11 @@ void fillTypedAnswers(CaseData& data) {
              {8, "Private sale at 12 Oak Lane, Ellery"},
              {10, "Garden tractor, John Deere model X350"},
              {11, "Cash, not less than the appraised value"},
-             {12, "4/13/2026"}});
+             {12, "April 13, 2026"}});
     // 10.0 to 10.4: the shares distributed in kind to the son under the will.
     answers(data, 46,
             {{4, "X"},
-             {5, "4/27/2026"},
+             {5, "April 27, 2026"},
              {6, "X"},
              {7, "X"},
              {8, "X"},
@@ -129,11 +129,11 @@ void fillTypedAnswers(CaseData& data) {
              {12, "$26,859.21"},
              {13, "$185,000.00"},
              {14, "$1,474.12"},
-             {22, "2/2/2026"}});
+             {22, "February 2, 2026"}});
     answers(data, 47, {{49, "5/26/2026"}, {50, "9:30 a.m."}, {53, "X"}, {55, "5/26/2026"}});
     answers(data, 48, {{7, "X"}, {11, "5/26/2026"}});
     answers(data, 50,
-            {{19, "5/26/2026"}, {20, "9:30 a.m."}, {21, "Courtroom 2"}, {22, "5/4/2026"}});
+            {{19, "5/26/2026"}, {20, "9:30 a.m."}, {21, "Courtroom 2"}, {22, "May 4, 2026"}});
     answers(data, 52, {{11, "5/26/2026"}, {12, "6/1/2026"}});
     // 12.0 to 12.2: the residence to the spouse, the residuary legatee; the
     // values are the estate's (the debts are the account's debts and costs).
@@ -182,13 +182,13 @@ void fillTypedAnswers(CaseData& data) {
              {5, "8/12/2026"},
              {6, "X"},
              {9, "Ellery Public Library, 301 Main Street, Ellery, Ohio  43917"},
-             {10, "8/12/2026"}});
+             {10, "August 12, 2026"}});
     answers(data, 92, {{12, "X"}});
     // The attorney's fee: applied for with the beneficiaries' consent in
     // July, allowed before the account period closed; the commission as
     // computed when the account was prepared.
     answers(data, 43, {{9, "1/20/2026"}, {11, "7/13/2026"}, {12, "7/13/2026"}});
-    answers(data, 49, {{4, "7/20/2026"}, {5, "X"}, {6, "X"}, {8, "7/20/2026"}});
+    answers(data, 49, {{4, "July 20, 2026"}, {5, "X"}, {6, "X"}, {8, "7/20/2026"}});
     answers(data, 99, {{19, "August 10, 2026"}});
     // The refund found after the inventory.
     answers(data, 128,
