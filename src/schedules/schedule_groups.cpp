@@ -78,9 +78,8 @@ const std::array<InsolvencyClass, InsolvencyClassCount> InsolvencyClasses{{
     {"(10)", "(10) OTHER DEBTS"},
 }};
 
-const QString ReceiptsSectionRow = QStringLiteral("RECEIPTS *****************************");
-const QString DisbursementsSectionRow =
-    QStringLiteral("DISBURSEMENTS *****************************");
+const QString ReceiptsSectionRow = QStringLiteral("RECEIPTS");
+const QString DisbursementsSectionRow = QStringLiteral("DISBURSEMENTS");
 const QString GrandTotalRow = QStringLiteral("Grand Total");
 
 }  // namespace wm4

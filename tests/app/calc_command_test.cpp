@@ -58,20 +58,21 @@ TEST_F(CalcCommand, SavesTheCalculatedCaseAndPrintsItsCounters) {
     EXPECT_EQ(r.err, "");  // the sample calculates without a report
 
     const QMap<QString, int> printed = counters(r.out);
-    EXPECT_EQ(printed["NoOf2_2"], rich::FamilyMembers);  // a notice of probate each
+    EXPECT_EQ(printed["NoOf2_2"], rich::NoticesOfProbate);  // a notice of probate each
     EXPECT_EQ(printed["NoOf1_0"], 1);
     EXPECT_EQ(printed["NoOfCommRep"], 1);
     // The page copies saved are the counted ones.
-    EXPECT_EQ(saved.answers.PgCt[6], rich::FamilyMembers);
+    EXPECT_EQ(saved.answers.PgCt[6], rich::NoticesOfProbate);
 
     // Answers only the calculation writes: the caption, a schedule heading,
-    // an amount of the relief forms.
+    // an amount of the inventory.
     const TAnswer& a = saved.answers;
     EXPECT_EQ(input.answers.answer(3, 0, 2), "");
     EXPECT_EQ(a.answer(3, 0, 2), QString::fromLatin1(rich::Decedent).toUpper());
     EXPECT_EQ(a.answer(30, 0, 6), "TANGIBLE PERSONAL PROPERTY");
-    EXPECT_EQ(a.answer(20, 0, 6), "24,500.00");
-    EXPECT_EQ(a.answer(6, 3, 2), QString::fromLatin1(rich::Decedent).toUpper());  // last notice
+    EXPECT_EQ(a.answer(28, 0, 10), "24,500.00");
+    EXPECT_EQ(a.answer(6, rich::NoticesOfProbate - 1, 2),
+              QString::fromLatin1(rich::Decedent).toUpper());  // last notice
 
     // The saved case is complete: calculating it again changes nothing.
     const CommandRun again = runCommand({"calc", path("out.wm4"), path("again.wm4")});

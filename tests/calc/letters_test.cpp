@@ -152,8 +152,13 @@ TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
 
     EXPECT_EQ(slot(125, 10), "Mr. Apprais");
     EXPECT_EQ(slot(125, 13), "Carl A. Smith");
-    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, OH 44300, Ohio");
+    // The city line names its state: no second "Ohio" after the ZIP.
+    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, OH 44300");
     EXPECT_EQ(slot(125, 16), "J. Counsel");
+    // A city line with the city alone is completed with the state.
+    data.ASchedList.setCell(60, 1, QStringLiteral("Akron"));
+    Calc125(ctx, 0);
+    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, Ohio");
 }
 
 TEST_F(Letters, InsuranceLetterSalutationSlot) {

@@ -59,6 +59,14 @@ TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
     EXPECT_EQ(slot(34, 0, 19), "");  // the page ended at the sixth asset
 }
 
+TEST_F(AssetLists, Form7_1CarriesTheCaption) {
+    gi(0, QStringLiteral("Ann Doe"));
+    gi(4, QStringLiteral("2026 es 7"));
+    units::Calc34(ctx, 0);
+    EXPECT_EQ(slot(34, 0, 2), "ANN DOE");
+    EXPECT_EQ(slot(34, 0, 3), "2026 ES 7");
+}
+
 TEST_F(AssetLists, Form3_0CategoryTextIsPlacedWholeEvenWhenTooLong) {
     // 6.75 in of Arial 11: 88 characters a line with the test measurer.
     const QString line(80, u'x');

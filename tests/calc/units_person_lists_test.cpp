@@ -48,6 +48,33 @@ TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
     EXPECT_EQ(slot(2, 0, 2), "Montgomery-Fitzwilliam the Third");
 }
 
+// The column is the birth date of a minor: adults' dates stay off the form,
+// and a minor listed ticks the form's minor box.
+TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
+    gi(16, QStringLiteral("1/15/2026"));
+    gi(42, QStringLiteral("Sue Spouse"));
+    gi(48, QStringLiteral("6/2/1944"));
+    addKin({{1, QStringLiteral("Adult Son")}, {5, QStringLiteral("11/2/1971")}, {kFront, X}});
+    addKin({{1, QStringLiteral("Turns Eighteen")}, {5, QStringLiteral("1/15/2008")}, {kFront, X}});
+    addKin({{1, QStringLiteral("Minor Heir")},
+            {5, QStringLiteral("1/16/2008")},
+            {kFront, X},
+            {kBack, X}});
+    units::Calc1(ctx, 0);
+    EXPECT_EQ(slot(1, 0, 9), "");  // the spouse
+    EXPECT_EQ(slot(1, 0, 15), "");
+    EXPECT_EQ(slot(1, 0, 21), "");  // eighteen on the day of death
+    EXPECT_EQ(slot(1, 0, 27), "1/16/2008");
+    EXPECT_EQ(slot(1, 0, 71), "X");
+    units::Calc2(ctx, 0);
+    EXPECT_EQ(slot(2, 0, 5), "1/16/2008");
+
+    data.KSchedList.setCell(10, 2, QString());  // no minor on the front: the box is not ticked
+    a().setAnswer(1, 0, 71, QString());
+    units::Calc1(ctx, 0);
+    EXPECT_EQ(slot(1, 0, 71), "");
+}
+
 TEST_F(PersonLists, Form4_4SevenPersonsOnTwoCopiesWithInheritedHearingDetails) {
     markedPersons(kForm4_4, 7);
     a().setAnswer(16, 0, 20, QStringLiteral("3/10/2026"));
@@ -139,7 +166,46 @@ TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
     EXPECT_EQ(slot(6, 0, 24), "Ann Fid");
     EXPECT_EQ(slot(6, 1, 4), "Person 2");
     EXPECT_EQ(slot(6, 1, 10), "February 20, 2026");  // typed once, on the first notice
-    EXPECT_EQ(slot(6, 1, 15), "");                   // the second notice's boxes are its own
+    // The second notice, with no box of its own, is signed as the first.
+    EXPECT_EQ(slot(6, 1, 20), "X");
+    EXPECT_EQ(slot(6, 1, 15), "Ann Fid");
+    EXPECT_EQ(slot(6, 1, 24), "Ann Fid");
+}
+
+TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
+    gi(21, QStringLiteral("Lee Atty"));
+    gi(27, QStringLiteral("0012345"));
+    gi(28, QStringLiteral("Ann Fid"));
+    markedPersons(19, 2);
+    a().setAnswer(6, 0, 19, QStringLiteral("X"));  // the executor signs the first
+    a().setAnswer(6, 1, 23, QStringLiteral("X"));  // the attorney the second
+    units::Calc6(ctx, 0);
+    units::Calc6(ctx, 1);
+    EXPECT_EQ(slot(6, 1, 19), "");
+    EXPECT_EQ(slot(6, 1, 15), "Lee Atty");
+    EXPECT_EQ(slot(6, 1, 25), "0012345");
+}
+
+// Each notice to a distributee names what the distribution in kind gives
+// that person, and only that.
+TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
+    constexpr int kForm10_4 = 35, kAssetForm10_0 = 26;
+    addKin({{1, QStringLiteral("Tom Son")}, {kForm10_4, X}});
+    addKin({{1, QStringLiteral("Ann Fid")}, {kForm10_4, X}});
+    addAsset({{1, QStringLiteral("100 shares | Ohio Power")},
+              {5, QStringLiteral("Tom Son")},
+              {kAssetForm10_0, X}});
+    addAsset({{1, QStringLiteral("Piano")},
+              {5, QStringLiteral("Ann Fid, Tom Son")},
+              {kAssetForm10_0, X}});
+    addAsset({{1, QStringLiteral("Not distributed")}, {5, QStringLiteral("Tom Son")}});
+    units::Calc52(ctx, 0);
+    units::Calc52(ctx, 1);
+    EXPECT_EQ(slot(52, 0, 14), "100 shares  Ohio Power | Piano");
+    EXPECT_EQ(slot(52, 1, 14), "Piano");
+    overrideSlot(52, 1, 14, QStringLiteral("Piano, delivered"));
+    units::Calc52(ctx, 1);
+    EXPECT_EQ(slot(52, 1, 14), "Piano, delivered");
 }
 
 TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributees) {

@@ -6,7 +6,9 @@ ReportRecorder::ReportRecorder() {
     m_previous = setReportHandler([this](const Report& r) { m_reports.append(r); });
 }
 
-ReportRecorder::~ReportRecorder() { setReportHandler(std::move(m_previous)); }
+ReportRecorder::~ReportRecorder() {
+    setReportHandler(std::move(m_previous));
+}
 
 QList<int> ReportRecorder::numbers() const {
     QList<int> out;

@@ -1,8 +1,8 @@
 #pragma once
 // Installs a report handler that records every report for the test's lifetime.
-#include "messages/report.h"
-
 #include <QList>
+
+#include "messages/report.h"
 
 namespace wm4::test {
 

@@ -23,16 +23,20 @@ QString decedentTitled(const CalcContext& ctx, const QString& femaleTitle) {
     return title + LastWord(decedentFullName(ctx));
 }
 
-// The first asset sent to Form 3.0 as real estate: "house street, city line, Ohio".
+// The first asset sent to Form 3.0 as real estate: "house street, city line"
+// with ", Ohio" after a city line that names only the city. The realty
+// dialog asks for city, state and ZIP, so the line usually names the state
+// already ("12 Oak Lane, Ellery, Ohio  43917", not "..., Ohio  43917, Ohio").
 QString appraisedRealEstateAddress(const CalcContext& ctx) {
     const WorksheetStore& assets = ctx.data.ASchedList;
     for (int row = 0; row < assets.rowCount(); ++row) {
         if (!isMarked(assets.cell(assetColumn::ToForm3_0, row))) continue;
         if (!categoryMatches(assets.cell(assetColumn::Category3_0, row), Category::RealEstate))
             continue;
+        const QString& cityLine = assets.cell(assetColumn::RealtyCityStateZip, row);
         return assets.cell(assetColumn::RealtyHouseNumber, row) + ' ' +
-               assets.cell(assetColumn::RealtyStreetName, row) + ", " +
-               assets.cell(assetColumn::RealtyCityStateZip, row) + ", Ohio";
+               assets.cell(assetColumn::RealtyStreetName, row) + ", " + cityLine +
+               (cityLine.contains(u',') ? QString() : QStringLiteral(", Ohio"));
     }
     return QString();
 }

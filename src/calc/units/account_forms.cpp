@@ -108,11 +108,26 @@ void Calc77(CalcContext& ctx, int copy) {
     pc.caseLine();
 }
 
-// 6.3AA.
+// 6.3AA, the certificate of service of the notice of hearing on the
+// inventory: the hearing the notices (6.3) set, and the persons they went to
+// with their addresses; the date each was served is typed.
 void Calc84(CalcContext& ctx, int copy) {
+    constexpr int kFirstPerson = 10, kStride = 3, kPersons = 12;
     PageCopy pc(ctx, 84, copy);
     pc.caption();
     pc.putGi(4, gi::AttorneyName, Write::Kept);
+    pc.keep(5, ConvertDate(ctx.A().answer(33, 0, 7)));
+    const WorksheetStore& kinStore = ctx.data.KSchedList;
+    const std::vector<int> served = markedKinRows(ctx, kinColumn::ToForm6_3);
+    for (int i = 0; i < kPersons; ++i) {
+        const int slot = kFirstPerson + kStride * i;
+        const bool listed = i < int(served.size());
+        const int row = listed ? served[size_t(i)] : -1;
+        pc.keep(slot, listed ? kinStore.cell(kinColumn::Name, row) : QString());
+        pc.keep(slot + 1, listed ? kinStore.cell(kinColumn::Street, row) + QStringLiteral(", ") +
+                                       kinStore.cell(kinColumn::CityStateZip, row)
+                                 : QString());
+    }
 }
 
 // 13.8.
@@ -224,6 +239,8 @@ void Calc153(CalcContext& ctx, int copy) {
     pc.putGi(7, gi::County);
     pc.putGi(8, gi::County);
     pc.inherit(9, 13);
+    // Its dates in long form, as on every other notice.
+    pc.longDates({9, 12, 13});
     if (copy == 0) {
         pc.attorneyBlock(14, Write::Kept);
     } else {

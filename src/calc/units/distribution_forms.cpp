@@ -80,11 +80,17 @@ void Calc51(CalcContext& ctx, int copy) {
         names += QStringLiteral(", ") + QStringLiteral(" & ") + giAnswer(ctx, gi::CoFiduciaryName) +
                  QStringLiteral(", ") + giAnswer(ctx, gi::CoFiduciaryTitle);
     pc.keep(5, names);
+    // Each signs on a line of its own, named under it.
+    pc.putGi(7, gi::FiduciaryName, Write::Kept);
+    pc.putGi(8, gi::CoFiduciaryName, Write::Kept);
 }
 
-// 10.4 notice to distributee, one person a copy.
+// 10.4 notice to distributee, one person a copy, with the property the
+// application to distribute in kind (asset rows sent to 10.0) gives that
+// person: the rows whose distributees name the person, one a line.
 void Calc52(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 52, copy);
+    const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caption();
     pc.fiduciaryBlock(7);
     const int row = personOfCopy(ctx, kinColumn::ToForm10_4, copy);
@@ -93,6 +99,14 @@ void Calc52(CalcContext& ctx, int copy) {
     pc.inherit({11});
     pc.longDates({11, 12});
     pc.put(13, pc.text(4));
+
+    QStringList property;
+    const QString& person = pc.text(4);
+    if (!person.isEmpty())
+        for (int asset : markedAssetRows(ctx, assetColumn::ToForm10_0))
+            if (assets.cell(assetColumn::Distributees, asset).contains(person))
+                property << Bar2Space(assets.cell(assetColumn::Description, asset)).trimmed();
+    pc.keep(14, property.join(QStringLiteral(" | ")));
 }
 
 // 11.0 front, consent to power to sell real estate.

@@ -2,8 +2,12 @@
 // The front lists the surviving spouse on its first copy and then the kin
 // rows marked for the front, ten on the first copy and eleven on each later
 // one; the back lists fifteen persons a copy and the fiduciary's signature.
+#include <QDate>
+#include <optional>
+
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
+#include "case/conversions.h"
 
 namespace wm4::units {
 
@@ -35,6 +39,24 @@ std::pair<int, int> frontRange(int copy) {
     return {11 * copy - 1, 11 * copy + 9};
 }
 
+// The column is the birth date of a minor: an adult's birth date is not
+// given. A minor is under 18 on the date of death (today when no death date
+// reads); a birth date that does not read as a date is printed as typed.
+bool printsBirthDate(const CalcContext& ctx, const QString& birthDate) {
+    if (birthDate.trimmed().isEmpty()) return false;
+    const std::optional<QDate> born = ParseShortDate(ShortDateText(birthDate));
+    if (!born) return true;
+    const std::optional<QDate> died = ParseShortDate(ShortDateText(giAnswer(ctx, gi::DeathDate)));
+    return born->addYears(18) > died.value_or(QDate::currentDate());
+}
+
+// Writes the person's birth date when it is a minor's; tells whether it did.
+bool putMinorBirthDate(PageCopy& pc, int slot, const QString& birthDate) {
+    if (!printsBirthDate(pc.ctx(), birthDate)) return false;
+    pc.put(slot, birthDate);
+    return true;
+}
+
 }  // namespace
 
 void Calc1(CalcContext& ctx, int copy) {
@@ -49,8 +71,9 @@ void Calc1(CalcContext& ctx, int copy) {
         pc.putGi(6, gi::SpouseStreet);
         pc.put(7, spouseCityLine(ctx));
         pc.put(8, QStringLiteral("Surviving Spouse"));
-        pc.putGi(9, gi::SpouseBirthDate);
+        putMinorBirthDate(pc, 9, giAnswer(ctx, gi::SpouseBirthDate));
     }
+    bool minorListed = false;
 
     const std::vector<int> marked = markedKinRows(ctx, kinColumn::ToForm1_0Front);
     const WorksheetStore& kinStore = ctx.data.KSchedList;
@@ -66,8 +89,11 @@ void Calc1(CalcContext& ctx, int copy) {
         pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
         pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
         pc.put(slot + 4, kinStore.cell(kinColumn::Relationship, row));
-        pc.put(slot + 5, kinStore.cell(kinColumn::BirthDate, row));
+        minorListed |= putMinorBirthDate(pc, slot + 5, kinStore.cell(kinColumn::BirthDate, row));
     }
+    // The box the form asks to tick when a person listed is a minor; a box
+    // the user ticked for another disability stays ticked.
+    if (minorListed) pc.put(71, QStringLiteral("X"));
 }
 
 void Calc2(CalcContext& ctx, int copy) {
@@ -82,7 +108,7 @@ void Calc2(CalcContext& ctx, int copy) {
         writeName(pc, slot, kinStore.cell(kinColumn::Name, row), kBackNameFont);
         pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
         pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
-        pc.put(slot + 4, kinStore.cell(kinColumn::BirthDate, row));
+        putMinorBirthDate(pc, slot + 4, kinStore.cell(kinColumn::BirthDate, row));
     }
     pc.fiduciaryNames(89, Write::Kept);
     pc.putGi(90, gi::FiduciaryStreet);

@@ -66,6 +66,9 @@ void Calc34(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, 34, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     const ItemCapacity& box = itemBox(30189);
+    // The caption like every other court form (7.1 once printed without
+    // estate and case number, and the clerk could not docket it).
+    pc.caption();
     pc.clear(9, 18, Write::Kept);
     int k = 0;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {

@@ -1,6 +1,8 @@
 // Forms 2.0 to 4.5: probate of the will, the appraiser, authority to
 // administer, bond, waivers and the notice of hearing on the appointment.
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 
 #include "calc/checks/line_capacity.h"
 #include "calc/units/blocks.h"
@@ -53,6 +55,13 @@ void Calc6(CalcContext& ctx, int copy) {
     pc.putGi(7, gi::DeathDate);
     pc.inherit({10});
     pc.longDate(10);
+    // Every notice is given by the same person: a later copy with none of
+    // the "signing as" boxes ticked takes the first notice's boxes, and with
+    // them its signer block (the later notices once went out unsigned).
+    constexpr int kSigningAs[] = {19, 20, 21, 23};
+    if (pc.copy() > 0 && std::none_of(std::begin(kSigningAs), std::end(kSigningAs),
+                                      [&pc](int box) { return pc.isX(box); }))
+        for (int box : kSigningAs) pc.put(box, ctx.A().answer(6, 0, box));
     if (pc.isX(23)) {
         pc.putGi(15, gi::AttorneyName, Write::Kept);
         pc.putGi(16, gi::AttorneyStreet, Write::Kept);
