@@ -3,9 +3,9 @@
 #include "case/worksheet_columns.h"
 #include "session/case_session.h"
 #include "ui_asset_worksheet.h"
-#include "worksheets/asset/asset_send_to.h"
+#include "worksheets/details/detail_dialogs.h"
+#include "worksheets/details/detail_summaries.h"
 #include "worksheets/grid/cell_forms.h"
-#include "worksheets/grid/worksheet_model.h"
 #include "worksheets/window/worksheet_texts.h"
 
 namespace wm4 {
@@ -23,20 +23,6 @@ const WorksheetTraits AssetTraits{
 };
 
 constexpr const char* SelectCaption = "Select";
-constexpr const char* NotUsed = "Not used for this asset";
-
-// The columns the detail dialogs edit (send-to flags, categories, realty,
-// vehicle, stock and identifier details).
-bool isDetailColumn(int column) {
-    return (column >= assetColumn::ToForm3_0 && column <= assetColumn::IdentifierComplete) ||
-           (column >= assetColumn::ToAttorneyFee && column <= assetColumn::ToNewlyDiscovered);
-}
-
-constexpr int CategoryColumns[] = {
-    assetColumn::Category3_0,  assetColumn::Category4_0,  assetColumn::Category5_1,
-    assetColumn::Category5_6,  assetColumn::Category5_10, assetColumn::Category6_0,
-    assetColumn::Category7_1,  assetColumn::Category7_2,  assetColumn::Category13_0,
-    assetColumn::Category13_2, assetColumn::CategoryExecutorFee, assetColumn::CategoryAttorneyFee};
 
 // The plain edits of the panel and their columns.
 struct AssetEdit {
@@ -51,17 +37,17 @@ constexpr AssetEdit AssetEdits[] = {
     {&Ui::TfrmAssetWorksheet::edtDistributionDate, assetColumn::DistributionDate},
 };
 
-// The summary labels and their columns.
+// The summary labels and the record's summaries they show.
 struct AssetSummary {
     QLabel* Ui::TfrmAssetWorksheet::*label;
-    int column;
+    QString AssetDetail::*summary;
 };
 constexpr AssetSummary AssetSummaries[] = {
-    {&Ui::TfrmAssetWorksheet::lblCategory, assetColumn::CategorySummary},
-    {&Ui::TfrmAssetWorksheet::lblRealty, assetColumn::RealtySummary},
-    {&Ui::TfrmAssetWorksheet::lblVehicle, assetColumn::VehicleSummary},
-    {&Ui::TfrmAssetWorksheet::lblStock, assetColumn::StockSummary},
-    {&Ui::TfrmAssetWorksheet::lblPersonalID, assetColumn::IdentifierSummary},
+    {&Ui::TfrmAssetWorksheet::lblCategory, &AssetDetail::categorySummary},
+    {&Ui::TfrmAssetWorksheet::lblRealty, &AssetDetail::realtySummary},
+    {&Ui::TfrmAssetWorksheet::lblVehicle, &AssetDetail::vehicleSummary},
+    {&Ui::TfrmAssetWorksheet::lblStock, &AssetDetail::stockSummary},
+    {&Ui::TfrmAssetWorksheet::lblPersonalID, &AssetDetail::identifierSummary},
 };
 
 }  // namespace
@@ -96,13 +82,52 @@ TfrmAssetWorksheet::~TfrmAssetWorksheet() = default;
 
 QWidget* TfrmAssetWorksheet::firstField() const { return m_panel->memDescription; }
 
-void TfrmAssetWorksheet::btnSetSendToClick() {}
-void TfrmAssetWorksheet::btnCategoryClick() {}
-void TfrmAssetWorksheet::btnRealtyClick() {}
-void TfrmAssetWorksheet::btnVehicleClick() {}
-void TfrmAssetWorksheet::btnStockClick() {}
-void TfrmAssetWorksheet::btnCPIDClick() {}
-void TfrmAssetWorksheet::btnSelectDistributeesClick() {}
+// Each dialog edits the detail record and, on OK, has rebuilt the summary of
+// what it edits; the Send To summary follows from the flags when the row is
+// written.
+void TfrmAssetWorksheet::detailConfirmed() {
+    showSummaries();
+    SaveEntry();
+    session().setModified(true);
+}
+
+void TfrmAssetWorksheet::btnSetSendToClick() {
+    if (EditSendTo(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnCategoryClick() {
+    if (EditCategories(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnRealtyClick() {
+    if (EditRealty(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnVehicleClick() {
+    if (EditVehicle(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnStockClick() {
+    if (EditStock(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnCPIDClick() {
+    if (EditIdentifiers(this, m_detail)) detailConfirmed();
+}
+
+void TfrmAssetWorksheet::btnSelectDistributeesClick() {
+    if (!SelectDistributees(this, session().data().KSchedList,
+                            m_panel->memDescription->toPlainText(), m_detail))
+        return;
+    setDistributees(m_detail.distributees);
+    detailConfirmed();
+}
+
+void TfrmAssetWorksheet::showSummaries() {
+    m_panel->lblSendTo->setText(AssetSendToSummary(m_detail));
+    for (const AssetSummary& s : AssetSummaries)
+        (m_panel.get()->*s.label)->setText(m_detail.*s.summary);
+}
 
 // Columns 1 and 2 empty, 3 "0", 4 ... 47 empty, 48 ... 57 "0", the rest empty.
 void TfrmAssetWorksheet::InitNewRow(QStringList& row) const {
@@ -121,10 +146,10 @@ void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
     m_panel->edtValue->setText(row[assetColumn::Value]);
     m_panel->cbxAppraised->setChecked(row[assetColumn::Appraised] == u"X");
     for (const AssetEdit& e : AssetEdits) (m_panel.get()->*e.edit)->setText(row[e.column]);
+    m_detail = AssetDetail::fromRow(row);
     setDistributees(row[assetColumn::Distributees]);
+    showSummaries();
     m_panel->lblSendTo->setText(row[assetColumn::SendToSummary]);
-    for (const AssetSummary& s : AssetSummaries) (m_panel.get()->*s.label)->setText(row[s.column]);
-    m_detail = row;
 }
 
 void TfrmAssetWorksheet::PanelToRow(QStringList& row) {
@@ -132,12 +157,12 @@ void TfrmAssetWorksheet::PanelToRow(QStringList& row) {
     row[assetColumn::Value] = MoneyCell(m_panel->edtValue->text());
     row[assetColumn::Appraised] = m_panel->cbxAppraised->isChecked() ? QStringLiteral("X") : QString();
     for (const AssetEdit& e : AssetEdits) row[e.column] = (m_panel.get()->*e.edit)->text();
-    const QString distributees = m_panel->btnSelectDistributees->text();
-    row[assetColumn::Distributees] = distributees == QLatin1String(SelectCaption) ? QString() : distributees;
-    for (int c = 0; c < row.size(); ++c)
-        if (isDetailColumn(c)) row[c] = m_detail.value(c);
-    row[assetColumn::SendToSummary] = SendToSummary(AssetSendToFlags, row);
-    for (const AssetSummary& s : AssetSummaries) row[s.column] = (m_panel.get()->*s.label)->text();
+    // The button's caption is the selection; "Select" stands for none.
+    const QString caption = m_panel->btnSelectDistributees->text();
+    m_detail.distributees = caption == QLatin1String(SelectCaption) ? QString() : caption;
+    // Flags, categories, details, distributees, the Send To summary from
+    // the flags and the five other summaries.
+    m_detail.writeToRow(row);
 }
 
 // The detail record empties, its categories "Not used for this asset".
@@ -146,11 +171,9 @@ void TfrmAssetWorksheet::ClearPanel() {
     m_panel->edtValue->clear();
     m_panel->cbxAppraised->setChecked(false);
     for (const AssetEdit& e : AssetEdits) (m_panel.get()->*e.edit)->clear();
+    m_detail = AssetDetail();
     setDistributees(QString());
-    m_panel->lblSendTo->clear();
-    for (const AssetSummary& s : AssetSummaries) (m_panel.get()->*s.label)->clear();
-    m_detail = model().emptyRow();
-    for (int c : CategoryColumns) m_detail[c] = QString::fromLatin1(NotUsed);
+    showSummaries();
 }
 
 }  // namespace wm4

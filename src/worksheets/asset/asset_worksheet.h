@@ -4,6 +4,7 @@
 // form and its real-estate, vehicle, stock and identifier details.
 #include <memory>
 
+#include "worksheets/details/detail_records.h"
 #include "worksheets/window/worksheet_window.h"
 
 namespace Ui {
@@ -36,10 +37,14 @@ protected:
 
 private:
     void setDistributees(const QString& names);
+    // The summary labels from the detail record.
+    void showSummaries();
+    // After a detail dialog's OK: summaries shown, row saved, case changed.
+    void detailConfirmed();
 
     std::unique_ptr<Ui::TfrmAssetWorksheet> m_panel;
-    // The detail record of the current row: the dialog-edited columns.
-    QStringList m_detail;
+    // The current row's dialog-edited values.
+    AssetDetail m_detail;
 };
 
 }  // namespace wm4

@@ -3,8 +3,11 @@
 #include "case/worksheet_columns.h"
 #include "session/case_session.h"
 #include "ui_expense_worksheet.h"
-#include "worksheets/expense/expense_lists.h"
+#include "case/worksheet_lists.h"
+#include "worksheets/details/detail_dialogs.h"
+#include "worksheets/details/detail_summaries.h"
 #include "worksheets/grid/cell_forms.h"
+#include "worksheets/window/flag_boxes.h"
 #include "worksheets/window/worksheet_texts.h"
 
 namespace wm4 {
@@ -21,12 +24,11 @@ const WorksheetTraits ExpenseTraits{
     .store = &CaseData::ESchedList,
 };
 
-constexpr int FirstIdentifier = expenseColumn::IdentifierFilingDate;  // 16 ... 20
-constexpr int IdentifierCount = 5;
+constexpr QStringView PartyPlaceholder = u"Select from Kin ... Interested Party Wrksht";
+constexpr std::array<int, 2> SendToPanelColumns = {5, 5};  // boxes per column
 
-template <size_t N>
-void fillList(QComboBox* list, const std::array<const char*, N>& items) {
-    for (const char* item : items) list->addItem(QString::fromLatin1(item));
+void fillList(QComboBox* list, const CategoryList& items) {
+    for (QStringView item : items.items) list->addItem(item.toString());
 }
 
 // The item equal to the cell (case-sensitive), else the first.
@@ -43,11 +45,10 @@ TfrmExpenseWorksheet::TfrmExpenseWorksheet(CaseSession& session, QWidget* parent
     auto* panel = new QWidget(this);
     m_panel->setupUi(panel);
     setPanel(panel);
-    fillList(m_panel->cmbedtForm13Category, ExpenseForm13Categories);
-    fillList(m_panel->cmbedtForm24Category, ExpenseForm24Categories);
-    m_flags = BuildFlagBoxes(ExpenseFlags, ExpenseFlagLayout, ExpenseFlagColumns,
+    fillList(m_panel->cmbedtForm13Category, ExpenseCategory13_0);
+    fillList(m_panel->cmbedtForm24Category, ExpenseCategory24_4);
+    m_flags = BuildFlagBoxes(ExpenseSendToFlags, ExpenseSendToPanelOrder, SendToPanelColumns,
                              m_panel->grpSendTo, m_panel->flagsLayout);
-    for (int i = 0; i < IdentifierCount; ++i) m_identifiers.append(QString());
 
     addField(m_panel->memDescription, FieldKind::Memo);
     addField(m_panel->edtAmount, FieldKind::Money, [this] {
@@ -71,14 +72,25 @@ TfrmExpenseWorksheet::~TfrmExpenseWorksheet() = default;
 
 QWidget* TfrmExpenseWorksheet::firstField() const { return m_panel->memDescription; }
 
-void TfrmExpenseWorksheet::CPIDClick() {}
+// Saved and marked changed only when the user changed an identifier.
+void TfrmExpenseWorksheet::CPIDClick() {
+    if (!EditIdentifiers(this, m_detail)) return;
+    SaveEntry();
+    session().setModified(true);
+}
 
-void TfrmExpenseWorksheet::SelectPartyClick() {}
+void TfrmExpenseWorksheet::SelectPartyClick() {
+    if (!SelectDistributees(this, session().data().KSchedList,
+                            m_panel->memDescription->toPlainText(), m_detail))
+        return;
+    setParty(m_detail.parties);
+    SaveEntry();
+    session().setModified(true);
+}
 
 void TfrmExpenseWorksheet::setParty(const QString& names) {
-    m_party = names;
-    m_panel->btnSelectDistributees->setText(names.isEmpty() ? QString::fromLatin1(PartyPlaceholder)
-                                                            : names);
+    m_detail.parties = names;
+    m_panel->btnSelectDistributees->setText(names.isEmpty() ? PartyPlaceholder.toString() : names);
 }
 
 void TfrmExpenseWorksheet::RowToPanel(const QStringList& row) {
@@ -90,10 +102,10 @@ void TfrmExpenseWorksheet::RowToPanel(const QStringList& row) {
     m_panel->cbxClaimRejected->setChecked(row[expenseColumn::ClaimRejected] == u"X");
     selectItem(m_panel->cmbedtForm13Category, row[expenseColumn::Category13_0]);
     selectItem(m_panel->cmbedtForm24Category, row[expenseColumn::Category24_4]);
-    for (size_t i = 0; i < ExpenseFlags.size(); ++i)
-        m_flags[i]->setChecked(row[ExpenseFlags[i].column] == u"X");
-    for (int i = 0; i < IdentifierCount; ++i) m_identifiers[i] = row[FirstIdentifier + i];
-    setParty(row[expenseColumn::InterestedPersons]);
+    for (size_t i = 0; i < ExpenseSendToFlags.size(); ++i)
+        m_flags[i]->setChecked(row[ExpenseSendToFlags[i].column] == u"X");
+    m_detail = ExpenseDetail::fromRow(row);
+    setParty(m_detail.parties);
 }
 
 void TfrmExpenseWorksheet::PanelToRow(QStringList& row) {
@@ -105,11 +117,11 @@ void TfrmExpenseWorksheet::PanelToRow(QStringList& row) {
     row[expenseColumn::ClaimRejected] = m_panel->cbxClaimRejected->isChecked() ? QStringLiteral("X") : QString();
     row[expenseColumn::Category13_0] = m_panel->cmbedtForm13Category->currentText();
     row[expenseColumn::Category24_4] = m_panel->cmbedtForm24Category->currentText();
-    row[expenseColumn::InterestedPersons] = m_party;
-    for (size_t i = 0; i < ExpenseFlags.size(); ++i)
-        row[ExpenseFlags[i].column] = m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
-    row[expenseColumn::SendToSummary] = SendToSummary(ExpenseFlags, row);
-    for (int i = 0; i < IdentifierCount; ++i) row[FirstIdentifier + i] = m_identifiers[i];
+    for (size_t i = 0; i < ExpenseSendToFlags.size(); ++i)
+        row[ExpenseSendToFlags[i].column] = m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
+    row[expenseColumn::SendToSummary] =
+        SendToSummary(ExpenseSendToFlags, [&row](int column) { return row[column] == u"X"; });
+    m_detail.writeToRow(row);  // identifiers and parties
 }
 
 void TfrmExpenseWorksheet::ClearPanel() {
@@ -121,8 +133,8 @@ void TfrmExpenseWorksheet::ClearPanel() {
     for (QCheckBox* box : m_flags) box->setChecked(false);
     m_panel->cmbedtForm13Category->setCurrentIndex(0);
     m_panel->cmbedtForm24Category->setCurrentIndex(0);
+    m_detail = ExpenseDetail();
     setParty(QString());
-    for (QString& identifier : m_identifiers) identifier.clear();
 }
 
 }  // namespace wm4

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "worksheets/details/detail_records.h"
 #include "worksheets/window/worksheet_window.h"
 
 namespace Ui {
@@ -36,10 +37,8 @@ private:
 
     std::unique_ptr<Ui::TfrmExpenseWorksheet> m_panel;
     std::vector<QCheckBox*> m_flags;  // in ExpenseFlags order
-    // The detail record: the identifiers (columns 16 ... 20) and the party
-    // selection of the current row.
-    QStringList m_identifiers;
-    QString m_party;
+    // The current row's identifiers and Form 24.2 parties.
+    ExpenseDetail m_detail;
 };
 
 }  // namespace wm4

@@ -6,7 +6,9 @@
 #include "session/case_session.h"
 #include "ui_kin_worksheet.h"
 #include "worksheets/grid/grid_columns.h"
+#include "worksheets/details/detail_summaries.h"
 #include "worksheets/kin/kin_flags.h"
+#include "worksheets/window/flag_boxes.h"
 #include "worksheets/window/worksheet_texts.h"
 
 namespace wm4 {
@@ -100,7 +102,8 @@ void TfrmKinWorksheet::PanelToRow(QStringList& row) {
     row[kinColumn::Gender] = m_panel->radMale->isChecked() ? QStringLiteral("M") : QStringLiteral("F");
     for (size_t i = 0; i < KinFlags.size(); ++i)
         row[KinFlags[i].column] = m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
-    row[kinColumn::SendToSummary] = SendToSummary(KinFlags, row);
+    row[kinColumn::SendToSummary] =
+        SendToSummary(KinFlags, [&row](int column) { return row[column] == u"X"; });
 }
 
 void TfrmKinWorksheet::ClearPanel() {

@@ -6,13 +6,6 @@
 
 namespace wm4 {
 
-QString SendToSummary(std::span<const FlagBox> flags, const QStringList& row) {
-    QStringList codes;
-    for (const FlagBox& flag : flags)
-        if (row.value(flag.column) == u"X") codes.append(QString::fromLatin1(flag.code));
-    return codes.join(QStringLiteral(", "));
-}
-
 void AddCaptionHint(QCheckBox* box) {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& pos) {
@@ -22,16 +15,19 @@ void AddCaptionHint(QCheckBox* box) {
     });
 }
 
-std::vector<QCheckBox*> BuildFlagBoxes(std::span<const FlagBox> flags,
-                                       std::span<const int> layoutOrder,
+std::vector<QCheckBox*> BuildFlagBoxes(std::span<const SendToFlag> flags,
+                                       std::span<const int> layoutColumns,
                                        std::span<const int> columnSizes, QWidget* parent,
                                        QGridLayout* layout) {
     std::vector<QCheckBox*> boxes(flags.size(), nullptr);
     size_t next = 0;
     for (size_t column = 0; column < columnSizes.size(); ++column) {
-        for (int line = 0; line < columnSizes[column] && next < layoutOrder.size(); ++line) {
-            const int index = layoutOrder[next++];
-            const QString caption = QString::fromLatin1(flags[size_t(index)].caption);
+        for (int line = 0; line < columnSizes[column] && next < layoutColumns.size(); ++line) {
+            const int storeColumn = layoutColumns[next++];
+            size_t index = 0;
+            while (index < flags.size() && flags[index].column != storeColumn) ++index;
+            if (index == flags.size()) continue;
+            const QString caption = flags[index].caption.toString();
             // An "&" in a caption is an ordinary character, not a mnemonic.
             auto* box = new QCheckBox(QString(caption).replace(u'&', QStringLiteral("&&")), parent);
             box->setAccessibleName(caption);
@@ -41,7 +37,7 @@ std::vector<QCheckBox*> BuildFlagBoxes(std::span<const FlagBox> flags,
             box->setMinimumWidth(80);
             AddCaptionHint(box);
             layout->addWidget(box, line, int(column));
-            boxes[size_t(index)] = box;
+            boxes[index] = box;
         }
     }
     for (size_t column = 0; column < columnSizes.size(); ++column)

@@ -13,11 +13,6 @@ inline constexpr const char* ClearKinQuestion =
 inline constexpr const char* ClearTimeQuestion =
     "Do you want to delete/clear the entire time worksheet?";
 inline constexpr const char* SearchComplete = "Search Complete.";
-inline constexpr const char* FindInstruction =
-    "Enter the text for which you wish to search. The search will be conducted from the "
-    "\"current\" row to the end of the table/worksheet.";
-inline constexpr const char* SortHint =
-    "Click on any column header to sort on that column. (A)=Ascending order; (D)=Descending order";
 
 // The question a header click asks; header is the column's current header,
 // marker included.

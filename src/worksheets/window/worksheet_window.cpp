@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,6 +18,7 @@
 #include "session/case_session.h"
 #include "ui_worksheet_window.h"
 #include "worksheets/grid/cell_forms.h"
+#include "worksheets/details/detail_dialogs.h"
 #include "worksheets/grid/worksheet_model.h"
 #include "worksheets/window/control_names.h"
 #include "worksheets/window/worksheet_texts.h"
@@ -498,14 +498,7 @@ void WorksheetWindow::ClearWorksheet() {
 
 // ---- search -------------------------------------------------------------------
 
-bool WorksheetWindow::askSearchText(QString& searchText) {
-    bool ok = false;
-    const QString typed = QInputDialog::getText(
-        this, QStringLiteral("Find Dialog"), QString::fromLatin1(text::FindInstruction),
-        QLineEdit::Normal, searchText, &ok);
-    if (ok) searchText = typed;
-    return ok;
-}
+bool WorksheetWindow::askSearchText(QString& searchText) { return FindString(this, searchText); }
 
 void WorksheetWindow::FindOnClick() {
     if (!m_traits.hasFind) return;
