@@ -19,14 +19,16 @@
 #include "worksheets/open_worksheet.h"
 #include "worksheets/window/worksheet_window.h"
 
-namespace wm4::test {
-
+// Readable failures: texts print as texts (found by argument-dependent
+// lookup, so they stand beside QString's own namespace).
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{';
     for (const QString& text : list) *os << '"' << text.toStdString() << "\" ";
     *os << '}';
 }
+
+namespace wm4::test {
 
 // Finds the control below root whose accessible name is name (the first one).
 template <typename T = QWidget>

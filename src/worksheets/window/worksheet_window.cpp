@@ -401,8 +401,9 @@ void WorksheetWindow::AddRow() {
         InitNewRow(row);
         m_model->insertRowAt(m_model->rows(), row);
     }
+    // The new row is current and the panel cleared (not loaded from the row:
+    // the time worksheet's rate box keeps the rate of the row shown before).
     setCurrent(m_model->rows() - 1);
-    loadPanel(currentCells());
     clearPanelQuietly();
     m_session.setModified(true);
     focusFirstField();
