@@ -59,6 +59,11 @@ WorksheetWindow::WorksheetWindow(CaseSession& session, const WorksheetTraits& tr
       m_model(new WorksheetModel((session.data().*traits.store).columnCount(), traits.grid, this)),
       m_sortCode(size_t(m_model->columnCount()), 0) {
     m_ui->setupUi(this);
+    // The panel a little larger than the desktop's default text, the grid
+    // larger still: most of the day is spent reading and typing here.
+    QFont windowFont = font();
+    if (windowFont.pointSize() > 0 && windowFont.pointSize() < 10) windowFont.setPointSize(10);
+    setFont(windowFont);
     setWindowTitle(QString::fromLatin1(traits.caption));
     setAccessibleName(windowTitle());
     setSizeGripEnabled(true);
@@ -70,7 +75,7 @@ WorksheetWindow::WorksheetWindow(CaseSession& session, const WorksheetTraits& tr
     QTableView* view = m_ui->grid;
     view->setModel(m_model);
     view->setAccessibleName(QString::fromLatin1(traits.gridName));
-    // Grid text 16 points on a 32-pixel row, headers bold and centred.
+    // Grid text 12 points, headers bold and centred.
     QFont gridFont = view->font();
     gridFont.setPointSize(12);
     view->setFont(gridFont);
