@@ -77,7 +77,8 @@ void BM_SortAssetRows2000(benchmark::State& state) {
     const int column = state.range(0) == 0 ? assetColumn::Description : assetColumn::Value;
     bool descending = false;
     for (auto _ : state) {
-        model.sortRows(column, kind, descending ? SortDirection::Descending : SortDirection::Ascending);
+        model.sortRows(column, kind,
+                       descending ? SortDirection::Descending : SortDirection::Ascending);
         QApplication::processEvents();
         descending = !descending;
     }

@@ -12,21 +12,6 @@ namespace wm4 {
 
 namespace {
 
-std::unique_ptr<WorksheetWindow> createWorksheet(WorksheetKind kind, CaseSession& session,
-                                                 QWidget* parent) {
-    switch (kind) {
-    case WorksheetKind::Asset:
-        return std::make_unique<TfrmAssetWorksheet>(session, parent);
-    case WorksheetKind::Expense:
-        return std::make_unique<TfrmExpenseWorksheet>(session, parent);
-    case WorksheetKind::Kin:
-        return std::make_unique<TfrmKinWorksheet>(session, parent);
-    case WorksheetKind::Time:
-        return std::make_unique<TfrmTimeWorksheet>(session, parent);
-    }
-    return nullptr;
-}
-
 // While the window is open, a calculation or a save started from inside it
 // stores its rows first; the hook goes when the window does, also on an
 // exception.
@@ -47,11 +32,21 @@ private:
 
 std::unique_ptr<WorksheetWindow> CreateWorksheet(WorksheetKind kind, CaseSession& session,
                                                  QWidget* parent) {
-    return createWorksheet(kind, session, parent);
+    switch (kind) {
+        case WorksheetKind::Asset:
+            return std::make_unique<TfrmAssetWorksheet>(session, parent);
+        case WorksheetKind::Expense:
+            return std::make_unique<TfrmExpenseWorksheet>(session, parent);
+        case WorksheetKind::Kin:
+            return std::make_unique<TfrmKinWorksheet>(session, parent);
+        case WorksheetKind::Time:
+            return std::make_unique<TfrmTimeWorksheet>(session, parent);
+    }
+    return nullptr;
 }
 
 void OpenWorksheet(WorksheetKind kind, CaseSession& session, QWidget* parent, int focusRow) {
-    std::unique_ptr<WorksheetWindow> window = createWorksheet(kind, session, parent);
+    std::unique_ptr<WorksheetWindow> window = CreateWorksheet(kind, session, parent);
     if (focusRow >= 0) window->showRow(focusRow);
     StoreHook hook(session, *window);
     window->exec();  // closing stores the grid (SaveStringGrid)

@@ -2,6 +2,8 @@
 // worksheet window shares, driven through the kin and asset windows.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QTableView>
 
@@ -38,8 +40,8 @@ TEST(GridMechanics, DeletingTheOnlyRowLeavesTheRowOfAnEmptyPanel) {
     EXPECT_EQ(row[assetColumn::ToForm6_0], "");
     EXPECT_EQ(row[assetColumn::SendToSummary], "");
     EXPECT_EQ(row[assetColumn::Appraised], "");
-    for (int c : {assetColumn::Category3_0, assetColumn::Category6_0, assetColumn::CategoryExecutorFee,
-                  assetColumn::CategoryAttorneyFee})
+    for (int c : {assetColumn::Category3_0, assetColumn::Category6_0,
+                  assetColumn::CategoryExecutorFee, assetColumn::CategoryAttorneyFee})
         EXPECT_EQ(row[c], "Not used for this asset") << c;
     EXPECT_TRUE(d.session().isModified());
 }
@@ -85,8 +87,11 @@ TEST(GridMechanics, InsertOnRowThreeOfFive) {
 TEST(GridMechanics, PasteInsertAfterCopyDuplicatesTheRowAboveItself) {
     WorksheetDriver d(WorksheetKind::Kin);
     d.fill({{{kinColumn::Name, "A"}},
-            {{kinColumn::Name, "B"}, {kinColumn::Relationship, "Son"}, {kinColumn::Gender, "M"},
-             {kinColumn::ToForm6_3, "X"}, {kinColumn::SendToSummary, "6.3"}},
+            {{kinColumn::Name, "B"},
+             {kinColumn::Relationship, "Son"},
+             {kinColumn::Gender, "M"},
+             {kinColumn::ToForm6_3, "X"},
+             {kinColumn::SendToSummary, "6.3"}},
             {{kinColumn::Name, "C"}}});
     d.open();
     d.selectRow(1);
@@ -147,8 +152,8 @@ TEST(GridMechanics, NavigationStopsAtTheEnds) {
         const char* button;
         int row;
     };
-    for (const Step& s : {Step{"Prior", 0}, Step{"Next", 1}, Step{"Last", 2}, Step{"Next", 2},
-                          Step{"First", 0}}) {
+    for (const Step& s :
+         {Step{"Prior", 0}, Step{"Next", 1}, Step{"Last", 2}, Step{"Next", 2}, Step{"First", 0}}) {
         d.click(s.button);
         EXPECT_EQ(d.window().currentRow(), s.row) << s.button;
         EXPECT_EQ(d.text("Name"), QString(QChar(u'A' + s.row)));
@@ -180,9 +185,8 @@ TEST(GridMechanics, FindReachesHiddenFlagColumnsAndEndsWithSearchComplete) {
     d.open();
     // From the first row the search starts at the second: "x" is found only
     // in the hidden flag column of the third.
-    confirmNextDialog("OK", [](QWidget* dialog) {
-        byName<QLineEdit>(dialog, "Search text")->setText("x");
-    });
+    confirmNextDialog(
+        "OK", [](QWidget* dialog) { byName<QLineEdit>(dialog, "Search text")->setText("x"); });
     d.key(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(d.window().currentRow(), 2);
     EXPECT_EQ(d.text("Name"), "Cy");
@@ -206,8 +210,9 @@ TEST(GridMechanics, SortingMarksTheHeaderAndMakesTheSecondRowCurrent) {
     d.open();
     QString question;
     d.sortOn(kinColumn::Name, QMessageBox::Yes, &question);
-    EXPECT_EQ(question, "Are You Sure You Want To Sort based on the Name column? There is no undo "
-                        "for this command.");
+    EXPECT_EQ(question,
+              "Are You Sure You Want To Sort based on the Name column? There is no undo "
+              "for this command.");
     // Ordinal: capitals before small letters.
     EXPECT_EQ(d.columnTexts(kinColumn::Name), QStringList({"C", "a", "b"}));
     EXPECT_EQ(d.window().currentRow(), 1);
@@ -215,8 +220,9 @@ TEST(GridMechanics, SortingMarksTheHeaderAndMakesTheSecondRowCurrent) {
     EXPECT_EQ(d.model().header(kinColumn::Name), "Name (A)");
 
     d.sortOn(kinColumn::Name, QMessageBox::Yes, &question);
-    EXPECT_EQ(question, "Are You Sure You Want To Sort based on the Name (A) column? There is no "
-                        "undo for this command.");
+    EXPECT_EQ(question,
+              "Are You Sure You Want To Sort based on the Name (A) column? There is no "
+              "undo for this command.");
     EXPECT_EQ(d.columnTexts(kinColumn::Name), QStringList({"b", "a", "C"}));
     EXPECT_EQ(d.model().header(kinColumn::Name), "Name (D)");
 
@@ -265,6 +271,37 @@ TEST(GridMechanics, ClosingStoresTheGridAndATypedEntry) {
     d.close();
     ASSERT_EQ(d.store().rowCount(), 3);
     EXPECT_EQ(d.store().cell(kinColumn::Name, 2), "Typed then closed");
+}
+
+}  // namespace
+}  // namespace wm4::test
+
+namespace wm4::test {
+namespace {
+
+// Screen readers and tests find every control by its name; the commands
+// that have no button are in the popup menu with their shortcuts.
+TEST(GridMechanics, EveryControlHasAnAccessibleName) {
+    for (WorksheetKind kind :
+         {WorksheetKind::Asset, WorksheetKind::Expense, WorksheetKind::Kin, WorksheetKind::Time}) {
+        WorksheetDriver d(kind);
+        d.open();
+        for (QWidget* w : d.window().findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                 qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QTableView*>(w) || qobject_cast<QGroupBox*>(w);
+            if (control && w->isVisibleTo(&d.window())) {
+                EXPECT_FALSE(w->accessibleName().isEmpty())
+                    << int(kind) << " " << w->objectName().toStdString();
+            }
+        }
+        QStringList shortcuts;
+        for (QAction* action : d.window().actions())
+            shortcuts.append(action->text() + " " + action->shortcut().toString());
+        EXPECT_TRUE(shortcuts.contains("Add Row At End Shift+F7")) << int(kind);
+        EXPECT_TRUE(shortcuts.contains("Paste/Replace Row Shift+F11")) << int(kind);
+        EXPECT_EQ(shortcuts.contains("Find Ctrl+F"), kind != WorksheetKind::Time) << int(kind);
+    }
 }
 
 }  // namespace

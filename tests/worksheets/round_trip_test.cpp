@@ -23,11 +23,12 @@ QStringList differentAnswers(const TAnswer& a, const TAnswer& b) {
             if (!a.copyTouched(page, copy) && !b.copyTouched(page, copy)) continue;
             for (int slot = 0; slot < TAnswer::slotCount(page); ++slot)
                 if (a.answer(page, copy, slot) != b.answer(page, copy, slot))
-                    differences.append(QStringLiteral("%1/%2/%3: '%4' vs '%5'")
-                                           .arg(page)
-                                           .arg(copy)
-                                           .arg(slot)
-                                           .arg(a.answer(page, copy, slot), b.answer(page, copy, slot)));
+                    differences.append(
+                        QStringLiteral("%1/%2/%3: '%4' vs '%5'")
+                            .arg(page)
+                            .arg(copy)
+                            .arg(slot)
+                            .arg(a.answer(page, copy, slot), b.answer(page, copy, slot)));
         }
     return differences;
 }
@@ -37,7 +38,8 @@ QStringList differentAnswers(const TAnswer& a, const TAnswer& b) {
 void asTyped(WorksheetStore& kin) {
     for (int r = 0; r < kin.rowCount(); ++r) {
         if (kin.cell(kinColumn::Gender, r).isEmpty()) kin.setCell(kinColumn::Gender, r, "F");
-        for (int column : {kinColumn::Unused, kinColumn::SendToSummary, 13, 14}) kin.setCell(column, r, "");
+        for (int column : {kinColumn::Unused, kinColumn::SendToSummary, 13, 14})
+            kin.setCell(column, r, "");
     }
 }
 
@@ -47,11 +49,13 @@ void typeKin(CaseSession& session, const WorksheetStore& reference) {
     WorksheetDriver d(WorksheetKind::Kin);
     std::swap(d.session().data().KSchedList, session.data().KSchedList);
     d.open();
-    const std::pair<const char*, int> fields[] = {
-        {"Name", kinColumn::Name},          {"Address", kinColumn::Street},
-        {"City/State/ZIP", kinColumn::CityStateZip}, {"Relation", kinColumn::Relationship},
-        {"Birth date", kinColumn::BirthDate}, {"SSN", kinColumn::SocialSecurity},
-        {"Phone no.", kinColumn::Phone}};
+    const std::pair<const char*, int> fields[] = {{"Name", kinColumn::Name},
+                                                  {"Address", kinColumn::Street},
+                                                  {"City/State/ZIP", kinColumn::CityStateZip},
+                                                  {"Relation", kinColumn::Relationship},
+                                                  {"Birth date", kinColumn::BirthDate},
+                                                  {"SSN", kinColumn::SocialSecurity},
+                                                  {"Phone no.", kinColumn::Phone}};
     for (int r = 0; r < reference.rowCount(); ++r) {
         if (r > 0) d.click("Add");
         for (const auto& [field, column] : fields)
@@ -157,7 +161,8 @@ TEST(WorksheetRoundTrip, TypedRowsCalculateLikeRowsWrittenIntoTheFile) {
     };
     for (int r = 0; r < written.data().TSchedList.rowCount(); ++r)
         EXPECT_EQ(typed.data().TSchedList.row(r), written.data().TSchedList.row(r)) << r;
-    const WorksheetStore typedKin = withoutSummaries(typed.data().KSchedList, {kinColumn::SendToSummary});
+    const WorksheetStore typedKin =
+        withoutSummaries(typed.data().KSchedList, {kinColumn::SendToSummary});
     ASSERT_EQ(typedKin.rowCount(), written.data().KSchedList.rowCount());
     for (int r = 0; r < typedKin.rowCount(); ++r)
         EXPECT_EQ(typedKin.row(r), written.data().KSchedList.row(r)) << "kin row " << r;

@@ -1,7 +1,8 @@
 // Pictures of the four worksheet windows over the rich sample case, for a
 // person to look at. Runs only when WM4_SCREENSHOT_DIR names a folder:
 //   WM4_SCREENSHOT_DIR=/tmp/shots QT_QPA_PLATFORM=xcb
-//     xvfb-run -s "-screen 0 1920x1080x24" build/tests/test_worksheets --gtest_filter='*Screenshot*'
+//     xvfb-run -s "-screen 0 1920x1080x24" build/tests/test_worksheets
+//     --gtest_filter='*Screenshot*'
 // The windows open over a stand-in main window that fills the screen.
 #include <gtest/gtest.h>
 

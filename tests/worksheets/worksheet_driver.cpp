@@ -57,10 +57,14 @@ WorksheetDriver::~WorksheetDriver() = default;
 WorksheetStore& WorksheetDriver::store() {
     CaseData& data = m_session->data();
     switch (m_kind) {
-    case WorksheetKind::Asset: return data.ASchedList;
-    case WorksheetKind::Expense: return data.ESchedList;
-    case WorksheetKind::Kin: return data.KSchedList;
-    case WorksheetKind::Time: break;
+        case WorksheetKind::Asset:
+            return data.ASchedList;
+        case WorksheetKind::Expense:
+            return data.ESchedList;
+        case WorksheetKind::Kin:
+            return data.KSchedList;
+        case WorksheetKind::Time:
+            break;
     }
     return data.TSchedList;
 }
@@ -108,7 +112,8 @@ void WorksheetDriver::type(const QString& field, const QString& text) {
         QStringList tabbed = lines[i].split(u'\t');
         for (int t = 0; t < tabbed.size(); ++t) {
             if (t > 0) {
-                if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) memo->insertPlainText(QStringLiteral("\t"));
+                if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+                    memo->insertPlainText(QStringLiteral("\t"));
             }
             QTest::keyClicks(widget, tabbed[t]);
         }

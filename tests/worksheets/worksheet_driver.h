@@ -2,14 +2,15 @@
 // Drives a real worksheet window offscreen the way a user does: controls are
 // found by their accessible names, typed into with key clicks, left with Tab,
 // buttons clicked; questions and dialogs are answered as they come up.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -21,7 +22,9 @@
 
 // Readable failures: texts print as texts (found by argument-dependent
 // lookup, so they stand beside QString's own namespace).
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{';
     for (const QString& text : list) *os << '"' << text.toStdString() << "\" ";

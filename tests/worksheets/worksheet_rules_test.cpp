@@ -65,7 +65,8 @@ TEST(WorksheetRules, DescriptionsLoseTemplateMarkupAndKeepTheirLines) {
         WorksheetDriver d(c.kind);
         d.fill({{}});
         d.open();
-        const QString field = c.kind == WorksheetKind::Time ? "Description of services" : "Description";
+        const QString field =
+            c.kind == WorksheetKind::Time ? "Description of services" : "Description";
         d.enter(field, "a/b {c}\td\\e");
         EXPECT_EQ(d.store().cell(c.column, 0), "a-b (c)-d-e");
         EXPECT_EQ(d.text(field), "a-b (c)-d-e");
@@ -98,19 +99,27 @@ TEST(WorksheetRules, NewRowDefaultsAndTheirFirstSave) {
     const std::vector<Case> cases = {
         {WorksheetKind::Asset,
          0,
-         {{assetColumn::Appraised, "0"}, {assetColumn::Category3_0, "0"},
-          {assetColumn::Category13_2, "0"}, {assetColumn::CategoryExecutorFee, ""},
+         {{assetColumn::Appraised, "0"},
+          {assetColumn::Category3_0, "0"},
+          {assetColumn::Category13_2, "0"},
+          {assetColumn::CategoryExecutorFee, ""},
           {assetColumn::CategoryAttorneyFee, ""}},
-         {{assetColumn::Appraised, ""}, {assetColumn::Category3_0, NotUsed},
-          {assetColumn::Category13_2, NotUsed}, {assetColumn::CategoryExecutorFee, NotUsed},
-          {assetColumn::CategoryAttorneyFee, NotUsed}, {assetColumn::ToForm6_0, ""}}},
+         {{assetColumn::Appraised, ""},
+          {assetColumn::Category3_0, NotUsed},
+          {assetColumn::Category13_2, NotUsed},
+          {assetColumn::CategoryExecutorFee, NotUsed},
+          {assetColumn::CategoryAttorneyFee, NotUsed},
+          {assetColumn::ToForm6_0, ""}}},
         {WorksheetKind::Kin, 0, {{kinColumn::Gender, "M"}}, {{kinColumn::Gender, "F"}}},
         {WorksheetKind::Expense,
          0,
          {{expenseColumn::Category13_0, ""}, {expenseColumn::Category24_4, ""}},
          {{expenseColumn::Category13_0, "Not used for this expense"},
           {expenseColumn::Category24_4, "Not used on this expense"}}},
-        {WorksheetKind::Time, 125, {{timeColumn::Rate, "$125.00"}}, {{timeColumn::Rate, "$125.00"}}},
+        {WorksheetKind::Time,
+         125,
+         {{timeColumn::Rate, "$125.00"}},
+         {{timeColumn::Rate, "$125.00"}}},
     };
     for (const Case& c : cases) {
         WorksheetDriver d(c.kind, c.rate);
@@ -267,7 +276,8 @@ TEST(WorksheetRules, KinFlagOf24_2IsColumn16AndShowsAgain) {
     WorksheetDriver d(WorksheetKind::Kin);
     d.fill({{{kinColumn::Name, "Ann"}}, {{kinColumn::Name, "Bob"}}});
     d.open();
-    const QString box = "24.2 Notice of Hearing on Representation of Insolvency and Schedule of Claims";
+    const QString box =
+        "24.2 Notice of Hearing on Representation of Insolvency and Schedule of Claims";
     d.clickCheck(box);
     d.click("Next");
     EXPECT_EQ(d.store().cell(kinColumn::ToForm24_2, 0), "X");
@@ -284,7 +294,8 @@ TEST(WorksheetRules, ExpenseSendToSummariesAndCategories) {
         const char* summary;
     };
     for (const Case& c :
-         {Case{{"13.0 Fiduciary's Account", "Sched J Debts & Administration Expenses"}, "13.0, SchJ"},
+         {Case{{"13.0 Fiduciary's Account", "Sched J Debts & Administration Expenses"},
+               "13.0, SchJ"},
           Case{{"24.4 Schedule of Claims",
                 "5.1 Assets and Liabilities of Estate to be Relieved from Administration"},
                "5.1, 24.4"}}) {
@@ -295,7 +306,8 @@ TEST(WorksheetRules, ExpenseSendToSummariesAndCategories) {
         d.open();
         EXPECT_EQ(static_cast<QComboBox*>(d.control("13.0/13.1 Category"))->currentText(),
                   "Other Disbursements");
-        EXPECT_EQ(static_cast<QComboBox*>(d.control("24.4 Category"))->currentText(), "(10) Other debts");
+        EXPECT_EQ(static_cast<QComboBox*>(d.control("24.4 Category"))->currentText(),
+                  "(10) Other debts");
         for (const char* box : c.boxes) d.clickCheck(box);
         d.tab();
         EXPECT_EQ(d.store().cell(expenseColumn::SendToSummary, 0), c.summary);
@@ -306,7 +318,8 @@ TEST(WorksheetRules, ExpenseSendToSummariesAndCategories) {
 
 TEST(WorksheetRules, ExpensePartyCaptionFollowsTheRow) {
     WorksheetDriver d(WorksheetKind::Expense);
-    d.fill({{{expenseColumn::InterestedPersons, "Ann Lee, Bob Lee"}}, {{expenseColumn::Description, "b"}}});
+    d.fill({{{expenseColumn::InterestedPersons, "Ann Lee, Bob Lee"}},
+            {{expenseColumn::Description, "b"}}});
     d.open();
     EXPECT_EQ(d.text("24.2 Interested Person"), "Ann Lee, Bob Lee");
     d.click("Next");

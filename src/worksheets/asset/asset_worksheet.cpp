@@ -53,7 +53,8 @@ constexpr AssetSummary AssetSummaries[] = {
 }  // namespace
 
 TfrmAssetWorksheet::TfrmAssetWorksheet(CaseSession& session, QWidget* parent)
-    : WorksheetWindow(session, AssetTraits, parent), m_panel(std::make_unique<Ui::TfrmAssetWorksheet>()) {
+    : WorksheetWindow(session, AssetTraits, parent),
+      m_panel(std::make_unique<Ui::TfrmAssetWorksheet>()) {
     auto* panel = new QWidget(this);
     m_panel->setupUi(panel);
     setPanel(panel);
@@ -80,7 +81,9 @@ TfrmAssetWorksheet::TfrmAssetWorksheet(CaseSession& session, QWidget* parent)
 
 TfrmAssetWorksheet::~TfrmAssetWorksheet() = default;
 
-QWidget* TfrmAssetWorksheet::firstField() const { return m_panel->memDescription; }
+QWidget* TfrmAssetWorksheet::firstField() const {
+    return m_panel->memDescription;
+}
 
 // Each dialog edits the detail record and, on OK, has rebuilt the summary of
 // what it edits; the Send To summary follows from the flags when the row is
@@ -155,7 +158,8 @@ void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
 void TfrmAssetWorksheet::PanelToRow(QStringList& row) {
     row[assetColumn::Description] = MemoToCell(m_panel->memDescription->toPlainText());
     row[assetColumn::Value] = MoneyCell(m_panel->edtValue->text());
-    row[assetColumn::Appraised] = m_panel->cbxAppraised->isChecked() ? QStringLiteral("X") : QString();
+    row[assetColumn::Appraised] =
+        m_panel->cbxAppraised->isChecked() ? QStringLiteral("X") : QString();
     for (const AssetEdit& e : AssetEdits) row[e.column] = (m_panel.get()->*e.edit)->text();
     // The button's caption is the selection; "Select" stands for none.
     const QString caption = m_panel->btnSelectDistributees->text();

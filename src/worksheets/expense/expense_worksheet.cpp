@@ -1,9 +1,9 @@
 #include "worksheets/expense/expense_worksheet.h"
 
 #include "case/worksheet_columns.h"
+#include "case/worksheet_lists.h"
 #include "session/case_session.h"
 #include "ui_expense_worksheet.h"
-#include "case/worksheet_lists.h"
 #include "worksheets/details/detail_dialogs.h"
 #include "worksheets/details/detail_summaries.h"
 #include "worksheets/grid/cell_forms.h"
@@ -54,7 +54,8 @@ TfrmExpenseWorksheet::TfrmExpenseWorksheet(CaseSession& session, QWidget* parent
     addField(m_panel->edtAmount, FieldKind::Money, [this] {
         m_panel->edtAmount->setText(PlainAmount(currentCells()[expenseColumn::Amount]));
     });
-    for (QWidget* field : {static_cast<QWidget*>(m_panel->edtVoucherNo), static_cast<QWidget*>(m_panel->edtNatureOfDebt),
+    for (QWidget* field : {static_cast<QWidget*>(m_panel->edtVoucherNo),
+                           static_cast<QWidget*>(m_panel->edtNatureOfDebt),
                            static_cast<QWidget*>(m_panel->cmbedtForm13Category),
                            static_cast<QWidget*>(m_panel->cmbedtForm24Category),
                            static_cast<QWidget*>(m_panel->edtEstimatedPayment),
@@ -70,7 +71,9 @@ TfrmExpenseWorksheet::TfrmExpenseWorksheet(CaseSession& session, QWidget* parent
 
 TfrmExpenseWorksheet::~TfrmExpenseWorksheet() = default;
 
-QWidget* TfrmExpenseWorksheet::firstField() const { return m_panel->memDescription; }
+QWidget* TfrmExpenseWorksheet::firstField() const {
+    return m_panel->memDescription;
+}
 
 // Saved and marked changed only when the user changed an identifier.
 void TfrmExpenseWorksheet::CPIDClick() {
@@ -114,11 +117,13 @@ void TfrmExpenseWorksheet::PanelToRow(QStringList& row) {
     row[expenseColumn::CheckNumber] = m_panel->edtVoucherNo->text();
     row[expenseColumn::NatureOfDebt] = m_panel->edtNatureOfDebt->text();
     row[expenseColumn::EstimatedPayment] = m_panel->edtEstimatedPayment->text();
-    row[expenseColumn::ClaimRejected] = m_panel->cbxClaimRejected->isChecked() ? QStringLiteral("X") : QString();
+    row[expenseColumn::ClaimRejected] =
+        m_panel->cbxClaimRejected->isChecked() ? QStringLiteral("X") : QString();
     row[expenseColumn::Category13_0] = m_panel->cmbedtForm13Category->currentText();
     row[expenseColumn::Category24_4] = m_panel->cmbedtForm24Category->currentText();
     for (size_t i = 0; i < ExpenseSendToFlags.size(); ++i)
-        row[ExpenseSendToFlags[i].column] = m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
+        row[ExpenseSendToFlags[i].column] =
+            m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
     row[expenseColumn::SendToSummary] =
         SendToSummary(ExpenseSendToFlags, [&row](int column) { return row[column] == u"X"; });
     m_detail.writeToRow(row);  // identifiers and parties

@@ -25,7 +25,9 @@ QString HoursCell(const QString& typed) {
     return FormatAmount(typedNumber(typed));
 }
 
-QString PlainAmount(const QString& cell) { return RemoveCommasAndSigns(cell); }
+QString PlainAmount(const QString& cell) {
+    return RemoveCommasAndSigns(cell);
+}
 
 QString CleanDescription(const QString& text) {
     QString clean = text;

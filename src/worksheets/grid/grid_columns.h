@@ -2,8 +2,8 @@
 // The visible columns of each worksheet grid as data: header, width, drawing
 // alignment and how the column compares when the user sorts on it. Every
 // store column not listed here is hidden.
-#include <Qt>
 #include <QString>
+#include <Qt>
 #include <span>
 
 namespace wm4 {

@@ -19,26 +19,26 @@ struct Key {
 
 Key keyOf(const QString& cell, SortKind kind) {
     switch (kind) {
-    case SortKind::Text:
-        return {};
-    case SortKind::Money:
-        return {1, Str2Float_2(cell)};
-    case SortKind::Number: {
-        bool ok = false;
-        const double value = cell.trimmed().toDouble(&ok);
-        return {1, ok ? value : 0};
-    }
-    case SortKind::KinDate: {
-        // Empty and unreadable birth dates compare earlier than every date
-        // and among themselves keep their row order.
-        const std::optional<QDate> date = ParseShortDate(ShortDateText(cell.trimmed()));
-        if (!date) return {0, 0};
-        return {1, double(date->toJulianDay())};
-    }
-    case SortKind::TimeDate:
-        // Empty dates sort as the empty text: first.
-        if (cell.isEmpty()) return {0, 0};
-        return {1, double(Str2Date(cell).toJulianDay())};
+        case SortKind::Text:
+            return {};
+        case SortKind::Money:
+            return {1, Str2Float_2(cell)};
+        case SortKind::Number: {
+            bool ok = false;
+            const double value = cell.trimmed().toDouble(&ok);
+            return {1, ok ? value : 0};
+        }
+        case SortKind::KinDate: {
+            // Empty and unreadable birth dates compare earlier than every date
+            // and among themselves keep their row order.
+            const std::optional<QDate> date = ParseShortDate(ShortDateText(cell.trimmed()));
+            if (!date) return {0, 0};
+            return {1, double(date->toJulianDay())};
+        }
+        case SortKind::TimeDate:
+            // Empty dates sort as the empty text: first.
+            if (cell.isEmpty()) return {0, 0};
+            return {1, double(Str2Date(cell).toJulianDay())};
     }
     return {};
 }

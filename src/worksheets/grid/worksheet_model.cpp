@@ -27,7 +27,8 @@ int WorksheetModel::columnCount(const QModelIndex& parent) const {
 QVariant WorksheetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole) return m_rows[size_t(index.row())].at(index.column());
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(m_alignment[size_t(index.column())]);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_alignment[size_t(index.column())]);
     return {};
 }
 

@@ -37,7 +37,8 @@ inline constexpr std::array<SendToFlag, 35> KinFlags = {{
     {kinColumn::ToForm9_0, u"9.0", u"9.0 Application to Sell Personal Property"},
     {kinColumn::ToForm10_0, u"10.0",
      u"10.0 Application to Distribute in Kind/Schedule of Property to be Distributed in Kind"},
-    {kinColumn::ToForm10_2, u"10.2", u"10.2 Notice of Hearing on Application to Distribute in Kind"},
+    {kinColumn::ToForm10_2, u"10.2",
+     u"10.2 Notice of Hearing on Application to Distribute in Kind"},
     {kinColumn::ToForm10_4, u"10.4", u"10.4 Notice to Distributee"},
     {kinColumn::ToForm11_0, u"11.0", u"11.0 Consent to Power to Sell Real Estate"},
     {kinColumn::ToForm13_4, u"13.4", u"13.4 Waiver of Partial Account"},
@@ -53,15 +54,24 @@ inline constexpr std::array<SendToFlag, 35> KinFlags = {{
     {kinColumn::ToAccountLetter, u"Acct",
      u"Accounting and Waiver of Notice and Consent enclosure letter"},
     {kinColumn::ToAppraiserLetter, u"Appr", u"Appraiser, Inventory to, enclosure letter"},
-    {kinColumn::ToInsuranceLetter, u"Ins", u"Life Insurance and Certificate of Death enclosure letter"},
+    {kinColumn::ToInsuranceLetter, u"Ins",
+     u"Life Insurance and Certificate of Death enclosure letter"},
 }};
 
 // The panel's four columns of boxes, top to bottom (store columns).
 inline constexpr std::array<int, 35> KinFlagLayout = {
-    kinColumn::ToForm1_0Front, kinColumn::ToForm1_0Back, kinColumn::ToForm2_0, kinColumn::ToForm2_1, kinColumn::ToForm2_2, kinColumn::ToForm4_0, kinColumn::ToForm4_3, kinColumn::ToForm4_4, kinColumn::ToForm5_0,
-    kinColumn::ToForm5_2, kinColumn::ToForm5_3, kinColumn::ToForm5_6, kinColumn::ToForm5_9, kinColumn::ToForm6_0, kinColumn::ToForm6_2, kinColumn::ToForm6_3, kinColumn::ToForm6_4C,
-    kinColumn::ToForm7_2, kinColumn::ToForm9_0, kinColumn::ToForm10_0, kinColumn::ToForm10_2, kinColumn::ToForm10_4, kinColumn::ToForm11_0, kinColumn::ToForm13_4, kinColumn::ToForm13_5, kinColumn::ToForm13_7b,
-    kinColumn::ToForm24_2, kinColumn::ToWillLetter, kinColumn::ToAppraiserLetter, kinColumn::ToInventoryLetter, kinColumn::ToAccountLetter, kinColumn::ToInsuranceLetter, kinColumn::ToAttorneyFeeApplication, kinColumn::ToBmv3774, kinColumn::ToScheduleE2};
+    kinColumn::ToForm1_0Front,  kinColumn::ToForm1_0Back,     kinColumn::ToForm2_0,
+    kinColumn::ToForm2_1,       kinColumn::ToForm2_2,         kinColumn::ToForm4_0,
+    kinColumn::ToForm4_3,       kinColumn::ToForm4_4,         kinColumn::ToForm5_0,
+    kinColumn::ToForm5_2,       kinColumn::ToForm5_3,         kinColumn::ToForm5_6,
+    kinColumn::ToForm5_9,       kinColumn::ToForm6_0,         kinColumn::ToForm6_2,
+    kinColumn::ToForm6_3,       kinColumn::ToForm6_4C,        kinColumn::ToForm7_2,
+    kinColumn::ToForm9_0,       kinColumn::ToForm10_0,        kinColumn::ToForm10_2,
+    kinColumn::ToForm10_4,      kinColumn::ToForm11_0,        kinColumn::ToForm13_4,
+    kinColumn::ToForm13_5,      kinColumn::ToForm13_7b,       kinColumn::ToForm24_2,
+    kinColumn::ToWillLetter,    kinColumn::ToAppraiserLetter, kinColumn::ToInventoryLetter,
+    kinColumn::ToAccountLetter, kinColumn::ToInsuranceLetter, kinColumn::ToAttorneyFeeApplication,
+    kinColumn::ToBmv3774,       kinColumn::ToScheduleE2};
 inline constexpr std::array<int, 4> KinFlagColumns = {9, 8, 9, 9};  // boxes per column
 
 }  // namespace wm4

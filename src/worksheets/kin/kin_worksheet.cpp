@@ -5,8 +5,8 @@
 #include "case/worksheet_columns.h"
 #include "session/case_session.h"
 #include "ui_kin_worksheet.h"
-#include "worksheets/grid/grid_columns.h"
 #include "worksheets/details/detail_summaries.h"
+#include "worksheets/grid/grid_columns.h"
 #include "worksheets/kin/kin_flags.h"
 #include "worksheets/window/flag_boxes.h"
 #include "worksheets/window/worksheet_texts.h"
@@ -43,7 +43,8 @@ constexpr KinEdit KinEdits[] = {
 }  // namespace
 
 TfrmKinWorksheet::TfrmKinWorksheet(CaseSession& session, QWidget* parent)
-    : WorksheetWindow(session, KinTraits, parent), m_panel(std::make_unique<Ui::TfrmKinWorksheet>()) {
+    : WorksheetWindow(session, KinTraits, parent),
+      m_panel(std::make_unique<Ui::TfrmKinWorksheet>()) {
     auto* panel = new QWidget(this);
     m_panel->setupUi(panel);
     setPanel(panel);
@@ -70,7 +71,9 @@ TfrmKinWorksheet::TfrmKinWorksheet(CaseSession& session, QWidget* parent)
 
 TfrmKinWorksheet::~TfrmKinWorksheet() = default;
 
-QWidget* TfrmKinWorksheet::firstField() const { return m_panel->edtName; }
+QWidget* TfrmKinWorksheet::firstField() const {
+    return m_panel->edtName;
+}
 
 void TfrmKinWorksheet::ClearDate() {
     m_panel->datedtBirth->clear();
@@ -78,14 +81,18 @@ void TfrmKinWorksheet::ClearDate() {
     SaveEntry();
 }
 
-void TfrmKinWorksheet::InitNewRow(QStringList& row) const { row[kinColumn::Gender] = QStringLiteral("M"); }
+void TfrmKinWorksheet::InitNewRow(QStringList& row) const {
+    row[kinColumn::Gender] = QStringLiteral("M");
+}
 
 void TfrmKinWorksheet::setGender(bool male, bool female) {
     // Radio buttons of one group cannot all be off while they exclude each other.
-    for (QRadioButton* button : {m_panel->radMale, m_panel->radFemale}) button->setAutoExclusive(false);
+    for (QRadioButton* button : {m_panel->radMale, m_panel->radFemale})
+        button->setAutoExclusive(false);
     m_panel->radMale->setChecked(male);
     m_panel->radFemale->setChecked(female);
-    for (QRadioButton* button : {m_panel->radMale, m_panel->radFemale}) button->setAutoExclusive(true);
+    for (QRadioButton* button : {m_panel->radMale, m_panel->radFemale})
+        button->setAutoExclusive(true);
 }
 
 void TfrmKinWorksheet::RowToPanel(const QStringList& row) {
@@ -99,7 +106,8 @@ void TfrmKinWorksheet::RowToPanel(const QStringList& row) {
 void TfrmKinWorksheet::PanelToRow(QStringList& row) {
     for (const KinEdit& e : KinEdits) row[e.column] = (m_panel.get()->*e.edit)->text();
     // Neither button selected is saved as "F".
-    row[kinColumn::Gender] = m_panel->radMale->isChecked() ? QStringLiteral("M") : QStringLiteral("F");
+    row[kinColumn::Gender] =
+        m_panel->radMale->isChecked() ? QStringLiteral("M") : QStringLiteral("F");
     for (size_t i = 0; i < KinFlags.size(); ++i)
         row[KinFlags[i].column] = m_flags[i]->isChecked() ? QStringLiteral("X") : QString();
     row[kinColumn::SendToSummary] =

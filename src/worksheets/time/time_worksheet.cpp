@@ -34,7 +34,8 @@ const WorksheetTraits TimeTraits{
 }  // namespace
 
 TfrmTimeWorksheet::TfrmTimeWorksheet(CaseSession& session, QWidget* parent)
-    : WorksheetWindow(session, TimeTraits, parent), m_panel(std::make_unique<Ui::TfrmTimeWorksheet>()) {
+    : WorksheetWindow(session, TimeTraits, parent),
+      m_panel(std::make_unique<Ui::TfrmTimeWorksheet>()) {
     auto* panel = new QWidget(this);
     m_panel->setupUi(panel);
     setPanel(panel);
@@ -56,13 +57,17 @@ TfrmTimeWorksheet::TfrmTimeWorksheet(CaseSession& session, QWidget* parent)
 
 TfrmTimeWorksheet::~TfrmTimeWorksheet() = default;
 
-QWidget* TfrmTimeWorksheet::firstField() const { return m_panel->memDescription; }
+QWidget* TfrmTimeWorksheet::firstField() const {
+    return m_panel->memDescription;
+}
 
 bool TfrmTimeWorksheet::defaultRateSet() const {
     return std::llround(session().settings().DefaultRate * 100) != 0;
 }
 
-QString TfrmTimeWorksheet::defaultRate() const { return FormatAmount(session().settings().DefaultRate); }
+QString TfrmTimeWorksheet::defaultRate() const {
+    return FormatAmount(session().settings().DefaultRate);
+}
 
 void TfrmTimeWorksheet::InitNewRow(QStringList& row) const {
     if (defaultRateSet()) row[timeColumn::Rate] = u'$' + defaultRate();

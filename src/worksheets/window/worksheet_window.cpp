@@ -17,8 +17,8 @@
 
 #include "session/case_session.h"
 #include "ui_worksheet_window.h"
-#include "worksheets/grid/cell_forms.h"
 #include "worksheets/details/detail_dialogs.h"
+#include "worksheets/grid/cell_forms.h"
 #include "worksheets/grid/worksheet_model.h"
 #include "worksheets/window/control_names.h"
 #include "worksheets/window/worksheet_texts.h"
@@ -106,7 +106,9 @@ WorksheetWindow::WorksheetWindow(CaseSession& session, const WorksheetTraits& tr
 
 WorksheetWindow::~WorksheetWindow() = default;
 
-QTableView* WorksheetWindow::grid() const { return m_ui->grid; }
+QTableView* WorksheetWindow::grid() const {
+    return m_ui->grid;
+}
 
 void WorksheetWindow::buildCommands() {
     using W = WorksheetWindow;
@@ -160,9 +162,13 @@ void WorksheetWindow::buildCommands() {
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
 }
 
-void WorksheetWindow::setPanel(QWidget* panel) { m_ui->panelHostLayout->addWidget(panel); }
+void WorksheetWindow::setPanel(QWidget* panel) {
+    m_ui->panelHostLayout->addWidget(panel);
+}
 
-void WorksheetWindow::addField(QWidget* field, FieldKind kind) { addField(field, kind, {}); }
+void WorksheetWindow::addField(QWidget* field, FieldKind kind) {
+    addField(field, kind, {});
+}
 
 void WorksheetWindow::addField(QWidget* field, FieldKind kind, std::function<void()> onEnter) {
     m_fields.push_back({field, kind, std::move(onEnter)});
@@ -190,10 +196,11 @@ void WorksheetWindow::start() {
     // The window spans its owner's width; its height the owner's less 50,
     // at most 850.
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect screen = (owner ? owner->screen() : QApplication::primaryScreen())->availableGeometry();
+    const QRect screen =
+        (owner ? owner->screen() : QApplication::primaryScreen())->availableGeometry();
     const int width = owner ? owner->width() : screen.width();
-    const int height = std::min({owner ? owner->height() - 50 : screen.height() - 50, 850,
-                                 screen.height()});
+    const int height =
+        std::min({owner ? owner->height() - 50 : screen.height() - 50, 850, screen.height()});
     resize(std::min(width, screen.width()), height);
     if (owner) move(owner->geometry().center() - rect().center());
     applyColumnWidths();
@@ -233,7 +240,9 @@ void WorksheetWindow::applyColumnWidths() {
 
 // ---- store ------------------------------------------------------------------
 
-void WorksheetWindow::SaveStringGrid() { m_model->save(m_session.data().*m_traits.store); }
+void WorksheetWindow::SaveStringGrid() {
+    m_model->save(m_session.data().*m_traits.store);
+}
 
 void WorksheetWindow::LoadStringGrid() {
     Quiet quiet(*this);
@@ -384,13 +393,21 @@ void WorksheetWindow::navigateTo(int row) {
     showRow(row);
 }
 
-void WorksheetWindow::FirstRow() { navigateTo(0); }
+void WorksheetWindow::FirstRow() {
+    navigateTo(0);
+}
 
-void WorksheetWindow::PriorRow() { navigateTo(m_current - 1); }
+void WorksheetWindow::PriorRow() {
+    navigateTo(m_current - 1);
+}
 
-void WorksheetWindow::NextRow() { navigateTo(m_current + 1); }
+void WorksheetWindow::NextRow() {
+    navigateTo(m_current + 1);
+}
 
-void WorksheetWindow::LastRow() { navigateTo(m_model->rows() - 1); }
+void WorksheetWindow::LastRow() {
+    navigateTo(m_model->rows() - 1);
+}
 
 // ---- row commands -------------------------------------------------------------
 
@@ -504,7 +521,9 @@ void WorksheetWindow::ClearWorksheet() {
 
 // ---- search -------------------------------------------------------------------
 
-bool WorksheetWindow::askSearchText(QString& searchText) { return FindString(this, searchText); }
+bool WorksheetWindow::askSearchText(QString& searchText) {
+    return FindString(this, searchText);
+}
 
 void WorksheetWindow::FindOnClick() {
     if (!m_traits.hasFind) return;
@@ -558,7 +577,8 @@ void WorksheetWindow::HeaderClick(int column) {
 void WorksheetWindow::updateColumnHeaders(int sorted, int code) {
     for (const GridColumn& c : m_traits.grid.columns) {
         if (c.column == sorted)
-            m_model->setHeader(c.column, c.marker() + (code == 1 ? QStringLiteral("(A)") : QStringLiteral("(D)")));
+            m_model->setHeader(
+                c.column, c.marker() + (code == 1 ? QStringLiteral("(A)") : QStringLiteral("(D)")));
         else
             m_model->setHeader(c.column, c.plainName());
     }

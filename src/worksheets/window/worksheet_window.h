@@ -45,8 +45,8 @@ struct WorksheetTraits {
     WorksheetStore CaseData::*store;
     bool hasFind = true;
     bool hasCutButton = true;
-    bool sortWithMarkers = true;      // false: always ascending, headers unchanged
-    bool addsRowWhenEmpty = true;     // false: an empty store opens as an empty grid
+    bool sortWithMarkers = true;   // false: always ascending, headers unchanged
+    bool addsRowWhenEmpty = true;  // false: an empty store opens as an empty grid
     bool navigationFocusesPanel = true;
     bool sortHint = true;
 };
@@ -170,8 +170,8 @@ private:
     WorksheetModel* m_model;
     QMenu* m_popup = nullptr;
     std::vector<Field> m_fields;
-    std::vector<int> m_sortCode;  // per store column: 0 none, 1 ascending, 2 descending
-    QString m_searchText;         // TheSearchStr
+    std::vector<int> m_sortCode;             // per store column: 0 none, 1 ascending, 2 descending
+    QString m_searchText;                    // TheSearchStr
     std::optional<QStringList> m_clipboard;  // the panel as Copy found it
     int m_current = -1;
     int m_loading = 0;
