@@ -67,6 +67,17 @@ TfrmAssetWorksheet::TfrmAssetWorksheet(CaseSession& session, QWidget* parent)
     addField(m_panel->cbxAppraised);
     for (const AssetEdit& e : AssetEdits) addField(m_panel.get()->*e.edit);
 
+    // The summary labels are read as "Send to summary" and so on.
+    const std::pair<QLabel*, QLabel*> summaries[] = {
+        {m_panel->lblCaptionSendTo, m_panel->lblSendTo},
+        {m_panel->lblCaptionCategory, m_panel->lblCategory},
+        {m_panel->lblCaptionRealty, m_panel->lblRealty},
+        {m_panel->lblCaptionVehicle, m_panel->lblVehicle},
+        {m_panel->lblCaptionStock, m_panel->lblStock},
+        {m_panel->lblCaptionPersonalID, m_panel->lblPersonalID}};
+    for (const auto& [caption, summary] : summaries)
+        summary->setAccessibleName(caption->text().chopped(1) + QStringLiteral(" summary"));
+
     using A = TfrmAssetWorksheet;
     connect(m_panel->btnSetSendTo, &QPushButton::clicked, this, &A::btnSetSendToClick);
     connect(m_panel->btnCategory, &QPushButton::clicked, this, &A::btnCategoryClick);
