@@ -3,8 +3,39 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QMenu>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace wm4 {
+
+namespace {
+
+// A check box whose caption, when its column is too narrow, ends in "..."
+// instead of being cut mid-word.
+class ElidedCheckBox : public QCheckBox {
+public:
+    ElidedCheckBox(const QString& caption, QWidget* parent)
+        : QCheckBox(escaped(caption), parent), m_caption(caption) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        option.text =
+            escaped(fontMetrics().elidedText(m_caption, Qt::ElideRight, textRect.width() - 2));
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
+
+private:
+    // An "&" in a caption is an ordinary character, not a mnemonic.
+    static QString escaped(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+
+    QString m_caption;
+};
+
+}  // namespace
 
 void AddCaptionHint(QCheckBox* box) {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -28,8 +59,7 @@ std::vector<QCheckBox*> BuildFlagBoxes(std::span<const SendToFlag> flags,
             while (index < flags.size() && flags[index].column != storeColumn) ++index;
             if (index == flags.size()) continue;
             const QString caption = flags[index].caption.toString();
-            // An "&" in a caption is an ordinary character, not a mnemonic.
-            auto* box = new QCheckBox(QString(caption).replace(u'&', QStringLiteral("&&")), parent);
+            auto* box = new ElidedCheckBox(caption, parent);
             box->setAccessibleName(caption);
             box->setToolTip(caption);
             // Let the layout cut a long caption instead of widening the window.
