@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "case/worksheet_columns.h"
 #include "support/report_recorder.h"
@@ -204,13 +206,17 @@ TEST(WorksheetRules, MoneySortReadsAmountsAndKeepsEqualRowsInOrder) {
     d.fill({{{assetColumn::Description, "a"}, {assetColumn::Value, "$1,000.00"}},
             {{assetColumn::Description, "b"}, {assetColumn::Value, ""}},
             {{assetColumn::Description, "c"}, {assetColumn::Value, "$200.00"}},
-            {{assetColumn::Description, "d"}, {assetColumn::Value, "$0.00"}}});
+            {{assetColumn::Description, "d"}, {assetColumn::Value, "$0.00"}},
+            {{assetColumn::Description, "e"}, {assetColumn::Value, "n/a"}}});
     d.open();
     d.sortOn(assetColumn::Value);
-    EXPECT_EQ(d.columnTexts(assetColumn::Description), QStringList({"b", "d", "c", "a"}));
+    // The unreadable amount counts as 0 and is reported once, not once per
+    // comparison.
+    EXPECT_EQ(d.columnTexts(assetColumn::Description), QStringList({"b", "d", "e", "c", "a"}));
+    EXPECT_EQ(reports.numbers(), QList<int>({21202}));
     EXPECT_EQ(d.model().header(assetColumn::Value), "Value (A)");
     d.sortOn(assetColumn::Value);
-    EXPECT_EQ(d.columnTexts(assetColumn::Description), QStringList({"a", "c", "b", "d"}));
+    EXPECT_EQ(d.columnTexts(assetColumn::Description), QStringList({"a", "c", "b", "d", "e"}));
     EXPECT_EQ(d.model().header(assetColumn::Value), "Value (D)");
 }
 
@@ -270,6 +276,29 @@ TEST(WorksheetRules, KinSendToSummaries) {
         EXPECT_EQ(d.store().cell(kinColumn::SendToSummary, 0), c.summary);
         EXPECT_EQ(d.store().cell(kinColumn::Gender, 0), "M");
     }
+}
+
+// The birth date's right-click menu has the one item that empties it.
+TEST(WorksheetRules, KinClearDateFieldEmptiesTheBirthDate) {
+    WorksheetDriver d(WorksheetKind::Kin);
+    d.fill(
+        {{{kinColumn::Name, "Ann"}, {kinColumn::BirthDate, "6/2/1944"}, {kinColumn::Gender, "F"}}});
+    d.open();
+    QStringList items;
+    QTimer::singleShot(50, [&items] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            for (QAction* action : menu->actions()) items.append(action->text());
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    QWidget* date = d.control("Birth date");
+    Q_EMIT date->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_EQ(items, QStringList({"Clear Date Field"}));
+    EXPECT_EQ(d.text("Birth date"), "");
+    EXPECT_EQ(d.store().cell(kinColumn::BirthDate, 0), "");
+    EXPECT_TRUE(d.session().isModified());
 }
 
 TEST(WorksheetRules, KinFlagOf24_2IsColumn16AndShowsAgain) {
