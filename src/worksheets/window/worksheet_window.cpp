@@ -157,6 +157,15 @@ void WorksheetWindow::buildCommands() {
             connect(button, &QPushButton::clicked, this, [this, run] { (this->*run)(); });
         }
     }
+    // The header click from the keyboard: the popup's last item sorts on a
+    // column as a click on its header does.
+    m_popup->addSeparator();
+    QMenu* sortMenu = m_popup->addMenu(QStringLiteral("Sort on Column"));
+    for (const GridColumn& c : m_traits.grid.columns) {
+        const int column = c.column;
+        connect(sortMenu->addAction(QString::fromLatin1(c.header)), &QAction::triggered, this,
+                [this, column] { HeaderClick(column); });
+    }
     connect(m_ui->btnClearWorksheet, &QPushButton::clicked, this, &W::ClearWorksheet);
     connect(m_ui->btnClose, &QPushButton::clicked, this, &QDialog::accept);
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
