@@ -1,13 +1,14 @@
-// The benchmark program. Text measuring needs a QGuiApplication, so one is
-// created on the offscreen platform before the benchmarks run.
+// The benchmark program. Text measuring and the worksheet windows need a
+// QApplication, so one is created on the offscreen platform before the
+// benchmarks run.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
+    QApplication app(qtArgc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
