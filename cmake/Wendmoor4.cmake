@@ -24,7 +24,19 @@ function(wm4_test name folder)
   target_compile_definitions(${name} PRIVATE
     WM4_SOURCE_DATA_DIR="${WM4_SOURCE_DATA_DIR}"
     WM4_TEST_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures")
+  # One variable per property: a list value ("A;B") would be split into
+  # further property names.
+  set(test_environment ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                       ENVIRONMENT_MODIFICATION LC_ALL=set:C.UTF-8)
+  # Tests that start LibreOffice carry "LibreOffice" in their name: they take
+  # one lock, so two LibreOffice starts never race each other under ctest -j.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    TEST_FILTER "-*LibreOffice*"
+    PROPERTIES ${test_environment})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    TEST_FILTER "*LibreOffice*"
+    TEST_LIST ${name}_libreoffice_tests
+    PROPERTIES ${test_environment} RESOURCE_LOCK libreoffice)
 endfunction()

@@ -1,17 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need
-# (only those that are missing), then configures and builds into build/.
+# (scripts/packages.txt; only those that are missing), then configures and
+# builds into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
-  g++ cmake make pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libgl-dev libxkbcommon-dev
-  libgtest-dev libbenchmark-dev
-  fonts-liberation
-  libreoffice-writer-nogui poppler-utils
-  asciidoctor ruby-asciidoctor-pdf libqt6svg6
-)
+mapfile -t packages < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' scripts/packages.txt)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -185,7 +185,7 @@ TEST_F(PrintCommands, DataFolderOptionReadsThatFoldersTemplatesWhateverTheSettin
     EXPECT_TRUE(readAll(path("six.rtf")).contains("FORM TWO POINT TWO"));
 }
 
-TEST_F(PrintCommands, PdfOptionConvertsTheDocument) {
+TEST_F(PrintCommands, PdfOptionConvertsTheDocumentWithLibreOffice) {
     if (!PdfConversionAvailable())
         GTEST_SKIP() << "LibreOffice (soffice) is not installed; install libreoffice-writer-nogui "
                         "to test --pdf";

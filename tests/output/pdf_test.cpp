@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "case/case_data.h"
+#include "output/document/document_error.h"
 #include "output/document/packet.h"
 #include "output/document/pdf_export.h"
 #include "output/document/rtf_text.h"
@@ -19,7 +20,7 @@
 namespace wm4 {
 namespace {
 
-TEST(PdfExport, TwoPagePacketConvertsWithPagesInOrder) {
+TEST(LibreOfficePdf, TwoPagePacketConvertsWithPagesInOrder) {
     if (!PdfConversionAvailable())
         GTEST_SKIP() << "LibreOffice (soffice) is not installed; install libreoffice-writer-nogui "
                         "to run the PDF conversion test";
@@ -70,7 +71,7 @@ TEST(PdfExport, TwoPagePacketConvertsWithPagesInOrder) {
     EXPECT_TRUE(back.contains(QStringLiteral("Ann {Lee}")));
 }
 
-TEST(PdfExport, EmptyPacketIsAValidDocument) {
+TEST(LibreOfficePdf, EmptyPacketIsAValidDocument) {
     if (!PdfConversionAvailable()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     QTemporaryDir dir;
     const QString rtf = dir.filePath(QStringLiteral("empty.rtf"));
@@ -86,6 +87,76 @@ TEST(PdfExport, MissingInputIsAClearError) {
     if (!PdfConversionAvailable()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     EXPECT_THROW(ConvertToPdf(QStringLiteral("/nonexistent/in.rtf"), QStringLiteral("/tmp/x.pdf")),
                  std::runtime_error);
+}
+
+// A stand-in for LibreOffice: a script that crashes as LibreOffice does on a
+// bad start (the message, then SIGABRT) for its first `crashes` runs, and
+// then writes a PDF for every document it is given.
+QString fakeOffice(const QTemporaryDir& dir, int crashes) {
+    const QString path = dir.filePath(QStringLiteral("soffice"));
+    QFile script(path);
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral(R"sh(#!/bin/sh
+runs=%1/runs
+echo x >> "$runs"
+if [ "$(wc -l < "$runs")" -le %2 ]; then
+  echo "Fatal exception: Signal 6"
+  kill -ABRT $$
+fi
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --outdir) out=$2; shift ;;
+    *.rtf) base=$(basename "$1" .rtf); echo "%PDF-1.4" > "$out/$base.pdf" ;;
+  esac
+  shift
+done
+)sh")
+                     .arg(dir.path())
+                     .arg(crashes)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                          QFileDevice::ExeOwner);
+    return path;
+}
+
+int runsOf(const QTemporaryDir& dir) {
+    QFile runs(dir.filePath(QStringLiteral("runs")));
+    if (!runs.open(QIODevice::ReadOnly)) return 0;
+    return runs.readAll().count('\n');
+}
+
+TEST(PdfExport, AStartThatCrashesIsTriedOnceMoreThenNamedInTheError) {
+    const struct {
+        int crashes;
+        bool converts;
+        int runs;
+    } cases[] = {
+        {0, true, 1},   // converts at once
+        {1, true, 2},   // one crash on start: the second run converts
+        {2, false, 2},  // crashes twice: an error, no third try
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString rtf = dir.filePath(QStringLiteral("packet.rtf"));
+        WriteRtfDocument(rtf, EmptyRtfDocument());
+        const QString office = fakeOffice(dir, c.crashes);
+        if (c.converts) {
+            EXPECT_NO_THROW(ConvertAllToPdf({rtf}, dir.path(), office)) << c.crashes;
+            EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("packet.pdf")))) << c.crashes;
+        } else {
+            try {
+                ConvertAllToPdf({rtf}, dir.path(), office);
+                ADD_FAILURE() << "a conversion that crashed twice must fail";
+            } catch (const DocumentError& e) {
+                EXPECT_TRUE(e.text().contains(rtf)) << e.text().toStdString();
+                EXPECT_TRUE(e.text().contains(QStringLiteral("Fatal exception: Signal 6")))
+                    << e.text().toStdString();
+            }
+            EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("packet.pdf"))));
+        }
+        EXPECT_EQ(runsOf(dir), c.runs) << c.crashes;
+    }
 }
 
 }  // namespace

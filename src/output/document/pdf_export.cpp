@@ -13,62 +13,94 @@
 namespace wm4 {
 
 namespace {
-constexpr int ConversionTimeoutMs = 180'000;
+
+constexpr int ConversionTimeoutMs = 300'000;
+
+QString producedPdf(const QString& outFolder, const QString& rtfPath) {
+    return QDir(outFolder).filePath(QFileInfo(rtfPath).completeBaseName() +
+                                    QStringLiteral(".pdf"));
 }
 
-bool PdfConversionAvailable() {
-    return FindWordExe().found;
+// One LibreOffice run with a fresh profile. Returns an empty text when every
+// document was converted, else what went wrong.
+QString convertOnce(const QString& program, const QStringList& rtfPaths,
+                    const QString& outFolder) {
+    QTemporaryDir profile;
+    if (!profile.isValid()) return QStringLiteral("no temporary folder for its profile");
+    for (const QString& rtf : rtfPaths) QFile::remove(producedPdf(outFolder, rtf));
+
+    QStringList args{
+        QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+        QStringLiteral("--headless"), QStringLiteral("--norestore"),
+        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+        outFolder};
+    for (const QString& rtf : rtfPaths) args << QFileInfo(rtf).absoluteFilePath();
+
+    QProcess soffice;
+    soffice.setProcessChannelMode(QProcess::MergedChannels);
+    soffice.start(program, args);
+    if (!soffice.waitForStarted())
+        return QStringLiteral("%1 did not start (%2)").arg(program, soffice.errorString());
+    if (!soffice.waitForFinished(ConversionTimeoutMs)) {
+        soffice.kill();
+        soffice.waitForFinished();
+        return QStringLiteral("LibreOffice did not finish within %1 s")
+            .arg(ConversionTimeoutMs / 1000);
+    }
+    const QString said = QString::fromLocal8Bit(soffice.readAll()).trimmed();
+    if (soffice.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("LibreOffice crashed: %1").arg(said);
+    if (soffice.exitCode() != 0)
+        return QStringLiteral("LibreOffice ended with status %1: %2")
+            .arg(soffice.exitCode())
+            .arg(said);
+    for (const QString& rtf : rtfPaths)
+        if (!QFileInfo::exists(producedPdf(outFolder, rtf)))
+            return QStringLiteral("LibreOffice wrote no PDF of %1: %2").arg(rtf, said);
+    return QString();
 }
 
-void ConvertToPdf(const QString& rtfPath, const QString& pdfPath) {
+QString officeProgram(const QString& program) {
+    if (!program.isEmpty()) return program;
     const WordSearch office = FindWordExe();
     if (!office.found) {
         throw DocumentError(QStringLiteral(
             "Cannot convert to PDF: LibreOffice is not installed (soffice was not found). "
             "Install the package libreoffice-writer-nogui (or libreoffice-writer)."));
     }
-    const QFileInfo source(rtfPath);
-    if (!source.isFile()) {
-        throw DocumentError(
-            QStringLiteral("Cannot convert to PDF: %1 does not exist.").arg(rtfPath));
-    }
-    QTemporaryDir profile;
-    QTemporaryDir outFolder;
-    if (!profile.isValid() || !outFolder.isValid()) {
-        throw DocumentError(QStringLiteral("Cannot convert to PDF: no temporary folder."));
-    }
+    return office.path;
+}
 
-    QProcess soffice;
-    soffice.setProcessChannelMode(QProcess::MergedChannels);
-    soffice.start(
-        office.path,
-        {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-         QStringLiteral("--headless"), QStringLiteral("--norestore"),
-         QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-         outFolder.path(), source.absoluteFilePath()});
-    if (!soffice.waitForStarted()) {
-        throw DocumentError(
-            QStringLiteral("Cannot convert to PDF: %1 did not start.").arg(office.path));
+}  // namespace
+
+bool PdfConversionAvailable() {
+    return FindWordExe().found;
+}
+
+void ConvertAllToPdf(const QStringList& rtfPaths, const QString& outFolder,
+                     const QString& program) {
+    const QString office = officeProgram(program);
+    for (const QString& rtf : rtfPaths)
+        if (!QFileInfo(rtf).isFile())
+            throw DocumentError(
+                QStringLiteral("Cannot convert to PDF: %1 does not exist.").arg(rtf));
+
+    QString failure = convertOnce(office, rtfPaths, outFolder);
+    if (!failure.isEmpty()) failure = convertOnce(office, rtfPaths, outFolder);
+    if (!failure.isEmpty()) {
+        throw DocumentError(QStringLiteral("LibreOffice could not convert %1 to PDF (tried twice): %2")
+                                .arg(rtfPaths.join(QStringLiteral(", ")), failure));
     }
-    if (!soffice.waitForFinished(ConversionTimeoutMs)) {
-        soffice.kill();
-        soffice.waitForFinished();
-        throw DocumentError(QStringLiteral("Cannot convert to PDF: LibreOffice did not finish "
-                                           "converting %1.")
-                                .arg(rtfPath));
-    }
-    const QString output = QString::fromLocal8Bit(soffice.readAll()).trimmed();
-    const QString produced =
-        QDir(outFolder.path()).filePath(source.completeBaseName() + QStringLiteral(".pdf"));
-    if (soffice.exitStatus() != QProcess::NormalExit || soffice.exitCode() != 0 ||
-        !QFileInfo::exists(produced)) {
-        throw DocumentError(
-            QStringLiteral("LibreOffice could not convert %1 to PDF. %2").arg(rtfPath, output));
-    }
+}
+
+void ConvertToPdf(const QString& rtfPath, const QString& pdfPath) {
+    QTemporaryDir outFolder;
+    if (!outFolder.isValid())
+        throw DocumentError(QStringLiteral("Cannot convert to PDF: no temporary folder."));
+    ConvertAllToPdf({rtfPath}, outFolder.path());
     QFile::remove(pdfPath);
-    if (!QFile::copy(produced, pdfPath)) {
+    if (!QFile::copy(producedPdf(outFolder.path(), rtfPath), pdfPath))
         throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(pdfPath));
-    }
 }
 
 }  // namespace wm4
