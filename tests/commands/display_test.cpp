@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -94,14 +95,14 @@ TEST_F(DisplayTest, PreferencesShowFoldersAndSwitchToolBars) {
     };
     TfrmPreferenceDlg dialog(session->settings(), true, true, hooks);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Wendmoor4 Preferences"));
-    auto* temp = dialog.findChild<QLabel*>(QStringLiteral("lblRTFWorkPath"));
-    EXPECT_EQ(temp->text(), session->settings().TempFolder);
+    auto* tempLabel = dialog.findChild<QLabel*>(QStringLiteral("lblRTFWorkPath"));
+    EXPECT_EQ(tempLabel->text(), session->settings().TempFolder);
     dialog.findChild<QCheckBox*>(QStringLiteral("cbxShowIconToolBar"))->setChecked(false);
     dialog.findChild<QCheckBox*>(QStringLiteral("cbxShowLabelToolbar"))->setChecked(false);
     EXPECT_EQ(switched, (QList<std::pair<bool, bool>>{{false, false}, {true, false}}));
     dialog.findChild<QPushButton*>(QStringLiteral("btnChangeTemp"))->click();
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(temp->text(), QStringLiteral("/tmp/new"));
+    EXPECT_EQ(tempLabel->text(), QStringLiteral("/tmp/new"));
 }
 
 TEST_F(DisplayTest, AboutBoxShowsTheVersionAndHidesTheCredits) {

@@ -89,8 +89,7 @@ TEST_F(OverrideModeTest, DoubleClickOverridesAndTheFlagSurvivesSaveAndReopen) {
     EXPECT_TRUE(total->isReadOnly());
     EXPECT_EQ(total->palette().color(QPalette::Text), QColor(0, 0, 0));
     EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, TotalSlot));
-    EXPECT_EQ(session->answers().answer(InventoryPage, 0, TotalSlot).trimmed(),
-              computed.trimmed());
+    EXPECT_EQ(session->answers().answer(InventoryPage, 0, TotalSlot).trimmed(), computed.trimmed());
 }
 
 TEST_F(OverrideModeTest, OrdinaryBoxesHideBothTriggersAndAreNotOverridden) {
@@ -120,7 +119,8 @@ TEST_F(OverrideModeTest, AnOverridableCheckBoxTogglesItsStyleAndFlag) {
     screen->LoadPage(26 * 100);
     QCheckBox* box = nullptr;
     for (QCheckBox* c : panel->findChildren<QCheckBox*>())
-        if (c->property("StyleLookup").toString().toUpper() == QStringLiteral("CHECKBOXOVERRIDEABLE"))
+        if (c->property("StyleLookup").toString().toUpper() ==
+            QStringLiteral("CHECKBOXOVERRIDEABLE"))
             box = c;
     ASSERT_TRUE(box);
     const int slot = box->property("Tag").toInt();

@@ -1,15 +1,15 @@
-#include "ui/dialogs/select_forms_dlg.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "output/document/packet_table.h"
 #include "support/qt_app.h"
+#include "ui/dialogs/select_forms_dlg.h"
 #include "ui/dialogs/select_forms_layout.h"
 
 namespace wm4 {
@@ -26,8 +26,19 @@ Tab expectedTab(int page) {
         return false;
     };
     // 128 (Report of Newly Discovered Assets) opens the tab that holds its box.
-    if (in({{0, 0}, {43, 43}, {49, 49}, {95, 102}, {104, 105}, {107, 107}, {111, 111},
-            {115, 117}, {119, 119}, {121, 123}, {125, 125}, {128, 128}, {196, 196}}))
+    if (in({{0, 0},
+            {43, 43},
+            {49, 49},
+            {95, 102},
+            {104, 105},
+            {107, 107},
+            {111, 111},
+            {115, 117},
+            {119, 119},
+            {121, 123},
+            {125, 125},
+            {128, 128},
+            {196, 196}}))
         return Letters;
     if (in({{1, 17}, {51, 51}})) return Forms1to4;
     if (in({{37, 42}, {44, 44}, {46, 48}, {50, 50}, {52, 54}, {87, 91}})) return Forms8to11;
@@ -60,13 +71,24 @@ TEST(SelectFormsLayout, PreTicks) {
         const char* box;  // "" for none
     };
     const Case cases[] = {
-        {0, "cbxGenInfo"},      {1, "cbx1_0"},         {2, "cbx1_0"},
-        {6, "cbx2_2"},          {51, "cbxFiduciarysAcceptance"},
-        {31, "cbx6_1"},         {71, "cbxCommissionersReport"},
-        {84, ""},               {79, ""},              {112, ""},
-        {125, ""},              {129, ""},             {99, "cbxExecFeeComp"},
-        {107, "cbxJudgmentEntryNewlyDiscovered"},      {128, "cbxNewlyDiscovered"},
-        {156, "cbx24_5"},       {196, "cbxDTE100EX"},  {182, ""},
+        {0, "cbxGenInfo"},
+        {1, "cbx1_0"},
+        {2, "cbx1_0"},
+        {6, "cbx2_2"},
+        {51, "cbxFiduciarysAcceptance"},
+        {31, "cbx6_1"},
+        {71, "cbxCommissionersReport"},
+        {84, ""},
+        {79, ""},
+        {112, ""},
+        {125, ""},
+        {129, ""},
+        {99, "cbxExecFeeComp"},
+        {107, "cbxJudgmentEntryNewlyDiscovered"},
+        {128, "cbxNewlyDiscovered"},
+        {156, "cbx24_5"},
+        {196, "cbxDTE100EX"},
+        {182, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PreTickedBox(c.page), QString::fromLatin1(c.box)) << "page " << c.page;
@@ -96,8 +118,7 @@ TEST_F(SelectFormsDialogTest, OpensOnThePageOnDisplay) {
         auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tbctrlMain"));
         ASSERT_TRUE(tabs);
         EXPECT_EQ(tabs->tabText(tabs->currentIndex()), QString::fromLatin1(c.tab)) << c.page;
-        EXPECT_EQ(dialog.tickedForms(), QSet<QString>(c.ticked.begin(), c.ticked.end()))
-            << c.page;
+        EXPECT_EQ(dialog.tickedForms(), QSet<QString>(c.ticked.begin(), c.ticked.end())) << c.page;
     }
     TfrmSelectedForms dialog(99);
     EXPECT_EQ(dialog.box(QStringLiteral("cbxExecFeeComp"))->text(),
@@ -110,8 +131,8 @@ TEST_F(SelectFormsDialogTest, TabsBoxesAndTheirAccessibleNames) {
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tbctrlMain"));
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-    EXPECT_EQ(captions, (QStringList{"Forms 1-4", "Forms 5-7", "Forms 8-11", "Forms 12-24",
-                                     "Letters/Misc"}));
+    EXPECT_EQ(captions,
+              (QStringList{"Forms 1-4", "Forms 5-7", "Forms 8-11", "Forms 12-24", "Letters/Misc"}));
     const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
     EXPECT_EQ(boxes.size(), PacketEntryCount);
     for (QCheckBox* box : boxes) {

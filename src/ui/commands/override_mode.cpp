@@ -58,8 +58,10 @@ void toggleText(TextControl* control, const OverrideStyles& styles) {
 
 void setShown(const QList<QPointer<QObject>>& triggers, bool shown) {
     for (const QPointer<QObject>& t : triggers) {
-        if (auto* action = qobject_cast<QAction*>(t.data())) action->setVisible(shown);
-        else if (auto* widget = qobject_cast<QWidget*>(t.data())) widget->setVisible(shown);
+        if (auto* action = qobject_cast<QAction*>(t.data()))
+            action->setVisible(shown);
+        else if (auto* widget = qobject_cast<QWidget*>(t.data()))
+            widget->setVisible(shown);
     }
 }
 
@@ -82,8 +84,7 @@ OverrideOffer OverrideOfferFor(const QWidget* control) {
     return {};
 }
 
-OverrideMode::OverrideMode(PageScreen& screen, std::function<void()> recalculate,
-                           QObject* parent)
+OverrideMode::OverrideMode(PageScreen& screen, std::function<void()> recalculate, QObject* parent)
     : QObject(parent), m_screen(screen), m_recalculate(std::move(recalculate)) {
     connect(&m_screen, &PageScreen::controlEntered, this, &OverrideMode::SetOverride);
     connect(&m_screen, &PageScreen::overrideRequested, this, [this] { OverrideClick(); });

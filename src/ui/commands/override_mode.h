@@ -33,8 +33,7 @@ class OverrideMode : public QObject {
 public:
     // recalculate: the window's recalculation with the screen's values taken
     // over first; it shows the answers again afterwards.
-    OverrideMode(PageScreen& screen, std::function<void()> recalculate,
-                 QObject* parent = nullptr);
+    OverrideMode(PageScreen& screen, std::function<void()> recalculate, QObject* parent = nullptr);
 
     // Triggers shown by SetOverride: "Override" ones and "Cancel Override"
     // ones (buttons or actions).

@@ -65,7 +65,8 @@ void recordDesign(QWidget* w) {
     designGeometry(w);
     designFontSize(w);
     for (QObject* o : w->children())
-        if (auto* child = qobject_cast<QWidget*>(o); child && !child->isWindow()) recordDesign(child);
+        if (auto* child = qobject_cast<QWidget*>(o); child && !child->isWindow())
+            recordDesign(child);
 }
 
 }  // namespace
@@ -77,7 +78,8 @@ void ApplyPageScale(QWidget* panel, QWidget* screenRoot, double scale) {
     const QRect root = designGeometry(screenRoot);
     scaleWidget(screenRoot, scale, false);
     scaleTree(screenRoot, scale);
-    const QSize size(scaled(root.x() + root.width(), scale), scaled(root.y() + root.height(), scale));
+    const QSize size(scaled(root.x() + root.width(), scale),
+                     scaled(root.y() + root.height(), scale));
     if (panel && panel != screenRoot) {
         panel->setMinimumSize(size);
         panel->resize(size);

@@ -22,9 +22,10 @@ PdfExportJob::~PdfExportJob() = default;
 
 void PdfExportJob::start() {
     if (!PdfConversionAvailable()) {
-        done(QStringLiteral("LibreOffice is not installed, so the forms cannot be saved as PDF. "
-                            "Install the package libreoffice-writer (or "
-                            "libreoffice-writer-nogui) and try again."));
+        done(
+            QStringLiteral("LibreOffice is not installed, so the forms cannot be saved as PDF. "
+                           "Install the package libreoffice-writer (or "
+                           "libreoffice-writer-nogui) and try again."));
         return;
     }
     m_work = std::make_unique<QTemporaryDir>();

@@ -79,12 +79,12 @@ QString PrintCommands::PrintForms(int currentPage) {
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QSet<QString> ticked = dialog.tickedForms();
     if (dialog.choice() == TfrmSelectedForms::Choice::SavePdf) {
-        const QString suggested = QDir(m_session.settings().ClientFolder)
-                                      .filePath(m_session.fileName().isEmpty()
-                                                    ? QStringLiteral("forms.pdf")
-                                                    : QFileInfo(m_session.fileName())
-                                                              .completeBaseName() +
-                                                          QStringLiteral(".pdf"));
+        const QString suggested =
+            QDir(m_session.settings().ClientFolder)
+                .filePath(m_session.fileName().isEmpty()
+                              ? QStringLiteral("forms.pdf")
+                              : QFileInfo(m_session.fileName()).completeBaseName() +
+                                    QStringLiteral(".pdf"));
         const auto path = m_prompts.pdfFile(QStringLiteral("Save as PDF"), suggested);
         if (path) SavePacketAsPdf(ticked, *path);
         return QString();
@@ -114,9 +114,8 @@ PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const 
     if (rtf.isEmpty()) return nullptr;
 
     auto* job = new PdfExportJob(rtf, pdfPath, this);
-    m_progress = new QProgressDialog(
-        QStringLiteral("Saving the forms as PDF with LibreOffice..."), QStringLiteral("Cancel"), 0,
-        0, m_parent);
+    m_progress = new QProgressDialog(QStringLiteral("Saving the forms as PDF with LibreOffice..."),
+                                     QStringLiteral("Cancel"), 0, 0, m_parent);
     m_progress->setWindowTitle(QStringLiteral("Save as PDF"));
     m_progress->setAccessibleName(QStringLiteral("Save as PDF"));
     m_progress->setWindowModality(Qt::NonModal);
@@ -126,16 +125,18 @@ PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const 
         job->cancel();
         job->deleteLater();
     });
-    connect(job, &PdfExportJob::finished, this, [this, job, pdfPath](bool ok, const QString& error) {
-        if (m_progress) {
-            m_progress->disconnect(job);
-            m_progress->close();
-        }
-        job->deleteLater();
-        Q_EMIT pdfSaved(ok, ok ? pdfPath : error);
-        m_prompts.inform(ok ? QStringLiteral("The forms were saved as %1.").arg(pdfPath)
-                            : QStringLiteral("The forms could not be saved as PDF.\n\n") + error);
-    });
+    connect(job, &PdfExportJob::finished, this,
+            [this, job, pdfPath](bool ok, const QString& error) {
+                if (m_progress) {
+                    m_progress->disconnect(job);
+                    m_progress->close();
+                }
+                job->deleteLater();
+                Q_EMIT pdfSaved(ok, ok ? pdfPath : error);
+                m_prompts.inform(ok ? QStringLiteral("The forms were saved as %1.").arg(pdfPath)
+                                    : QStringLiteral("The forms could not be saved as PDF.\n\n") +
+                                          error);
+            });
     m_progress->show();
     job->start();
     return job;
@@ -172,9 +173,8 @@ bool PrintCommands::FindWord() {
     progress.setMinimumDuration(0);
     progress.setWindowModality(Qt::WindowModal);
     const auto cursor = busyCursor();
-    return FindWordInTrees(m_session.settings(), [&progress](int percent) {
-        progress.setValue(percent);
-    });
+    return FindWordInTrees(m_session.settings(),
+                           [&progress](int percent) { progress.setValue(percent); });
 }
 
 }  // namespace wm4

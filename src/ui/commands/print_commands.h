@@ -7,6 +7,7 @@
 // DocumentPrinter, the same one the command line prints with.
 #include <QObject>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QSet>
 #include <functional>
 #include <memory>
@@ -15,7 +16,6 @@
 #include "ui/commands/user_prompts.h"
 
 class QWidget;
-class QProgressDialog;
 
 namespace wm4 {
 

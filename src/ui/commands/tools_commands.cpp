@@ -66,8 +66,8 @@ bool ToolsCommands::GetQuote(QuoteSite which) {
                : QStringLiteral("Enter the mutual fund symbol."),
         QString());
     if (!symbol) return false;
-    m_launcher.openUrl(QuoteUrl(stocks ? m_settings.StockQuoteURL : m_settings.FundQuoteURL,
-                                *symbol));
+    m_launcher.openUrl(
+        QuoteUrl(stocks ? m_settings.StockQuoteURL : m_settings.FundQuoteURL, *symbol));
     return true;
 }
 
@@ -93,8 +93,8 @@ bool ToolsCommands::OpenManual() {
     const QString path = QDir(m_settings.ProgramFolder).filePath(ManualFileName.toString());
     // Asking the desktop to open a file that is not there starts nothing
     // useful; the user is told what is missing instead.
-    const bool opened = QFileInfo(path).isReadable() &&
-                        m_launcher.openUrl(QUrl::fromLocalFile(path));
+    const bool opened =
+        QFileInfo(path).isReadable() && m_launcher.openUrl(QUrl::fromLocalFile(path));
     const QString failure = ManualFailureText(path, opened);
     if (!failure.isEmpty()) m_prompts.inform(failure);
     return opened;

@@ -6,7 +6,8 @@ namespace wm4 {
 
 QUrl TaxFormUrl(int tag) {
     for (const TaxFormDocument& form : TaxFormDocuments())
-        if (form.tag == tag) return QUrl(TaxAuthoritySite + QString::fromLatin1(form.webPath));
+        if (form.tag == tag)
+            return QUrl(TaxAuthoritySite.toString() + QString::fromLatin1(form.webPath));
     return {};
 }
 

@@ -17,9 +17,12 @@ constexpr std::array forms1to4Will{SelectFormsBox{u"cbx2_0"}, SelectFormsBox{u"c
                                    SelectFormsBox{u"cbx2_1"}, SelectFormsBox{u"cbx2_3"},
                                    SelectFormsBox{u"cbx2_4"}};
 constexpr std::array forms1to4Appraiser{SelectFormsBox{u"cbx3_0"}};
-constexpr std::array forms1to4Admin{SelectFormsBox{u"cbx4_0"}, SelectFormsBox{u"cbx4_2"},
-                                    SelectFormsBox{u"cbx4_1"}, SelectFormsBox{u"cbx4_3"},
-                                    SelectFormsBox{u"cbx4_4"}, SelectFormsBox{u"cbx4_5"},
+constexpr std::array forms1to4Admin{SelectFormsBox{u"cbx4_0"},
+                                    SelectFormsBox{u"cbx4_2"},
+                                    SelectFormsBox{u"cbx4_1"},
+                                    SelectFormsBox{u"cbx4_3"},
+                                    SelectFormsBox{u"cbx4_4"},
+                                    SelectFormsBox{u"cbx4_5"},
                                     SelectFormsBox{u"cbxFiduciarysAcceptance"}};
 constexpr std::array forms1to4{
     SelectFormsGroup{u"Next of Kin", forms1to4Next},
@@ -28,29 +31,37 @@ constexpr std::array forms1to4{
     SelectFormsGroup{u"Authority to Administer", forms1to4Admin},
 };
 
-constexpr std::array forms5to7Relief{
-    SelectFormsBox{u"cbx5_0"},  SelectFormsBox{u"cbx5_2"},  SelectFormsBox{u"cbx5_1"},
-    SelectFormsBox{u"cbx5_3"},  SelectFormsBox{u"cbx5_4"},  SelectFormsBox{u"cbx5_5"},
-    SelectFormsBox{u"cbx5_6"},  SelectFormsBox{u"cbx5_9"},  SelectFormsBox{u"cbx5_10"},
-    SelectFormsBox{u"cbx5_11"}, SelectFormsBox{u"cbxCommissionersReport"}};
-constexpr std::array forms5to7Inventory{
-    SelectFormsBox{u"cbx6_0"},   SelectFormsBox{u"cbx6_2"},
-    SelectFormsBox{u"cbx6_1"},   SelectFormsBox{u"cbx6_3"},
-    SelectFormsBox{u"cbx6_3AA", NoPreTick}, SelectFormsBox{u"cbx6_4A"},
-    SelectFormsBox{u"cbx6_4C", NoPreTick}};
-constexpr std::array forms5to7Allowance{
-    SelectFormsBox{u"cbx7_0"}, SelectFormsBox{u"cbx7_0A", NoPreTick}, SelectFormsBox{u"cbx7_1"},
-    SelectFormsBox{u"cbx7_2"}};
+constexpr std::array forms5to7Relief{SelectFormsBox{u"cbx5_0"},
+                                     SelectFormsBox{u"cbx5_2"},
+                                     SelectFormsBox{u"cbx5_1"},
+                                     SelectFormsBox{u"cbx5_3"},
+                                     SelectFormsBox{u"cbx5_4"},
+                                     SelectFormsBox{u"cbx5_5"},
+                                     SelectFormsBox{u"cbx5_6"},
+                                     SelectFormsBox{u"cbx5_9"},
+                                     SelectFormsBox{u"cbx5_10"},
+                                     SelectFormsBox{u"cbx5_11"},
+                                     SelectFormsBox{u"cbxCommissionersReport"}};
+constexpr std::array forms5to7Inventory{SelectFormsBox{u"cbx6_0"},
+                                        SelectFormsBox{u"cbx6_2"},
+                                        SelectFormsBox{u"cbx6_1"},
+                                        SelectFormsBox{u"cbx6_3"},
+                                        SelectFormsBox{u"cbx6_3AA", NoPreTick},
+                                        SelectFormsBox{u"cbx6_4A"},
+                                        SelectFormsBox{u"cbx6_4C", NoPreTick}};
+constexpr std::array forms5to7Allowance{SelectFormsBox{u"cbx7_0"},
+                                        SelectFormsBox{u"cbx7_0A", NoPreTick},
+                                        SelectFormsBox{u"cbx7_1"}, SelectFormsBox{u"cbx7_2"}};
 constexpr std::array forms5to7{
     SelectFormsGroup{u"Relief from Administration", forms5to7Relief},
     SelectFormsGroup{u"Inventory", forms5to7Inventory},
     SelectFormsGroup{u"Estate Recovery and Family Allowance", forms5to7Allowance},
 };
 
-constexpr std::array forms8to11Spouse{
-    SelectFormsBox{u"cbx8_0"}, SelectFormsBox{u"cbx8_2"}, SelectFormsBox{u"cbx8_1"},
-    SelectFormsBox{u"cbx8_3"}, SelectFormsBox{u"cbx8_4"}, SelectFormsBox{u"cbx8_5"},
-    SelectFormsBox{u"cbx8_6"}};
+constexpr std::array forms8to11Spouse{SelectFormsBox{u"cbx8_0"}, SelectFormsBox{u"cbx8_2"},
+                                      SelectFormsBox{u"cbx8_1"}, SelectFormsBox{u"cbx8_3"},
+                                      SelectFormsBox{u"cbx8_4"}, SelectFormsBox{u"cbx8_5"},
+                                      SelectFormsBox{u"cbx8_6"}};
 constexpr std::array forms8to11Sale{SelectFormsBox{u"cbx9_0"}, SelectFormsBox{u"cbx9_1"},
                                     SelectFormsBox{u"cbx9_2"}};
 constexpr std::array forms8to11Kind{SelectFormsBox{u"cbx10_0"}, SelectFormsBox{u"cbx10_1"},
@@ -64,15 +75,16 @@ constexpr std::array forms8to11{
 };
 
 constexpr std::array forms12to24Account{
-    SelectFormsBox{u"cbx13_0"},  SelectFormsBox{u"cbx13_2"},  SelectFormsBox{u"cbx13_1"},
-    SelectFormsBox{u"cbx13_3"},  SelectFormsBox{u"cbx13_4"},  SelectFormsBox{u"cbx13_5"},
-    SelectFormsBox{u"cbx13_6"},  SelectFormsBox{u"cbx13_7b"}, SelectFormsBox{u"cbx13_8"},
-    SelectFormsBox{u"cbx13_10"}, SelectFormsBox{u"cbx13_9"},
-    SelectFormsBox{u"cbx13_11", NoPreTick}};
-constexpr std::array forms12to24Insolvency{
-    SelectFormsBox{u"cbx24_0"}, SelectFormsBox{u"cbx24_1"}, SelectFormsBox{u"cbx24_3"},
-    SelectFormsBox{u"cbx24_2"}, SelectFormsBox{u"cbx24_4"}, SelectFormsBox{u"cbx24_6"},
-    SelectFormsBox{u"cbx24_5"}};
+    SelectFormsBox{u"cbx13_0"}, SelectFormsBox{u"cbx13_2"},
+    SelectFormsBox{u"cbx13_1"}, SelectFormsBox{u"cbx13_3"},
+    SelectFormsBox{u"cbx13_4"}, SelectFormsBox{u"cbx13_5"},
+    SelectFormsBox{u"cbx13_6"}, SelectFormsBox{u"cbx13_7b"},
+    SelectFormsBox{u"cbx13_8"}, SelectFormsBox{u"cbx13_10"},
+    SelectFormsBox{u"cbx13_9"}, SelectFormsBox{u"cbx13_11", NoPreTick}};
+constexpr std::array forms12to24Insolvency{SelectFormsBox{u"cbx24_0"}, SelectFormsBox{u"cbx24_1"},
+                                           SelectFormsBox{u"cbx24_3"}, SelectFormsBox{u"cbx24_2"},
+                                           SelectFormsBox{u"cbx24_4"}, SelectFormsBox{u"cbx24_6"},
+                                           SelectFormsBox{u"cbx24_5"}};
 constexpr std::array forms12to24Transfer{SelectFormsBox{u"cbx12_0"}, SelectFormsBox{u"cbx12_1"},
                                          SelectFormsBox{u"cbx12_2"}};
 constexpr std::array forms12to24{
@@ -90,11 +102,13 @@ constexpr std::array lettersMisc{
     SelectFormsBox{u"cbxSurvSpouseAff"}, SelectFormsBox{u"cbxDomicileAff"},
     SelectFormsBox{u"cbxStockPOA"},      SelectFormsBox{u"cbxBMV3774"},
     SelectFormsBox{u"cbxDTE100EX"},      SelectFormsBox{u"cbxJudgmentEntryNewlyDiscovered"}};
-constexpr std::array lettersEnclosure{
-    SelectFormsBox{u"cbxWill"},      SelectFormsBox{u"cbxInventory"},
-    SelectFormsBox{u"cbxAppraiser", NoPreTick}, SelectFormsBox{u"cbxAccounting"},
-    SelectFormsBox{u"cbxFiduciary"}, SelectFormsBox{u"cbxCourt"},
-    SelectFormsBox{u"cbxInsurance"}};
+constexpr std::array lettersEnclosure{SelectFormsBox{u"cbxWill"},
+                                      SelectFormsBox{u"cbxInventory"},
+                                      SelectFormsBox{u"cbxAppraiser", NoPreTick},
+                                      SelectFormsBox{u"cbxAccounting"},
+                                      SelectFormsBox{u"cbxFiduciary"},
+                                      SelectFormsBox{u"cbxCourt"},
+                                      SelectFormsBox{u"cbxInsurance"}};
 constexpr std::array letters{
     SelectFormsGroup{u"Miscellaneous", lettersMisc},
     SelectFormsGroup{u"Enclosure Letters", lettersEnclosure},

@@ -13,7 +13,8 @@ constexpr int ReductionSteps = 7;  // 0.0 .. 3.0
 TfrmShrinkFont::TfrmShrinkFont(double reduction, std::function<void()> openHelp, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfrmShrinkFont>()) {
     ui->setupUi(this);
-    for (int i = 0; i < ReductionSteps; ++i) ui->ListBox1->addItem(QString::number(i * 0.5, 'f', 1));
+    for (int i = 0; i < ReductionSteps; ++i)
+        ui->ListBox1->addItem(QString::number(i * 0.5, 'f', 1));
     ui->ListBox1->setCurrentRow(qBound(0, int(std::trunc(reduction / 0.5)), ReductionSteps - 1));
     connect(ui->btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
