@@ -123,6 +123,9 @@ TEST_F(SelectFormsDialogTest, OpensOnThePageOnDisplay) {
     TfrmSelectedForms dialog(99);
     EXPECT_EQ(dialog.box(QStringLiteral("cbxExecFeeComp"))->text(),
               QStringLiteral("Executor's Fee Computation"));
+    TfrmSelectedForms relief(20);
+    EXPECT_EQ(relief.box(QStringLiteral("cbx5_1"))->accessibleName(),
+              QStringLiteral("5.1 Assets & Liabilities of Estate to be Relieved"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Forms to Print"));
 }
 
@@ -136,8 +139,9 @@ TEST_F(SelectFormsDialogTest, TabsBoxesAndTheirAccessibleNames) {
     const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
     EXPECT_EQ(boxes.size(), PacketEntryCount);
     for (QCheckBox* box : boxes) {
-        EXPECT_FALSE(box->accessibleName().isEmpty());
-        EXPECT_EQ(box->text(), QString::fromUtf16(EntryOfBox(box->objectName()).caption).trimmed());
+        const QString caption = QString::fromUtf16(EntryOfBox(box->objectName()).caption).trimmed();
+        EXPECT_EQ(box->accessibleName(), caption);
+        EXPECT_EQ(box->text(), QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
 }
 

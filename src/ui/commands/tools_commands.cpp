@@ -89,8 +89,19 @@ QString ToolsCommands::ManualFailureText(const QString& path, bool opened) {
     return QStringLiteral("There is no application associated with the given filename extension.");
 }
 
+QString ManualPath(const ProgramSettings& settings) {
+    const QString installed = QDir(settings.ProgramFolder).filePath(ManualFileName.toString());
+    // Run from the build tree, the data folder is the source tree's and the
+    // manual is where the build wrote it.
+    if (!QFileInfo::exists(installed) &&
+        QDir(settings.ProgramFolder) == QDir(QStringLiteral(WM4_SOURCE_DATA_DIR)) &&
+        QFileInfo::exists(QStringLiteral(WM4_BUILD_MANUAL)))
+        return QStringLiteral(WM4_BUILD_MANUAL);
+    return installed;
+}
+
 bool ToolsCommands::OpenManual() {
-    const QString path = QDir(m_settings.ProgramFolder).filePath(ManualFileName.toString());
+    const QString path = ManualPath(m_settings);
     // Asking the desktop to open a file that is not there starts nothing
     // useful; the user is told what is missing instead.
     const bool opened =

@@ -20,6 +20,10 @@ enum class FileLocation { ClientFiles = 0, WM3Files = 1, TemporaryFiles = 2 };
 // The quote site "Set Internet Locations" sets, by its Tag.
 enum class QuoteSite { Stocks = 1, Funds = 2 };
 
+// "wendmoor4.pdf" in the program folder (a binary run from the build tree:
+// the one the build made).
+QString ManualPath(const ProgramSettings& settings);
+
 class ToolsCommands {
 public:
     ToolsCommands(ProgramSettings& settings, Launcher& launcher, UserPrompts prompts);

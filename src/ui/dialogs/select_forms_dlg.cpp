@@ -52,9 +52,13 @@ void TfrmSelectedForms::buildTabs() {
             boxes->setSpacing(2);
             for (const SelectFormsBox& item : group.boxes) {
                 const PacketEntry& entry = EntryOfBox(item.checkBox);
-                auto* check = new QCheckBox(QString::fromUtf16(entry.caption).trimmed());
+                const QString caption = QString::fromUtf16(entry.caption).trimmed();
+                // "&" in a caption ("Assets & Liabilities") is text, not a
+                // keyboard mnemonic.
+                auto* check = new QCheckBox(QString(caption).replace(QLatin1Char('&'),
+                                                                     QStringLiteral("&&")));
                 check->setObjectName(QString::fromUtf16(item.checkBox));
-                check->setAccessibleName(check->text());
+                check->setAccessibleName(caption);
                 check->setContextMenuPolicy(Qt::CustomContextMenu);
                 connect(check, &QWidget::customContextMenuRequested, this,
                         [this, check](const QPoint& pos) { showHint(check, pos); });
@@ -98,6 +102,7 @@ void TfrmSelectedForms::CheckAllClick() {
 // at a glance.
 void TfrmSelectedForms::showHint(QCheckBox* check, const QPoint& pos) {
     check->setFocus(Qt::PopupFocusReason);
+    // The menu item shows its text as the box does: "&&" for "&".
     popHint->setText(check->text() + QStringLiteral("   ."));
     popHint->setVisible(true);
     m_boxMenu->popup(check->mapToGlobal(pos));
