@@ -55,8 +55,8 @@ void TfrmSelectedForms::buildTabs() {
                 const QString caption = QString::fromUtf16(entry.caption).trimmed();
                 // "&" in a caption ("Assets & Liabilities") is text, not a
                 // keyboard mnemonic.
-                auto* check = new QCheckBox(QString(caption).replace(QLatin1Char('&'),
-                                                                     QStringLiteral("&&")));
+                auto* check =
+                    new QCheckBox(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
                 check->setObjectName(QString::fromUtf16(item.checkBox));
                 check->setAccessibleName(caption);
                 check->setContextMenuPolicy(Qt::CustomContextMenu);
