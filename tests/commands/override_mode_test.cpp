@@ -22,8 +22,10 @@ protected:
     void SetUp() override {
         CommandsTest::SetUp();
         mode = std::make_unique<OverrideMode>(*screen, [this] { recalculate(); });
-        mode->addOverrideTrigger(&overrideAction);
-        mode->addCancelTrigger(&cancelAction);
+        overrideButton = std::make_unique<QAction>(QStringLiteral("Override"));
+        cancelButton = std::make_unique<QAction>(QStringLiteral("Cancel Override"));
+        mode->addOverrideTrigger(overrideButton.get());
+        mode->addCancelTrigger(cancelButton.get());
         session->calculate();
         screen->LoadPage(InventoryPage * 100);
     }
@@ -44,8 +46,9 @@ protected:
     }
 
     std::unique_ptr<OverrideMode> mode;
-    QAction overrideAction{QStringLiteral("Override")};
-    QAction cancelAction{QStringLiteral("Cancel Override")};
+    // Created in SetUp, once the application exists.
+    std::unique_ptr<QAction> overrideButton;
+    std::unique_ptr<QAction> cancelButton;
 };
 
 TEST_F(OverrideModeTest, DoubleClickOverridesAndTheFlagSurvivesSaveAndReopen) {
@@ -54,8 +57,8 @@ TEST_F(OverrideModeTest, DoubleClickOverridesAndTheFlagSurvivesSaveAndReopen) {
     const QString computed = total->text();
     enter(total);
     EXPECT_TRUE(total->isReadOnly());
-    EXPECT_TRUE(overrideAction.isVisible());
-    EXPECT_FALSE(cancelAction.isVisible());
+    EXPECT_TRUE(overrideButton->isVisible());
+    EXPECT_FALSE(cancelButton->isVisible());
 
     QTest::mouseDClick(total, Qt::LeftButton);
     total = overridable();
@@ -63,8 +66,8 @@ TEST_F(OverrideModeTest, DoubleClickOverridesAndTheFlagSurvivesSaveAndReopen) {
     EXPECT_EQ(total->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
     EXPECT_EQ(total->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
     EXPECT_TRUE(session->answers().ovRide(InventoryPage, 0, TotalSlot));
-    EXPECT_FALSE(overrideAction.isVisible());
-    EXPECT_TRUE(cancelAction.isVisible());
+    EXPECT_FALSE(overrideButton->isVisible());
+    EXPECT_TRUE(cancelButton->isVisible());
     EXPECT_TRUE(screen->CaseModified);
 
     // The user's figure stays through a calculation run.
@@ -99,11 +102,11 @@ TEST_F(OverrideModeTest, OrdinaryBoxesHideBothTriggersAndAreNotOverridden) {
             e->property("Tag").toInt() > 0)
             plain = e;
     ASSERT_TRUE(plain);
-    overrideAction.setVisible(true);
-    cancelAction.setVisible(true);
+    overrideButton->setVisible(true);
+    cancelButton->setVisible(true);
     enter(plain);
-    EXPECT_FALSE(overrideAction.isVisible());
-    EXPECT_FALSE(cancelAction.isVisible());
+    EXPECT_FALSE(overrideButton->isVisible());
+    EXPECT_FALSE(cancelButton->isVisible());
     const int slot = plain->property("Tag").toInt() % 1000;
     EXPECT_FALSE(mode->OverrideClick());
     EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, slot));
@@ -125,12 +128,12 @@ TEST_F(OverrideModeTest, AnOverridableCheckBoxTogglesItsStyleAndFlag) {
     ASSERT_TRUE(box);
     const int slot = box->property("Tag").toInt();
     enter(box);
-    EXPECT_TRUE(overrideAction.isVisible());
-    EXPECT_FALSE(cancelAction.isVisible());
+    EXPECT_TRUE(overrideButton->isVisible());
+    EXPECT_FALSE(cancelButton->isVisible());
     EXPECT_TRUE(mode->OverrideClick());
     EXPECT_TRUE(session->answers().ovRide(26, 0, slot));
-    EXPECT_TRUE(cancelAction.isVisible());
-    EXPECT_FALSE(overrideAction.isVisible());
+    EXPECT_TRUE(cancelButton->isVisible());
+    EXPECT_FALSE(overrideButton->isVisible());
     EXPECT_EQ(box->property("StyleLookup").toString().toUpper(),
               QStringLiteral("CHECKBOXOVERRIDDEN"));
 }
