@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation
   libreoffice-writer-nogui poppler-utils
+  xvfb imagemagick
 )
 
 missing=()
