@@ -12,6 +12,7 @@
 #include "messages/report.h"
 #include "session/case_session.h"
 #include "ui/dialogs/multiple_dlg.h"
+#include "ui/mainwindow/accessible_names.h"
 #include "ui/mainwindow/main_window.h"
 #include "ui/mainwindow/navigation_rules.h"
 #include "ui/mainwindow/recent_files.h"
@@ -98,6 +99,7 @@ void TfrmMain::showPage(int code) {
         QGuiApplication::restoreOverrideCursor();
     });
     m_screen->LoadPage(code);
+    NameFieldsByLabels(m_screen->screenRoot());
 }
 
 void TfrmMain::selectTreeItem(int page) {
