@@ -6,6 +6,7 @@
 #include "app/runtime_folder.h"
 #include "files/settings.h"
 #include "ui/mainwindow/desktop_reports.h"
+#include "ui/commands/window_commands.h"
 #include "ui/mainwindow/main_window.h"
 
 namespace {
@@ -39,6 +40,8 @@ int runDesktop(int argc, char** argv) {
         QString(), QApplication::applicationDirPath(), QStringLiteral(WM4_BUILD_TREE_DIR),
         QStringLiteral(WM4_SOURCE_DATA_DIR), QStringLiteral(WM4_INSTALL_DATA_DIR));
     wm4::TfrmMain window(wm4::DefaultSettings(dataFolder));
+    // Override, printing, Tools, Help and the display adjustments.
+    new wm4::WindowCommands(window);
     const QStringList args = QApplication::arguments();
     // A case named on the command line is read before the first page shows.
     window.start(args.size() > 1 ? args[1] : QString());

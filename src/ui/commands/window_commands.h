@@ -1,62 +1,46 @@
 #pragma once
-// The main window's remaining commands, wired to its menus, tool bars and
-// the edit boxes' pop-up menu by the object names of their items (mnuPrint,
+// The main window's remaining commands, connected to its menu items, tool
+// bars and the edit boxes' pop-up menu by the items' names (mnuPrint,
 // cbtnOverride, popOverride, ...): override mode, Print Forms and the other
 // print commands, the word-processor items, the Tools and Help commands and
-// the display adjustments. The window keeps its own parts (tree, page
-// panel, navigation); what the commands need of it they reach through
-// WindowHooks.
+// the display adjustments. The window keeps its own parts (tree, page panel,
+// navigation, file commands); these commands reach it through its public
+// interface.
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <memory>
+#include <optional>
 
-class QAction;
-class QMainWindow;
-class QWidget;
+#include "ui/commands/launcher.h"
+#include "ui/commands/user_prompts.h"
+
+class QToolBar;
 
 namespace wm4 {
 
-class CaseSession;
-class Launcher;
 class OverrideMode;
-class PageScreen;
 class PrintCommands;
+class TfrmMain;
 class ToolsCommands;
-
-struct WindowHooks {
-    // Stores the focused control's pending value (the Tab the window sends).
-    std::function<void()> commitFocusedEdit;
-    // Refresh: the recalculation with the screen's values, then the page again.
-    std::function<void()> refresh;
-    // Shows a page copy by navigation code (page x 100 + copy).
-    std::function<void(int)> showPage;
-    // Menus, buttons and caption after a command changed the case or a flag.
-    std::function<void()> updateMenus;
-    // The icon tool bar (false) and the label tool bar (true).
-    std::function<QWidget*(bool labelBar)> toolBar;
-    // The navigation tree's width, for the window width of a zoom.
-    std::function<int()> treeWidth;
-};
 
 class WindowCommands : public QObject {
     Q_OBJECT
 public:
-    WindowCommands(QMainWindow& window, CaseSession& session, PageScreen& screen,
-                   Launcher& launcher, WindowHooks hooks);
+    // launcher: the desktop's when null; prompts: Qt's standard dialogs when
+    // not given (tests answer them in code).
+    WindowCommands(TfrmMain& window, std::unique_ptr<Launcher> launcher = nullptr,
+                   std::optional<UserPrompts> prompts = std::nullopt);
     ~WindowCommands() override;
 
-    // Connects every item of the window that names one of the commands;
-    // returns the names found. Items the window does not have are left out.
-    QStringList wire();
-
+    Launcher& launcher() { return *m_launcher; }
     OverrideMode& overrideMode() { return *m_override; }
     PrintCommands& print() { return *m_print; }
     ToolsCommands& tools() { return *m_tools; }
 
-    // Display adjustments.
+    // The page panel's scale (Zoom), applied to every page shown.
     double pageScale() const { return m_pageScale; }
-    void applyPageScale();  // after each page load
+    void setPageScale(double scale);
+
     void ZoomClick();
     void ShrinkFontOnClick();
     void AdjustMemoFont();
@@ -67,22 +51,21 @@ public:
     void PrintFormsClick();
     void QuickPrintClick();
     void FindWordClick();
-    // The texts and check marks of the word-processor and ghost-prompt items.
-    void updateItems();
 
 private:
-    QAction* action(const char* name) const;
+    void wire();
+    void followPage();
+    QToolBar* toolBar(bool labelBar) const;
 
-    QMainWindow& m_window;
-    CaseSession& m_session;
-    PageScreen& m_screen;
-    Launcher& m_launcher;
-    WindowHooks m_hooks;
+    TfrmMain& m_window;
+    std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<OverrideMode> m_override;
     std::unique_ptr<PrintCommands> m_print;
     std::unique_ptr<ToolsCommands> m_tools;
+    UserPrompts m_prompts;
     double m_pageScale = 1.0;
     int m_unscaledPageWidth = 0;
+    QPointer<QWidget> m_scaledRoot;  // the screen the scale was last applied to
 };
 
 }  // namespace wm4
