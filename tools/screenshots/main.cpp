@@ -2,17 +2,21 @@
 // windows, taken on the offscreen platform.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QTemporaryDir>
 
 #include "files/settings.h"
 #include "session/case_session.h"
 #include "shots.h"
 #include "ui/commands/override_mode.h"
 #include "ui/commands/page_zoom.h"
+#include "ui/commands/window_commands.h"
 #include "ui/dialogs/preference_dlg.h"
 #include "ui/dialogs/select_forms_dlg.h"
 #include "ui/dialogs/slider_dlg.h"
+#include "ui/mainwindow/main_window.h"
 #include "ui/pagescreen/page_screen.h"
 
 using namespace wm4;
@@ -42,7 +46,17 @@ struct PageView {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A 1920 x 1080 offscreen screen: the window sizes itself by the screen.
+    QTemporaryDir screens;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile config(screens.filePath(QStringLiteral("screens.json")));
+        if (config.open(QIODevice::WriteOnly)) {
+            config.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920,
+                "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+            config.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+        }
+    }
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
@@ -84,6 +98,24 @@ int main(int argc, char** argv) {
                 break;
             }
         SaveShot(ctx, &view.area, QStringLiteral("overridden-field.png"));
+    }
+    {  // The main window on General Information, and on Form 6.0 overridden.
+        ProgramSettings settings = DefaultSettings(args[2]);
+        QTemporaryDir home;
+        settings.ClientFolder = home.filePath(QStringLiteral("Files"));
+        settings.SettingsFolder = home.filePath(QStringLiteral("config"));
+        settings.TempFolder = home.filePath(QStringLiteral("Temp"));
+        TfrmMain window(settings);
+        window.setFileDialogs({[&](QWidget*, const FileDialogRequest&) { return args[3]; },
+                               [](QWidget*, const FileDialogRequest&) { return QString(); }});
+        new WindowCommands(window);
+        window.start();
+        window.resize(1500, 950);
+        window.show();
+        window.OpenClick();
+        window.DisplayAPage(0);
+        SaveShot(ctx, &window, QStringLiteral("main-window.png"));
+        window.setCaseModified(false);
     }
     {  // General Information at 125%.
         PageView view(session);
