@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation
   libreoffice-writer-nogui poppler-utils
+  libqt6svg6
   xvfb imagemagick
 )
 
