@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "files/client_file.h"
+#include "files/file_text.h"
 #include "ui/mainwindow/main_menus.h"
 #include "window_fixture.h"
 
@@ -226,6 +227,67 @@ TEST_F(FileCommands, ClosingWritesTheSettingsFileWithTheRecentList) {
     ASSERT_TRUE(ReadINI(reread, SettingsFileUse::ReadOnly));
     EXPECT_EQ(reread.RecentFiles.value(0), nextSave);
     window.reset();
+}
+
+TEST_F(FileCommands, ImportReadsThePriorVersionFileAndOffersSaveAs) {
+    QStringList lines{"Wendmoor3", "3.2", "0"};
+    for (int i = 0; i < 15; ++i) lines << "0";
+    PagesText pages;
+    CopyText general;
+    general.texts = {{6, "Jane"}};
+    pages[0] = {general};
+    lines << pageLines(pages);
+    for (int columns : {44, 88, 25, 5})
+        lines << QStringList{"x", "Column Count", QString::number(columns), "Row Count", "1"};
+    const QString old = path(QStringLiteral("doe.wm3"));
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(fileBytes(lines));
+    }
+    nextOpen = old;
+    nextSave = path(QStringLiteral("doe.wm4"));
+    window->action(QStringLiteral("mnuImportWM3"))->trigger();
+    EXPECT_EQ(openRequest.filter, QStringLiteral("Wendmoor3 Files (*.wm3)"));
+    EXPECT_EQ(saveRequest.proposedName,
+              session().settings().ClientFolder + QStringLiteral("/doe.wm4"));
+    EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Jane"));
+    EXPECT_TRUE(QFile::exists(nextSave));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("doe.wm4"));
+    EXPECT_EQ(session().settings().RecentFiles.value(0), nextSave);
+}
+
+TEST_F(FileCommands, AFailedSaveNamesTheFileAndKeepsTheChanges) {
+    typeInto(kFirstName, QStringLiteral("Harold"));
+    nextSave = path(QStringLiteral("no such folder/x.wm4"));
+    QString fault;
+    auto came = closeFault(&fault);
+    window->action(QStringLiteral("mnuSave"))->trigger();
+    ASSERT_TRUE(*came);
+    EXPECT_TRUE(fault.contains(QStringLiteral("x.wm4"))) << fault.toStdString();
+    EXPECT_TRUE(window->CaseModified());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4"));
+    EXPECT_TRUE(session().settings().RecentFiles.isEmpty());
+}
+
+TEST_F(FileCommands, ABrokenScreenFileEndsTheCommandWithItsName) {
+    typeInto(kFirstName, QStringLiteral("Harold"), /*leave=*/false);
+    const QString screens = path(QStringLiteral("PSF"));
+    QDir().mkpath(screens);
+    {
+        QFile f(screens + QStringLiteral("/page3.psf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<ui version=\"4.0\"><widget class=");
+    }
+    window->pageScreen().setPsfFolder(screens);
+    QString fault;
+    auto came = closeFault(&fault);
+    window->action(QStringLiteral("mnuPage300"))->trigger();
+    ASSERT_TRUE(*came);
+    EXPECT_TRUE(fault.contains(QStringLiteral("page3.psf"))) << fault.toStdString();
+    // What was typed on the page left is in the answers.
+    EXPECT_EQ(answers().answer(0, 0, 6), QStringLiteral("Harold"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
