@@ -60,11 +60,16 @@ inline void useWideOffscreenScreen() {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
 }
 
+// The application of these tests, on the wide screen.
+inline QApplication& windowApp() {
+    useWideOffscreenScreen();
+    return widgetApp();
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        useWideOffscreenScreen();
-        widgetApp();
+        windowApp();
         settings = DefaultSettings(QStringLiteral(WM4_SOURCE_DATA_DIR));
         settings.ClientFolder = dir.filePath(QStringLiteral("Files"));
         settings.WM3Folder = dir.filePath(QStringLiteral("WM3"));

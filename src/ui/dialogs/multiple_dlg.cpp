@@ -17,6 +17,9 @@ TfrmMultiple::TfrmMultiple(const TAnswer& answers, int page, QWidget* parent)
     ui->cmbPage->addItems(choice.items);
     ui->cmbPage->setCurrentIndex(MaxForms > 0 ? 0 : -1);
     ui->cmbPage->setFocus();
+    // As tall as the question needs, no taller.
+    setMinimumWidth(480);
+    adjustSize();
     connect(ui->cbtnOk, &QPushButton::clicked, this, [this] {
         ChosenCopy = ui->cmbPage->currentIndex();
         accept();

@@ -11,6 +11,7 @@
 
 #include "files/settings.h"
 #include "ui/mainwindow/nav_outline.h"
+#include "ui/mainwindow/tool_icons.h"
 
 namespace wm4 {
 
@@ -129,6 +130,7 @@ struct ToolPair {
     bool separatorBefore = false;
     // Keys for the commands no menu item carries.
     const char* shortcut = nullptr;
+    ToolIcon ownIcon = ToolIcon::None;  // the program's own picture, before both
 };
 
 // clang-format off
@@ -136,14 +138,14 @@ const ToolPair kToolPairs[] = {
     {"cbtnNew", "cbtnSmlNew", "New", "document-new", QStyle::SP_FileIcon},
     {"cbtnOpen", "CornerButton2", "Open", "document-open", QStyle::SP_DialogOpenButton},
     {"cbtnSave", "CornerButton3", "Save", "document-save", QStyle::SP_DialogSaveButton},
-    {"cbtnPrint", "CornerButton4", "Print", "document-print", QStyle::SP_FileDialogDetailedView, false, "Ctrl+Shift+P"},
+    {"cbtnPrint", "CornerButton4", "Print", "document-print", QStyle::SP_FileDialogDetailedView, false, "Ctrl+Shift+P", ToolIcon::Print},
     {"cbtnRefresh", "cbtnSmlRefresh", "Refresh", "view-refresh", QStyle::SP_BrowserReload, true, "F5"},
     {"cbtnPrior", "cbtnSmlPrior", "Prior", "go-previous", QStyle::SP_ArrowBack, false, "Ctrl+PgUp"},
     {"cbtnNext", "cbtnSmlNext", "Next", "go-next", QStyle::SP_ArrowForward, false, "Ctrl+PgDown"},
-    {"cbtnKin", "cbtnSmlKin", "Kin", "system-users", QStyle::SP_DirHomeIcon, true},
-    {"cbtnAssets", "cbtnSmlAsset", "Assets", "folder", QStyle::SP_DirIcon},
-    {"cbtnExpenses", "cbtnSmlExpense", "Expenses", "x-office-spreadsheet", QStyle::SP_FileDialogListView},
-    {"cbtnTime", "cbtnSmlTime", "Time", "appointment-new", QStyle::SP_FileDialogInfoView},
+    {"cbtnKin", "cbtnSmlKin", "Kin", "system-users", QStyle::SP_DirHomeIcon, true, nullptr, ToolIcon::Kin},
+    {"cbtnAssets", "cbtnSmlAsset", "Assets", "folder", QStyle::SP_DirIcon, false, nullptr, ToolIcon::Assets},
+    {"cbtnExpenses", "cbtnSmlExpense", "Expenses", "x-office-spreadsheet", QStyle::SP_FileDialogListView, false, nullptr, ToolIcon::Expenses},
+    {"cbtnTime", "cbtnSmlTime", "Time", "appointment-new", QStyle::SP_FileDialogInfoView, false, nullptr, ToolIcon::Time},
     {"cbtnOverride", "cbtnSmlOverride", "Override", "document-edit", QStyle::SP_DialogYesButton, true},
     {"cbtnCancelOverride", "cbtnSmlCancelOverride", "Cancel Override", "edit-undo", QStyle::SP_DialogNoButton},
     {"cbtnExit", "CornerButton12", "Exit", "application-exit", QStyle::SP_DialogCloseButton, true},
@@ -256,8 +258,10 @@ void MainMenus::buildToolBars(QToolBar* iconBar, QToolBar* labelBar) {
     for (const ToolPair& p : kToolPairs) {
         const QString text = QString::fromUtf8(p.text);
         QAction* a = makeAction(QString::fromUtf8(p.iconButton), text);
-        a->setIcon(QIcon::fromTheme(QString::fromUtf8(p.themeIcon),
-                                    m_window->style()->standardIcon(p.icon)));
+        const QIcon own = MakeToolIcon(p.ownIcon);
+        a->setIcon(!own.isNull() ? own
+                                 : QIcon::fromTheme(QString::fromUtf8(p.themeIcon),
+                                                    m_window->style()->standardIcon(p.icon)));
         if (p.shortcut) a->setShortcut(QKeySequence(QString::fromUtf8(p.shortcut)));
         a->setToolTip(p.shortcut ? QStringLiteral("%1 (%2)").arg(
                                        text, a->shortcut().toString(QKeySequence::NativeText))

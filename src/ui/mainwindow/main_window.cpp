@@ -174,6 +174,12 @@ void TfrmMain::sizeToScreen() {
     } else {
         ui->splMain->setSizes({sizing.treeWidth, width - sizing.treeWidth});
     }
+    if (sizing.treeScale < 1) {
+        // A narrow tree keeps its long item texts readable in condensed type.
+        QFont f = ui->TreeView1->font();
+        f.setStretch(static_cast<int>(sizing.treeScale * 100));
+        ui->TreeView1->setFont(f);
+    }
     if (sizing.tooNarrow) {
         showMinimized();
         ReportError(11080);

@@ -140,6 +140,9 @@ private:
     std::function<void(int)> m_taxFormCommand;
     QHash<QString, QTreeWidgetItem*> m_treeItemsByName;  // catalogue tree-item name -> item
     QTreeWidgetItem* m_firstPageItem = nullptr;
+    // Groups opened only to show the page's item; closed again when the
+    // page changes, so the tree does not keep growing.
+    QList<QTreeWidgetItem*> m_openedForPage;
     double m_pageScale = 1.0;
 };
 

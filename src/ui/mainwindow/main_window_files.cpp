@@ -176,7 +176,8 @@ bool TfrmMain::runSaveAs(const QString& proposedName) {
 
 void TfrmMain::DuplicateClick() {
     m_session->setFileName(QString());
-    m_screen->LoadPage(navigationCode(0));
+    // The answers stay as they are: the page is shown without storing it.
+    showPage(navigationCode(0));
     UpdateMenuItems();
 }
 

@@ -108,6 +108,17 @@ void TfrmMain::selectTreeItem(int page) {
         entry ? m_treeItemsByName.value(QString::fromUtf8(entry->treeItem), nullptr) : nullptr;
     QSignalBlocker block(ui->TreeView1);
     ui->TreeView1->clearSelection();
+    QList<QTreeWidgetItem*> ancestors;
+    for (QTreeWidgetItem* p = item ? item->parent() : nullptr; p; p = p->parent())
+        ancestors.append(p);
+    for (QTreeWidgetItem* opened : std::as_const(m_openedForPage))
+        if (!ancestors.contains(opened)) opened->setExpanded(false);
+    m_openedForPage.removeIf([&](QTreeWidgetItem* opened) { return !ancestors.contains(opened); });
+    for (QTreeWidgetItem* p : ancestors)
+        if (!p->isExpanded()) {
+            p->setExpanded(true);
+            m_openedForPage.append(p);
+        }
     if (item) {
         ui->TreeView1->setCurrentItem(item);
         ui->TreeView1->scrollToItem(item);

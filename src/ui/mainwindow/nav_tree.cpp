@@ -1,6 +1,7 @@
 // The navigation tree TreeView1, built from the catalogue's tree outline. A
 // group item opens and closes; any other item runs its command, on a click or
 // on Enter.
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
@@ -48,6 +49,7 @@ void TfrmMain::buildTree() {
         auto* node = new QTreeWidgetItem(parent, {PlainOutlineText(item.text)});
         node->setData(0, kItemRole, QVariant::fromValue(static_cast<const void*>(&item)));
         node->setData(0, Qt::AccessibleTextRole, node->text(0));
+        node->setToolTip(0, node->text(0));
         return node;
     };
     WalkOutline(
@@ -67,6 +69,10 @@ void TfrmMain::buildTree() {
          {QStringLiteral("Follow These Steps"), QStringLiteral("6. Display/Edit Forms")})
         for (QTreeWidgetItem* item : tree->findItems(open, Qt::MatchExactly | Qt::MatchRecursive))
             item->setExpanded(true);
+    // Long texts scroll sideways rather than lose their ends.
+    tree->setTextElideMode(Qt::ElideNone);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(false);
     connect(tree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeItemChosen(item); });
     tree->installEventFilter(

@@ -10,13 +10,14 @@ struct SizingRow {
     int fromWidth;  // this row holds from this screen width up to the next row's
     int windowWidth;
     int treeWidth;  // -1: unchanged
+    double treeScale;
 };
 
 // Screen width -> window width and tree width. Tree widths are reduced by
 // 16 pixels once the row is chosen.
 constexpr SizingRow kRows[] = {
-    {1024, 1024, 0},   {1152, 1100, 128}, {1176, 1100, 152}, {1280, 1280, 256},
-    {1366, 1366, 342}, {1400, 1400, 376}, {1920, 1435, 400}, {10000, 800, -1},
+    {1024, 1024, 0, 0.7}, {1152, 1100, 128, 0.7}, {1176, 1100, 152, 0.7}, {1280, 1280, 256, 0.7},
+    {1366, 1366, 342, 1}, {1400, 1400, 376, 1},   {1920, 1435, 400, 1},   {10000, 800, -1, 1},
 };
 
 constexpr int kTreeFrameAllowance = 16;
@@ -38,6 +39,7 @@ WindowSizing SizingForScreenWidth(int w) {
         if (w >= r.fromWidth) row = &r;
     s.windowWidth = row->windowWidth;
     s.keepTreeWidth = row->treeWidth < 0;
+    s.treeScale = row->treeScale;
     // A tree of width 0 stays hidden; others lose the frame allowance.
     const int tree = s.keepTreeWidth ? kDefaultTreeWidth : row->treeWidth;
     s.treeWidth = tree > 0 ? tree - kTreeFrameAllowance : 0;

@@ -10,6 +10,7 @@ struct WindowSizing {
     int windowWidth = 800;  // 0: leave the width as it is
     int treeWidth = 0;      // already reduced by the tree's frame allowance
     bool keepTreeWidth = false;
+    double treeScale = 1.0;  // horizontal scale of the tree's text (narrower screens)
     double pageScale = 1.0;
     bool tooNarrow = false;  // below 1024 pixels: start minimised, report 11080
 };
