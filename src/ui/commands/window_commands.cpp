@@ -20,6 +20,7 @@
 #include "ui/dialogs/shrink_font_dlg.h"
 #include "ui/dialogs/slider_dlg.h"
 #include "ui/mainwindow/main_window.h"
+#include "ui/mainwindow/window_sizing.h"
 #include "ui/pagescreen/page_screen.h"
 
 namespace wm4 {
@@ -44,6 +45,10 @@ WindowCommands::WindowCommands(TfrmMain& window, std::unique_ptr<Launcher> launc
     connect(m_print.get(), &PrintCommands::calculated, this,
             [&screen] { screen.Answer2Components(screen.panel()); });
     m_tools = std::make_unique<ToolsCommands>(session.settings(), *m_launcher, m_prompts);
+    // The scale the window chose for its screen at start-up (0.9 on the
+    // narrower screens) until the user zooms.
+    if (const QScreen* screen = m_window.screen())
+        m_pageScale = SizingForScreenWidth(screen->geometry().width()).pageScale;
     wire();
 }
 
