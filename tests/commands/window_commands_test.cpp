@@ -179,7 +179,8 @@ TEST_F(WindowCommandsTest, ZoomScalesEveryPageShown) {
     window->DisplayAPage(0);
     QLineEdit* first = window->pageScreen().panel()->findChildren<QLineEdit*>().value(0);
     ASSERT_TRUE(first);
-    const int width = first->width();
+    // The page may start scaled for a narrow screen: compare with its design.
+    const double designed = first->width() / commands->pageScale();
     const auto seen = test::onNextModal([](QWidget* modal) {
         modal->findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(150);
         qobject_cast<QDialog*>(modal)->accept();
@@ -187,12 +188,12 @@ TEST_F(WindowCommandsTest, ZoomScalesEveryPageShown) {
     trigger("mnuZoom");
     EXPECT_TRUE(*seen);
     EXPECT_DOUBLE_EQ(commands->pageScale(), 1.5);
-    EXPECT_EQ(first->width(), qRound(width * 1.5));
+    EXPECT_NEAR(first->width(), designed * 1.5, 1.0);
 
     window->DisplayAPage(2800);
     window->DisplayAPage(0);
     first = window->pageScreen().panel()->findChildren<QLineEdit*>().value(0);
-    EXPECT_EQ(first->width(), qRound(width * 1.5));
+    EXPECT_NEAR(first->width(), designed * 1.5, 1.0);
 }
 
 TEST_F(WindowCommandsTest, WordProcessorItemsAndGhostPrompts) {
