@@ -1,10 +1,13 @@
 // Wendmoor4: the desktop application, or one command-line command when the
 // first argument names one.
 #include <QApplication>
-#include <QLabel>
 
 #include "app/commands.h"
 #include "app/runtime_folder.h"
+#include "files/settings.h"
+#include "ui/mainwindow/desktop_reports.h"
+#include "ui/commands/window_commands.h"
+#include "ui/mainwindow/main_window.h"
 
 namespace {
 
@@ -32,11 +35,17 @@ int runCommandLine(int argc, char** argv) {
 int runDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     nameTheApplication();
-    QLabel label(QStringLiteral(
-        "Wendmoor4 is being built. The desktop window arrives with the main window."));
-    label.setMargin(24);
-    label.setWindowTitle(QStringLiteral("Wendmoor4"));
-    label.show();
+    wm4::InstallDesktopReportHandler();
+    const QString dataFolder = wm4::ResolveDataFolder(
+        QString(), QApplication::applicationDirPath(), QStringLiteral(WM4_BUILD_TREE_DIR),
+        QStringLiteral(WM4_SOURCE_DATA_DIR), QStringLiteral(WM4_INSTALL_DATA_DIR));
+    wm4::TfrmMain window(wm4::DefaultSettings(dataFolder));
+    // Override, printing, Tools, Help and the display adjustments.
+    new wm4::WindowCommands(window);
+    const QStringList args = QApplication::arguments();
+    // A case named on the command line is read before the first page shows.
+    window.start(args.size() > 1 ? args[1] : QString());
+    window.show();
     return app.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "session/case_session.h"
 
+#include <QFileInfo>
+
 #include "calc/run/calculate_complete.h"
 #include "files/client_file.h"
 #include "files/wm3_import.h"
@@ -26,7 +28,9 @@ TextWrapper& CaseSession::wrapper() {
     return *m_wrapper;
 }
 
-void CaseSession::resetWrapper() { m_wrapper.reset(); }
+void CaseSession::resetWrapper() {
+    m_wrapper.reset();
+}
 
 void CaseSession::setFileName(const QString& path) {
     if (path == m_fileName) return;
@@ -40,8 +44,7 @@ void CaseSession::setModified(bool modified) {
     Q_EMIT modifiedChanged(m_modified);
 }
 
-void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileName,
-                           bool modified) {
+void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified) {
     m_data = std::move(data);
     setErrFlagTarget(&m_data->answers.ErrFlag);
     setFileName(fileName);
@@ -71,6 +74,18 @@ bool CaseSession::openCase(const QString& path, QString* error) {
     return true;
 }
 
+bool CaseSession::openCaseOverTemplate(const QString& templatePath, const QString& path,
+                                       QString* error) {
+    auto fresh = readFresh(*m_data, [&](CaseData& d) {
+        if (QFileInfo::exists(templatePath) && !ReadClientFile(d, templatePath, error))
+            return false;
+        return ReadClientFile(d, path, error);
+    });
+    if (!fresh) return false;
+    takeOver(std::move(fresh), path, false);
+    return true;
+}
+
 bool CaseSession::openTemplateCase(const QString& path, QString* error) {
     auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadClientFile(d, path, error); });
     if (!fresh) return false;
@@ -78,7 +93,9 @@ bool CaseSession::openTemplateCase(const QString& path, QString* error) {
     return true;
 }
 
-void CaseSession::newEmptyCase() { takeOver(std::make_unique<CaseData>(), QString(), false); }
+void CaseSession::newEmptyCase() {
+    takeOver(std::make_unique<CaseData>(), QString(), false);
+}
 
 bool CaseSession::importWM3(const QString& path, QString* error) {
     auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadWM3File(d, path, error); });

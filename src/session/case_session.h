@@ -54,6 +54,12 @@ public:
     // over with the file's name and no unsaved changes. On failure returns
     // false with the reason (file and line) and keeps the case as it was.
     bool openCase(const QString& path, QString* error = nullptr);
+    // Reads the template case, then the client file over it, into a fresh
+    // case: answers the file lacks keep the template's. Takes it over with
+    // the file's name only when both reads succeed; a missing template is
+    // skipped. On failure returns false with the reason and keeps the case.
+    bool openCaseOverTemplate(const QString& templatePath, const QString& path,
+                              QString* error = nullptr);
     // The same for the template case: the case read is untitled.
     bool openTemplateCase(const QString& path, QString* error = nullptr);
     // Starts an empty untitled case (no template case available).

@@ -100,10 +100,13 @@ bool PageScreen::slotInRange(int slot) const {
 void PageScreen::LoadPage(int code) {
     const bool modified = CaseModified;
     const auto restore = qScopeGuard([&] { CaseModified = modified; });
+    // The old page's controls go first, while the old page is still the
+    // current one: a focused control that loses the focus as it goes stores
+    // its value into its own page, not into the page being loaded.
+    ClearPageScreen();
     CurrentPage = code / 100;
     CurrentCopy = code % 100;
     const int focusTag = FirstFocusTag(CurrentPage);
-    ClearPageScreen();
 
     const QString path = PageScreenPath(m_psfFolder, CurrentPage);
     QFile file(path);

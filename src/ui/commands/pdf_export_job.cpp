@@ -1,0 +1,81 @@
+#include "ui/commands/pdf_export_job.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMetaObject>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "output/document/document_error.h"
+#include "output/document/pdf_export.h"
+
+namespace wm4 {
+
+PdfExportJob::PdfExportJob(QString rtfPath, QString pdfPath, QObject* parent)
+    : QObject(parent), m_rtfPath(std::move(rtfPath)), m_pdfPath(std::move(pdfPath)) {}
+
+// A thread still converting owns its copies of the paths and its own folder;
+// it is left to finish and deletes itself.
+PdfExportJob::~PdfExportJob() = default;
+
+void PdfExportJob::start() {
+    if (!PdfConversionAvailable()) {
+        done(
+            QStringLiteral("LibreOffice is not installed, so the forms cannot be saved as PDF. "
+                           "Install the package libreoffice-writer (or "
+                           "libreoffice-writer-nogui) and try again."));
+        return;
+    }
+    m_work = std::make_unique<QTemporaryDir>();
+    if (!m_work->isValid()) {
+        done(QStringLiteral("No temporary folder for the PDF conversion."));
+        return;
+    }
+    const QString rtf = m_rtfPath;
+    const QString pdf = QDir(m_work->path()).filePath(QStringLiteral("packet.pdf"));
+    // The temporary folder moves to the thread, which removes it at its end.
+    auto work = std::shared_ptr<QTemporaryDir>(m_work.release());
+    QPointer<PdfExportJob> self(this);
+    m_running = true;
+    m_thread = QThread::create([rtf, pdf, work, self] {
+        QString error;
+        try {
+            ConvertToPdf(rtf, pdf);
+        } catch (const DocumentError& e) {
+            error = e.text();
+        } catch (const std::exception& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        // Back on the application's thread: the job may be gone by then.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, error, pdf, work] {
+                if (!self) return;
+                QString failure = error;
+                if (failure.isEmpty() && !self->m_cancelled) {
+                    QFile::remove(self->m_pdfPath);
+                    if (!QFile::copy(pdf, self->m_pdfPath))
+                        failure = QStringLiteral("Cannot write the PDF %1.").arg(self->m_pdfPath);
+                }
+                self->done(failure);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    connect(m_thread, &QThread::finished, this, [this] { m_thread = nullptr; });
+    m_thread->start();
+}
+
+void PdfExportJob::cancel() {
+    m_cancelled = true;
+}
+
+void PdfExportJob::done(const QString& error) {
+    m_running = false;
+    if (m_cancelled) return;
+    Q_EMIT finished(error.isEmpty(), error);
+}
+
+}  // namespace wm4

@@ -1,0 +1,180 @@
+#include "ui/commands/print_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <QScopeGuard>
+#include <QTemporaryFile>
+
+#include "output/document/document_error.h"
+#include "output/document/document_printer.h"
+#include "output/document/send_document.h"
+#include "output/document/word_processor.h"
+#include "output/textfit/text_wrapper.h"
+#include "session/case_session.h"
+#include "ui/commands/launcher.h"
+#include "ui/commands/pdf_export_job.h"
+#include "ui/dialogs/select_forms_dlg.h"
+
+namespace wm4 {
+
+namespace {
+
+// The hourglass while a document is built, restored also on failure.
+auto busyCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+}
+
+}  // namespace
+
+PrintCommands::PrintCommands(CaseSession& session, Launcher& launcher, UserPrompts prompts,
+                             std::function<void()> takeOverScreen, QWidget* parent)
+    : QObject(parent),
+      m_session(session),
+      m_launcher(launcher),
+      m_prompts(std::move(prompts)),
+      m_takeOverScreen(std::move(takeOverScreen)),
+      m_parent(parent) {
+    // The printer merges from the case it was made for; a new case needs a
+    // new one.
+    connect(&m_session, &CaseSession::caseReplaced, this, [this] { m_printer.reset(); });
+}
+
+PrintCommands::~PrintCommands() = default;
+
+DocumentPrinter& PrintCommands::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<DocumentPrinter>(
+            m_session.data(), m_session.wrapper().measurer(), m_session.settings().RTFFolder,
+            m_session.settings().DATFolder);
+    return *m_printer;
+}
+
+QString PrintCommands::guarded(const std::function<QString()>& command) {
+    try {
+        return command();
+    } catch (const DocumentError& e) {
+        m_prompts.inform(e.text());
+    } catch (const std::exception& e) {
+        m_prompts.inform(QString::fromUtf8(e.what()));
+    }
+    return QString();
+}
+
+QString PrintCommands::packetDocument(const QSet<QString>& ticked) {
+    if (m_takeOverScreen) m_takeOverScreen();
+    m_session.calculate();
+    Q_EMIT calculated();
+    return printer().PacketDocument(ticked);
+}
+
+QString PrintCommands::send(const QString& document) {
+    return SendDocument(document, m_session.settings(), m_wordFound, m_launcher);
+}
+
+QString PrintCommands::PrintForms(int currentPage) {
+    TfrmSelectedForms dialog(currentPage, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QSet<QString> ticked = dialog.tickedForms();
+    if (dialog.choice() == TfrmSelectedForms::Choice::SavePdf) {
+        const QString suggested =
+            QDir(m_session.settings().ClientFolder)
+                .filePath(m_session.fileName().isEmpty()
+                              ? QStringLiteral("forms.pdf")
+                              : QFileInfo(m_session.fileName()).completeBaseName() +
+                                    QStringLiteral(".pdf"));
+        const auto path = m_prompts.pdfFile(QStringLiteral("Save as PDF"), suggested);
+        if (path) SavePacketAsPdf(ticked, *path);
+        return QString();
+    }
+    return SendPacket(ticked);
+}
+
+QString PrintCommands::SendPacket(const QSet<QString>& ticked) {
+    return guarded([&] {
+        const auto cursor = busyCursor();
+        return send(packetDocument(ticked));
+    });
+}
+
+PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const QString& pdfPath) {
+    // The packet is written beside the send file; the conversion reads it
+    // while the user goes on working.
+    const QString rtf = guarded([&] {
+        const auto cursor = busyCursor();
+        const QString document = packetDocument(ticked);
+        QDir().mkpath(m_session.settings().TempFolder);
+        const QString path =
+            QDir(m_session.settings().TempFolder).filePath(QStringLiteral("pdf_packet.rtf"));
+        WriteRtfDocument(path, document);
+        return path;
+    });
+    if (rtf.isEmpty()) return nullptr;
+
+    auto* job = new PdfExportJob(rtf, pdfPath, this);
+    m_progress = new QProgressDialog(QStringLiteral("Saving the forms as PDF with LibreOffice..."),
+                                     QStringLiteral("Cancel"), 0, 0, m_parent);
+    m_progress->setWindowTitle(QStringLiteral("Save as PDF"));
+    m_progress->setAccessibleName(QStringLiteral("Save as PDF"));
+    m_progress->setWindowModality(Qt::NonModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_progress, &QProgressDialog::canceled, job, [job] {
+        job->cancel();
+        job->deleteLater();
+    });
+    connect(job, &PdfExportJob::finished, this,
+            [this, job, pdfPath](bool ok, const QString& error) {
+                if (m_progress) {
+                    m_progress->disconnect(job);
+                    m_progress->close();
+                }
+                job->deleteLater();
+                Q_EMIT pdfSaved(ok, ok ? pdfPath : error);
+                m_prompts.inform(ok ? QStringLiteral("The forms were saved as %1.").arg(pdfPath)
+                                    : QStringLiteral("The forms could not be saved as PDF.\n\n") +
+                                          error);
+            });
+    m_progress->show();
+    job->start();
+    return job;
+}
+
+QString PrintCommands::QuickPrint(int page, int copy) {
+    return guarded([&] {
+        const auto cursor = busyCursor();
+        if (m_takeOverScreen) m_takeOverScreen();
+        return send(printer().PageDocument(page, copy));
+    });
+}
+
+QString PrintCommands::PrintWorksheet(WorksheetKind kind) {
+    return guarded([&] {
+        const auto cursor = busyCursor();
+        m_session.storeOpenWorksheets();
+        return send(printer().WorksheetDocument(kind, m_session.wrapper(), m_session.fileName()));
+    });
+}
+
+void PrintCommands::ForceWord() {
+    ToggleForceWord(m_session.settings());
+}
+
+void PrintCommands::ForceWordPad() {
+    ToggleForceWordPad(m_session.settings());
+}
+
+bool PrintCommands::FindWord() {
+    QProgressDialog progress(QStringLiteral("Looking for LibreOffice Writer"), QString(), 0, 100,
+                             m_parent);
+    progress.setWindowTitle(QStringLiteral("Find LibreOffice Writer"));
+    progress.setMinimumDuration(0);
+    progress.setWindowModality(Qt::WindowModal);
+    const auto cursor = busyCursor();
+    return FindWordInTrees(m_session.settings(),
+                           [&progress](int percent) { progress.setValue(percent); });
+}
+
+}  // namespace wm4

@@ -1,0 +1,47 @@
+#include "ui/dialogs/preference_dlg.h"
+
+#include "files/settings.h"
+#include "ui/commands/tools_commands.h"
+#include "ui_preference_dlg.h"
+
+namespace wm4 {
+
+TfrmPreferenceDlg::TfrmPreferenceDlg(const ProgramSettings& settings, bool iconBarShown,
+                                     bool labelBarShown, Hooks hooks, QWidget* parent)
+    : QDialog(parent),
+      m_settings(settings),
+      m_hooks(std::move(hooks)),
+      ui(std::make_unique<Ui::TfrmPreferenceDlg>()) {
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Wendmoor4 Preferences"));
+    showFolders();
+    ui->cbxShowIconToolBar->setChecked(iconBarShown);
+    ui->cbxShowLabelToolbar->setChecked(labelBarShown);
+
+    auto change = [this](FileLocation which) {
+        if (m_hooks.changeFolder && m_hooks.changeFolder(which)) showFolders();
+    };
+    connect(ui->btnChangeClient, &QPushButton::clicked, this,
+            [change] { change(FileLocation::ClientFiles); });
+    connect(ui->btnChangeWM3, &QPushButton::clicked, this,
+            [change] { change(FileLocation::WM3Files); });
+    connect(ui->btnChangeTemp, &QPushButton::clicked, this,
+            [change] { change(FileLocation::TemporaryFiles); });
+    connect(ui->cbxShowIconToolBar, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_hooks.showToolBar) m_hooks.showToolBar(false, on);
+    });
+    connect(ui->cbxShowLabelToolbar, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_hooks.showToolBar) m_hooks.showToolBar(true, on);
+    });
+    connect(ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+TfrmPreferenceDlg::~TfrmPreferenceDlg() = default;
+
+void TfrmPreferenceDlg::showFolders() {
+    ui->lblClientFiles->setText(m_settings.ClientFolder);
+    ui->lblWM3Files->setText(m_settings.WM3Folder);
+    ui->lblRTFWorkPath->setText(m_settings.TempFolder);
+}
+
+}  // namespace wm4
