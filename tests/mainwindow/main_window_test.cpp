@@ -236,5 +236,23 @@ TEST_F(MainWindow, RefreshStoresThePageRecalculatesAndRestoresTheCursor) {
     EXPECT_EQ(answers().PgCt[121], 2);  // the run counted the copies
 }
 
+TEST_F(MainWindow, RefreshAfterAReportedErrorLeavesTheScreenAsItIs) {
+    QWidget* before = window->pageScreen().screenRoot();
+    window->RefreshClick();
+    EXPECT_NE(window->pageScreen().screenRoot(), before);  // shown again
+    // An asset sent to the inventory without its category stops the run.
+    WorksheetStore& assets = session().data().ASchedList;
+    assets.setRowCount(1);
+    assets.setCell(1, 0, QStringLiteral("Piano"));
+    assets.setCell(2, 0, QStringLiteral("$500.00"));
+    assets.setCell(22, 0, QStringLiteral("X"));
+    before = window->pageScreen().screenRoot();
+    window->RefreshClick();
+    EXPECT_FALSE(reports.numbers().isEmpty());
+    EXPECT_TRUE(answers().ErrFlag);
+    EXPECT_EQ(window->pageScreen().screenRoot(), before);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 }  // namespace wm4::test

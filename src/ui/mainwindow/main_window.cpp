@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -173,6 +174,8 @@ void TfrmMain::sizeToScreen() {
         ui->TreeView1->hide();
     } else {
         ui->splMain->setSizes({sizing.treeWidth, width - sizing.treeWidth});
+        // The selection bar spans the tree even where the texts are short.
+        ui->TreeView1->header()->setMinimumSectionSize(sizing.treeWidth - 4);
     }
     if (sizing.treeScale < 1) {
         // A narrow tree keeps its long item texts readable in condensed type.

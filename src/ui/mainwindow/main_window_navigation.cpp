@@ -29,6 +29,7 @@ int TfrmMain::CurrentCopy() const {
 }
 
 void TfrmMain::OpenNavItem(const NavItem& item) {
+    CommitFocusedEdit();
     switch (item.kind) {
         case NavKind::Group:
             break;
@@ -77,12 +78,14 @@ void TfrmMain::ContinuationDlg(int code) {
 
 void TfrmMain::NextClick() {
     if (CurrentPage() < 0) return;
+    CommitFocusedEdit();
     const std::optional<int> next = NextCode(CurrentPage(), CurrentCopy());
     if (next) DisplayAPage(*next);
 }
 
 void TfrmMain::PriorClick() {
     if (CurrentPage() < 0) return;
+    CommitFocusedEdit();
     DisplayAPage(PriorCode(CurrentPage(), CurrentCopy()));
 }
 
