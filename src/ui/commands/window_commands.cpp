@@ -47,8 +47,8 @@ WindowCommands::WindowCommands(TfrmMain& window, std::unique_ptr<Launcher> launc
     m_tools = std::make_unique<ToolsCommands>(session.settings(), *m_launcher, m_prompts);
     // The scale the window chose for its screen at start-up (0.9 on the
     // narrower screens) until the user zooms.
-    if (const QScreen* screen = m_window.screen())
-        m_pageScale = SizingForScreenWidth(screen->geometry().width()).pageScale;
+    if (const QScreen* display = m_window.screen())
+        m_pageScale = SizingForScreenWidth(display->geometry().width()).pageScale;
     wire();
 }
 
