@@ -7,6 +7,7 @@
 #include "files/settings.h"
 #include "ui/mainwindow/desktop_reports.h"
 #include "ui/commands/window_commands.h"
+#include "ui/deadlines/deadlines_dock.h"
 #include "ui/mainwindow/main_window.h"
 
 namespace {
@@ -42,6 +43,7 @@ int runDesktop(int argc, char** argv) {
     wm4::TfrmMain window(wm4::DefaultSettings(dataFolder));
     // Override, printing, Tools, Help and the display adjustments.
     new wm4::WindowCommands(window);
+    wm4::InstallDeadlinesPanel(window);
     const QStringList args = QApplication::arguments();
     // A case named on the command line is read before the first page shows.
     window.start(args.size() > 1 ? args[1] : QString());

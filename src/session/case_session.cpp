@@ -128,6 +128,7 @@ void CaseSession::calculate() {
     CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
     CalculateComplete(ctx);
+    Q_EMIT calculated();
 }
 
 }  // namespace wm4

@@ -88,6 +88,8 @@ Q_SIGNALS:
     void caseReplaced();
     void fileNameChanged(const QString& fileName);
     void modifiedChanged(bool modified);
+    // A calculation run ended (its answers are in the case).
+    void calculated();
 
 private:
     void takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified);

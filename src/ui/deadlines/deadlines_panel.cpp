@@ -37,6 +37,7 @@ DeadlinesPanel::DeadlinesPanel(CaseSession& session, QWidget* parent)
     ui->setupUi(this);
     connect(ui->btnExport, &QPushButton::clicked, this, &DeadlinesPanel::exportClicked);
     connect(&m_session, &CaseSession::caseReplaced, this, &DeadlinesPanel::refresh);
+    connect(&m_session, &CaseSession::calculated, this, &DeadlinesPanel::refresh);
     refresh();
 }
 
@@ -54,6 +55,7 @@ void DeadlinesPanel::refresh() {
     for (const Deadline& d : m_deadlines) {
         auto* item = new QTreeWidgetItem(tree);
         item->setText(DateColumn, d.dateText());
+        item->setToolTip(DateColumn, d.dateText());
         item->setText(StatusColumn, d.statusText());
         item->setText(FormColumn, QLatin1String(d.rule->form));
         item->setText(WhatColumn, QLatin1String(d.rule->what));
@@ -67,7 +69,11 @@ void DeadlinesPanel::refresh() {
             item->setFont(StatusColumn, bold);
         }
     }
-    for (int c = DateColumn; c < StatuteColumn; ++c) tree->resizeColumnToContents(c);
+    // The date column is as wide as a date: a "waiting for: ..." text is
+    // elided there (its tooltip and the accessible text hold it whole).
+    tree->setColumnWidth(DateColumn,
+                         tree->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 24);
+    for (int c = StatusColumn; c < StatuteColumn; ++c) tree->resizeColumnToContents(c);
 }
 
 bool DeadlinesPanel::exportCalendar(const QString& path) {

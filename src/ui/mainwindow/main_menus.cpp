@@ -96,6 +96,8 @@ const MenuRow kOptionsMenu[] = {
 const MenuRow kWindowMenu[] = {
     {Item, "mnuMinimize", "&Minimize", "Ctrl+M"},
     {Item, "mnuZoom", "&Zoom..."},
+    {Separator},
+    {Item, "mnuDeadlines", "&Deadlines", "Ctrl+Shift+D"},
 };
 
 const MenuRow kHelpMenu[] = {
