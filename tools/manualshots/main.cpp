@@ -18,6 +18,8 @@
 #include "ui/dialogs/slider_dlg.h"
 #include "ui/mainwindow/main_window.h"
 #include "ui/pagescreen/page_screen.h"
+#include "worksheets/open_worksheet.h"
+#include "worksheets/window/worksheet_window.h"
 
 using namespace wm4;
 
@@ -122,6 +124,20 @@ int main(int argc, char** argv) {
         view.show(0);
         ApplyPageScale(view.panel, view.screen.screenRoot(), 1.25);
         SaveShot(ctx, &view.area, QStringLiteral("zoomed-page.png"));
+    }
+    // The four worksheets over the case.
+    const std::pair<WorksheetKind, const char*> worksheets[] = {
+        {WorksheetKind::Kin, "kin-worksheet.png"},
+        {WorksheetKind::Asset, "asset-worksheet.png"},
+        {WorksheetKind::Expense, "expense-worksheet.png"},
+        {WorksheetKind::Time, "time-worksheet.png"},
+    };
+    for (const auto& [kind, name] : worksheets) {
+        std::unique_ptr<WorksheetWindow> sheet = CreateWorksheet(kind, session);
+        sheet->resize(1500, 900);
+        sheet->show();
+        SaveShot(ctx, sheet.get(), QString::fromLatin1(name));
+        sheet->close();
     }
     return 0;
 }
