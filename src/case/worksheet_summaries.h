@@ -11,6 +11,9 @@ namespace wm4 {
 
 class WorksheetStore;
 
+// The category summary is cut to this many characters.
+inline constexpr int CategorySummaryLength = 50;
+
 // The codes of the set send-to flags of an asset row, in the summary order,
 // joined by ", " ("5.1, 6.0, 13.0"); empty when none is set.
 QString AssetSendToSummary(const WorksheetStore& assets, int row);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <span>
 
+#include "case/worksheet_summaries.h"  // CategorySummaryLength
 #include "worksheets/details/detail_records.h"
 
 namespace wm4 {
@@ -18,8 +19,6 @@ QString SendToSummary(std::span<const SendToFlag> flags, const std::function<boo
 // The asset row's Send To summary, from its flags.
 QString AssetSendToSummary(const AssetDetail& detail);
 
-// The category summary is cut to this many characters.
-inline constexpr int CategorySummaryLength = 50;
 // The chosen items (not a list's first item) in list order, joined by "/",
 // cut at 50 characters.
 QString CategorySummary(const AssetDetail& detail);
