@@ -120,10 +120,15 @@ TEST_F(CaseDeadlines, TheAccountsAppointmentDateServesWhenTheTrackerHasNone) {
 
 TEST_F(CaseDeadlines, TheTrackerShowsEachDateAndKeepsATypedOverOne) {
     ctx.today = [] { return QDate(2026, 3, 1); };
+    gi(0, QStringLiteral("Harold James Whitcombe"));
+    gi(4, QStringLiteral("2026 ES 00417"));
     gi(16, QStringLiteral("1/15/2026"));
     tracker(tracker::LettersIssuedDate, "2/20/2026");
     Calc95(ctx, 0);
     Calc96(ctx, 0);
+    EXPECT_EQ(slot(95, 0), QStringLiteral("Harold James Whitcombe"));
+    EXPECT_EQ(slot(95, 1), QStringLiteral("2026 ES 00417"));
+    EXPECT_EQ(slot(96, 0), QStringLiteral("Harold James Whitcombe"));
     EXPECT_EQ(slot(95, rule("creditor-claims").trackerSlot), QStringLiteral("7/15/2026"));
     EXPECT_EQ(slot(95, rule("fiduciary-claim").trackerSlot), QStringLiteral("5/20/2026"));
     EXPECT_EQ(slot(96, rule("inventory").trackerSlot), QStringLiteral("5/20/2026"));

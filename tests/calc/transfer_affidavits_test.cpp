@@ -20,6 +20,7 @@ TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
     gi(0, "Carl Smith");
     gi(4, "2021-est-17");
     gi(21, "J. Counsel");
+    gi(27, "0077001");
     for (int i = 1; i <= 8; ++i)
         addAsset({{AssetIdentifiers, "X"},
                   {85, QString("A%1").arg(i)},
@@ -55,6 +56,7 @@ TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
     EXPECT_EQ(slot(111, 0, 4 + 5 * 9), "E10");
     EXPECT_EQ(slot(111, 0, 54), "X");
     EXPECT_EQ(slot(111, 0, 55), "J. Counsel");
+    EXPECT_EQ(slot(111, 0, 56), "0077001") << "the attorney's registration, as on every court form";
     EXPECT_EQ(slot(111, 0, 57), "1");
     EXPECT_EQ(slot(111, 0, 58), "2");
 

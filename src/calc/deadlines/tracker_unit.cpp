@@ -25,7 +25,19 @@ void writeDeadlines(CalcContext& ctx, int page) {
 
 }  // namespace
 
-void Calc95(CalcContext& ctx, int) { writeDeadlines(ctx, tracker::FrontPage); }
-void Calc96(CalcContext& ctx, int) { writeDeadlines(ctx, tracker::BackPage); }
+// The estate and the case number head both sides (kept writes, like the
+// dates).
+void Calc95(CalcContext& ctx, int) {
+    units::PageCopy pc(ctx, tracker::FrontPage, 0);
+    pc.putGi(0, units::gi::DecedentName, units::Write::Kept);
+    pc.putGi(1, units::gi::CaseNumber, units::Write::Kept);
+    writeDeadlines(ctx, tracker::FrontPage);
+}
+
+void Calc96(CalcContext& ctx, int) {
+    units::PageCopy pc(ctx, tracker::BackPage, 0);
+    pc.putGi(0, units::gi::DecedentName, units::Write::Kept);
+    writeDeadlines(ctx, tracker::BackPage);
+}
 
 }  // namespace wm4

@@ -45,7 +45,7 @@ void Calc111(CalcContext& ctx, int copy) {
     pc.put(58, QString::number(sheets));
     pc.put(54, copy + 1 < sheets ? QStringLiteral("X") : QString());
     if (copy == 0) {
-        pc.putGi(55, gi::AttorneyName, Write::Kept);
+        pc.attorneyWithRegistration(55, 56, Write::Kept);
     } else {
         pc.keep(55, QString());
         pc.put(56, QString());
