@@ -124,9 +124,14 @@ void CaseSession::storeOpenWorksheets() const {
     if (m_storeOpenWorksheets) m_storeOpenWorksheets();
 }
 
+void CaseSession::setAddendaSwitch(std::function<bool()> addendaOn) {
+    m_addendaOn = std::move(addendaOn);
+}
+
 void CaseSession::calculate() {
     CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
+    if (m_addendaOn) m_data->continuations.setEnabled(m_addendaOn());
     CalculateComplete(ctx);
     Q_EMIT calculated();
 }

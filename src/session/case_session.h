@@ -83,6 +83,11 @@ public:
     // settings and wrapper. Faults it finds are reports, not exceptions.
     void calculate();
 
+    // Asked before every calculation whether lists too long for their forms
+    // continue on addenda (the desktop's Preferences). Without it the case's
+    // own switch stays as set (the print command sets it from --addenda).
+    void setAddendaSwitch(std::function<bool()> addendaOn);
+
 Q_SIGNALS:
     // A new case (opened, imported, new) replaced the previous one.
     void caseReplaced();
@@ -100,6 +105,7 @@ private:
     std::unique_ptr<TextMeasurer> m_measurer;
     std::unique_ptr<TextWrapper> m_wrapper;
     std::function<void()> m_storeOpenWorksheets;
+    std::function<bool()> m_addendaOn;
     QString m_fileName;
     bool m_modified = false;
 };
