@@ -8,6 +8,7 @@
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
 #include "calc/relief/relief_units.h"
+#include "case/worksheet_columns.h"
 
 namespace wm4::test {
 namespace {
@@ -91,6 +92,33 @@ TEST_F(ContinuedLists, FullBoxGivesItsLastLineToTheMark) {
     EXPECT_TRUE(rest[0].lines[0].startsWith("line 1 line 2")) << "the asset on the mark's line, whole";
     EXPECT_TRUE(rest[0].lines[0].contains("line 22"));
     EXPECT_TRUE(rest[0].lines[1].startsWith("Last"));
+}
+
+}  // namespace
+}  // namespace wm4::test
+
+namespace wm4::test {
+namespace {
+
+// Form 7.1 lists five assets for the family allowance (slots 9, 11, ... 17,
+// the value beside each).
+TEST_F(ContinuedLists, ItemSectionGivesItsLastPlaceToTheMark) {
+    gi(28, QStringLiteral("Ann Lee"));  // the fiduciary
+    for (int i = 1; i <= 7; ++i)
+        addAsset({{assetColumn::ToForm7_1, X},
+                  {AssetDescription, QStringLiteral("Asset %1").arg(i)},
+                  {AssetValue, QStringLiteral("$%1.00").arg(i)}});
+    units::Calc34(ctx, 0);
+    EXPECT_TRUE(reports.numbers().isEmpty());
+    EXPECT_EQ(slot(34, 15), "Asset 4");
+    EXPECT_EQ(slot(34, 17), "(continued on addendum)");
+    EXPECT_EQ(slot(34, 18), "");
+    EXPECT_EQ(slot(34, 19), "Ann Lee") << "the page goes on to the fiduciary";
+    const QList<Continuation> rest = data.continuations.of(34, 0);
+    ASSERT_EQ(rest.size(), 1);
+    ASSERT_EQ(rest[0].lines.size(), 3);
+    EXPECT_TRUE(rest[0].lines[0].startsWith("Asset 5"));
+    EXPECT_TRUE(rest[0].lines[2].startsWith("Asset 7"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "calc/checks/item_capacity.h"
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
+#include "calc/units/item_continuation.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
 
@@ -70,9 +71,19 @@ void Calc34(CalcContext& ctx, int copy) {
     // estate and case number, and the clerk could not docket it).
     pc.caption();
     pc.clear(9, 18, Write::Kept);
+    ItemContinuation continued(pc, box);
     int k = 0;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {
-        if (!ItemFits(box, k)) return;
+        if (continued.active()) {
+            const QString entry = assets.cell(assetColumn::Description, row) +
+                                  QStringLiteral("   ") + formattedValue(assets, row);
+            if (!continued.fits(k, entry, 9 + 2 * k, {10 + 2 * k})) {
+                ++k;
+                continue;
+            }
+        } else if (!ItemFits(box, k)) {
+            return;
+        }
         const int slot = 9 + 2 * k++;
         if (pc.overridden(slot)) continue;
         pc.keep(slot, firstLine(ctx, assets.cell(assetColumn::Description, row), kFont));
@@ -114,6 +125,7 @@ void Calc36(CalcContext& ctx, int copy) {
     pc.keep(9, pc.other(35, 5));
     pc.clear(10, 27, Write::Kept);
     const ItemCapacity& others = itemBox(30209);
+    ItemContinuation continuedOthers(pc, others);
     int k = 0;
     // The spouse's two lines name every asset of their category, not only
     // the last one found.
@@ -132,7 +144,17 @@ void Calc36(CalcContext& ctx, int copy) {
             pc.putGi(first + 1, gi::SpouseName, Write::Kept);
             pc.keep(first + 2, spouseAssets[section].join(QStringLiteral("; ")));
         } else if (categoryMatches(category, Category::Others)) {
-            if (!ItemFits(others, k)) return;
+            if (continuedOthers.active()) {
+                const QString entry = assets.cell(assetColumn::Distributees, row) +
+                                      QStringLiteral(": ") +
+                                      assets.cell(assetColumn::Description, row);
+                if (!continuedOthers.fits(k, entry, 16 + 2 * k, {17 + 2 * k})) {
+                    ++k;
+                    continue;
+                }
+            } else if (!ItemFits(others, k)) {
+                return;
+            }
             const int slot = 16 + 2 * k++;
             if (pc.overridden(slot)) continue;
             pc.keep(slot, assets.cell(assetColumn::Distributees, row));

@@ -27,6 +27,19 @@ QString sideOf(const PacketEntry& entry, int page) {
     return page == entry.pages[0] ? QStringLiteral(", front") : QStringLiteral(", back");
 }
 
+// A list's name without the form number and side the heading gives
+// already: "5.1 front, other assets" -> "other assets".
+QString listName(const QString& what, const PacketEntry& entry) {
+    QString name = what;
+    const QString caption = QString::fromUtf16(entry.caption);
+    const QString number = caption.section(u' ', 0, 0);
+    if (!number.isEmpty() && number.front().isDigit() && name.startsWith(number + u' '))
+        name = name.mid(number.size() + 1);
+    for (const QString side : {QStringLiteral("front, "), QStringLiteral("back, ")})
+        if (name.startsWith(side)) name = name.mid(side.size());
+    return name;
+}
+
 }  // namespace
 
 QList<Continuation> PageContinuations(TemplateMerge& merge, const ContinuationStore* lists,
@@ -90,7 +103,7 @@ QString AddendumBody(const TAnswer& answers, const PacketEntry& entry,
                      QStringLiteral("\\fs22 {\\b CASE NO.} ") + rtf(caseNumber));
     for (const Continuation& item : items) {
         const QString what = item.what.isEmpty() ? FieldLabel(screenFolder, item.page, item.slot)
-                                                 : item.what;
+                                                 : listName(item.what, entry);
         QString continues = QStringLiteral("Continues ") + form + sideOf(entry, item.page);
         if (item.copy > 0) continues += QStringLiteral(", copy ") + QString::number(item.copy + 1);
         continues += QStringLiteral(": ") + what;
