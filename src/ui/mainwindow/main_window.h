@@ -86,6 +86,10 @@ public:
     void PriorClick();
     void UpdateMenuItems();
     void OpenNavItem(const NavItem& item);
+    // Calculates a case the session has just read (a restored recovery copy)
+    // and shows its General Information, without storing the page on
+    // display into it.
+    void ShowReadCase();
     // Opens a worksheet window (NavWorksheet) with row selected (-1: the first).
     void OpenWorksheetAt(int worksheet, int row);
 

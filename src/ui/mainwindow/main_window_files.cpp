@@ -69,6 +69,12 @@ void TfrmMain::showFirstPage() {
     DisplayAPage(navigationCode(0));
 }
 
+void TfrmMain::ShowReadCase() {
+    RecalculateAll(false);
+    showFirstPage();
+    UpdateMenuItems();
+}
+
 void TfrmMain::NewClick() {
     CommitFocusedEdit();
     if (!askToSave()) return;
