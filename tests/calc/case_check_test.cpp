@@ -96,6 +96,12 @@ const Planted kPlanted[] = {
          c.a().setAnswer(61, 0, 23, QStringLiteral("December 1, 2025"));
      },
      2, P::pageCopy(28, 0)},
+    {"hearing-dates-agree",
+     [](CalcCase& c) {
+         c.a().setAnswer(50, 0, 19, QStringLiteral("5/27/2026"));   // 10.0 says 5/26/2026
+         c.a().setAnswer(68, 0, 9, QStringLiteral("9/14/2026"));    // as 13.0: agrees
+     },
+     1, P::pageCopy(50, 0)},
     {"minor-age",
      [](CalcCase& c) {
          c.data.KSchedList.setCell(4, CoFiduciaryKin, QStringLiteral("Son, a minor"));  // born 1971

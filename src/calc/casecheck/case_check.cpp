@@ -29,6 +29,9 @@ constexpr CaseRule kRules[] = {
     {"filings-after-death", "dates",
      "no filing, signing or hearing date on the forms comes before the date of death",
      filingsAfterDeath},
+    {"hearing-dates-agree", "dates",
+     "an application and its notice or publication (5.3 and 5.4, 10.0 and 10.2, 13.0 and 13.5) "
+     "name the same hearing date", hearingDatesAgree},
     {"minor-age", "dates",
      "a person the kin worksheet calls a minor was under 18 at the death, an adult 18 or older",
      minorsByAge},

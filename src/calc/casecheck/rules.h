@@ -12,6 +12,7 @@ void executorFeeBases(const CaseRule&, const CaseData&, CaseFindings&);
 // dates
 void birthBeforeDeath(const CaseRule&, const CaseData&, CaseFindings&);
 void filingsAfterDeath(const CaseRule&, const CaseData&, CaseFindings&);
+void hearingDatesAgree(const CaseRule&, const CaseData&, CaseFindings&);
 void minorsByAge(const CaseRule&, const CaseData&, CaseFindings&);
 // addresses
 void noticeAddresses(const CaseRule&, const CaseData&, CaseFindings&);

@@ -1,6 +1,7 @@
 // Dates out of order: the decedent born after the death, a filing or hearing
-// dated before the death, and a person the kin worksheet calls a minor who
-// was 18 or older at the death (or an adult under 18).
+// dated before the death, an application and its notice naming different
+// hearing dates, and a person the kin worksheet calls a minor who was 18 or
+// older at the death (or an adult under 18).
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "calc/units/blocks.h"
@@ -57,6 +58,39 @@ void filingsAfterDeath(const CaseRule& rule, const CaseData& data, CaseFindings&
                 .arg(gi(data, giSlot::DeathDate).trimmed(), QString::fromLatin1(dated.what),
                      text.trimmed()),
             ReportPlace::pageCopy(dated.page, 0));
+    }
+}
+
+namespace {
+
+// An application and its notice (or publication) each carry the hearing's
+// date as their own field; the notice's other copies take it from the first.
+struct HearingPair {
+    DatedSlot application;
+    DatedSlot notice;
+};
+constexpr HearingPair kHearings[] = {
+    {{23, 20, "the notice of the application to relieve (5.3)"},
+     {24, 12, "its publication (5.4)"}},
+    {{47, 49, "the application to distribute in kind (10.0)"},
+     {50, 19, "its notice of hearing (10.2)"}},
+    {{61, 23, "the account (13.0)"}, {68, 9, "its notice of hearing (13.5)"}},
+};
+
+}  // namespace
+
+void hearingDatesAgree(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    for (const HearingPair& pair : kHearings) {
+        const QString& first = data.answers.answer(pair.application.page, 0, pair.application.slot);
+        const QString& second = data.answers.answer(pair.notice.page, 0, pair.notice.slot);
+        const auto a = dateOf(first);
+        const auto b = dateOf(second);
+        if (!a || !b || *a == *b) continue;
+        add(out, rule,
+            QStringLiteral("The hearing on %1 is dated %2, on %3 %4.")
+                .arg(QString::fromLatin1(pair.application.what), first.trimmed(),
+                     QString::fromLatin1(pair.notice.what), second.trimmed()),
+            ReportPlace::pageCopy(pair.notice.page, 0));
     }
 }
 
