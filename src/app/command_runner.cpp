@@ -43,6 +43,8 @@ int RunCommand(const QStringList& arguments) {
         const QStringList known =
             QString::fromLatin1(command->options).split(u' ', Qt::SkipEmptyParts);
         command->run(CommandArgs(arguments.first(), arguments.mid(1), known));
+    } catch (const CommandStatus& done) {
+        status = done.status;
     } catch (const CommandError& e) {
         PrintError(QStringLiteral("wendmoor4: ") + QString::fromUtf8(e.what()));
         status = 1;

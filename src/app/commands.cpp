@@ -19,6 +19,7 @@ const Command CommandTable[] = {
     {"print-worksheet", "kin|asset|expense|time CASE.wm4 OUT.rtf [--pdf OUT.pdf]", RunPrintWorksheet,
      "pdf"},
     {"deadlines", "CASE.wm4 [--today M/D/YYYY] [--ics OUT.ics]", RunDeadlines, "today ics"},
+    {"check", "CASE.wm4", RunCheck, ""},
 };
 
 }  // namespace

@@ -40,5 +40,13 @@ void RunRenderScreen(const CommandArgs& args);
 void RunPrint(const CommandArgs& args);
 void RunPrintWorksheet(const CommandArgs& args);
 void RunDeadlines(const CommandArgs& args);
+void RunCheck(const CommandArgs& args);
+
+// Thrown by a command that did its work and says what it found by its exit
+// status (check: 3 when it found something).
+struct CommandStatus {
+    int status;
+};
+inline constexpr int CheckFoundStatus = 3;
 
 }  // namespace wm4

@@ -9,6 +9,8 @@
 #include "ui/commands/window_commands.h"
 #include "ui/deadlines/deadlines_dock.h"
 #include "ui/mainwindow/main_window.h"
+#include "ui/mainwindow/recovery_keeper.h"
+#include "ui/problems/problems_dock.h"
 
 namespace {
 
@@ -44,10 +46,16 @@ int runDesktop(int argc, char** argv) {
     // Override, printing, Tools, Help and the display adjustments.
     new wm4::WindowCommands(window);
     wm4::InstallDeadlinesPanel(window);
+    // A calculation's reports in one list; Tools > Check Case.
+    wm4::InstallProblemsPanel(window);
+    // The recovery copy every 2 minutes while the case has unsaved changes.
+    wm4::RecoveryKeeper* recovery = wm4::InstallRecoveryKeeper(window);
     const QStringList args = QApplication::arguments();
     // A case named on the command line is read before the first page shows.
     window.start(args.size() > 1 ? args[1] : QString());
     window.show();
+    // After a crash: the copy it left, offered over the window.
+    recovery->offerRestore();
     return app.exec();
 }
 

@@ -36,6 +36,11 @@ struct CalcContext {
     // unless set otherwise (tests fix it so that date slots can be compared).
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
+    // The category test of stage 1 reports every row that fails, not only
+    // the first: the desktop lists a run's reports together, where one
+    // report per row costs nothing. ErrFlag and the gates are the same.
+    bool everyCategoryFault = false;
+
     TAnswer& A() { return data.answers; }
     const TAnswer& A() const { return data.answers; }
 };

@@ -45,7 +45,10 @@ void ReportError(quint16 errNo, const QString& text) {
             if (g_errFlag) *g_errFlag = true;
         }
     } setFlag;
-    if (g_handler) g_handler(buildReport(errNo, text));
+    if (!g_handler) return;
+    Report report = buildReport(errNo, text);
+    report.place = currentReportPlace();
+    g_handler(report);
 }
 
 }  // namespace wm4

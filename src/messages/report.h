@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <functional>
 
+#include "messages/report_place.h"
+
 namespace wm4 {
 
 struct Report {
@@ -14,6 +16,7 @@ struct Report {
     QString text;        // the caller's text (an entry, a file name, ...)
     QString message;     // the built main line
     QString advice;      // the advice line of the digit; empty for digit 0
+    ReportPlace place;   // where the report was made (ScopedReportPlace), if known
 
     int messageNumber() const { return errNo / 10; }
     int adviceDigit() const { return errNo % 10; }

@@ -1,5 +1,7 @@
 #include "schedules/insolvency_schedule.h"
 
+#include <algorithm>
+
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
@@ -36,6 +38,9 @@ int CountInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Text
     s.subtotals.fill(0);
     s.present.fill(false);
     s.grandTotal = 0;
+    s.estimatedSubtotals.fill(0);
+    s.estimated.fill(false);
+    s.estimatedTotal = 0;
     s.rowCount = s.sheets = 0;
 
     const InventorySchedule& inventory = buffers.inventory;
@@ -56,10 +61,16 @@ int CountInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Text
         if (k < 0) continue;
         AddCents(s.subtotals[k], Str2Float_2(expenses.cell(expenseColumn::Amount, r)));
         s.present[k] = true;
+        const QString& payment = expenses.cell(expenseColumn::EstimatedPayment, r);
+        if (!payment.trimmed().isEmpty()) {
+            AddCents(s.estimatedSubtotals[k], Str2Float_2(payment));
+            s.estimated[k] = true;
+        }
     }
     for (bool present : s.present)
         if (present) rows += 4;  // header, blank, subtotal, blank
     s.grandTotal = SumOfCents(s.subtotals);
+    s.estimatedTotal = SumOfCents(s.estimatedSubtotals);
     if (s.grandTotal > 0) rows += 4;
     s.rowCount = rows;
 
@@ -112,6 +123,7 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         if (!subtotal) return;
         subtotal->description = QStringLiteral("SUBTOTAL");
         subtotal->amount = FormatAmount(s.subtotals[k]);
+        if (s.estimated[k]) subtotal->estimatedPayment = FormatAmount(s.estimatedSubtotals[k]);
         i += 2;
     }
     if (s.grandTotal > 0) {
@@ -119,6 +131,9 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         if (!total) return;
         total->description = QStringLiteral("Grand Total ");
         total->amount = FormatAmount(s.grandTotal);
+        const bool anyEstimated =
+            std::any_of(s.estimated.begin(), s.estimated.end(), [](bool e) { return e; });
+        if (anyEstimated) total->estimatedPayment = FormatAmount(s.estimatedTotal);
     }
 }
 

@@ -149,6 +149,11 @@ struct InsolvencySchedule {
     std::array<double, InsolvencyClassCount> subtotals{};  // class k at index k - 1
     std::array<bool, InsolvencyClassCount> present{};
     double grandTotal = 0;
+    // The estimated payments typed for the claims of each class; a class
+    // where none was typed prints its subtotal's payment cell empty.
+    std::array<double, InsolvencyClassCount> estimatedSubtotals{};
+    std::array<bool, InsolvencyClassCount> estimated{};
+    double estimatedTotal = 0;
     int rowCount = 0;
     int sheets = 0;  // the first sheet (24.4) included; NoOf24_5 = sheets - 1
     // The four values Form 24.0 shows.

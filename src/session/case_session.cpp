@@ -1,8 +1,10 @@
 #include "session/case_session.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "calc/run/calculate_complete.h"
+#include "files/backup_generation.h"
 #include "files/client_file.h"
 #include "files/wm3_import.h"
 #include "messages/report.h"
@@ -106,6 +108,7 @@ bool CaseSession::importWM3(const QString& path, QString* error) {
 
 void CaseSession::saveCase(const QString& path) {
     storeOpenWorksheets();
+    KeepBackupGeneration(path);  // NAME.wm4.bak: the file as it was before this save
     WriteClientFile(*m_data, path);
     setFileName(path);
     setModified(false);
@@ -129,8 +132,11 @@ void CaseSession::setAddendaSwitch(std::function<bool()> addendaOn) {
 }
 
 void CaseSession::calculate() {
+    Q_EMIT calculationStarted();
+    const auto ended = qScopeGuard([this] { Q_EMIT calculationEnded(); });
     CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
+    ctx.everyCategoryFault = m_everyCategoryFault;
     if (m_addendaOn) m_data->continuations.setEnabled(m_addendaOn());
     CalculateComplete(ctx);
     Q_EMIT calculated();

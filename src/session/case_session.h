@@ -67,8 +67,11 @@ public:
     // Reads a prior-version file into a fresh case (untitled, unsaved) on
     // success; on failure the case stays as it was.
     bool importWM3(const QString& path, QString* error = nullptr);
-    // Writes the case atomically to path. Throws FileError and then changes
-    // nothing; on success the case takes path as its file name and is saved.
+    // Writes the case atomically to path, first keeping the file there as
+    // path + ".bak" (one generation). Throws FileError and then changes
+    // nothing (a .bak that cannot be written stops the save: the case file is
+    // still as it was); on success the case takes path as its file name and
+    // is saved.
     void saveCase(const QString& path);
     // Writes the case to path without taking that name (a duplicate).
     void writeCopy(const QString& path) const;
@@ -82,6 +85,9 @@ public:
     // The full calculation run over the case with this session's buffers,
     // settings and wrapper. Faults it finds are reports, not exceptions.
     void calculate();
+    // Whether a run's category test reports every failing row rather than
+    // the first (the desktop's Problems panel lists them all).
+    void setEveryCategoryFault(bool every) { m_everyCategoryFault = every; }
 
     // Asked before every calculation whether lists too long for their forms
     // continue on addenda (the desktop's Preferences). Without it the case's
@@ -95,6 +101,10 @@ Q_SIGNALS:
     void modifiedChanged(bool modified);
     // A calculation run ended (its answers are in the case).
     void calculated();
+    // A calculation run begins; calculationEnded follows on every way out of
+    // it, also when the run throws (calculated only after a complete run).
+    void calculationStarted();
+    void calculationEnded();
 
 private:
     void takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified);
@@ -108,6 +118,7 @@ private:
     std::function<bool()> m_addendaOn;
     QString m_fileName;
     bool m_modified = false;
+    bool m_everyCategoryFault = false;
 };
 
 }  // namespace wm4

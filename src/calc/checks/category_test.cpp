@@ -29,7 +29,10 @@ constexpr CategoryRule kRules[] = {
 };
 
 // The first row of `grid` that fails one of its rules, reported; false then.
-bool testGrid(const WorksheetStore& store, Grid grid) {
+// everyFault: every failing row and rule, reported.
+bool testGrid(const WorksheetStore& store, Grid grid, bool everyFault) {
+    bool passed = true;
+    const int worksheet = grid == Grid::Asset ? 1 : 2;  // the navigation's worksheet numbers
     for (int row = 0; row < store.rowCount(); ++row) {
         for (const CategoryRule& rule : kRules) {
             if (rule.grid != grid) continue;
@@ -37,12 +40,14 @@ bool testGrid(const WorksheetStore& store, Grid grid) {
                 categoryMissing(store.cell(rule.categoryColumn, row))) {
                 // Column 1 is the description in the asset and the expense worksheet alike.
                 static_assert(assetColumn::Description == expenseColumn::Description);
+                const ScopedReportPlace place(ReportPlace::worksheetRow(worksheet, row));
                 ReportError(rule.errNo, store.cell(assetColumn::Description, row));
-                return false;
+                if (!everyFault) return false;
+                passed = false;
             }
         }
     }
-    return true;
+    return passed;
 }
 
 }  // namespace
@@ -51,8 +56,13 @@ std::span<const CategoryRule> CategoryRules() {
     return kRules;
 }
 
-bool Test4Errs(const CaseData& data) {
-    return testGrid(data.ASchedList, Grid::Asset) && testGrid(data.ESchedList, Grid::Expense);
+bool Test4Errs(const CaseData& data, bool everyFault) {
+    if (everyFault) {
+        const bool assets = testGrid(data.ASchedList, Grid::Asset, true);
+        return testGrid(data.ESchedList, Grid::Expense, true) && assets;
+    }
+    return testGrid(data.ASchedList, Grid::Asset, false) &&
+           testGrid(data.ESchedList, Grid::Expense, false);
 }
 
 }  // namespace wm4

@@ -27,6 +27,8 @@ std::span<const CategoryRule> CategoryRules();
 // then (only when no asset row fails) the expense rows. The first marked row
 // with a missing category is reported with its description (column 1) and
 // the test ends: at most one report per run. Returns true when no row failed.
-bool Test4Errs(const CaseData& data);
+// everyFault: every failing row and form is reported (asset rows, then
+// expense rows), each pointing at its worksheet row; the result is the same.
+bool Test4Errs(const CaseData& data, bool everyFault = false);
 
 }  // namespace wm4

@@ -47,6 +47,7 @@ bool CalcTtls(CalcContext& ctx) {
                                 16110};
 
     for (int row = 0; row < assets.rowCount(); ++row) {
+        const ScopedReportPlace place(ReportPlace::worksheetRow(1, row));  // the asset worksheet
         // Only a row sent somewhere is read, so an unreadable value is
         // reported where it counts, once.
         double valueRead = 0;

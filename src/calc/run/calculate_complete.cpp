@@ -54,7 +54,11 @@ void runPages(CalcContext& ctx, const StageStep& step) {
     const int copies = stepCopies(step, ctx.A());
     for (int copy = 0; copy < copies; ++copy)
         for (int i = 0; i < step.pages.count; ++i)
-            if (PageUnit unit = pageUnit(step.pages.pages[i])) unit(ctx, copy);
+            if (PageUnit unit = pageUnit(step.pages.pages[i])) {
+                // Reports of the unit point at its page copy.
+                const ScopedReportPlace place(ReportPlace::pageCopy(step.pages.pages[i], copy));
+                unit(ctx, copy);
+            }
 }
 
 }  // namespace
@@ -87,7 +91,7 @@ void CalculateComplete(CalcContext& ctx) {
     a.ErrFlag = false;
     ctx.data.continuations.clear();  // each run records what it cannot fit afresh
 
-    Test4Errs(ctx.data);             // stage 1
+    Test4Errs(ctx.data, ctx.everyCategoryFault);  // stage 1
     PrepareCopiesAndSchedules(ctx);  // stage 2 (returns at once after a stage-1 report)
     if (a.ErrFlag) return;
     RunPageUnits(ctx);  // stage 3

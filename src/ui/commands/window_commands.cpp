@@ -19,6 +19,7 @@
 #include "ui/dialogs/preference_dlg.h"
 #include "ui/dialogs/shrink_font_dlg.h"
 #include "ui/dialogs/slider_dlg.h"
+#include "ui/mainwindow/desktop_preferences.h"
 #include "ui/mainwindow/main_window.h"
 #include "ui/mainwindow/window_sizing.h"
 #include "ui/pagescreen/page_screen.h"
@@ -232,6 +233,9 @@ void WindowCommands::PreferencesClick() {
     hooks.showToolBar = [this](bool label, bool shown) {
         if (QToolBar* bar = toolBar(label)) bar->setVisible(shown);
     };
+    const ProgramSettings& settings = m_window.session().settings();
+    hooks.reportDialogs = [&settings] { return ReportDialogsPreferred(settings); };
+    hooks.setReportDialogs = [&settings](bool on) { SetReportDialogsPreferred(settings, on); };
     auto shown = [this](bool label) {
         QToolBar* bar = toolBar(label);
         return bar && !bar->isHidden();

@@ -35,6 +35,11 @@ TfrmPreferenceDlg::TfrmPreferenceDlg(const ProgramSettings& settings, bool iconB
     connect(ui->cbxShowLabelToolbar, &QCheckBox::toggled, this, [this](bool on) {
         if (m_hooks.showToolBar) m_hooks.showToolBar(true, on);
     });
+    ui->cbxReportDialogs->setVisible(bool(m_hooks.reportDialogs));
+    if (m_hooks.reportDialogs) ui->cbxReportDialogs->setChecked(m_hooks.reportDialogs());
+    connect(ui->cbxReportDialogs, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_hooks.setReportDialogs) m_hooks.setReportDialogs(on);
+    });
     auto filingChanged = [this] {
         m_filing.addenda = ui->cbxAddenda->isChecked();
         m_filing.typedSignatures = ui->cbxTypedSignatures->isChecked();

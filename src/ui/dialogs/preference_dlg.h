@@ -1,7 +1,8 @@
 #pragma once
 // "Wendmoor4 Preferences": the default folders (each with a "Change" button
-// that chooses a new one), the two tool bars and the options for filing
-// electronically, each switched on and off at once.
+// that chooses a new one), the two tool bars, switched on and off at once,
+// one dialog per report instead of the Problems panel, and the options for
+// filing electronically.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ public:
         std::function<bool(FileLocation)> changeFolder;
         // Shows or hides the icon tool bar (false) or the label tool bar (true).
         std::function<void(bool labelBar, bool shown)> showToolBar;
+        // Whether a calculation shows each report in its own dialog (true)
+        // or lists them in the Problems panel; empty: the box is hidden.
+        std::function<bool()> reportDialogs;
+        std::function<void(bool dialogs)> setReportDialogs;
         // Keeps the changed filing options (continuation addenda, typed signatures).
         std::function<void(const FilingOptions&)> changeFilingOptions;
     };

@@ -67,6 +67,8 @@ const MenuRow kOptionsMenu[] = {
     {Item, "mnuOverride", "&Override"},
     {Item, "mnuCancelOverride", "&Cancel Override"},
     {Separator},
+    {Item, "mnuCheckCase", "Check &Case", "Ctrl+Shift+K"},
+    {Separator},
     {Item, "mnuGetStockQuote", "Get Stock Quote"},
     {Item, "mnuGetFundQuote", "Get Fund Quote"},
     {Separator},
@@ -98,6 +100,7 @@ const MenuRow kWindowMenu[] = {
     {Item, "mnuZoom", "&Zoom..."},
     {Separator},
     {Item, "mnuDeadlines", "&Deadlines", "Ctrl+Shift+D"},
+    {Item, "mnuProblems", "&Problems", "Ctrl+Shift+L"},
 };
 
 const MenuRow kHelpMenu[] = {

@@ -86,6 +86,12 @@ public:
     void PriorClick();
     void UpdateMenuItems();
     void OpenNavItem(const NavItem& item);
+    // Calculates a case the session has just read (a restored recovery copy)
+    // and shows its General Information, without storing the page on
+    // display into it.
+    void ShowReadCase();
+    // Opens a worksheet window (NavWorksheet) with row selected (-1: the first).
+    void OpenWorksheetAt(int worksheet, int row);
 
     // ---- page panel and calculation ----
     void RefreshClick();
@@ -121,7 +127,7 @@ private:
     void RefreshRecentMenu();
     bool saveTo(const QString& path);
     bool runSaveAs(const QString& proposedName = QString());
-    void openWorksheet(int worksheet);
+    void openWorksheet(int worksheet, int row = -1);
 
     // main_window_navigation.cpp
     void showPage(int code);

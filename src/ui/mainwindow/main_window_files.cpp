@@ -69,6 +69,12 @@ void TfrmMain::showFirstPage() {
     DisplayAPage(navigationCode(0));
 }
 
+void TfrmMain::ShowReadCase() {
+    RecalculateAll(false);
+    showFirstPage();
+    UpdateMenuItems();
+}
+
 void TfrmMain::NewClick() {
     CommitFocusedEdit();
     if (!askToSave()) return;
@@ -219,12 +225,17 @@ void TfrmMain::RefreshRecentMenu() {
     m_menus->recentLine->setVisible(!recent.isEmpty());
 }
 
-void TfrmMain::openWorksheet(int worksheet) {
+void TfrmMain::OpenWorksheetAt(int worksheet, int row) {
+    if (worksheet < KinWorksheet || worksheet > TimeWorksheet) return;
+    openWorksheet(worksheet, row);
+}
+
+void TfrmMain::openWorksheet(int worksheet, int row) {
     static constexpr WorksheetKind kinds[] = {WorksheetKind::Kin, WorksheetKind::Asset,
                                               WorksheetKind::Expense, WorksheetKind::Time};
     CommitFocusedEdit();
     m_screen->Components2Answers(m_screen->panel());
-    OpenWorksheet(kinds[worksheet], *m_session, this);
+    OpenWorksheet(kinds[worksheet], *m_session, this, row);
     RefreshClick();
 }
 

@@ -1,0 +1,23 @@
+// wendmoor4 check CASE: the full calculation, then every Check Case rule;
+// one line per finding on standard output ("<rule>: <text> [<where>]").
+// Exit status 0 when nothing is found, 3 when something is (reports of the
+// run go to standard error as REPORT lines, as for calc). The case file is
+// not written.
+#include "app/commands.h"
+#include "app/engine_session.h"
+#include "calc/casecheck/case_check.h"
+
+namespace wm4 {
+
+void RunCheck(const CommandArgs& args) {
+    const QString in = args.argument(0, "case file");
+    args.expectArguments(1);
+    EngineSession session(args);
+    session.readCase(in);
+    session.calculate();
+    const CaseFindings findings = CheckCase(session.data());
+    for (const CaseFinding& finding : findings) PrintLine(findingLine(finding));
+    if (!findings.isEmpty()) throw CommandStatus(CheckFoundStatus);
+}
+
+}  // namespace wm4

@@ -1,0 +1,50 @@
+#include "calc/casecheck/check_support.h"
+
+#include <cmath>
+
+#include "case/conversions.h"
+
+namespace wm4::casecheck {
+
+std::optional<double> amountOf(const QString& text) {
+    QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool negative = false;
+    if (t.startsWith(u'(') && t.endsWith(u')')) {
+        negative = true;
+        t = t.mid(1, t.size() - 2);
+    }
+    t.remove(u'$').remove(u',').remove(u' ');
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<double> slotAmount(const CaseData& data, int page, int slot, int copy) {
+    return amountOf(data.answers.answer(page, copy, slot));
+}
+
+bool sameAmount(double a, double b) {
+    return std::llround(a * 100) == std::llround(b * 100);
+}
+
+QString money(double amount) {
+    return FormatAmount(amount);
+}
+
+std::optional<QDate> dateOf(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    return ParseShortDate(ShortDateText(t));
+}
+
+const QString& gi(const CaseData& data, int slot) {
+    return data.answers.answer(GeneralInformation, 0, slot);
+}
+
+void add(CaseFindings& out, const CaseRule& rule, const QString& text, const ReportPlace& place) {
+    out.append({&rule, text, place});
+}
+
+}  // namespace wm4::casecheck

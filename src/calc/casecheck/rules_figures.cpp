@@ -1,0 +1,172 @@
+// Figures that must agree: the inventory's total on 6.0 with 6.1's grand
+// total and with the inventory's lines on the account, the account's
+// receipts and disbursements with the worksheets, and the executor's fee
+// computation with its bases. Every calculation writes these figures from one
+// source, so a difference means a figure was typed over (override) or the
+// worksheets send the inventory's assets to the account in other categories.
+#include "calc/casecheck/check_support.h"
+#include "calc/casecheck/rules.h"
+#include "case/worksheet_columns.h"
+#include "schedules/schedule_buffers.h"
+#include "schedules/schedule_common.h"
+
+namespace wm4::casecheck {
+
+using schedules::GroupOf;
+using schedules::IsMarked;
+
+namespace {
+
+constexpr int Inventory = 28, InventoryTotalSlot = 7;
+constexpr int AccountFront = 60, AccountBack = 61;
+constexpr int ReceiptsTotalSlot = 7, DisbursementsTotalSlot = 17;
+constexpr int ExecutorFee = 99;
+
+struct ScheduleSide {
+    int page;
+    int firstSlot;
+    int lines;
+};
+// 6.1 front and back: three texts a line (description, appraised, value).
+constexpr ScheduleSide kInventorySides[] = {{30, 6, 36}, {31, 3, 50}};
+
+// The value of 6.1's grand total row, wherever its sheets put it.
+std::optional<double> scheduleGrandTotal(const CaseData& data) {
+    const int copies = qMax(data.answers.NoOf6_1, 1);
+    for (int copy = 0; copy < copies; ++copy)
+        for (const ScheduleSide& side : kInventorySides)
+            for (int line = 0; line < side.lines; ++line) {
+                const int slot = side.firstSlot + 3 * line;
+                if (data.answers.answer(side.page, copy, slot) == GrandTotalRow)
+                    return slotAmount(data, side.page, slot + 2, copy);
+            }
+    return std::nullopt;
+}
+
+bool inventoryFiled(const CaseData& data) {
+    for (int r = 0; r < data.ASchedList.rowCount(); ++r)
+        if (IsMarked(data.ASchedList, assetColumn::ToForm6_0, r)) return true;
+    return false;
+}
+
+}  // namespace
+
+void inventoryScheduleTotal(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    if (!inventoryFiled(data)) return;
+    const double total = slotAmount(data, Inventory, InventoryTotalSlot).value_or(0);
+    const std::optional<double> schedule = scheduleGrandTotal(data);
+    if (!schedule || sameAmount(total, *schedule)) return;
+    add(out, rule,
+        QStringLiteral("The inventory total on 6.0 (%1) differs from the grand total of the "
+                       "schedule of assets 6.1 (%2).")
+            .arg(money(total), money(*schedule)),
+        ReportPlace::pageCopy(Inventory, 0));
+}
+
+// The account's first four receipt lines carry the inventory's assets (not
+// sold, or the proceeds of their sale). On the first account they add up to
+// the inventory's total, with the assets found after the inventory.
+void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    if (!inventoryFiled(data)) return;
+    const QString& number = data.answers.answer(AccountFront, 0, 30).trimmed();
+    if (!number.isEmpty() && number != u"1") return;  // later accounts carry balances
+    const WorksheetStore& assets = data.ASchedList;
+    bool onAccount = false;
+    double found = 0;  // assets found after the inventory, on those lines
+    for (int r = 0; r < assets.rowCount(); ++r) {
+        if (!IsMarked(assets, assetColumn::ToForm13_0, r)) continue;
+        onAccount = true;
+        const int group = GroupOf(assets.cell(assetColumn::Category13_0, r), AccountReceiptGroups);
+        if (IsMarked(assets, assetColumn::ToNewlyDiscovered, r) && group >= 0 && group < 4)
+            found += amountOf(assets.cell(assetColumn::Value, r)).value_or(0);
+    }
+    if (!onAccount) return;
+    double lines = 0;
+    for (int slot = 1; slot <= 4; ++slot) lines += slotAmount(data, AccountBack, slot).value_or(0);
+    const double inventory = slotAmount(data, Inventory, InventoryTotalSlot).value_or(0);
+    if (sameAmount(lines, inventory + found)) return;
+    add(out, rule,
+        QStringLiteral("The account's receipts of inventory assets (13.0, lines 1 to 4: %1) "
+                       "differ from the inventory total on 6.0 (%2)%3.")
+            .arg(money(lines), money(inventory),
+                 found != 0 ? QStringLiteral(" with the assets found later (%1)").arg(money(found))
+                            : QString()),
+        ReportPlace::pageCopy(AccountBack, 0));
+}
+
+namespace {
+
+// The sum of the worksheet rows sent to 13.0 in one of the account's groups.
+template <size_t N>
+std::pair<double, bool> accountSum(const WorksheetStore& store, int sendColumn, int categoryColumn,
+                                   int amountColumn, const std::array<ScheduleGroup, N>& groups) {
+    double sum = 0;
+    bool any = false;
+    for (int r = 0; r < store.rowCount(); ++r) {
+        if (!IsMarked(store, sendColumn, r)) continue;
+        any = true;
+        if (GroupOf(store.cell(categoryColumn, r), groups) < 0) continue;
+        sum += amountOf(store.cell(amountColumn, r)).value_or(0);
+    }
+    return {sum, any};
+}
+
+}  // namespace
+
+void accountTotals(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const auto [receipts, anyReceipt] =
+        accountSum(data.ASchedList, assetColumn::ToForm13_0, assetColumn::Category13_0,
+                   assetColumn::Value, AccountReceiptGroups);
+    const auto [disbursements, anyDisbursement] =
+        accountSum(data.ESchedList, expenseColumn::ToForm13_0, expenseColumn::Category13_0,
+                   expenseColumn::Amount, AccountDisbursementGroups);
+    if (!anyReceipt && !anyDisbursement) return;
+    const double onForm = slotAmount(data, AccountBack, ReceiptsTotalSlot).value_or(0);
+    if (!sameAmount(onForm, receipts))
+        add(out, rule,
+            QStringLiteral("The account's total receipts (13.0: %1) differ from the receipts the "
+                           "asset worksheet sends to it (%2).")
+                .arg(money(onForm), money(receipts)),
+            ReportPlace::pageCopy(AccountBack, 0));
+    const double paid = slotAmount(data, AccountBack, DisbursementsTotalSlot).value_or(0);
+    if (!sameAmount(paid, disbursements))
+        add(out, rule,
+            QStringLiteral("The account's total disbursements (13.0: %1) differ from the "
+                           "disbursements the expense worksheet sends to it (%2).")
+                .arg(money(paid), money(disbursements)),
+            ReportPlace::pageCopy(AccountBack, 0));
+}
+
+// The executor's fee computation prints its bases beside the figures
+// computed from them; a base typed over no longer matches its figure.
+void executorFeeBases(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const auto base = slotAmount(data, ExecutorFee, 4);
+    if (!base) return;  // no computation
+    const ReportPlace place = ReportPlace::pageCopy(ExecutorFee, 0);
+    const double shown = slotAmount(data, ExecutorFee, 2).value_or(0) +
+                         slotAmount(data, ExecutorFee, 3).value_or(0);
+    if (!sameAmount(shown, *base))
+        add(out, rule,
+            QStringLiteral("The executor's fee computation shows property and income of %1, but "
+                           "its fee is computed on %2.")
+                .arg(money(shown), money(*base)),
+            place);
+    struct OnePercent {
+        int base, fee;
+        const char* what;
+    };
+    constexpr OnePercent kOnePercent[] = {{10, 11, "real estate not sold"},
+                                          {12, 13, "non-probate assets"}};
+    for (const OnePercent& line : kOnePercent) {
+        const double value = slotAmount(data, ExecutorFee, line.base).value_or(0);
+        const double fee = slotAmount(data, ExecutorFee, line.fee).value_or(0);
+        if (sameAmount(fee, value * 0.01)) continue;
+        add(out, rule,
+            QStringLiteral("The executor's fee computation shows %1 of %2, but the fee beside it (%3) "
+                           "is not one percent of it.")
+                .arg(QString::fromLatin1(line.what), money(value), money(fee)),
+            place);
+    }
+}
+
+}  // namespace wm4::casecheck

@@ -1,0 +1,76 @@
+// wendmoor4 check, run as a user runs it: the rich sample reports nothing
+// (status 0); a copy with one inconsistency planted for each family of rules
+// reports exactly those five, one line each (status 3).
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "app/command_test.h"
+#include "case/case_data.h"
+#include "files/client_file.h"
+
+namespace wm4::test {
+namespace {
+
+class CheckCommand : public CommandTest {
+protected:
+    CommandRun runProgram(const QStringList& arguments) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", path("config"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(WM4_PROGRAM), arguments);
+        if (!program.waitForFinished(60'000)) return {-1, {}, {}};
+        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError())};
+    }
+};
+
+TEST_F(CheckCommand, TheRichSampleHasNothingToReport) {
+    const CommandRun r = runProgram({"check", fixture("rich_sample.wm4")});
+    EXPECT_EQ(r.status, 0) << r.out.toStdString();
+    EXPECT_EQ(r.out, QString());
+    EXPECT_EQ(r.err, QString());
+}
+
+TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
+    CaseData data;
+    QString error;
+    ASSERT_TRUE(ReadClientFile(data, fixture("rich_sample.wm4"), &error)) << error.toStdString();
+    // figures: the tractor's sale proceeds booked on the account as income,
+    // so the account no longer carries the whole inventory.
+    data.ASchedList.setCell(56, 6, QStringLiteral("Income"));
+    // dates: the decedent born after the death.
+    data.answers.setAnswer(0, 0, 14, QStringLiteral("3/4/2027"));
+    // addresses: the library, sent the notice of probate, without a street.
+    data.KSchedList.setCell(2, 3, QString());
+    // assets: the dividend sent to the account without a value.
+    data.ASchedList.setCell(2, 8, QString());
+    // names: the son's name without the period after his initial.
+    data.ASchedList.setCell(5, 4, QStringLiteral("Thomas R Whitcombe"));
+    WriteClientFile(data, path("planted.wm4"));
+
+    const CommandRun r = runProgram({"check", path("planted.wm4")});
+    EXPECT_EQ(r.status, 3);
+    const QStringList found = r.out.split(u'\n', Qt::SkipEmptyParts);
+    QStringList rules;
+    for (const QString& line : found) rules << line.section(u':', 0, 0);
+    EXPECT_EQ(rules, (QStringList{"inventory-on-account", "birth-before-death", "notice-address",
+                                  "row-value", "name-spelling"}))
+        << r.out.toStdString();
+    ASSERT_EQ(found.size(), 5);
+    EXPECT_EQ(found[2],
+              "notice-address: Ellery Public Library has no street address but is on 2.2 Notice "
+              "of Probate, 10.2 Notice of Hearing on Application, 13.5 Notice of Hearing on "
+              "Account. [Kin Worksheet, row 4]");
+    EXPECT_TRUE(found[4].endsWith("[Asset Worksheet, row 5]")) << found[4].toStdString();
+}
+
+TEST_F(CheckCommand, AFileThatCannotBeReadIsStatusOne) {
+    const CommandRun r = runProgram({"check", path("missing.wm4")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.startsWith("wendmoor4: ")) << r.err.toStdString();
+}
+
+}  // namespace
+}  // namespace wm4::test

@@ -1,0 +1,165 @@
+// Check Case: the rich sample (after a run) gives no finding; each rule
+// finds the inconsistency planted for it, and only where it is.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "calc/calc_case.h"
+#include "calc/casecheck/case_check.h"
+#include "calc/run/calculate_complete.h"
+#include "support/rich_sample.h"
+
+namespace wm4::test {
+namespace {
+
+QStringList lines(const CaseFindings& findings) {
+    QStringList out;
+    for (const CaseFinding& f : findings) out << findingLine(f);
+    return out;
+}
+
+// Rows of the sample (fillRichSample's order; row 0 of each sheet first).
+constexpr int Library = 3, CoFiduciaryKin = 2, Shares = 4, Dividend = 8, Tractor = 6;
+
+class CaseCheck : public CalcCaseTest {
+protected:
+    void SetUp() override { fillRichSample(data); }
+    void run() { CalculateComplete(ctx); }
+    void setCell(WorksheetStore& store, int column, int row, const QString& text) {
+        store.setCell(column, row, text);
+    }
+};
+
+TEST_F(CaseCheck, TheRichSampleHasNoFinding) {
+    run();
+    ASSERT_EQ(reports.numbers(), QList<int>{});
+    EXPECT_EQ(lines(CheckCase(data)), QStringList{});
+}
+
+struct Planted {
+    const char* rule;
+    std::function<void(CalcCase&)> plant;
+    int findings;
+    ReportPlace place;  // of the first finding
+    // Planted into the calculated answers: the run writes these figures
+    // from one source, so only a file changed outside a run (or a unit
+    // fault) can hold them apart.
+    bool afterRun = false;
+};
+
+class EachRule : public CaseCheck, public ::testing::WithParamInterface<Planted> {};
+
+TEST_P(EachRule, FindsWhatWasPlantedAndNothingInTheSample) {
+    const Planted& p = GetParam();
+    const CaseRule* rule = caseRule(p.rule);
+    ASSERT_NE(rule, nullptr) << p.rule;
+    run();
+    EXPECT_EQ(lines(CheckCaseRule(*rule, data)), QStringList{}) << "in the sample";
+    p.plant(*this);
+    if (!p.afterRun) run();
+    const CaseFindings found = CheckCaseRule(*rule, data);
+    ASSERT_EQ(found.size(), p.findings) << lines(found).join(u'\n').toStdString();
+    EXPECT_EQ(found.first().place, p.place) << found.first().text.toStdString();
+    EXPECT_EQ(found.first().rule, rule);
+}
+
+using P = ReportPlace;
+const Planted kPlanted[] = {
+    {"inventory-schedule-total",
+     [](CalcCase& c) { c.a().setAnswer(28, 0, 7, QStringLiteral("200,000.00")); }, 1,
+     P::pageCopy(28, 0), true},
+    // The tractor's sale proceeds booked as income: the account no longer
+    // carries the whole inventory.
+    {"inventory-on-account",
+     [](CalcCase& c) {
+         c.data.ASchedList.setCell(56, Tractor, QStringLiteral("Income"));
+     },
+     1, P::pageCopy(61, 0)},
+    {"account-totals",
+     [](CalcCase& c) {
+         c.a().setAnswer(61, 0, 7, QStringLiteral("1.00"));
+         c.a().setAnswer(61, 0, 17, QStringLiteral("2.00"));
+     },
+     2, P::pageCopy(61, 0), true},
+    {"executor-fee-bases",
+     [](CalcCase& c) {
+         // Typed over in override mode: kept writes, which the run leaves.
+         c.overrideSlot(99, 0, 2, QStringLiteral("1.00"));
+         c.overrideSlot(99, 0, 10, QStringLiteral("99,000.00"));
+     },
+     2, P::pageCopy(99, 0)},
+    {"birth-before-death", [](CalcCase& c) { c.gi(14, QStringLiteral("3/4/2027")); }, 1,
+     P::pageCopy(0, 0)},
+    {"filings-after-death",
+     [](CalcCase& c) {
+         c.a().setAnswer(28, 0, 18, QStringLiteral("1/10/2026"));
+         c.a().setAnswer(61, 0, 23, QStringLiteral("December 1, 2025"));
+     },
+     2, P::pageCopy(28, 0)},
+    {"hearing-dates-agree",
+     [](CalcCase& c) {
+         c.a().setAnswer(50, 0, 19, QStringLiteral("5/27/2026"));   // 10.0 says 5/26/2026
+         c.a().setAnswer(68, 0, 9, QStringLiteral("9/14/2026"));    // as 13.0: agrees
+     },
+     1, P::pageCopy(50, 0)},
+    {"minor-age",
+     [](CalcCase& c) {
+         c.data.KSchedList.setCell(4, CoFiduciaryKin, QStringLiteral("Son, a minor"));  // born 1971
+         const int child = c.addKin({{1, QStringLiteral("Lily Ashby")},
+                                     {4, QStringLiteral("Granddaughter (adult)")},
+                                     {5, QStringLiteral("5/1/2012")}});
+         (void)child;
+     },
+     2, P::worksheetRow(0, CoFiduciaryKin)},
+    {"notice-address",
+     [](CalcCase& c) { c.data.KSchedList.setCell(2, Library, QString()); }, 1,
+     P::worksheetRow(0, Library)},
+    {"row-value",
+     [](CalcCase& c) { c.data.ASchedList.setCell(2, Dividend, QString()); }, 1,
+     P::worksheetRow(1, Dividend)},
+    // Every row without its category, not only the first the run stops at.
+    {"row-category",
+     [](CalcCase& c) {
+         c.data.ASchedList.setCell(53, Tractor, QString());
+         c.data.ASchedList.setCell(56, Dividend, QStringLiteral("Not used for this asset"));
+         c.data.ESchedList.setCell(6, 0, QString());
+     },
+     3, P::worksheetRow(1, Tractor)},
+    {"name-spelling",
+     [](CalcCase& c) {
+         c.data.ASchedList.setCell(5, Shares, QStringLiteral("Thomas R Whitcombe"));
+         c.data.ESchedList.setCell(25, 0, QStringLiteral("Ashby Funeral Hom"));
+     },
+     2, P::worksheetRow(1, Shares)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, EachRule, ::testing::ValuesIn(kPlanted),
+                         [](const ::testing::TestParamInfo<Planted>& info) {
+                             QString name = QString::fromLatin1(info.param.rule);
+                             name.remove(u'-');
+                             return name.toStdString();
+                         });
+
+TEST(CaseRules, EveryRuleHasAFamilyAndAPlantedTest) {
+    const QStringList families{"figures", "dates", "addresses", "assets", "names"};
+    for (const CaseRule& rule : CaseRules()) {
+        SCOPED_TRACE(rule.name);
+        EXPECT_TRUE(families.contains(QString::fromLatin1(rule.family)));
+        EXPECT_TRUE(std::any_of(std::begin(kPlanted), std::end(kPlanted), [&](const Planted& p) {
+            return std::strcmp(p.rule, rule.name) == 0;
+        }));
+    }
+}
+
+// Names that only look alike are different people: a slip of one letter
+// counts only in a long name.
+TEST_F(CaseCheck, ShortNamesOneLetterApartAreTwoPeople) {
+    addKin({{1, QStringLiteral("Ann Doe")}});
+    addKin({{1, QStringLiteral("Dan Doe")}});
+    addKin({{1, QStringLiteral("Anne Doe")}});
+    run();
+    EXPECT_EQ(lines(CheckCaseRule(*caseRule("name-spelling"), data)), QStringList{});
+}
+
+}  // namespace
+}  // namespace wm4::test
