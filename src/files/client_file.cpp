@@ -6,12 +6,12 @@
 #include "files/atomic_save.h"
 #include "files/text_lines.h"
 #include "messages/report.h"
+#include "messages/version.h"
 
 namespace wm4 {
 
 namespace {
 
-constexpr double CurrentVersion = 4.41;
 constexpr int HighestCopyIndex = CopyCount - 1;
 
 struct SheetSection {
@@ -142,7 +142,7 @@ bool ReadClientFileBytes(CaseData& data, const QByteArray& bytes, const QString&
         if (error) *error = e.text();
         return false;
     }
-    a.VersionNo = CurrentVersion;
+    a.VersionNo = VersionNumber;
     return true;
 }
 

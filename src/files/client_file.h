@@ -27,7 +27,7 @@ void WriteClientFile(const CaseData& data, const QString& path);
 QByteArray ClientFileBytes(const CaseData& data);
 
 // Reads the file at path into data: the answers of every page copy it holds
-// (with the copy counts), the four worksheets, then VersionNo := 4.41. Files
+// (with the copy counts), the four worksheets, then VersionNo := the program's version. Files
 // written before 4.37 are migrated. Stops at the first line it cannot read
 // (end of file, a count, flag or row-count line that is not an integer, a
 // copy count above 99, a header real that is not a number); what was read

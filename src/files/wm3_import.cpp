@@ -4,6 +4,7 @@
 
 #include "files/text_lines.h"
 #include "messages/report.h"
+#include "messages/version.h"
 
 namespace wm4 {
 
@@ -133,7 +134,7 @@ void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, con
 
 void CopyWM3IntoCase(const TWM3Answer& prior, const WM3Sheets& sheets, CaseData& data) {
     TAnswer& a = data.answers;
-    a.VersionNo = 4.41;
+    a.VersionNo = VersionNumber;
     // Every slot the prior file holds, the last one included.
     for (int page = 0; page < PageCount; ++page) {
         for (int copy = 0; copy < CopyCount; ++copy) {

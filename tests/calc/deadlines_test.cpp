@@ -8,6 +8,7 @@
 #include "calc/deadlines/tracker_unit.h"
 #include "calc/calc_case.h"
 #include "case/conversions.h"
+#include "forms/page060.h"
 
 namespace wm4::test {
 namespace {
@@ -111,7 +112,8 @@ TEST_F(CaseDeadlines, StatusFollowsTodayAndTheTrackersMarks) {
 }
 
 TEST_F(CaseDeadlines, TheAccountsAppointmentDateServesWhenTheTrackerHasNone) {
-    a().setAnswer(60, 0, 39, QStringLiteral("March 4, 2026"));
+    a().setAnswer(page60::Page, 0, page60::DateTheFiduciaryWasAppointed,
+                  QStringLiteral("March 4, 2026"));
     EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/4/2026"));
     tracker(tracker::LettersIssuedDate, "3/2/2026");
     EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/2/2026"))

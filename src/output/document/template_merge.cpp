@@ -7,6 +7,8 @@
 
 #include "case/answers.h"
 #include "case/conversions.h"
+#include "case/field_codes.h"
+#include "case/page_catalogue.h"
 #include "files/cp1252.h"
 #include "files/file_error.h"
 #include "messages/report.h"
@@ -25,33 +27,6 @@ namespace {
 // otherwise shrink its category texts where the others do not.
 constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58,  62,  63, 64,
                                        65, 71, 75, 126, 128, 155, 156, 182, 184, 185, 187};
-
-// Forms whose empty amounts print empty; the expense printout among them, so
-// that its empty lines print no "0.00" (as the asset and time lists).
-constexpr std::array EmptyAmountPages = {20,  21,  27,  30,  31,  34,  47,  60,  62,
-                                         63,  64,  65,  71,  72,  73,  75,  107, 114,
-                                         116, 128, 155, 156, 182, 184, 185, 187};
-
-constexpr char16_t KindPlain = u'*', KindPlainToo = u'<', KindAmount = u'$', KindAmountToo = u'#',
-                   KindPercent = u'%', KindCheckBox = u'&', KindMultiLine = u'+', KindRaw = u'~',
-                   KindLongDate = u'^';
-
-bool isKind(QChar c) {
-    switch (c.unicode()) {
-        case KindPlain:
-        case KindPlainToo:
-        case KindAmount:
-        case KindAmountToo:
-        case KindPercent:
-        case KindCheckBox:
-        case KindMultiLine:
-        case KindRaw:
-        case KindLongDate:
-            return true;
-        default:
-            return false;
-    }
-}
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -82,7 +57,7 @@ bool joinLinesAt(QString& t, qsizetype k) {
 MarkerRead readMarker(QString& t, qsizetype i, Marker& marker) {
     if (!joinLinesAt(t, i + 1)) return MarkerRead::TextEnded;
     marker.kind = t[i + 1];
-    if (!isKind(marker.kind)) return MarkerRead::None;
+    if (!MarkerKind::IsKind(marker.kind.unicode())) return MarkerRead::None;
     marker.slot = 0;
     for (qsizetype k = i + 2; k <= i + 4; ++k) {
         if (!joinLinesAt(t, k)) return MarkerRead::TextEnded;
@@ -134,11 +109,6 @@ bool PageSkipsFitting(int page) {
     return std::find(NotFittedPages.begin(), NotFittedPages.end(), page) != NotFittedPages.end();
 }
 
-bool PagePrintsEmptyAmounts(int page) {
-    return std::find(EmptyAmountPages.begin(), EmptyAmountPages.end(), page) !=
-           EmptyAmountPages.end();
-}
-
 TemplateMerge::TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer,
                              QString datFolder)
     : m_answers(answers), m_measurer(measurer), m_datFolder(std::move(datFolder)) {}
@@ -172,7 +142,7 @@ void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& width
                 // A raw answer is RTF meant for the document: its size words
                 // count. Other answers leave the size as it was (fields
                 // restore it themselves). No answer is ever read as a marker.
-                if (marker.kind == KindRaw) {
+                if (marker.kind == MarkerKind::Raw) {
                     for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k)
                         if (isSizeWordAt(t, k)) m_currentSize = GetNumFromText(int(k + 3));
                 }
@@ -204,8 +174,8 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
 QString TemplateMerge::formatAnswer(int page, const QString& answer, double width,
                                     QChar kind) const {
     switch (kind.unicode()) {
-        case KindPlain:
-        case KindPlainToo: {
+        case MarkerKind::Plain:
+        case MarkerKind::PlainToo: {
             QString text = answer;
             if (text.endsWith(u' ')) text.chop(1);
             QString fitted = EscapeRtf(text);
@@ -221,25 +191,25 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
             }
             return fitted + sizeWord(m_currentSize) + u' ';
         }
-        case KindAmount:
-        case KindAmountToo:
-            if (RemoveCommasAndSigns(answer).isEmpty() && PagePrintsEmptyAmounts(page)) return {};
+        case MarkerKind::Amount:
+        case MarkerKind::AmountToo:
+            if (RemoveCommasAndSigns(answer).isEmpty() && LeavesAmountsEmpty(page)) return {};
             return FormatAmount(Str2Float_2(answer));
-        case KindPercent:
+        case MarkerKind::Percent:
             if (answer.isEmpty()) return {};
             return formatPercent(Str2Float_P(answer) * 100) + u'%';
-        case KindCheckBox:
+        case MarkerKind::CheckBox:
             // A Unicode ballot box with the Wingdings letter as its fallback:
             // systems without Wingdings print the box, Wingdings readers the letter.
             return m_wingdingsTag + QStringLiteral("\\fs24 ") +
                    (answer == QStringLiteral("X") ? QStringLiteral("\\u9746x")
                                                   : QStringLiteral("\\u9744o")) +
                    sizeWord(m_currentSize) + QStringLiteral("\\f0 ");
-        case KindMultiLine:
+        case MarkerKind::MultiLine:
             return Bar2Par(EscapeRtf(answer));
-        case KindRaw:
+        case MarkerKind::Raw:
             return answer;
-        case KindLongDate:
+        case MarkerKind::LongDate:
             return EscapeRtf(ConvertDate(answer));
         default:
             return answer;

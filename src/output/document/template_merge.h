@@ -28,8 +28,8 @@ QString TemplatePath(const QString& rtfFolder, int page);
 
 // Pages whose plain fields are printed as they stand, without fitting.
 bool PageSkipsFitting(int page);
-// Pages whose empty amount fields print empty instead of "0.00".
-bool PagePrintsEmptyAmounts(int page);
+// (Pages whose empty amount fields print empty instead of "0.00": the page
+// catalogue's LeavesAmountsEmpty.)
 
 class TemplateMerge {
 public:
