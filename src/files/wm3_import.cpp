@@ -178,6 +178,8 @@ void CopyWM3IntoCase(const TWM3Answer& prior, const WM3Sheets& sheets, CaseData&
     for (int page = 0; page < PageCount; ++page) {
         for (int copy = 0; copy < CopyCount; ++copy) {
             const QStringList& slots = prior.copy(page, copy);
+            // Nothing to copy into a copy that is empty already (most are).
+            if (slots.isEmpty() && !a.copyTouched(page, copy)) continue;
             for (int slot = 0; slot <= MaxSlot[page]; ++slot)
                 a.setAnswer(page, copy, slot, slot < slots.size() ? slots[slot] : QString());
         }
