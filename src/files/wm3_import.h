@@ -67,7 +67,9 @@ struct WM3Sheets {
 // Reads a prior-version file's bytes into the prior-version store and grids.
 // Throws FileError naming the file and line at the first line that cannot be
 // read (end of file, a number line that is not a number, a copy index above
-// 99); what was read before stays.
+// 99, a negative row count, a count that asks for more lines than the file
+// holds, anything after the last worksheet, running out of memory); what was
+// read before stays.
 void ReadWM3Bytes(TWM3Answer& answers, WM3Sheets& sheets, const QByteArray& bytes,
                   const QString& path);
 

@@ -1,6 +1,6 @@
 #include "output/document/template_merge.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLocale>
 #include <algorithm>
 #include <array>
@@ -10,6 +10,7 @@
 #include "case/field_codes.h"
 #include "case/page_catalogue.h"
 #include "files/cp1252.h"
+#include "files/fault_words.h"
 #include "files/file_error.h"
 #include "messages/report.h"
 #include "output/document/document_error.h"
@@ -101,6 +102,39 @@ QString joinLines(const QString& fileText) {
 
 }  // namespace
 
+QString TemplateFault(QStringView text) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start].isSpace()) ++start;
+    if (start == text.size()) return QStringLiteral("it is empty");
+    if (!text.mid(start).startsWith(u"{\\rtf"))
+        return QStringLiteral("it is not an RTF document (it does not begin with {\\rtf)");
+    if (!text.contains(TemplateHeaderMarker))
+        return QStringLiteral("it has no header marker %1").arg(TemplateHeaderMarker);
+    // The document is one group: a template cut short ends inside it. A
+    // backslash escapes the character after it ("\{", "\}", "\\").
+    qsizetype depth = 0;
+    for (qsizetype k = start; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (c == u'\\') {
+            ++k;
+        } else if (c == u'{') {
+            ++depth;
+        } else if (c == u'}') {
+            if (--depth == 0) return {};
+        }
+    }
+    return QStringLiteral("it is cut short (%1 %2 not closed at its end)")
+        .arg(depth)
+        .arg(depth == 1 ? QStringLiteral("group is") : QStringLiteral("groups are"));
+}
+
+void CheckTemplate(QStringView text, const QString& path) {
+    const QString fault = TemplateFault(text);
+    if (!fault.isEmpty())
+        throw DocumentError(QStringLiteral("The template %1 cannot be printed: %2.")
+                                .arg(QDir::toNativeSeparators(path), fault));
+}
+
 QString TemplatePath(const QString& rtfFolder, int page) {
     return rtfFolder + QStringLiteral("/Page") + QString::number(page) + QStringLiteral(".rtf");
 }
@@ -114,9 +148,13 @@ TemplateMerge::TemplateMerge(const TAnswer& answers, const TextMeasurer& measure
     : m_answers(answers), m_measurer(measurer), m_datFolder(std::move(datFolder)) {}
 
 void TemplateMerge::LoadTemplate(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw FileError(path, 0, file.errorString());
-    m_text = joinLines(DecodeCp1252(file.readAll()));
+    LoadTemplateBytes(ReadWholeFile(path), path);
+}
+
+void TemplateMerge::LoadTemplateBytes(const QByteArray& bytes, const QString& path) {
+    QString text = joinLines(DecodeCp1252(bytes));
+    CheckTemplate(text, path);
+    m_text = std::move(text);
 }
 
 void TemplateMerge::MergePage(int page, int copy) {
