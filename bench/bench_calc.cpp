@@ -24,7 +24,7 @@ void BM_FullCalculationLargeCase(benchmark::State& state) {
     ProgramSettings settings;
     QtTextMeasurer measurer;
     TextWrapper wrapper(measurer, settings.MemoWidthFactor);
-    CalcContext ctx{*data, *buffers, settings, wrapper};
+    CalcContext ctx{*data, *buffers, wrapper};
 
     int reports = 0;
     const ReportHandler previous = setReportHandler([&](const Report&) { ++reports; });

@@ -97,7 +97,7 @@ void BM_PacketAllForms(benchmark::State& state) {
     ProgramSettings settings;
     QtTextMeasurer measurer;
     TextWrapper wrapper(measurer, settings.MemoWidthFactor);
-    CalcContext ctx{*data, *buffers, settings, wrapper};
+    CalcContext ctx{*data, *buffers, wrapper};
     CalculateComplete(ctx);
     if (!rich) {
         // Without the rich sample, give the multi-copy forms a few copies.

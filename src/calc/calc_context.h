@@ -1,7 +1,8 @@
 #pragma once
 // What a calculation run works on: the case (answers and worksheets), the
-// schedule buffers the builders fill, the program settings, and the text
-// wrapper that counts lines the way the printed forms break them.
+// schedule buffers the builders fill, and the text wrapper (made with the
+// program settings' memo width factor) that counts lines the way the printed
+// forms break them.
 //
 // Data flows worksheets -> counts and schedules -> page units in fixed order
 // -> answers.
@@ -13,14 +14,12 @@
 
 namespace wm4 {
 
-struct ProgramSettings;
 struct ScheduleBuffers;
 class TextWrapper;
 
 struct CalcContext {
     CaseData& data;
     ScheduleBuffers& buffers;
-    const ProgramSettings& settings;
     TextWrapper& wrapper;
 
     // Left by CalcTtls in stage 2 of every run for the units of Forms 3.0,

@@ -1,5 +1,6 @@
 #include "case/answers.h"
 
+#include "case/field_codes.h"
 #include "messages/report.h"
 
 #include <QLocale>
@@ -38,9 +39,10 @@ const QString& emptyText() {
 
 TAnswer::TAnswer() {
     PgCt[4] = 1;
-    setErrFlagTarget(&ErrFlag);
 }
 
+// The report target belongs to the session, not the store; a store that is
+// still the target when it goes only makes sure no report writes into it.
 TAnswer::~TAnswer() {
     if (errFlagTarget() == &ErrFlag) setErrFlagTarget(nullptr);
 }
@@ -93,8 +95,10 @@ void TAnswer::CreateAPage(int page, int copy) {
 
 void FillCaption(TAnswer& a, int page, int copy) {
     const QLocale locale;
-    a.setAnswer(page, copy, 2, locale.toUpper(a.answer(0, 0, 0)));
-    a.setAnswer(page, copy, 3, locale.toUpper(a.answer(0, 0, 4)));
+    // General Information (page 0) holds the decedent's name in slot 0 and
+    // the case number in slot 4.
+    a.setAnswer(page, copy, caption::Estate, locale.toUpper(a.answer(0, 0, 0)));
+    a.setAnswer(page, copy, caption::CaseNumber, locale.toUpper(a.answer(0, 0, 4)));
 }
 
 const std::array<CopyCounterField, 25> CopyCounterFields = {{

@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 
+#include "messages/version.h"
+
 namespace wm4 {
 
 inline constexpr int PageCount = 200;
@@ -37,9 +39,8 @@ public:
     TAnswer& operator=(const TAnswer&) = delete;
 
     bool ErrFlag = false;
-    bool HActive = false;  // kept for the record layout; nothing reads it
     QString ProgramName = QStringLiteral("Wendmoor4");
-    double VersionNo = 4.41;
+    double VersionNo = VersionNumber;
     double DefaultHourlyRate = 0;
 
     // Copy counters of the multi-copy forms.
@@ -62,7 +63,6 @@ public:
     bool ovRide(int page, int copy, int slot) const;
     void setOvRide(int page, int copy, int slot, bool on);
     static int slotCount(int page) { return MaxSlot[page] + 1; }
-    int slotCount(int page, int /*copy*/) const { return slotCount(page); }
 
     // True once any slot of the page copy was written; an untouched copy is
     // all empty and not overridden.
@@ -74,10 +74,6 @@ public:
 
     // Empties (page, copy) without the copy-index check.
     void clearCopy(int page, int copy);
-
-    // The per-page entry screens call after an edit. Derived answers change
-    // only in a full calculation run, so it does nothing.
-    void Calculate(bool /*ComponentTransferFlag*/) {}
 
 private:
     AnswerSlot* slotsFor(int page, int copy);  // allocates on first write

@@ -1,6 +1,7 @@
 #include "case/page_catalogue.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace wm4 {
 namespace {
@@ -157,6 +158,11 @@ constexpr int kFilledPages[] = {78,  80,  81,  82,  83,  93,  94,  103, 105,
                                 106, 108, 109, 113, 114, 118, 120, 124, 126,
                                 180, 181, 182, 183, 184, 185, 186, 187, 188};
 
+// The expense printout (185) is among them, so that its empty lines print no
+// "0.00" (as the asset and time lists); it has no screen.
+constexpr int kEmptyAmountPages[] = {20, 21, 27, 30,  31,  34,  47,  60,  62,  63,  64,  65,  71,
+                                     72, 73, 75, 107, 114, 116, 128, 155, 156, 182, 184, 185, 187};
+
 constexpr TaxFormDocument kTaxForms[] = {
     {1001, "SS-4 Application for Employer Identification Number", "/pub/irs-pdf/fss4.pdf"},
     {1002, "56 Notice Concerning Fiduciary Relationship", "/pub/irs-pdf/f56.pdf"},
@@ -167,118 +173,144 @@ constexpr TaxFormDocument kTaxForms[] = {
 
 using enum NavKind;
 
-constexpr NavItem page(int depth, const char* text, int p, OpenMode open) {
-    return {depth, text, Page, navigationCode(p), open};
-}
-constexpr NavItem group(int depth, const char* text) {
-    return {depth, text, Group, 0, D};
-}
-constexpr NavItem sheet(int depth, const char* text, NavWorksheet w) {
-    return {depth, text, Worksheet, w, D};
-}
-constexpr NavItem tax(int depth, const char* text, int tag) {
-    return {depth, text, TaxForm, tag, D};
-}
+// One row of the navigation outline, which the Display menu and the tree
+// both show: the menu at `depth`; the tree below its "6. Display/Edit
+// Forms" group, two levels deeper (the five rows of the start at depth 1).
+// A two-sided form is a submenu with "Front" and "Back" in the menu and one
+// item naming its front in the tree. treeText: the tree's text where it
+// differs from the menu's.
+struct OutlineRow {
+    int depth;
+    const char* text;
+    NavKind kind;
+    int tag;  // page (Page rows), NavWorksheet, tax-form tag; 0 for groups
+    OpenMode menuOpen;
+    OpenMode treeOpen;
+    bool twoSided;
+    const char* treeText;
+};
 
-// A two-sided form in the menu: a submenu with "Front" and "Back".
-#define WM4_SIDES(depth, text, front, open)                    \
-    group(depth, text), page(depth + 1, "Front", front, open), \
-        page(depth + 1, "Back", front + 1, open)
+constexpr OutlineRow page(int depth, const char* text, int pageNumber, OpenMode open,
+                          OpenMode treeOpen, const char* treeText = nullptr) {
+    return {depth, text, Page, pageNumber, open, treeOpen, false, treeText};
+}
+constexpr OutlineRow page(int depth, const char* text, int pageNumber, OpenMode open) {
+    return page(depth, text, pageNumber, open, open);
+}
+constexpr OutlineRow sides(int depth, const char* text, int front, OpenMode open,
+                           const char* treeText = nullptr) {
+    return {depth, text, Page, front, open, open, true, treeText};
+}
+constexpr OutlineRow group(int depth, const char* text, const char* treeText = nullptr) {
+    return {depth, text, Group, 0, D, D, false, treeText};
+}
+constexpr OutlineRow sheet(int depth, const char* text, NavWorksheet which,
+                           const char* treeText = nullptr) {
+    return {depth, text, Worksheet, which, D, D, false, treeText};
+}
+constexpr OutlineRow tax(int depth, const char* text, int tag, const char* treeText = nullptr) {
+    return {depth, text, TaxForm, tag, D, D, false, treeText};
+}
 
 // clang-format off
-constexpr NavItem kMenu[] = {
-    page(0, "General Information", 0, D),
-    sheet(0, "Kin Worksheet", KinWorksheet),
-    sheet(0, "Asset Worksheet", AssetWorksheet),
-    sheet(0, "Expense Worksheet", ExpenseWorksheet),
-    sheet(0, "Time && Services Worksheet", TimeWorksheet),
-    WM4_SIDES(0, "1.0 Surviving Spouse, Children, Next ...", 1, C),
-    group(0, "2.X Probate of Will"),
-      WM4_SIDES(1, "2.0 Application to Probate Will", 3, D),
+// The start: General Information and the four worksheets.
+constexpr OutlineRow kStart[] = {
+    page(0, "General Information", 0, D, D, "1. General Information"),
+    sheet(0, "Kin Worksheet", KinWorksheet, "2. Kin Worksheet"),
+    sheet(0, "Asset Worksheet", AssetWorksheet, "3. Asset Worksheet"),
+    sheet(0, "Expense Worksheet", ExpenseWorksheet, "4. Expense Worksheet"),
+    sheet(0, "Time && Services Worksheet", TimeWorksheet, "5. Time && Services Worksheet (optional)"),
+};
+
+// The forms.
+constexpr OutlineRow kForms[] = {
+    sides(0, "1.0 Surviving Spouse, Children, Next ...", 1, C, "1.0 Surviving Spouse, Children, ..."),
+    group(0, "2.X Probate of Will", "Forms 2.X Probate of Will"),
+      sides(1, "2.0 Application to Probate Will", 3, D),
       page(1, "2.1 Waiver of Notice of Probate", 5, D),
       page(1, "2.2 Notice of Probate", 6, C),
       page(1, "2.3 Entry Admitting Will", 7, D),
       page(1, "2.4 Certificate of Service of Notice", 8, D),
-    WM4_SIDES(0, "3.0 Appointment of Appraiser", 9, D),
-    group(0, "4.X Administration"),
-      WM4_SIDES(1, "4.0 Application for Authority to Administer", 11, D),
+    sides(0, "3.0 Appointment of Appraiser", 9, D),
+    group(0, "4.X Administration", "Forms 4.X Authority to Administer"),
+      sides(1, "4.0 Application for Authority to Administer", 11, D),
       page(1, "4.1 Supplemental Application", 13, D),
       page(1, "4.2 Fiduciary's Bond", 14, D),
       page(1, "4.3 Waiver of Right to Administer", 15, D),
       page(1, "4.4 Notice of Hearing on Appointment", 16, C),
       page(1, "4.5 Entry Appointing Fiduciary", 17, D),
       page(1, "Fiduciary's Acceptance", 51, D),
-    group(0, "5.X Relief from Administration"),
-      WM4_SIDES(1, "5.0 Application to Relieve Estate", 18, D),
-      WM4_SIDES(1, "5.1 Assets and Liabilities to be Relieved", 20, D),
+    group(0, "5.X Relief from Administration", "Forms 5.X Relief from Administration"),
+      sides(1, "5.0 Application to Relieve Estate", 18, D),
+      sides(1, "5.1 Assets and Liabilities to be Relieved", 20, D),
       page(1, "5.2 Waiver of Notice of Application", 22, D),
       page(1, "5.3 Notice of Application to Relieve", 23, C),
-      WM4_SIDES(1, "5.4 Publication of Notice", 24, D),
-      WM4_SIDES(1, "5.5 Publication of Notice - multiple estates", 76, D),
-      WM4_SIDES(1, "5.6 Entry Relieving Estate", 26, D),
+      sides(1, "5.4 Publication of Notice", 24, D),
+      sides(1, "5.5 Publication of Notice - multiple estates", 76, D),
+      sides(1, "5.6 Entry Relieving Estate", 26, D),
       page(1, "5.9 Report of Distribution", 75, D),
-      WM4_SIDES(1, "5.10 Application for Summary Release", 72, D),
+      sides(1, "5.10 Application for Summary Release", 72, D),
       page(1, "5.11 Entry Granting Summary Release", 74, D),
-    group(0, "6.X Inventory"),
-      WM4_SIDES(1, "6.0 Inventory && Appraisal", 28, D),
-      WM4_SIDES(1, "6.1 Schedule of Assets", 30, C),
+    group(0, "6.X Inventory", "Forms 6.X Inventory"),
+      sides(1, "6.0 Inventory && Appraisal", 28, D),
+      sides(1, "6.1 Schedule of Assets", 30, C),
       page(1, "6.2 Waiver of Notice on Hearing", 32, D),
       page(1, "6.3 Notice of Hearing", 33, C),
       page(1, "6.3AA Certificate of Service of Notice of Hearing", 84, D),
       page(1, "6.4 Application for Appointment of Commissioner", 110, D),
       page(1, "6.4C Waiver and Consent ...", 129, D),
       page(1, "Commissioner's Report", 71, C),
-    group(0, "7.X Estate Recovery; Family Allowance"),
+    group(0, "7.X Estate Recovery; Family Allowance", "Forms 7.X Family Allowance"),
       page(1, "7.0 Notice to Administrator of Estate Recovery", 45, D),
       page(1, "7.0(A) Notice to Administrator", 79, D),
       page(1, "7.1 Application for Family Allowance", 34, D),
-      WM4_SIDES(1, "7.2 Application for Apportionment", 35, D),
-    group(0, "8.X Spousal Elections"),
+      sides(1, "7.2 Application for Apportionment", 35, D),
+    group(0, "8.X Spousal Elections", "Forms 8.X Election of Spouse"),
       page(1, "8.0 Citation to Surviving Spouse", 37, D),
-      page(1, "8.1 Election of Spouse to Take Under Will", 38, D),
-      page(1, "8.2 Election of Spouse to Take Against Will", 39, D),
-      WM4_SIDES(1, "8.3 Summary of General Rights", 87, D),
+      page(1, "8.1 Election of Spouse to Take Under Will", 38, D, D, "8.1 Election to Take Under Will"),
+      page(1, "8.2 Election of Spouse to Take Against Will", 39, D, D, "8.2 Election to Take Against Will"),
+      sides(1, "8.3 Summary of General Rights", 87, D),
       page(1, "8.4 Certificate of Service", 89, D),
       page(1, "8.5 Return for Certificate of Service", 90, D),
       page(1, "8.6 Waiver of Service", 91, D),
-    group(0, "9.X Sale of Personal Property"),
-      WM4_SIDES(1, "9.0 Application to Sell Personal Property", 40, D),
+    group(0, "9.X Sale of Personal Property", "Forms 9.X Sale of Personalty"),
+      sides(1, "9.0 Application to Sell Personal Property", 40, D),
       page(1, "9.1 Entry Authorizing Sale", 42, D),
       page(1, "9.2 Notice of Sale", 44, D),
       page(1, "9.C Application for Transfer of Motor Vehicle", 127, C),
-    group(0, "10.X Distribution in Kind"),
-      WM4_SIDES(1, "10.0 Application to Distribute in Kind", 46, D),
+    group(0, "10.X Distribution in Kind", "Forms 10.X Distributions in Kind"),
+      sides(1, "10.0 Application to Distribute in Kind", 46, D),
       page(1, "10.1 Entry Approving Distribution", 48, D),
       page(1, "10.2 Notice of Hearing on Application", 50, C),
       page(1, "10.4 Notice to Distributee", 52, C),
-    WM4_SIDES(0, "11.0 Consent to Power to Sell Real Estate", 53, D),
-    group(0, "12.X Certificate of Transfer"),
-      WM4_SIDES(1, "12.0 Application for Certificate of Transfer", 55, C),
-      WM4_SIDES(1, "12.1 Certificate of Transfer", 57, C),
+    sides(0, "11.0 Consent to Power to Sell Real Estate", 53, D, "11.0 Consent to Power to Sell Realty"),
+    group(0, "12.X Certificate of Transfer", "Forms 12.X Certificate of Transfer"),
+      sides(1, "12.0 Application for Certificate of Transfer", 55, C),
+      sides(1, "12.1 Certificate of Transfer", 57, C),
       page(1, "12.2 Entry Issuing Certificate", 59, C),
       page(1, "DTE100 Real Estate Conveyance Fee", 100, C),
       page(1, "DTE100EX Statement of Exemption", 196, C),
-    group(0, "13.X Accounting"),
-      WM4_SIDES(1, "13.0 Fiduciary's Account", 60, D),
-      WM4_SIDES(1, "13.1 Receipts && Disbursements", 62, C),
-      WM4_SIDES(1, "13.2 Assets Remaining in Hands of Fiduciary", 64, C),
+    group(0, "13.X Accounting", "Form 13.X Accounting"),
+      sides(1, "13.0 Fiduciary's Account", 60, D),
+      sides(1, "13.1 Receipts && Disbursements", 62, C),
+      sides(1, "13.2 Assets Remaining in Hands of Fiduciary", 64, C),
       page(1, "13.3 Entry Approving && Settling Account", 66, D),
       page(1, "13.4 Waiver of Partial Account", 67, D),
       page(1, "13.5 Notice of Hearing on Account", 68, C),
       page(1, "13.6 Certificate of Termination", 69, D),
-      page(1, "13.7b Waiver of Notice of Hearing on Account", 70, D),
+      page(1, "13.7b Waiver of Notice of Hearing on Account", 70, D, C),
       page(1, "13.8 Application to Extend Administration", 85, D),
       page(1, "13.9 Certificate of Service of Account", 86, D),
       page(1, "13.10 Notice to Extend Administration", 92, D),
       page(1, "13.11 Application to Reopen Estate", 112, D),
-    group(0, "24.X Insolvency"),
-      WM4_SIDES(1, "24.0 Representation of Insolvency", 150, D),
+    group(0, "24.X Insolvency", "Forms 24.X Insolvent Estates"),
+      sides(1, "24.0 Representation of Insolvency", 150, D),
       page(1, "24.1 Judgment Entry Setting Hearing", 152, D),
       page(1, "24.2 Notice of Hearing", 153, C),
       page(1, "24.3 Verification of Service", 154, D),
       page(1, "24.4 Schedule of Claims", 155, D),
       page(1, "24.5 Schedule of Claims Continuation Page", 156, C),
-      WM4_SIDES(1, "24.6 Judgment of Insolvency", 157, D),
+      sides(1, "24.6 Judgment of Insolvency", 157, D),
     group(0, "Enclosure Letters"),
       page(1, "Will && Waiver of Notice of Probate", 116, C),
       page(1, "Inventory && Appraisal", 117, C),
@@ -288,7 +320,7 @@ constexpr NavItem kMenu[] = {
       page(1, "Court, filing", 123, D),
       page(1, "Appraiser", 125, D),
     group(0, "Miscellaneous"),
-      WM4_SIDES(1, "Form Tracker", 95, D),
+      sides(1, "Form Tracker", 95, D),
       page(1, "Computation of Executor Fee", 99, D),
       page(1, "Computation of Attorney Fee", 101, D),
       page(1, "Application for Attorney Fees", 43, D),
@@ -301,142 +333,47 @@ constexpr NavItem kMenu[] = {
       page(1, "Confidential Personal Identifiers", 111, C),
       page(1, "Report of Newly Discovered Assets", 128, D),
       page(1, "Judgment Entry Newly Discovered Assets", 107, D),
-    group(0, "IRS Tax Forms"),
+    group(0, "IRS Tax Forms", "Tax Forms"),
       tax(1, "SS-4 Application for Employer Identification Number", 1001),
       tax(1, "56 Notice Concerning Fiduciary Relationship", 1002),
       tax(1, "2848 Power of Attorney", 1003),
       tax(1, "4768 Extension of Time to File Estate Tax Return", 1004),
       tax(1, "4810 Request for Prompt Assessment", 1005),
 };
+// clang-format on
+
+NavItem navItem(const OutlineRow& row, int depth, bool tree) {
+    const char* text = tree && row.treeText ? row.treeText : row.text;
+    const int tag = row.kind == Page ? navigationCode(row.tag) : row.tag;
+    return {depth, text, row.kind, tag, tree ? row.treeOpen : row.menuOpen};
+}
+
+std::vector<NavItem> menuItems() {
+    std::vector<NavItem> items;
+    const std::span<const OutlineRow> parts[] = {kStart, kForms};
+    for (std::span<const OutlineRow> rows : parts)
+        for (const OutlineRow& row : rows) {
+            if (!row.twoSided) {
+                items.push_back(navItem(row, row.depth, false));
+                continue;
+            }
+            items.push_back({row.depth, row.text, Group, 0, D});
+            items.push_back({row.depth + 1, "Front", Page, navigationCode(row.tag), row.menuOpen});
+            items.push_back(
+                {row.depth + 1, "Back", Page, navigationCode(row.tag + 1), row.menuOpen});
+        }
+    return items;
+}
 
 // Tree items name the first page of a form (its front).
-constexpr NavItem kTree[] = {
-    group(0, "Follow These Steps"),
-      page(1, "1. General Information", 0, D),
-      sheet(1, "2. Kin Worksheet", KinWorksheet),
-      sheet(1, "3. Asset Worksheet", AssetWorksheet),
-      sheet(1, "4. Expense Worksheet", ExpenseWorksheet),
-      sheet(1, "5. Time && Services Worksheet (optional)", TimeWorksheet),
-      group(1, "6. Display/Edit Forms"),
-        page(2, "1.0 Surviving Spouse, Children, ...", 1, C),
-        group(2, "Forms 2.X Probate of Will"),
-          page(3, "2.0 Application to Probate Will", 3, D),
-          page(3, "2.1 Waiver of Notice of Probate", 5, D),
-          page(3, "2.2 Notice of Probate", 6, C),
-          page(3, "2.3 Entry Admitting Will", 7, D),
-          page(3, "2.4 Certificate of Service of Notice", 8, D),
-        page(2, "3.0 Appointment of Appraiser", 9, D),
-        group(2, "Forms 4.X Authority to Administer"),
-          page(3, "4.0 Application for Authority to Administer", 11, D),
-          page(3, "4.1 Supplemental Application", 13, D),
-          page(3, "4.2 Fiduciary's Bond", 14, D),
-          page(3, "4.3 Waiver of Right to Administer", 15, D),
-          page(3, "4.4 Notice of Hearing on Appointment", 16, C),
-          page(3, "4.5 Entry Appointing Fiduciary", 17, D),
-          page(3, "Fiduciary's Acceptance", 51, D),
-        group(2, "Forms 5.X Relief from Administration"),
-          page(3, "5.0 Application to Relieve Estate", 18, D),
-          page(3, "5.1 Assets and Liabilities to be Relieved", 20, D),
-          page(3, "5.2 Waiver of Notice of Application", 22, D),
-          page(3, "5.3 Notice of Application to Relieve", 23, C),
-          page(3, "5.4 Publication of Notice", 24, D),
-          page(3, "5.5 Publication of Notice - multiple estates", 76, D),
-          page(3, "5.6 Entry Relieving Estate", 26, D),
-          page(3, "5.9 Report of Distribution", 75, D),
-          page(3, "5.10 Application for Summary Release", 72, D),
-          page(3, "5.11 Entry Granting Summary Release", 74, D),
-        group(2, "Forms 6.X Inventory"),
-          page(3, "6.0 Inventory && Appraisal", 28, D),
-          page(3, "6.1 Schedule of Assets", 30, C),
-          page(3, "6.2 Waiver of Notice on Hearing", 32, D),
-          page(3, "6.3 Notice of Hearing", 33, C),
-          page(3, "6.3AA Certificate of Service of Notice of Hearing", 84, D),
-          page(3, "6.4 Application for Appointment of Commissioner", 110, D),
-          page(3, "6.4C Waiver and Consent ...", 129, D),
-          page(3, "Commissioner's Report", 71, C),
-        group(2, "Forms 7.X Family Allowance"),
-          page(3, "7.0 Notice to Administrator of Estate Recovery", 45, D),
-          page(3, "7.0(A) Notice to Administrator", 79, D),
-          page(3, "7.1 Application for Family Allowance", 34, D),
-          page(3, "7.2 Application for Apportionment", 35, D),
-        group(2, "Forms 8.X Election of Spouse"),
-          page(3, "8.0 Citation to Surviving Spouse", 37, D),
-          page(3, "8.1 Election to Take Under Will", 38, D),
-          page(3, "8.2 Election to Take Against Will", 39, D),
-          page(3, "8.3 Summary of General Rights", 87, D),
-          page(3, "8.4 Certificate of Service", 89, D),
-          page(3, "8.5 Return for Certificate of Service", 90, D),
-          page(3, "8.6 Waiver of Service", 91, D),
-        group(2, "Forms 9.X Sale of Personalty"),
-          page(3, "9.0 Application to Sell Personal Property", 40, D),
-          page(3, "9.1 Entry Authorizing Sale", 42, D),
-          page(3, "9.2 Notice of Sale", 44, D),
-          page(3, "9.C Application for Transfer of Motor Vehicle", 127, C),
-        group(2, "Forms 10.X Distributions in Kind"),
-          page(3, "10.0 Application to Distribute in Kind", 46, D),
-          page(3, "10.1 Entry Approving Distribution", 48, D),
-          page(3, "10.2 Notice of Hearing on Application", 50, C),
-          page(3, "10.4 Notice to Distributee", 52, C),
-        page(2, "11.0 Consent to Power to Sell Realty", 53, D),
-        group(2, "Forms 12.X Certificate of Transfer"),
-          page(3, "12.0 Application for Certificate of Transfer", 55, C),
-          page(3, "12.1 Certificate of Transfer", 57, C),
-          page(3, "12.2 Entry Issuing Certificate", 59, C),
-          page(3, "DTE100 Real Estate Conveyance Fee", 100, C),
-          page(3, "DTE100EX Statement of Exemption", 196, C),
-        group(2, "Form 13.X Accounting"),
-          page(3, "13.0 Fiduciary's Account", 60, D),
-          page(3, "13.1 Receipts && Disbursements", 62, C),
-          page(3, "13.2 Assets Remaining in Hands of Fiduciary", 64, C),
-          page(3, "13.3 Entry Approving && Settling Account", 66, D),
-          page(3, "13.4 Waiver of Partial Account", 67, D),
-          page(3, "13.5 Notice of Hearing on Account", 68, C),
-          page(3, "13.6 Certificate of Termination", 69, D),
-          page(3, "13.7b Waiver of Notice of Hearing on Account", 70, C),
-          page(3, "13.8 Application to Extend Administration", 85, D),
-          page(3, "13.9 Certificate of Service of Account", 86, D),
-          page(3, "13.10 Notice to Extend Administration", 92, D),
-          page(3, "13.11 Application to Reopen Estate", 112, D),
-        group(2, "Forms 24.X Insolvent Estates"),
-          page(3, "24.0 Representation of Insolvency", 150, D),
-          page(3, "24.1 Judgment Entry Setting Hearing", 152, D),
-          page(3, "24.2 Notice of Hearing", 153, C),
-          page(3, "24.3 Verification of Service", 154, D),
-          page(3, "24.4 Schedule of Claims", 155, D),
-          page(3, "24.5 Schedule of Claims Continuation Page", 156, C),
-          page(3, "24.6 Judgment of Insolvency", 157, D),
-        group(2, "Enclosure Letters"),
-          page(3, "Will && Waiver of Notice of Probate", 116, C),
-          page(3, "Inventory && Appraisal", 117, C),
-          page(3, "Accounting", 119, C),
-          page(3, "Executor/Administrator, authority appointing", 121, D),
-          page(3, "Life Insurance", 122, C),
-          page(3, "Court, filing", 123, D),
-          page(3, "Appraiser", 125, D),
-        group(2, "Miscellaneous"),
-          page(3, "Form Tracker", 95, D),
-          page(3, "Computation of Executor Fee", 99, D),
-          page(3, "Computation of Attorney Fee", 101, D),
-          page(3, "Application for Attorney Fees", 43, D),
-          page(3, "Judgment Entry for Attorney Fee", 49, D),
-          page(3, "BMV 3773 Surviving Spouse", 97, D),
-          page(3, "BMV 3774 Application for Transfer", 98, C),
-          page(3, "Surviving Spouse Affidavit", 102, C),
-          page(3, "Affidavit of Domicile", 104, D),
-          page(3, "Stock Power of Attorney", 115, C),
-          page(3, "Confidential Personal Identifiers", 111, C),
-          page(3, "Report of Newly Discovered Assets", 128, D),
-          page(3, "Judgment Entry Newly Discovered Assets", 107, D),
-        group(2, "Tax Forms"),
-          tax(3, "SS-4 Application for Employer Identification Number", 1001),
-          tax(3, "56 Notice Concerning Fiduciary Relationship", 1002),
-          tax(3, "2848 Power of Attorney", 1003),
-          tax(3, "4768 Extension of Time to File Estate Tax Return", 1004),
-          tax(3, "4810 Request for Prompt Assessment", 1005),
-      {1, "7. Preview/Print Forms", PrintForms, 0, D},
-};
-// clang-format on
-#undef WM4_SIDES
+std::vector<NavItem> treeItems() {
+    std::vector<NavItem> items{{0, "Follow These Steps", Group, 0, D}};
+    for (const OutlineRow& row : kStart) items.push_back(navItem(row, row.depth + 1, true));
+    items.push_back({1, "6. Display/Edit Forms", Group, 0, D});
+    for (const OutlineRow& row : kForms) items.push_back(navItem(row, row.depth + 2, true));
+    items.push_back({1, "7. Preview/Print Forms", PrintForms, 0, D});
+    return items;
+}
 
 }  // namespace
 
@@ -455,6 +392,11 @@ PageUse pageUse(int page) {
     if (std::find(std::begin(kFilledPages), std::end(kFilledPages), page) != std::end(kFilledPages))
         return PageUse::Filled;
     return PageUse::Unused;
+}
+
+bool LeavesAmountsEmpty(int page) {
+    return std::find(std::begin(kEmptyAmountPages), std::end(kEmptyAmountPages), page) !=
+           std::end(kEmptyAmountPages);
 }
 
 int otherSide(int page) {
@@ -478,10 +420,12 @@ int catalogueCopies(const TAnswer& a, int page) {
 }
 
 std::span<const NavItem> DisplayMenuItems() {
-    return kMenu;
+    static const std::vector<NavItem> items = menuItems();
+    return items;
 }
 std::span<const NavItem> TreeItems() {
-    return kTree;
+    static const std::vector<NavItem> items = treeItems();
+    return items;
 }
 std::span<const TaxFormDocument> TaxFormDocuments() {
     return kTaxForms;

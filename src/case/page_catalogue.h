@@ -68,6 +68,12 @@ enum class PageUse {
 };
 PageUse pageUse(int page);
 
+// Pages whose amounts are left empty rather than shown as zero: the screen
+// shows an amount or percentage of value 0 as an empty box, and the template
+// prints an empty amount as empty instead of "0.00" (the schedules, lists
+// and worksheet printouts, whose unused lines stay blank).
+bool LeavesAmountsEmpty(int page);
+
 // The other side of a two-sided form (front <-> back), or -1.
 int otherSide(int page);
 

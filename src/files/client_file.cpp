@@ -1,30 +1,32 @@
 #include "files/client_file.h"
 
-#include <QFile>
 #include <array>
+#include <new>
 
 #include "files/atomic_save.h"
+#include "files/fault_words.h"
 #include "files/text_lines.h"
 #include "messages/report.h"
+#include "messages/version.h"
 
 namespace wm4 {
 
 namespace {
 
-constexpr double CurrentVersion = 4.41;
 constexpr int HighestCopyIndex = CopyCount - 1;
 
 struct SheetSection {
     const char* title;
+    const char* name;  // in messages
     WorksheetStore CaseData::*store;
 };
 
 // The worksheet sections in file order.
 constexpr std::array<SheetSection, 4> SheetSections = {{
-    {"Kin Worksheet - ***************", &CaseData::KSchedList},
-    {"Asset Worksheet - ***************", &CaseData::ASchedList},
-    {"Expense Worksheet - ***************", &CaseData::ESchedList},
-    {"Time & Services Worksheet - ***************", &CaseData::TSchedList},
+    {"Kin Worksheet - ***************", "kin worksheet", &CaseData::KSchedList},
+    {"Asset Worksheet - ***************", "asset worksheet", &CaseData::ASchedList},
+    {"Expense Worksheet - ***************", "expense worksheet", &CaseData::ESchedList},
+    {"Time & Services Worksheet - ***************", "time worksheet", &CaseData::TSchedList},
 }};
 
 QByteArray copyHeader(int page, int copy) {
@@ -61,13 +63,21 @@ void migrateBefore437(TAnswer& a) {
     for (int slot : {31, 32, 33, 34}) a.setAnswer(12, 0, slot, a.answer(10, 0, slot));
 }
 
+// The lines of one page copy: its header, then a text and a flag per slot.
+qint64 copyLines(int page) {
+    return 1 + 2 * qint64(MaxSlot[page] + 1);
+}
+
 void readPages(LineReader& in, TAnswer& a) {
     for (int page = 0; page < PageCount; ++page) {
         const int count = in.integer();
         if (count > HighestCopyIndex)
             in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
                         .arg(CopyCount)
-                        .arg(count + 1));
+                        .arg(qint64(count) + 1));
+        if (count >= 0 && !in.holds((count + 1) * copyLines(page)))
+            in.failShort((count + 1) * copyLines(page),
+                         QStringLiteral("the copy count %1 of page %2").arg(count).arg(page));
         // Kept so that a file read and written back is the same file; a
         // calculation run counts the copies anew.
         a.PgCt[page] = count;
@@ -81,17 +91,32 @@ void readPages(LineReader& in, TAnswer& a) {
     }
 }
 
-void readSheet(LineReader& in, WorksheetStore& store) {
+// The rows are added as column 0 is read, after the row count was held
+// against the lines the file has left: the count alone never allocates.
+void readSheet(LineReader& in, const SheetSection& section, WorksheetStore& store) {
     in.skip();  // section title
     in.skip();  // "Column Count"
     in.skip();  // the column count: the store's own count governs
     in.skip();  // "Row Count"
     const int rows = in.integer();
     if (rows < 0) in.fail(QStringLiteral("a row count cannot be negative"));
+    const qint64 cells = qint64(store.columnCount()) * rows;
+    if (!in.holds(cells))
+        in.failShort(cells, QStringLiteral("the row count %1 of the %2")
+                                .arg(rows)
+                                .arg(QLatin1String(section.name)));
     store.setRowCount(0);
-    store.setRowCount(rows);
-    for (int c = 0; c < store.columnCount(); ++c)
-        for (int r = 0; r < rows; ++r) store.setCell(c, r, in.text());
+    try {
+        for (int c = 0; c < store.columnCount(); ++c)
+            for (int r = 0; r < rows; ++r) {
+                if (c == 0) store.setRowCount(r + 1);
+                store.setCell(c, r, in.text());
+            }
+    } catch (const std::bad_alloc&) {
+        // The rows go, so that the reason can still be put into words.
+        store.setRowCount(0);
+        throw;
+    }
 }
 
 qsizetype estimatedSize(const CaseData& data) {
@@ -137,31 +162,28 @@ bool ReadClientFileBytes(CaseData& data, const QByteArray& bytes, const QString&
         readPages(in, a);
         // VersionNo * 100 < 437, with room for the binary rounding of 4.37.
         if (a.VersionNo * 100 < 437 - 1e-9) migrateBefore437(a);
-        for (const SheetSection& section : SheetSections) readSheet(in, data.*section.store);
+        for (const SheetSection& section : SheetSections)
+            readSheet(in, section, data.*section.store);
+        // A file that holds more than it says is not a case to trust silently.
+        in.expectEnd(QStringLiteral("the time worksheet"));
     } catch (const FileError& e) {
         if (error) *error = e.text();
         return false;
+    } catch (const std::bad_alloc&) {
+        if (error) *error = OutOfMemoryError(path, in.lineNumber()).text();
+        return false;
     }
-    a.VersionNo = CurrentVersion;
+    a.VersionNo = VersionNumber;
     return true;
 }
 
 bool ReadClientFile(CaseData& data, const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = FileError(path, 0, QStringLiteral("cannot be opened: ") + file.errorString())
-                         .text();
+    try {
+        return ReadClientFileBytes(data, ReadWholeFile(path), path, error);
+    } catch (const FileError& e) {
+        if (error) *error = e.text();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error =
-                FileError(path, 0, QStringLiteral("cannot be read: ") + file.errorString()).text();
-        return false;
-    }
-    return ReadClientFileBytes(data, bytes, path, error);
 }
 
 }  // namespace wm4

@@ -2,7 +2,7 @@
 // The client file (".wm4"): a three-line header, the answers of every page
 // copy in page and copy order, then the kin, asset, expense and time
 // worksheets as text grids. Windows-1252 text, one value per line, CR LF
-// written and LF alone accepted.
+// written and LF or CR alone accepted.
 #include <QByteArray>
 #include <QString>
 
@@ -27,12 +27,14 @@ void WriteClientFile(const CaseData& data, const QString& path);
 QByteArray ClientFileBytes(const CaseData& data);
 
 // Reads the file at path into data: the answers of every page copy it holds
-// (with the copy counts), the four worksheets, then VersionNo := 4.41. Files
+// (with the copy counts), the four worksheets, then VersionNo := the program's version. Files
 // written before 4.37 are migrated. Stops at the first line it cannot read
 // (end of file, a count, flag or row-count line that is not an integer, a
-// copy count above 99, a header real that is not a number); what was read
-// before stays in data. Returns false on such a read error, after putting the
-// reason (file name and line number) in *error when error is given.
+// copy count above 99, a negative row count, a count that asks for more lines
+// than the file holds, a header real that is not a number, anything after the
+// time worksheet, running out of memory); what was read before stays in
+// data. Returns false on such a read error, after putting the reason (file
+// name and line number) in *error when error is given.
 bool ReadClientFile(CaseData& data, const QString& path, QString* error = nullptr);
 
 // The same from bytes already read; path only names the file in errors.

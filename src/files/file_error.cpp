@@ -5,7 +5,7 @@
 namespace wm4 {
 
 namespace {
-std::string describe(const QString& path, int line, const QString& reason) {
+std::string describe(const QString& path, qint64 line, const QString& reason) {
     QString text = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
     if (line > 0) text += QStringLiteral(", line %1").arg(line);
     text += QStringLiteral(": ") + reason;
@@ -13,7 +13,7 @@ std::string describe(const QString& path, int line, const QString& reason) {
 }
 }  // namespace
 
-FileError::FileError(const QString& path, int line, const QString& reason)
+FileError::FileError(const QString& path, qint64 line, const QString& reason)
     : std::runtime_error(describe(path, line, reason)),
       m_path(path),
       m_line(line),

@@ -8,15 +8,15 @@ namespace wm4 {
 // what() names the file, and the line for a read error.
 class FileError : public std::runtime_error {
 public:
-    FileError(const QString& path, int line, const QString& reason);
+    FileError(const QString& path, qint64 line, const QString& reason);
     const QString& path() const { return m_path; }
-    int line() const { return m_line; }  // 0 when no line is concerned
+    qint64 line() const { return m_line; }  // 0 when no line is concerned
     const QString& reason() const { return m_reason; }
     QString text() const { return QString::fromUtf8(what()); }
 
 private:
     QString m_path;
-    int m_line;
+    qint64 m_line;
     QString m_reason;
 };
 

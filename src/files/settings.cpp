@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "files/atomic_save.h"
+#include "files/fault_words.h"
 #include "files/text_lines.h"
 #include "messages/report.h"
 
@@ -43,6 +44,10 @@ void readLines(LineReader& in, ProgramSettings& s) {
     s.DefaultRate = in.real();
     s.WordProcessorExe = in.text();
     const int recentCount = in.integer();
+    if (recentCount < 0) in.fail(QStringLiteral("the count of recent files cannot be negative"));
+    // The count is held against the file before a path is read for it.
+    if (!in.holds(recentCount))
+        in.failShort(recentCount, QStringLiteral("the count of recent files %1").arg(recentCount));
     for (int i = 0; i < recentCount; ++i) s.RecentFiles.append(in.text());
     keepWhenEmpty(s.WM3Folder, in.text());
     keepWhenEmpty(s.TempFolder, in.text());
@@ -150,12 +155,7 @@ bool ReadINI(ProgramSettings& s, SettingsFileUse use) {
         return true;
     }
     try {
-        if (!file.open(QIODevice::ReadOnly))
-            throw FileError(path, 0, QStringLiteral("cannot be opened: ") + file.errorString());
-        const QByteArray bytes = file.readAll();
-        file.close();
-        LineReader in(bytes, path);
-        readLines(in, s);
+        ReadSettingsBytes(s, ReadWholeFile(path), path);
     } catch (const FileError& e) {
         ReportError(13010, e.text());
         // A damaged file is dropped so that the next start begins from the
@@ -166,11 +166,24 @@ bool ReadINI(ProgramSettings& s, SettingsFileUse use) {
     return true;
 }
 
-bool WriteINI(const ProgramSettings& s) {
+void ReadSettingsBytes(ProgramSettings& s, const QByteArray& bytes, const QString& path) {
+    LineReader in(bytes, path);
+    try {
+        readLines(in, s);
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path, in.lineNumber());
+    }
+}
+
+QByteArray SettingsFileBytes(const ProgramSettings& s) {
     LineWriter out;
     writeLinesBeforeFactor(out, s);
     out.real(s.MemoWidthFactor);
-    return saveSettingsFile(s, out.bytes());
+    return out.bytes();
+}
+
+bool WriteINI(const ProgramSettings& s) {
+    return saveSettingsFile(s, SettingsFileBytes(s));
 }
 
 }  // namespace wm4

@@ -7,6 +7,7 @@
 // version.
 //
 // Folder paths carry no trailing "/"; join them with "/" + file name.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -65,8 +66,9 @@ enum class SettingsFileUse {
     ReadOnly,  // never create, change or delete the file (command-line commands)
 };
 
-// Reads the settings file into settings when it exists. A missing line or a
-// real or count line that is not a number reports 13010; the settings read up
+// Reads the settings file into settings when it exists. A missing line, a
+// real or count line that is not a number, or a recent-file count that is
+// negative or larger than the lines that follow reports 13010; the settings read up
 // to then keep their new values and (Program use) the file is deleted, so the
 // next start begins from the defaults. A missing file is created with the
 // current values (Program use). Returns true when the whole file was read.
@@ -75,5 +77,13 @@ bool ReadINI(ProgramSettings& settings, SettingsFileUse use = SettingsFileUse::P
 // Writes every setting to the settings file, replacing it (at most 9 recent
 // files). A failure reports 13020. Returns true on success.
 bool WriteINI(const ProgramSettings& settings);
+
+// The lines of a settings file held in memory, read into settings by the
+// rules of ReadINI; path only names the file. Throws FileError at the first
+// line that cannot be read.
+void ReadSettingsBytes(ProgramSettings& settings, const QByteArray& bytes, const QString& path);
+
+// The bytes WriteINI writes.
+QByteArray SettingsFileBytes(const ProgramSettings& settings);
 
 }  // namespace wm4

@@ -44,8 +44,24 @@ bool ParseFileInteger(QStringView text, qint64* value) {
     return true;
 }
 
+namespace {
+
+// A line ends at CR LF, LF or CR; the last line may have no line end.
+qint64 countLines(const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    const qsizetype n = bytes.size();
+    qint64 lines = 0;
+    for (qsizetype k = 0; k < n; ++k) {
+        if (p[k] == '\n' || (p[k] == '\r' && (k + 1 == n || p[k + 1] != '\n'))) ++lines;
+    }
+    if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r') ++lines;
+    return lines;
+}
+
+}  // namespace
+
 LineReader::LineReader(const QByteArray& bytes, const QString& path)
-    : m_bytes(bytes), m_path(path) {}
+    : m_bytes(bytes), m_path(path), m_lineCount(countLines(bytes)) {}
 
 QByteArrayView LineReader::next() {
     if (atEnd()) {
@@ -54,12 +70,33 @@ QByteArrayView LineReader::next() {
     }
     const char* start = m_bytes.constData() + m_pos;
     const qsizetype left = m_bytes.size() - m_pos;
-    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', size_t(left)));
-    qsizetype length = lf ? qsizetype(lf - start) : left;
-    m_pos += lf ? length + 1 : length;
-    if (length > 0 && start[length - 1] == '\r') --length;
+    qsizetype length = 0;
+    while (length < left && start[length] != '\n' && start[length] != '\r') ++length;
+    qsizetype end = length;
+    if (end < left) {
+        // CR LF is one line end.
+        end += start[end] == '\r' && end + 1 < left && start[end + 1] == '\n' ? 2 : 1;
+    }
+    m_pos += end;
     m_line += 1;
     return QByteArrayView(start, length);
+}
+
+void LineReader::failShort(qint64 needed, const QString& what) const {
+    fail(QStringLiteral("the file ends early: %1 needs %2 more lines, but only %3 follow")
+             .arg(what)
+             .arg(needed)
+             .arg(linesLeft()));
+}
+
+void LineReader::expectEnd(const QString& after) {
+    if (atEnd()) return;
+    m_line += 1;
+    const qint64 more = linesLeft() + 1;
+    fail(QStringLiteral("the file goes on after %1 (%2 more %3); it may be damaged")
+             .arg(after)
+             .arg(more)
+             .arg(more == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
 }
 
 QString LineReader::text() {
@@ -71,8 +108,36 @@ void LineReader::skip() {
     next();
 }
 
+namespace {
+
+// The integer of a line in the form the writer gives it ("0", "-1", "125"),
+// read without decoding the line: half the lines of a case are such flags
+// and counts. Any other form (blanks, a sign "+", leading zeros, long digit
+// strings) is left to the general reader.
+bool readPlainInteger(QByteArrayView line, qint64* value) {
+    qsizetype k = 0;
+    const bool negative = !line.isEmpty() && line[0] == '-';
+    if (negative) k = 1;
+    const qsizetype digits = line.size() - k;
+    if (digits < 1 || digits > 18) return false;
+    if (line[k] == '0' && digits > 1) return false;
+    qint64 read = 0;
+    for (; k < line.size(); ++k) {
+        const char c = line[k];
+        if (c < '0' || c > '9') return false;
+        read = read * 10 + (c - '0');
+    }
+    *value = negative ? -read : read;
+    return true;
+}
+
+}  // namespace
+
 int LineReader::integer() {
-    const QString line = text();
+    const QByteArrayView bytes = next();
+    qint64 plain = 0;
+    if (readPlainInteger(bytes, &plain) && plain >= INT_MIN && plain <= INT_MAX) return int(plain);
+    const QString line = DecodeCp1252(bytes.data(), bytes.size());
     qint64 value = 0;
     if (!ParseFileInteger(line, &value) || value < INT_MIN || value > INT_MAX)
         fail(QStringLiteral("expected a whole number, found \"%1\"").arg(line));

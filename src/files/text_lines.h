@@ -1,7 +1,7 @@
 #pragma once
 // Line-by-line reading and writing of the program's 8-bit text files (client
-// file, settings file, prior-version file): Windows-1252, CR LF written, LF
-// alone accepted.
+// file, settings file, prior-version file): Windows-1252, CR LF written; LF
+// alone and CR alone are accepted as line ends too.
 #include <QByteArray>
 #include <QString>
 
@@ -22,13 +22,27 @@ bool ParseFileInteger(QStringView text, qint64* value);
 // Reads the lines of a file held in memory. Each read that finds no line, or
 // a line that is not the number asked for, throws FileError naming the file
 // and the line number.
+//
+// The reader counts the file's lines once, so that a count read from the file
+// can be held against the lines that follow before anything is allocated for
+// it: a file of a few bytes cannot make the reader build millions of rows.
 class LineReader {
 public:
     LineReader(const QByteArray& bytes, const QString& path);
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
-    int lineNumber() const { return m_line; }  // of the line read last
+    qint64 lineNumber() const { return m_line; }  // of the line read last
     const QString& path() const { return m_path; }
+
+    // The lines after the one read last.
+    qint64 linesLeft() const { return m_lineCount - m_line; }
+    bool holds(qint64 lines) const { return lines <= linesLeft(); }
+    // Fails at the line read last: `what` asks for `needed` more lines than
+    // the file holds ("the row count 500 of the kin worksheet").
+    [[noreturn]] void failShort(qint64 needed, const QString& what) const;
+    // Fails at the next line unless the file ends here; `after` names what
+    // came last ("the time worksheet").
+    void expectEnd(const QString& after);
 
     QString text();
     void skip();  // a line whose content is ignored
@@ -44,7 +58,8 @@ private:
     const QByteArray& m_bytes;
     QString m_path;
     qsizetype m_pos = 0;
-    int m_line = 0;
+    qint64 m_line = 0;
+    qint64 m_lineCount = 0;
 };
 
 // Builds a file's bytes line by line.

@@ -1,9 +1,11 @@
 #include "files/wm3_import.h"
 
-#include <QFile>
+#include <new>
 
+#include "files/fault_words.h"
 #include "files/text_lines.h"
 #include "messages/report.h"
+#include "messages/version.h"
 
 namespace wm4 {
 
@@ -53,17 +55,38 @@ QString sameText(int /*column*/, const QString& cell) {
 }
 
 // Each prior section gives R - 1 rows (0 to R - 2); the grid keeps one empty
-// row after them.
-void readSheet(LineReader& in, WorksheetStore& grid) {
+// row after them. The row count is held against the lines the file has left
+// before any row is added, and rows are added as column 0 is read.
+void readSheet(LineReader& in, const char* name, WorksheetStore& grid) {
     grid.clear();
     in.skip();  // section title
     in.skip();  // label
     in.skip();  // column count, not used
     in.skip();  // label
-    const int rows = std::max(in.integer() - 1, 0);
-    grid.setRowCount(rows + 1);
-    for (int c = 0; c < grid.columnCount(); ++c)
-        for (int r = 0; r < rows; ++r) grid.setCell(c, r, in.text());
+    const int count = in.integer();
+    if (count < 0) in.fail(QStringLiteral("a row count cannot be negative"));
+    const int rows = std::max(count - 1, 0);
+    const qint64 cells = qint64(grid.columnCount()) * rows;
+    if (!in.holds(cells))
+        in.failShort(cells, QStringLiteral("the row count %1 of the %2")
+                                .arg(count)
+                                .arg(QLatin1String(name)));
+    try {
+        for (int c = 0; c < grid.columnCount(); ++c)
+            for (int r = 0; r < rows; ++r) {
+                if (c == 0) grid.setRowCount(r + 2);
+                grid.setCell(c, r, in.text());
+            }
+    } catch (const std::bad_alloc&) {
+        // The rows go, so that the reason can still be put into words.
+        grid.setRowCount(0);
+        throw;
+    }
+}
+
+// The lines of one prior page copy: its header, then a text and a flag per slot.
+qint64 copyLines(int page) {
+    return 1 + 2 * qint64(MaxSlot[page] + 1);
 }
 
 // Copies the filled rows of a prior grid, prior column c + shift to current
@@ -103,8 +126,9 @@ void TWM3Answer::CreateAPage(int page, int copyIndex) {
     m_copies[page][copyIndex].clear();
 }
 
-void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, const QString& path) {
-    LineReader in(bytes, path);
+namespace {
+
+void readPriorFile(LineReader& in, TWM3Answer& a, WM3Sheets& sheets) {
     a.ProgramName = in.text();
     a.VersionNo = in.real();
     a.DefaultHourlyRate = in.real();
@@ -115,7 +139,10 @@ void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, con
         if (highest >= CopyCount)
             in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
                         .arg(CopyCount)
-                        .arg(highest + 1));
+                        .arg(qint64(highest) + 1));
+        if (highest >= 0 && !in.holds((highest + 1) * copyLines(page)))
+            in.failShort((highest + 1) * copyLines(page),
+                         QStringLiteral("the highest copy %1 of page %2").arg(highest).arg(page));
         a.PgCt[page] = highest;
         for (int copy = 0; copy <= highest; ++copy) {
             in.skip();  // copy header
@@ -126,18 +153,34 @@ void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, con
         }
     }
 
-    for (WorksheetStore* grid : {&sheets.WM3KSchedList, &sheets.WM3ASchedList,
-                                 &sheets.WM3ESchedList, &sheets.WM3TSchedList})
-        readSheet(in, *grid);
+    readSheet(in, "kin worksheet", sheets.WM3KSchedList);
+    readSheet(in, "asset worksheet", sheets.WM3ASchedList);
+    readSheet(in, "expense worksheet", sheets.WM3ESchedList);
+    readSheet(in, "time worksheet", sheets.WM3TSchedList);
+    // A file that holds more than it says is not a case to trust silently.
+    in.expectEnd(QStringLiteral("the time worksheet"));
+}
+
+}  // namespace
+
+void ReadWM3Bytes(TWM3Answer& a, WM3Sheets& sheets, const QByteArray& bytes, const QString& path) {
+    LineReader in(bytes, path);
+    try {
+        readPriorFile(in, a, sheets);
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path, in.lineNumber());
+    }
 }
 
 void CopyWM3IntoCase(const TWM3Answer& prior, const WM3Sheets& sheets, CaseData& data) {
     TAnswer& a = data.answers;
-    a.VersionNo = 4.41;
+    a.VersionNo = VersionNumber;
     // Every slot the prior file holds, the last one included.
     for (int page = 0; page < PageCount; ++page) {
         for (int copy = 0; copy < CopyCount; ++copy) {
             const QStringList& slots = prior.copy(page, copy);
+            // Nothing to copy into a copy that is empty already (most are).
+            if (slots.isEmpty() && !a.copyTouched(page, copy)) continue;
             for (int slot = 0; slot <= MaxSlot[page]; ++slot)
                 a.setAnswer(page, copy, slot, slot < slots.size() ? slots[slot] : QString());
         }
@@ -155,16 +198,16 @@ void CopyWM3IntoCase(const TWM3Answer& prior, const WM3Sheets& sheets, CaseData&
 
 bool ReadWM3File(CaseData& data, const QString& path, QString* error) {
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw FileError(path, 0, QStringLiteral("cannot be opened: ") + file.errorString());
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = ReadWholeFile(path);
         auto prior = std::make_unique<TWM3Answer>();
         auto sheets = std::make_unique<WM3Sheets>();
         ReadWM3Bytes(*prior, *sheets, bytes, path);
         CopyWM3IntoCase(*prior, *sheets, data);
     } catch (const FileError& e) {
         if (error) *error = e.text();
+        return false;
+    } catch (const std::bad_alloc&) {
+        if (error) *error = OutOfMemoryError(path, 0).text();
         return false;
     }
     return true;

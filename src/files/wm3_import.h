@@ -13,6 +13,7 @@
 
 #include "case/case_data.h"
 #include "files/file_error.h"
+#include "messages/version.h"
 
 namespace wm4 {
 
@@ -28,7 +29,7 @@ class TWM3Answer {
 public:
     bool ErrFlag = false;
     QString ProgramName = QStringLiteral("Wendmoor4");
-    double VersionNo = 4.41;
+    double VersionNo = VersionNumber;
     double DefaultHourlyRate = 0;
     int NoOf1_0 = 0, NoOf2_2 = 0, NoOf4_4 = 0, NoOf5_3 = 0, NoOf6_1 = 0, NoOf6_3 = 0, NoOf10_2 = 0,
         NoOf10_4 = 0, NoOf12 = 0, NoOf13_1 = 0, NoOf13_2 = 0, NoOf13_5 = 0, NoOf24_2 = 0,
@@ -66,7 +67,9 @@ struct WM3Sheets {
 // Reads a prior-version file's bytes into the prior-version store and grids.
 // Throws FileError naming the file and line at the first line that cannot be
 // read (end of file, a number line that is not a number, a copy index above
-// 99); what was read before stays.
+// 99, a negative row count, a count that asks for more lines than the file
+// holds, anything after the last worksheet, running out of memory); what was
+// read before stays.
 void ReadWM3Bytes(TWM3Answer& answers, WM3Sheets& sheets, const QByteArray& bytes,
                   const QString& path);
 
@@ -74,7 +77,7 @@ void ReadWM3Bytes(TWM3Answer& answers, WM3Sheets& sheets, const QByteArray& byte
 // every page copy (override flags as they were), the current judges and
 // county on the General Information page, the worksheets with the asset
 // category texts translated and the time columns moved one to the left. Sets
-// VersionNo to 4.41 and takes over the copy counts of the file's pages.
+// VersionNo to the program's version and takes over the copy counts of the file's pages.
 void CopyWM3IntoCase(const TWM3Answer& answers, const WM3Sheets& sheets, CaseData& data);
 
 // The import: reads the file at path and copies it into data. Returns false

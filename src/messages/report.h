@@ -1,6 +1,7 @@
 #pragma once
 // Every error, warning and notice goes through ReportError. It always sets
-// the answer store's ErrFlag, then hands the report to the installed handler:
+// the report target (the ErrFlag of the answer store in use), then hands the
+// report to the installed handler:
 // the desktop beeps and shows the error dialog, the command line prints a
 // REPORT line, tests record.
 #include <QString>
@@ -27,10 +28,27 @@ using ReportHandler = std::function<void(const Report&)>;
 // Installs the handler that shows or records reports; returns the previous one.
 ReportHandler setReportHandler(ReportHandler handler);
 
-// The flag every report sets: the answer store's ErrFlag. The answer store
-// attaches itself when it is created and detaches when it is destroyed.
+// The flag every report sets. Its owner is the session that holds the open
+// case or runs a command: CaseSession points it at the ErrFlag of the case it
+// holds, and at a fresh store while reading a file into it; a calculation run
+// points it at the store it calculates. Creating a store changes nothing.
 void setErrFlagTarget(bool* flag);
 bool* errFlagTarget();
+
+// Points reports at flag for as long as it lives, then gives them back to the
+// target they went to before.
+class ScopedErrFlagTarget {
+public:
+    explicit ScopedErrFlagTarget(bool* flag) : m_previous(errFlagTarget()) {
+        setErrFlagTarget(flag);
+    }
+    ~ScopedErrFlagTarget() { setErrFlagTarget(m_previous); }
+    ScopedErrFlagTarget(const ScopedErrFlagTarget&) = delete;
+    ScopedErrFlagTarget& operator=(const ScopedErrFlagTarget&) = delete;
+
+private:
+    bool* m_previous;
+};
 
 // The report number of the last report (the process-wide current report number).
 quint16 currentReportNumber();

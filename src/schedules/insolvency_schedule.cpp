@@ -4,6 +4,7 @@
 
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
+#include "forms/page056.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
 
@@ -17,7 +18,7 @@ constexpr int FirstSheetRows = 22;         // Form 24.4
 constexpr int ContinuationSheetRows = 30;  // each copy of Form 24.5
 
 // Page 56 (Form 12.0) answer 4, subtracted from the real property.
-constexpr int Page56 = 56, Page56Slot = 4;
+constexpr int Page56 = page56::Page, Page56Slot = page56::ValueOfThisRealEstate;
 
 // The priority class of a Form 24 category (index 0..9), or -1. "(10)" is
 // told from "(1)" by its second digit, so a prefix test serves both.

@@ -17,9 +17,13 @@ CaseSession::CaseSession(ProgramSettings settings, QObject* parent)
     : QObject(parent),
       m_data(std::make_unique<CaseData>()),
       m_settings(std::move(settings)),
-      m_buffers(std::make_unique<ScheduleBuffers>()) {}
+      m_buffers(std::make_unique<ScheduleBuffers>()) {
+    setErrFlagTarget(&m_data->answers.ErrFlag);
+}
 
-CaseSession::~CaseSession() = default;
+CaseSession::~CaseSession() {
+    if (errFlagTarget() == &m_data->answers.ErrFlag) setErrFlagTarget(nullptr);
+}
 
 TextWrapper& CaseSession::wrapper() {
     if (!m_wrapper) {
@@ -56,21 +60,20 @@ void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileNa
 
 namespace {
 
-// A store that failed to read must not keep the report target: the case on
-// display owns it again once the fresh store is gone.
+// Reports of the read flag the fresh store; afterwards the target is given
+// back (takeOver then points it at the fresh store when the read succeeded).
 template <typename Read>
-std::unique_ptr<CaseData> readFresh(CaseData& current, Read read) {
+std::unique_ptr<CaseData> readFresh(Read read) {
     auto fresh = std::make_unique<CaseData>();
+    const ScopedErrFlagTarget target(&fresh->answers.ErrFlag);
     if (read(*fresh)) return fresh;
-    fresh.reset();
-    setErrFlagTarget(&current.answers.ErrFlag);
     return nullptr;
 }
 
 }  // namespace
 
 bool CaseSession::openCase(const QString& path, QString* error) {
-    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadClientFile(d, path, error); });
+    auto fresh = readFresh([&](CaseData& d) { return ReadClientFile(d, path, error); });
     if (!fresh) return false;
     takeOver(std::move(fresh), path, false);
     return true;
@@ -78,7 +81,7 @@ bool CaseSession::openCase(const QString& path, QString* error) {
 
 bool CaseSession::openCaseOverTemplate(const QString& templatePath, const QString& path,
                                        QString* error) {
-    auto fresh = readFresh(*m_data, [&](CaseData& d) {
+    auto fresh = readFresh([&](CaseData& d) {
         if (QFileInfo::exists(templatePath) && !ReadClientFile(d, templatePath, error))
             return false;
         return ReadClientFile(d, path, error);
@@ -89,7 +92,7 @@ bool CaseSession::openCaseOverTemplate(const QString& templatePath, const QStrin
 }
 
 bool CaseSession::openTemplateCase(const QString& path, QString* error) {
-    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadClientFile(d, path, error); });
+    auto fresh = readFresh([&](CaseData& d) { return ReadClientFile(d, path, error); });
     if (!fresh) return false;
     takeOver(std::move(fresh), QString(), false);
     return true;
@@ -100,7 +103,7 @@ void CaseSession::newEmptyCase() {
 }
 
 bool CaseSession::importWM3(const QString& path, QString* error) {
-    auto fresh = readFresh(*m_data, [&](CaseData& d) { return ReadWM3File(d, path, error); });
+    auto fresh = readFresh([&](CaseData& d) { return ReadWM3File(d, path, error); });
     if (!fresh) return false;
     takeOver(std::move(fresh), QString(), true);
     return true;
@@ -134,7 +137,7 @@ void CaseSession::setAddendaSwitch(std::function<bool()> addendaOn) {
 void CaseSession::calculate() {
     Q_EMIT calculationStarted();
     const auto ended = qScopeGuard([this] { Q_EMIT calculationEnded(); });
-    CalcContext ctx{*m_data, *m_buffers, m_settings, wrapper()};
+    CalcContext ctx{*m_data, *m_buffers, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
     ctx.everyCategoryFault = m_everyCategoryFault;
     if (m_addendaOn) m_data->continuations.setEnabled(m_addendaOn());

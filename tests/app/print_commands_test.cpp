@@ -185,6 +185,48 @@ TEST_F(PrintCommands, DataFolderOptionReadsThatFoldersTemplatesWhateverTheSettin
     EXPECT_TRUE(readAll(path("six.rtf")).contains("FORM TWO POINT TWO"));
 }
 
+// A template that is empty, not RTF, without its header marker or cut short
+// ends every print form with status 1 and the reason, and no document.
+TEST_F(PrintCommands, BrokenTemplatesAreRefusedByEveryPrintForm) {
+    for (const char* folder : {"data/RTF", "data/DAT"}) ASSERT_TRUE(QDir().mkpath(path(folder)));
+    ASSERT_TRUE(QFile::copy(fixture("output/PAGE6.DAT"), path("data/DAT/PAGE6.DAT")));
+    const QByteArray good = readAll(fixture("output/Page6.rtf"));
+    QByteArray withoutMarker = good;
+    withoutMarker.replace("\\'b7", "");
+    const struct {
+        const char* what;
+        QByteArray text;
+        const char* reason;
+    } cases[] = {
+        {"empty", "", "it is empty"},
+        {"not RTF", "FORM TWO POINT TWO\r\nCopy: /*0/\r\n",
+         "it is not an RTF document (it does not begin with {\\rtf)"},
+        {"no header marker", withoutMarker, "it has no header marker \\'b7"},
+        {"cut short", good.left(good.indexOf("Notice to")),
+         "it is cut short (1 group is not closed at its end)"},
+    };
+    const QStringList forms[] = {{"--page", "6"}, {"--forms", "cbx2_2"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeAll(path("data/RTF/Page6.rtf"), c.text));
+        for (const QStringList& form : forms) {
+            SCOPED_TRACE(form.join(' ').toStdString());
+            const CommandRun r = runCommand(QStringList{"print", richSample(), path("out.rtf")} +
+                                            form + QStringList{"--data", path("data")});
+            EXPECT_EQ(r.status, 1);
+            EXPECT_TRUE(r.err.contains(QStringLiteral("The template %1 cannot be printed: %2.")
+                                           .arg(path("data/RTF/Page6.rtf"), c.reason)))
+                << r.err.toStdString();
+            EXPECT_FALSE(QFile::exists(path("out.rtf")));
+        }
+    }
+    ASSERT_TRUE(writeAll(path("data/RTF/Page6.rtf"), good));
+    EXPECT_EQ(runCommand({"print", richSample(), path("out.rtf"), "--page", "6", "--data",
+                          path("data")})
+                  .status,
+              0);
+}
+
 TEST_F(PrintCommands, PdfOptionConvertsTheDocumentWithLibreOffice) {
     if (!PdfConversionAvailable())
         GTEST_SKIP() << "LibreOffice (soffice) is not installed; install libreoffice-writer-nogui "

@@ -1,6 +1,6 @@
 #pragma once
 // The case every calculation test works on: the answer store, the four
-// worksheets, the schedule buffers, settings, a fixed-width measurer
+// worksheets, the schedule buffers, a fixed-width measurer
 // (wrapping that does not depend on installed fonts: 11-point text is 5.5
 // pixels a character, so a column of w inches holds
 // Trunc(w x 96 x 0.75) / 5.5 characters: 22 at 1.75 in, 50 at 3.9 in), the
@@ -45,10 +45,9 @@ inline const QString X = QStringLiteral("X");
 struct CalcCase {
     CaseData data;
     ScheduleBuffers buffers;
-    ProgramSettings settings;
     FixedWidthMeasurer measurer;
     TextWrapper wrapper{measurer};
-    CalcContext ctx{data, buffers, settings, wrapper};
+    CalcContext ctx{data, buffers, wrapper};
     ReportRecorder reports;
 
     TAnswer& a() { return data.answers; }

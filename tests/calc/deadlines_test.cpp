@@ -8,6 +8,7 @@
 #include "calc/deadlines/tracker_unit.h"
 #include "calc/calc_case.h"
 #include "case/conversions.h"
+#include "forms/page060.h"
 
 namespace wm4::test {
 namespace {
@@ -105,13 +106,16 @@ TEST_F(CaseDeadlines, StatusFollowsTodayAndTheTrackersMarks) {
     tracker(tracker::InventoryDone, "X");
     EXPECT_EQ(find(deadlines("6/1/2026"), "inventory")->status, DeadlineStatus::Done);
     tracker(tracker::AccountFiledDate, "8/3/2026");
-    const Deadline* hearing = find(deadlines("12/1/2026"), "account-hearing");
+    // The list is kept: the deadline found points into it.
+    const auto december = deadlines("12/1/2026");
+    const Deadline* hearing = find(december, "account-hearing");
     EXPECT_EQ(hearing->status, DeadlineStatus::Earliest) << "never overdue";
     EXPECT_EQ(hearing->dateText(), QStringLiteral("9/2/2026"));
 }
 
 TEST_F(CaseDeadlines, TheAccountsAppointmentDateServesWhenTheTrackerHasNone) {
-    a().setAnswer(60, 0, 39, QStringLiteral("March 4, 2026"));
+    a().setAnswer(page60::Page, 0, page60::DateTheFiduciaryWasAppointed,
+                  QStringLiteral("March 4, 2026"));
     EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/4/2026"));
     tracker(tracker::LettersIssuedDate, "3/2/2026");
     EXPECT_EQ(find(deadlines("3/5/2026"), "inventory")->dateText(), QStringLiteral("6/2/2026"))

@@ -4,6 +4,8 @@
 #include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/fees/fee_units.h"
+#include "forms/page000.h"
+#include "forms/page020.h"
 
 namespace wm4 {
 namespace {
@@ -45,8 +47,8 @@ TEST_F(FeeTest, ExecutorBandsAtTheirBoundaries) {
 }
 
 TEST_F(FeeTest, ExecutorFeeComesFromTheTotalsBesideOverriddenDisplaySlots) {
-    a().setAnswer(0, 0, 0, QStringLiteral("Jane Doe"));
-    a().setAnswer(0, 0, 4, QStringLiteral("2024 ES 17"));
+    a().setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Jane Doe"));
+    a().setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2024 ES 17"));
     ctx.totals.executorFee = {40000, 10000, 0, 120000, 30000};
     // The user typed over the base line and real estate not sold.
     a().setAnswer(Exec, 0, 2, QStringLiteral("1.00"));
@@ -87,26 +89,26 @@ TEST_F(FeeTest, AttorneyScheduleChangesForDeathsFromAugust1_2017) {
         {"1/1/2020", "4.5", "10,500", "Effective 8/1/2017"},
     };
     for (const Case& c : cases) {
-        a().setAnswer(0, 0, 16, QString::fromLatin1(c.dateOfDeath));
+        a().setAnswer(page0::Page, 0, page0::DeathDate, QString::fromLatin1(c.dateOfDeath));
         a().setOvRide(Atty, 0, 18, true);  // the schedule is written overridden or not
         Calc101(ctx, 0);
         EXPECT_EQ(slot(Atty, 18), c.firstRate) << c.dateOfDeath;
         EXPECT_EQ(slot(Atty, 21), c.secondMaximum) << c.dateOfDeath;
         EXPECT_EQ(slot(Atty, 27), c.caption) << c.dateOfDeath;
     }
-    a().setAnswer(0, 0, 16, QStringLiteral("08/01/2017"));
+    a().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("08/01/2017"));
     Calc101(ctx, 0);
     const char* from2017[] = {"4.5", "4,500", "3.5", "10,500", "2.5", "750", "2.5", "1.5", "2.5"};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(slot(Atty, 18 + i), from2017[i]) << 18 + i;
 }
 
 TEST_F(FeeTest, AttorneyBandsAndReliefMinimumUnder2017Schedule) {
-    a().setAnswer(0, 0, 16, QStringLiteral("9/15/2019"));
-    a().setAnswer(0, 0, 28, QStringLiteral("Ann Fid"));
-    a().setAnswer(0, 0, 35, QStringLiteral("Bob Cofid"));
-    a().setAnswer(0, 0, 21, QStringLiteral("Carl Counsel"));
+    a().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("9/15/2019"));
+    a().setAnswer(page0::Page, 0, page0::FiduciaryName, QStringLiteral("Ann Fid"));
+    a().setAnswer(page0::Page, 0, page0::CoFiduciaryName, QStringLiteral("Bob Cofid"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyName, QStringLiteral("Carl Counsel"));
     ctx.totals.attorneyFee = {150000, 50000, 1, 80000, 10000, 20000};  // base 200,001
-    a().setAnswer(20, 0, 57, QStringLiteral("20,000.00"));
+    a().setAnswer(page20::Page, 0, page20::TotalToBeRelieved, QStringLiteral("20,000.00"));
 
     Calc101(ctx, 0);
 
@@ -127,7 +129,7 @@ TEST_F(FeeTest, AttorneyBandsAndReliefMinimumUnder2017Schedule) {
 }
 
 TEST_F(FeeTest, AttorneyFeeFollowsAnOverriddenBaseAndNoReliefGivesNoMinimum) {
-    a().setAnswer(0, 0, 16, QStringLiteral("3/3/2015"));
+    a().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("3/3/2015"));
     ctx.totals.attorneyFee = {1000, 0, 0, 0, 0, 0};
     a().setAnswer(Atty, 0, 2, QStringLiteral("500,001.00"));
     a().setOvRide(Atty, 0, 2, true);
@@ -159,14 +161,14 @@ TEST_F(FeeTest, FeeInWordsAgreesWithTheFigure) {
 }
 
 TEST_F(FeeTest, ApplicationBillsTheTimeWorksheet) {
-    a().setAnswer(0, 0, 0, QStringLiteral("Jane Doe"));
-    a().setAnswer(0, 0, 4, QStringLiteral("2024 es 17"));
-    a().setAnswer(0, 0, 21, QStringLiteral("Carl Counsel"));
-    a().setAnswer(0, 0, 23, QStringLiteral("Wendmoor"));
-    a().setAnswer(0, 0, 24, QStringLiteral("OH"));
-    a().setAnswer(0, 0, 25, QStringLiteral("44000"));
-    a().setAnswer(0, 0, 27, QStringLiteral("0012345"));
-    a().setAnswer(0, 0, 2, QStringLiteral("Judge Ruth"));
+    a().setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Jane Doe"));
+    a().setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2024 es 17"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyName, QStringLiteral("Carl Counsel"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyCity, QStringLiteral("Wendmoor"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyState, QStringLiteral("OH"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyZip, QStringLiteral("44000"));
+    a().setAnswer(page0::Page, 0, page0::AttorneyRegistration, QStringLiteral("0012345"));
+    a().setAnswer(page0::Page, 0, page0::Judge, QStringLiteral("Judge Ruth"));
     addRow(data.TSchedList, {{1, "Opened estate"}, {2, "1.5"}, {3, "$200.00"}});
     addRow(data.TSchedList, {{1, "Inventory"}, {2, "0.333"}, {3, "$150.00"}});
     addKin({{1, "Heir One"}, {12, X}});

@@ -2,6 +2,8 @@
 // the court; salutations; today's date in long form; kept slots.
 #include "calc/calc_case.h"
 #include "calc/letters/letter_units.h"
+#include "forms/page117.h"
+#include "forms/page121.h"
 
 namespace wm4 {
 namespace {
@@ -93,7 +95,7 @@ TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
     addKin({{KinName, "Tom Jones"}, {KinGender, "M"}, {InventoryLetter, "X"}});
     addKin({{KinName, "Sue Park"}, {KinGender, "F"}, {InventoryLetter, "X"}});
     overrideSlot(117, 1, 10, "Aunt Sue");
-    a().setAnswer(117, 0, 10, "stale");
+    a().setAnswer(page117::Page, 0, page117::Salutation, "stale");
 
     Calc117(ctx, 0);
     Calc117(ctx, 1);
@@ -106,8 +108,8 @@ TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
 
 TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
     gi(53, "X");
-    a().setAnswer(121, 1, 5, "former co-fiduciary");
-    a().setAnswer(121, 1, 10, "Ms. Former");
+    a().setAnswer(page121::Page, 1, page121::Name, "former co-fiduciary");
+    a().setAnswer(page121::Page, 1, page121::Salutation, "Ms. Former");
 
     Calc121(ctx, 0);
     Calc121(ctx, 1);

@@ -3,6 +3,7 @@
 #include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page073.h"
 
 namespace wm4 {
 namespace {
@@ -90,7 +91,7 @@ TEST_F(Form5_10, ThirdItemOfASectionEndsTheBack) {
         data.ASchedList.clear();
         a().clearCopy(73, 0);
         reports.clear();
-        a().setAnswer(73, 0, 18, "previous total");
+        a().setAnswer(page73::Page, 0, page73::TotalOfTheAssets, "previous total");
         addAsset5_10(c.category, "One", "$1.00");
         addAsset5_10(c.category, "Two", "$2.00");
         addAsset5_10(c.category, "Three", "$3.00");

@@ -5,6 +5,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page021.h"
 
 namespace wm4 {
 namespace {
@@ -155,7 +156,7 @@ TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
     gi(4, "2021-EST-17");
     gi(28, "Ann Lee");
     gi(35, "Bob Lee");
-    a().setAnswer(21, 0, 92, "3/4/2021");
+    a().setAnswer(page21::Page, 0, page21::DateSigned, "3/4/2021");
     addExpense({{ExpenseForm5_1, "X"},
                 {ExpenseDescription, "Hospital | Room 12"},
                 {ExpenseNature, "Medical"},
@@ -190,7 +191,7 @@ TEST_F(Form5_1, ThirtyFirstDebtLineEndsTheBack) {
     for (int i = 1; i <= 31; ++i) lines << QString("debt %1").arg(i);
     addExpense(
         {{ExpenseForm5_1, "X"}, {ExpenseDescription, lines.join(" | ")}, {ExpenseAmount, "$5.00"}});
-    a().setAnswer(21, 0, 91, "99.00");
+    a().setAnswer(page21::Page, 0, page21::TotalOfTheDebts, "99.00");
 
     Calc21(ctx, 0);
 

@@ -4,6 +4,8 @@
 
 #include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page026.h"
+#include "forms/page027.h"
 
 namespace wm4 {
 namespace {
@@ -49,8 +51,8 @@ TEST_F(Form5_6, FrontBoxesDropTheLinesThatDoNotFit) {
 // the line whose turn it was is dropped; without rows the boxes are cleared.
 TEST_F(Form5_6, FrontHonoursOverriddenLines) {
     overrideSlot(26, 0, 7, "Household goods");
-    a().setAnswer(26, 0, 21, "stale account");
-    a().setAnswer(26, 0, 18, "X");
+    a().setAnswer(page26::Page, 0, page26::Accounts, "stale account");
+    a().setAnswer(page26::Page, 0, page26::ReleasesAccounts, "X");
     addAsset5_6("Personalty to be sold", "Piano | Organ");
 
     Calc26(ctx, 0);
@@ -64,7 +66,7 @@ TEST_F(Form5_6, FrontHonoursOverriddenLines) {
 
 TEST_F(Form5_6, BackListsTheRemainderWithDistributeesBesideTheFirstLine) {
     gi(2, "Hon. R. Park");
-    a().setAnswer(27, 0, 99, "12/1/2022");
+    a().setAnswer(page27::Page, 0, page27::DateOfTheEntry, "12/1/2022");
     addAsset5_6("Remainder to be distributed", "Stock | in trust", "$300.00", "Mary Lee");
     addAsset5_6("Personalty to be sold", "Piano", "$9.00");
     addAsset5_6("remainder to be distributed", "Bonds", "$50.25", "Tom Lee");
@@ -81,7 +83,7 @@ TEST_F(Form5_6, BackListsTheRemainderWithDistributeesBesideTheFirstLine) {
 }
 
 TEST_F(Form5_6, BackClearsItsCheckBoxWithoutRemainder) {
-    a().setAnswer(27, 0, 1, "X");
+    a().setAnswer(page27::Page, 0, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows, "X");
     a().setAnswer(27, 0, 2, "Old distributee");
     Calc27(ctx, 0);
     EXPECT_EQ(slot(27, 1), "");
@@ -97,7 +99,7 @@ TEST_F(Form5_6, ThirtyThirdRemainderLineEndsTheBack) {
     QStringList lines;
     for (int i = 1; i <= 33; ++i) lines << QString("item %1").arg(i);
     addAsset5_6("Remainder to be distributed", lines.join(" | "), "$1.00", "Mary Lee");
-    a().setAnswer(27, 0, 100, "previous judge");
+    a().setAnswer(page27::Page, 0, page27::Judge, "previous judge");
 
     Calc27(ctx, 0);
 

@@ -3,6 +3,7 @@
 // before the later forms (among them the attorney's fee on the 5.1 total).
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "forms/page101.h"
 
 namespace wm4 {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(ReliefRun, PagesFollowTheCountedRows) {
 
 TEST_F(ReliefRun, ExceededCeilingStopsTheRunAfterForm5_1) {
     data.ASchedList.setCell(AssetValue, 0, "$25,000.01");
-    a().setAnswer(101, 0, 8, "from the last run");
+    a().setAnswer(page101::Page, 0, page101::AssetsRelieved, "from the last run");
 
     CalculateComplete(ctx);
 

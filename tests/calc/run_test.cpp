@@ -10,6 +10,7 @@
 #include "calc/run/calculate_complete.h"
 #include "calc/run/stage_order.h"
 #include "case/page_catalogue.h"
+#include "forms/page099.h"
 
 namespace wm4 {
 namespace {
@@ -20,7 +21,7 @@ using test::X;
 struct RunTest : CalcCase, ::testing::Test {
     // Page 99 computes on every complete run; its base slot tells whether
     // stage 3 got that far.
-    bool feePagesRan() { return !a().answer(99, 0, 4).isEmpty(); }
+    bool feePagesRan() { return !a().answer(page99::Page, 0, page99::TotalBase).isEmpty(); }
 };
 
 TEST_F(RunTest, AnEmptyCaseCountsOnlyTheSpouseLineAndTheAppointmentLetters) {
@@ -174,13 +175,6 @@ TEST_F(RunTest, CountsBeyondTheStoreAreHeldToItAndReported) {
         EXPECT_EQ(f.a().PgCt[c.page], 99) << c.page;
         EXPECT_EQ(f.reports.numbers(), QList<int>{18012}) << c.page;
     }
-}
-
-TEST_F(RunTest, CalculateDoesNothing) {
-    a().setAnswer(99, 0, 4, QStringLiteral("typed"));
-    a().Calculate(true);
-    a().Calculate(false);
-    EXPECT_EQ(a().answer(99, 0, 4), "typed");
 }
 
 // ----- the stage-3 order table -----------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page111.h"
 
 namespace wm4 {
 namespace {
@@ -37,7 +38,7 @@ TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
                     {17, "6.0"},
                     {16, "2/2/2022"}});
     a().NoOfCPID = 2;
-    a().setAnswer(111, 1, 55, "stale");
+    a().setAnswer(page111::Page, 1, page111::AttorneyFirstSheet, "stale");
     a().setAnswer(111, 1, 9, "stale entry");
 
     Calc111(ctx, 0);

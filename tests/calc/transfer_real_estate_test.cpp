@@ -6,6 +6,9 @@
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page100.h"
+#include "forms/page102.h"
+#include "forms/page196.h"
 
 namespace wm4 {
 namespace {
@@ -69,9 +72,9 @@ TEST_F(RealEstateForms, Dte100WithAParcelNumberWithoutHyphens) {
               {CityStateZip, "Akron, OH 44300"},
               {Street, "Oak Lane"}});
     gi(33, "330-555-0199");
-    a().setAnswer(100, 0, 57, "1,000.00");
-    a().setAnswer(100, 0, 58, "$2.50");
-    a().setAnswer(100, 0, 61, "10");
+    a().setAnswer(page100::Page, 0, page100::Cash, "1,000.00");
+    a().setAnswer(page100::Page, 0, page100::MortgageAssumed, "$2.50");
+    a().setAnswer(page100::Page, 0, page100::MarketValueIfAGift, "10");
 
     Calc100(ctx, 0);
 
@@ -141,8 +144,9 @@ TEST_F(RealEstateForms, Dte100ExStatement) {
     EXPECT_EQ(slot(196, 50), "");
 
     // A reason the user chose stays the only one ticked.
-    a().setAnswer(196, 0, 26, "");
-    a().setAnswer(196, 0, 23, "X");
+    a().setAnswer(page196::Page, 0, page196::CertificateOfTransfer, "");
+    a().setAnswer(page196::Page, 0, page196::ByWillDescentOrSurvivorshipTheTransferFromTheEstate,
+                  "X");
     Calc196(ctx, 0);
     EXPECT_EQ(slot(196, 26), "");
 }
@@ -227,7 +231,7 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
     EXPECT_EQ(slot(102, 28), "Akron, Ohio");
     EXPECT_EQ(slot(102, 44), "Akron, OH  44308");
 
-    a().setOvRide(102, 0, 30, false);
+    a().setOvRide(page102::Page, 0, page102::WordingIs, false);
     Calc102(ctx, 0);
     EXPECT_EQ(slot(102, 30), "is");
 }

@@ -3,6 +3,9 @@
 // inherited lines.
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page097.h"
+#include "forms/page098.h"
+#include "forms/page127.h"
 
 namespace wm4 {
 namespace {
@@ -46,7 +49,7 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
               {Make, "Ford"},
               {AssetValue, "$4,000"}});
     addAsset({{AssetBmv3774, "X"}, {AssetDistributees, "Jane Doe"}});
-    a().setAnswer(98, 1, 3, "stale transferee");
+    a().setAnswer(page98::Page, 1, page98::SecondApplicant, "stale transferee");
 
     Calc98(ctx, 0);
     Calc98(ctx, 1);
@@ -150,7 +153,7 @@ TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
 
     // Without a marked vehicle the vehicle lines keep what the user typed.
     data.ASchedList.clear();
-    a().setAnswer(97, 0, 8, "1967");
+    a().setAnswer(page97::Page, 0, page97::VehicleFromTheAssetWorksheetVehicleDetailsYear, "1967");
     Calc97(ctx, 0);
     EXPECT_EQ(slot(97, 8), "1967");
     EXPECT_EQ(slot(97, 10), "Honda");
@@ -163,9 +166,9 @@ TEST_F(VehicleForms, Form9CSearchesUpperCasedAndInheritsTheHearingLines) {
     addKin({{KinName, "mary smith"}, {KinStreet, "9 Oak"}, {KinCityLine, "Kent, OH  44240"}});
     addAsset({{AssetForm9C, "X"}, {AssetDistributees, "MARY SMITH"}, {Body, "Truck"}});
     addAsset({{AssetForm9C, "X"}, {AssetDistributees, "nobody we know"}});
-    a().setAnswer(127, 0, 28, "June 1, 2024");
-    a().setAnswer(127, 0, 29, "10:00 a.m.");
-    a().setAnswer(127, 1, 29, "2:00 p.m.");
+    a().setAnswer(page127::Page, 0, page127::DateSigned, "June 1, 2024");
+    a().setAnswer(page127::Page, 0, page127::DateOfTheEntry, "10:00 a.m.");
+    a().setAnswer(page127::Page, 1, page127::DateOfTheEntry, "2:00 p.m.");
 
     Calc127(ctx, 0);
     Calc127(ctx, 1);

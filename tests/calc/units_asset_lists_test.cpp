@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page041.h"
 
 namespace wm4::test {
 namespace {
@@ -23,7 +24,7 @@ TEST_F(AssetLists, Form9_0BackWritesEachLineWithTheSaleTermsBesideTheFirst) {
     // 3.9 in of 11-point text: 50 characters a line with the test measurer.
     sale(QStringLiteral("Piano | Steinway upright"));
     sale(QStringLiteral("Lawn mower"));
-    a().setAnswer(41, 0, 87, QStringLiteral("4/1/2026"));
+    a().setAnswer(page41::Page, 0, page41::DateOfTheEntry, QStringLiteral("4/1/2026"));
     units::Calc41(ctx, 0);
     EXPECT_EQ(slot(41, 0, 1), "Piano");
     EXPECT_EQ(slot(41, 0, 2), "Public");
@@ -36,7 +37,7 @@ TEST_F(AssetLists, Form9_0BackWritesEachLineWithTheSaleTermsBesideTheFirst) {
 
 TEST_F(AssetLists, LineBeyondTheBoxReportsAndEndsThePage) {
     sale(QStringLiteral("Item"), 21);  // the box holds 20 lines
-    a().setAnswer(41, 0, 87, QStringLiteral("4/1/2026"));
+    a().setAnswer(page41::Page, 0, page41::DateOfTheEntry, QStringLiteral("4/1/2026"));
     units::Calc41(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29250});
     EXPECT_EQ(slot(41, 0, 1 + 4 * 19), "Item");

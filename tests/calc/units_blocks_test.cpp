@@ -8,6 +8,8 @@
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
+#include "forms/page007.h"
+#include "forms/page008.h"
 
 namespace wm4::test {
 namespace {
@@ -54,7 +56,8 @@ TEST_F(Blocks, DatesInLongForm) {
                           {"", ""},
                           {"n/a", "n/a"}};
     for (const Case& c : cases) {
-        a().setAnswer(7, 0, 4, QString::fromLatin1(c.typed));  // Form 2.3 slot 4
+        a().setAnswer(page7::Page, 0, page7::DateWillPresented,
+                      QString::fromLatin1(c.typed));  // Form 2.3 slot 4
         units::Calc7(ctx, 0);
         EXPECT_EQ(slot(7, 0, 4), QString::fromLatin1(c.shown)) << c.typed;
     }
@@ -95,12 +98,13 @@ TEST_F(Blocks, SignerIsTheFiduciaryOrTheAttorney) {
     gi(28, QStringLiteral("Ann Fid"));
     gi(21, QStringLiteral("Lee Atty"));
     gi(27, QStringLiteral("0012345"));
-    a().setAnswer(8, 0, 11, QStringLiteral("X"));  // Form 2.4: a fiduciary box
+    a().setAnswer(page8::Page, 0, page8::AdministratorWwaSigns,
+                  QStringLiteral("X"));  // Form 2.4: a fiduciary box
     units::Calc8(ctx, 0);
     EXPECT_EQ(slot(8, 0, 9), "Ann Fid");
     EXPECT_EQ(slot(8, 0, 15), "");
-    a().setAnswer(8, 0, 11, QString());
-    a().setAnswer(8, 0, 14, QStringLiteral("X"));  // the attorney's box
+    a().setAnswer(page8::Page, 0, page8::AdministratorWwaSigns, QString());
+    a().setAnswer(page8::Page, 0, page8::AttorneySigns, QStringLiteral("X"));  // the attorney's box
     units::Calc8(ctx, 0);
     EXPECT_EQ(slot(8, 0, 9), "Lee Atty");
     EXPECT_EQ(slot(8, 0, 15), "0012345");

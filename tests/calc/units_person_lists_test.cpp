@@ -4,6 +4,9 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page001.h"
+#include "forms/page006.h"
+#include "forms/page016.h"
 
 namespace wm4::test {
 namespace {
@@ -70,17 +73,18 @@ TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
     EXPECT_EQ(slot(2, 0, 5), "1/16/2008");
 
     data.KSchedList.setCell(10, 2, QString());  // no minor on the front: the box is not ticked
-    a().setAnswer(1, 0, 71, QString());
+    a().setAnswer(page1::Page, 0, page1::MinorListed, QString());
     units::Calc1(ctx, 0);
     EXPECT_EQ(slot(1, 0, 71), "");
 }
 
 TEST_F(PersonLists, Form4_4SevenPersonsOnTwoCopiesWithInheritedHearingDetails) {
     markedPersons(kForm4_4, 7);
-    a().setAnswer(16, 0, 20, QStringLiteral("3/10/2026"));
-    a().setAnswer(16, 0, 21, QStringLiteral("9:00 a.m."));
-    a().setAnswer(16, 0, 22, QStringLiteral("Courtroom 2"));
-    a().setAnswer(16, 1, 22, QStringLiteral("Courtroom 5"));  // typed on the second notice
+    a().setAnswer(page16::Page, 0, page16::DateOfTheHearing, QStringLiteral("3/10/2026"));
+    a().setAnswer(page16::Page, 0, page16::TimeOfTheHearing, QStringLiteral("9:00 a.m."));
+    a().setAnswer(page16::Page, 0, page16::PlaceOfTheHearing, QStringLiteral("Courtroom 2"));
+    a().setAnswer(page16::Page, 1, page16::PlaceOfTheHearing,
+                  QStringLiteral("Courtroom 5"));  // typed on the second notice
     a().setAnswer(16, 1, 13, QStringLiteral("stale"));
     units::Calc16(ctx, 0);
     units::Calc16(ctx, 1);
@@ -156,9 +160,10 @@ TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
     gi(28, QStringLiteral("Ann Fid"));
     gi(29, QStringLiteral("1 Elm St"));
     markedPersons(19, 2);
-    a().setAnswer(6, 0, 23, QStringLiteral("X"));  // the attorney's box
-    a().setAnswer(6, 0, 20, QStringLiteral("X"));  // a fiduciary's box
-    a().setAnswer(6, 0, 10, QStringLiteral("2/20/2026"));
+    a().setAnswer(page6::Page, 0, page6::AttorneySigns, QStringLiteral("X"));  // the attorney's box
+    a().setAnswer(page6::Page, 0, page6::AdministratorWwaSigns,
+                  QStringLiteral("X"));  // a fiduciary's box
+    a().setAnswer(page6::Page, 0, page6::DateWillAdmitted, QStringLiteral("2/20/2026"));
     units::Calc6(ctx, 0);
     units::Calc6(ctx, 1);
     EXPECT_EQ(slot(6, 0, 15), "Ann Fid");
@@ -177,8 +182,10 @@ TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
     gi(27, QStringLiteral("0012345"));
     gi(28, QStringLiteral("Ann Fid"));
     markedPersons(19, 2);
-    a().setAnswer(6, 0, 19, QStringLiteral("X"));  // the executor signs the first
-    a().setAnswer(6, 1, 23, QStringLiteral("X"));  // the attorney the second
+    a().setAnswer(page6::Page, 0, page6::ExecutorSigns,
+                  QStringLiteral("X"));  // the executor signs the first
+    a().setAnswer(page6::Page, 1, page6::AttorneySigns,
+                  QStringLiteral("X"));  // the attorney the second
     units::Calc6(ctx, 0);
     units::Calc6(ctx, 1);
     EXPECT_EQ(slot(6, 1, 19), "");

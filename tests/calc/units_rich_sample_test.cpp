@@ -64,12 +64,11 @@ public:
         wrapper = std::make_unique<TextWrapper>(*measurer);
     }
     void run(CaseData& data) {
-        CalcContext ctx{data, buffers, settings, *wrapper};
+        CalcContext ctx{data, buffers, *wrapper};
         CalculateComplete(ctx);
     }
 
     ScheduleBuffers buffers;
-    ProgramSettings settings;
     std::unique_ptr<QtTextMeasurer> measurer;
     std::unique_ptr<TextWrapper> wrapper;
 };

@@ -5,6 +5,11 @@
 // case says.
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page001.h"
+#include "forms/page003.h"
+#include "forms/page006.h"
+#include "forms/page055.h"
+#include "forms/page057.h"
 
 namespace wm4 {
 namespace {
@@ -17,7 +22,7 @@ protected:
         gi(0, "Carl Smith");
         ctx.buffers.inventory.autoValues.fill(0);
         ctx.buffers.inventory.autoValues[0] = 18500;
-        a().setAnswer(57, 0, 83, "2,000");
+        a().setAnswer(page57::Page, 0, page57::SpouseAllowance, "2,000");
     }
     void withSpouse() {
         gi(42, "Jane Smith");
@@ -69,14 +74,14 @@ TEST_F(SpouseLines, ASpouseGetsEveryLine) {
               "support of $2,000.00 satisfied by this transfer.");
 
     // Form 1.0 saying "no surviving spouse" outweighs a name left on page 0.
-    a().setAnswer(1, 0, 70, "X");
+    a().setAnswer(page1::Page, 0, page1::TheDecedentLeftNoSurvivingSpouse, "X");
     runAll();
     EXPECT_EQ(slot(1, 8), "");
     EXPECT_EQ(slot(29, 1), "");
 
     // No allowance typed: no allowance sentence.
-    a().setAnswer(1, 0, 70, "");
-    a().setAnswer(57, 0, 83, "");
+    a().setAnswer(page1::Page, 0, page1::TheDecedentLeftNoSurvivingSpouse, "");
+    a().setAnswer(page57::Page, 0, page57::SpouseAllowance, "");
     runAll();
     EXPECT_EQ(slot(57, 86), "");
 }
@@ -96,17 +101,18 @@ TEST_F(SpouseLines, CertificateStatesTheSuccessionTheCaseGives) {
         {"", "", "", "", ""},            // nothing said: neither ticked
         {"", "X", "5/20/2018", "X", ""},
     };
-    a().setAnswer(6, 0, 10, "February 20, 2026");  // the will admitted (2.2)
-    a().setAnswer(55, 0, 12, "");
-    a().setAnswer(55, 0, 21, "");
-    a().setAnswer(3, 0, 28, "");
+    a().setAnswer(page6::Page, 0, page6::DateWillAdmitted,
+                  "February 20, 2026");  // the will admitted (2.2)
+    a().setAnswer(page55::Page, 0, page55::Testate, "");
+    a().setAnswer(page55::Page, 0, page55::Intestate, "");
+    a().setAnswer(page3::Page, 0, page3::DateOfTheWill, "");
     units::Calc57(ctx, 0);
     EXPECT_EQ(slot(57, 6), "X");
-    a().setAnswer(6, 0, 10, "");
+    a().setAnswer(page6::Page, 0, page6::DateWillAdmitted, "");
     for (const Case& c : cases) {
-        a().setAnswer(55, 0, 12, c.testateBox);
-        a().setAnswer(55, 0, 21, c.intestateBox);
-        a().setAnswer(3, 0, 28, c.willDate);
+        a().setAnswer(page55::Page, 0, page55::Testate, c.testateBox);
+        a().setAnswer(page55::Page, 0, page55::Intestate, c.intestateBox);
+        a().setAnswer(page3::Page, 0, page3::DateOfTheWill, c.willDate);
         units::Calc57(ctx, 0);
         EXPECT_EQ(slot(57, 5), c.intestate) << c.testateBox << c.intestateBox << c.willDate;
         EXPECT_EQ(slot(57, 6), c.testate) << c.testateBox << c.intestateBox << c.willDate;

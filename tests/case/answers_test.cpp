@@ -51,6 +51,7 @@ TEST(AnswerStore, FillCaptionUpperCasesTheEstateCaption) {
 TEST(AnswerStore, CreateAPageRefusesCopyNinetyNine) {
     test::ReportRecorder recorder;
     TAnswer a;
+    const ScopedErrFlagTarget target(&a.ErrFlag);
     a.setAnswer(12, 99, 1, "keep");
     EXPECT_THROW(a.CreateAPage(12, 99), SilentAbort);
     EXPECT_EQ(recorder.numbers(), QList<int>{18012});

@@ -129,13 +129,11 @@ TEST(Str2Int, ReadsWholeNumbersOnly) {
 
 TEST(Str2Float, AFailedReadSetsTheErrorFlag) {
     bool errFlag = false;
-    bool* previous = errFlagTarget();
-    setErrFlagTarget(&errFlag);
+    const ScopedErrFlagTarget target(&errFlag);
     Str2Float_2("1.00");
     EXPECT_FALSE(errFlag);
     Str2Float_2("twelve");
     EXPECT_TRUE(errFlag);
-    setErrFlagTarget(previous);
 }
 
 TEST(FormatAmount, TwoDecimalsWithThousandsSeparators) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "case/field_codes.h"
 #include "commands/commands_fixture.h"
 
 namespace wm4 {
@@ -34,7 +35,7 @@ protected:
     QLineEdit* overridable() {
         for (QLineEdit* e : panel->findChildren<QLineEdit*>())
             if (e->property("StyleLookup").toString().startsWith(QLatin1String("EDITOVERRID")) &&
-                e->property("Tag").toInt() % 1000 == TotalSlot)
+                SlotOfTag(e->property("Tag").toInt()) == TotalSlot)
                 return e;
         return nullptr;
     }
@@ -107,7 +108,7 @@ TEST_F(OverrideModeTest, OrdinaryBoxesHideBothTriggersAndAreNotOverridden) {
     enter(plain);
     EXPECT_FALSE(overrideButton->isVisible());
     EXPECT_FALSE(cancelButton->isVisible());
-    const int slot = plain->property("Tag").toInt() % 1000;
+    const int slot = SlotOfTag(plain->property("Tag").toInt());
     EXPECT_FALSE(mode->OverrideClick());
     EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, slot));
 }

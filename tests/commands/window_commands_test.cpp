@@ -10,6 +10,7 @@
 
 #include "app/commands.h"
 #include "case/conversions.h"
+#include "case/field_codes.h"
 #include "commands/commands_fixture.h"
 #include "mainwindow/window_fixture.h"
 #include "ui/commands/override_mode.h"
@@ -47,7 +48,7 @@ protected:
     QLineEdit* overridableTotal() {
         for (QLineEdit* e : window->pageScreen().panel()->findChildren<QLineEdit*>())
             if (e->property("StyleLookup").toString().startsWith(QLatin1String("EDITOVERRID")) &&
-                e->property("Tag").toInt() % 1000 == 16)
+                SlotOfTag(e->property("Tag").toInt()) == 16)
                 return e;
         return nullptr;
     }
@@ -148,7 +149,7 @@ TEST_F(WindowCommandsTest, InsertTodayOnAnEditBoxButNotOnACheckBox) {
 
     QLineEdit* edit = nullptr;
     for (QLineEdit* e : window->pageScreen().panel()->findChildren<QLineEdit*>())
-        if (!e->isReadOnly() && e->property("Tag").toInt() / 1000 == 1) edit = e;
+        if (!e->isReadOnly() && EditKindOfTag(e->property("Tag").toInt()) == EditKind::Text) edit = e;
     ASSERT_TRUE(edit);
     edit->setFocus();
     trigger("mnuInsertToday");

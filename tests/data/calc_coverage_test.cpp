@@ -14,6 +14,7 @@
 #include "calc/calc_context.h"
 #include "calc/run/calculate_complete.h"
 #include "case/case_data.h"
+#include "case/field_codes.h"
 #include "data_files.h"
 #include "support/qt_app.h"
 #include "files/client_file.h"
@@ -56,9 +57,9 @@ std::set<int> screenSlots(int page) {
         if (!w->property("Tag").isValid()) continue;
         const int tag = w->property("Tag").toInt();
         if (qobject_cast<QLineEdit*>(w)) {
-            if (tag / 1000 >= 1 && tag / 1000 <= 5) slots.insert(tag % 1000);
+            if (BoundEditSlot(tag) >= 0) slots.insert(BoundEditSlot(tag));
         } else if (qobject_cast<QCheckBox*>(w)) {
-            slots.insert(tag >= 1000 ? tag - 1000 : tag);
+            slots.insert(CheckSlotOfTag(tag));
         } else if (tag != 0 || w->inherits("QPlainTextEdit") || w->inherits("QComboBox")) {
             slots.insert(tag);
         }
@@ -85,10 +86,9 @@ TEST(CalcCoverage, EveryAnswerOfTheRichSampleIsShownAndPrinted) {
     CaseData data;
     test::fillRichSample(data);
     ScheduleBuffers buffers;
-    ProgramSettings settings;
     QtTextMeasurer measurer;
     TextWrapper wrapper(measurer);
-    CalcContext ctx{data, buffers, settings, wrapper};
+    CalcContext ctx{data, buffers, wrapper};
     {
         test::ReportRecorder reports;
         CalculateComplete(ctx);

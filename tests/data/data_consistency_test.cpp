@@ -12,6 +12,7 @@
 
 #include "case/answers.h"
 #include "data_files.h"
+#include "case/field_codes.h"
 #include "support/qt_app.h"
 #include "ui/pagescreen/edit_kinds.h"
 #include "support/report_recorder.h"
@@ -24,11 +25,8 @@ namespace {
 // The slot a bound control names, or -1 for an unbound one.
 int boundSlot(const QWidget* w) {
     const int tag = w->property("Tag").toInt();
-    if (qobject_cast<const QLineEdit*>(w)) {
-        const int kind = tag / 1000;
-        return kind >= 1 && kind <= 5 ? tag % 1000 : -1;
-    }
-    if (qobject_cast<const QCheckBox*>(w)) return tag >= 1000 ? tag - 1000 : tag;
+    if (qobject_cast<const QLineEdit*>(w)) return BoundEditSlot(tag);
+    if (qobject_cast<const QCheckBox*>(w)) return CheckSlotOfTag(tag);
     if (w->inherits("QPlainTextEdit") || w->inherits("QComboBox")) return tag;
     if (w->inherits("QRadioButton") || w->inherits("QLabel")) return tag == 0 ? -1 : tag;
     return -1;
@@ -56,7 +54,7 @@ TEST(DataFiles, EveryScreenLoadsAndNamesOnlySlotsOfItsPage) {
             EXPECT_LE(slot, MaxSlot[page]) << qPrintable(w->objectName());
             // One control per slot, except estimate marks beside their amount.
             const bool estimateMark =
-                qobject_cast<QCheckBox*>(w) && w->property("Tag").toInt() >= 1000;
+                qobject_cast<QCheckBox*>(w) && IsEstimateTag(w->property("Tag").toInt());
             if (!estimateMark) {
                 EXPECT_FALSE(seen.contains(slot))
                     << "slot " << slot << " bound twice (" << qPrintable(w->objectName()) << ")";

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
 #include <memory>
 
 #include "files/cp1252.h"
@@ -81,6 +82,19 @@ std::unique_ptr<CaseData> richCase() {
     data->TSchedList.setRowCount(0);
     return data;
 }
+
+// A small case of about 1 KB: no page copies, one kin row, the other
+// worksheets empty.
+QStringList smallCaseLines() {
+    return QStringList{"Wendmoor4", " 4.41000000000000E+0000", "0"} + pageLines({}) +
+           sheetLines("Kin Worksheet - ***************", 48, {{"Son"}}) +
+           sheetLines("Asset Worksheet - ***************", 100, {}) +
+           sheetLines("Expense Worksheet - ***************", 26, {}) +
+           sheetLines("Time & Services Worksheet - ***************", 4, {});
+}
+// 1-based lines of smallCaseLines().
+constexpr int KinRowCountLine = 3 + 200 + 5;
+constexpr int TimeRowCountLine = KinRowCountLine + 48 + 5 + 5 + 5;
 
 }  // namespace
 
@@ -167,8 +181,9 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
     };
     for (const Case& c :
          {Case{" 4.36000000000000E+0000", "\r\n", true}, Case{"4.36", "\n", true},
-          Case{" 4.37000000000000E+0000", "\r\n", false}, Case{"4.4", "\n", false}}) {
-        SCOPED_TRACE(c.version);
+          Case{" 4.37000000000000E+0000", "\r\n", false}, Case{"4.4", "\n", false},
+          Case{"4.4", "\r", false}}) {
+        SCOPED_TRACE((c.version + QByteArray(" ") + QByteArray(c.lineEnd).toHex()).toStdString());
         const QByteArray bytes = fileBytes(
             QStringList{"Another Program", c.version, "75"} + pageLines(pages) + sheets, c.lineEnd);
         CaseData data;
@@ -204,19 +219,15 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
 }
 
 TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
-    const QStringList good = QStringList{"Wendmoor4", " 4.41000000000000E+0000", "0"} +
-                             pageLines({}) +
-                             sheetLines("Kin Worksheet - ***************", 48, {{"Son"}}) +
-                             sheetLines("Asset Worksheet - ***************", 100, {}) +
-                             sheetLines("Expense Worksheet - ***************", 26, {}) +
-                             sheetLines("Time & Services Worksheet - ***************", 4, {});
-    const int kinRowCountLine = 3 + 200 + 5;
+    const QStringList good = smallCaseLines();
+    const int kinRowCountLine = KinRowCountLine;
     struct Case {
         const char* what;
         int line;  // 1-based line to replace; 0: cut the file after keepLines
         QString text;
         int keepLines;
         const char* reason;
+        int errorLine = 0;  // 0: the line replaced, or the one after the cut
     };
     const Case cases[] = {
         {"version not a number", 2, "four point four", 0, "expected a number"},
@@ -225,7 +236,10 @@ TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
         {"count above 99", 5, "100", 0, "at most 100 copies"},
         {"row count not an integer", kinRowCountLine, "one", 0, "expected a whole number"},
         {"ends in the pages", 0, {}, 150, "ends early"},
-        {"ends in a worksheet", 0, {}, kinRowCountLine + 10, "ends early"},
+        // The row count is held against the lines that follow it.
+        {"ends in a worksheet", 0, {}, kinRowCountLine + 10,
+         "ends early: the row count 1 of the kin worksheet needs 48 more lines, but only 10 follow",
+         kinRowCountLine},
         {"empty file", 0, {}, 0, "ends early"},
     };
     for (const Case& c : cases) {
@@ -235,7 +249,8 @@ TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
             lines[c.line - 1] = c.text;
         else
             lines = lines.mid(0, c.keepLines);
-        const int expectedLine = c.line > 0 ? c.line : c.keepLines + 1;
+        const int expectedLine =
+            c.errorLine > 0 ? c.errorLine : c.line > 0 ? c.line : c.keepLines + 1;
         CaseData data;
         QString error;
         EXPECT_FALSE(ReadClientFileBytes(data, fileBytes(lines), "/cases/estate.wm4", &error));
@@ -255,6 +270,138 @@ TEST(ClientFile, ReadErrorsNameTheFileAndLine) {
     QString missing;
     EXPECT_FALSE(ReadClientFile(data, "/nonexistent/folder/x.wm4", &missing));
     EXPECT_TRUE(missing.contains("/nonexistent/folder/x.wm4")) << missing.toStdString();
+}
+
+// A file of under 1 KB whose counts promise millions of lines is refused at
+// the count's line before anything is allocated for it, and the most extreme
+// counts are named exactly (no arithmetic on them overflows).
+TEST(ClientFile, CountsAreHeldAgainstWhatTheFileHolds) {
+    const QStringList good = smallCaseLines();
+    ASSERT_LT(fileBytes(good, "\n").size(), 1024);
+    ASSERT_EQ(good[KinRowCountLine - 1], "1");
+    ASSERT_EQ(good[TimeRowCountLine - 1], "0");
+    const int kinCellsLeft = int(good.size()) - KinRowCountLine;
+    struct Case {
+        const char* what;
+        int line;
+        const char* text;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"5,000,000 kin rows", KinRowCountLine, "5000000",
+         QStringLiteral("the file ends early: the row count 5000000 of the kin worksheet needs "
+                        "240000000 more lines, but only %1 follow")
+             .arg(kinCellsLeft)},
+        {"500,000 kin rows", KinRowCountLine, "500000",
+         QStringLiteral("the row count 500000 of the kin worksheet needs 24000000 more lines")},
+        {"the largest row count", KinRowCountLine, "2147483647",
+         QStringLiteral("the row count 2147483647 of the kin worksheet needs 103079215056 more "
+                        "lines")},
+        {"the most negative row count", KinRowCountLine, "-2147483648",
+         QStringLiteral("a row count cannot be negative")},
+        {"time rows beyond the end", TimeRowCountLine, "3",
+         QStringLiteral("the row count 3 of the time worksheet needs 12 more lines, but only 0 "
+                        "follow")},
+        {"the largest copy count", 4, "2147483647",
+         QStringLiteral("a page holds at most 100 copies, the file names 2147483648")},
+        {"99 copies of page 0", 4, "99",
+         QStringLiteral("the copy count 99 of page 0 needs 15300 more lines")},
+        {"a count beyond the whole numbers", 4, "2147483648",
+         QStringLiteral("expected a whole number")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList lines = good;
+        lines[c.line - 1] = c.text;
+        CaseData data;
+        QString error;
+        EXPECT_FALSE(
+            ReadClientFileBytes(data, fileBytes(lines, "\n"), "/cases/hostile.wm4", &error));
+        EXPECT_TRUE(error.startsWith(QStringLiteral("\"/cases/hostile.wm4\", line %1: ").arg(c.line)))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();
+        EXPECT_LE(data.KSchedList.rowCount(), 1) << "no rows were made for the count";
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define WM4_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define WM4_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+// In a child process: limits the address space to 48 MB beyond what is in
+// use, reads the bytes, prints the error and exits 0 when the read failed.
+[[noreturn]] void readWithLittleMemory(const QByteArray& bytes, const char* path) {
+    long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+        std::fclose(statm);
+    }
+    const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(48) << 20);
+    const struct rlimit address = {limit, limit};
+    if (pages == 0 || setrlimit(RLIMIT_AS, &address) != 0) std::_Exit(2);
+    CaseData data;
+    QString error;
+    const bool read = ReadClientFileBytes(data, bytes, path, &error);
+    std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+    std::_Exit(read ? 1 : 0);
+}
+
+// Running out of memory while reading names the file and the line instead of
+// ending the command with "std::bad_alloc". A child process reads a file of
+// 150,000 empty kin rows (7 MB of line ends, some 180 MB as rows) with 48 MB
+// of address space to spare.
+TEST(ClientFileDeathTest, RunningOutOfMemoryNamesTheFile) {
+#ifdef WM4_ADDRESS_SANITIZER
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#endif
+    const QStringList good = smallCaseLines();
+    const int rows = 150000;
+    const QByteArray bytes = fileBytes(good.mid(0, KinRowCountLine - 1), "\n") +
+                             QByteArray::number(rows) + '\n' + QByteArray(rows * 48, '\n') +
+                             fileBytes(good.mid(KinRowCountLine + 48), "\n");
+    EXPECT_EXIT(readWithLittleMemory(bytes, "/cases/huge.wm4"), ::testing::ExitedWithCode(0),
+        "\"/cases/huge.wm4\", line [0-9]+: there is not enough memory to read the file");
+}
+
+// CR alone ends a line like CR LF and LF; anything after the time worksheet
+// is refused at its first line.
+TEST(ClientFile, LineEndsAndDataAfterTheLastWorksheet) {
+    const QStringList good = smallCaseLines();
+    for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+        CaseData data;
+        QString error;
+        EXPECT_TRUE(ReadClientFileBytes(data, fileBytes(good, lineEnd), "small.wm4", &error))
+            << error.toStdString();
+        EXPECT_EQ(data.KSchedList.cell(0, 0), "Son");
+        EXPECT_EQ(data.TSchedList.rowCount(), 0);
+    }
+    const int after = int(good.size()) + 1;
+    const std::pair<QStringList, const char*> trailing[] = {
+        {{"Page 0; No.0; Count 75", "stray"}, "2 more lines"},
+        {{""}, "1 more line"},
+    };
+    for (const auto& [extra, count] : trailing) {
+        for (const char* lineEnd : {"\r\n", "\r"}) {
+            CaseData data;
+            QString error;
+            EXPECT_FALSE(
+                ReadClientFileBytes(data, fileBytes(good + extra, lineEnd), "long.wm4", &error));
+            EXPECT_TRUE(error.contains(QStringLiteral("line %1: the file goes on after the time "
+                                                      "worksheet (%2); it may be damaged")
+                                           .arg(after)
+                                           .arg(QLatin1String(count))))
+                << error.toStdString();
+        }
+    }
+    // Bytes after the last line end without one of their own are a line too.
+    CaseData data;
+    QString error;
+    EXPECT_FALSE(ReadClientFileBytes(data, fileBytes(good) + "x", "long.wm4", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(after))) << error.toStdString();
 }
 
 TEST(ClientFile, FailedSaveLeavesThePreviousFile) {

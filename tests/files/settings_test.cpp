@@ -153,6 +153,11 @@ TEST(Settings, UnreadableFileReports13010AndIsDeleted) {
         {"count not a number",
          QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f", "1", "w", "many"}},
         {"factor not a number", head + QStringList{"/wm3", "/tmp", "", "", "", "", "wide"}},
+        // A count is held against the lines that follow before a path is read.
+        {"negative recent count",
+         QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f", "1", "w", "-1", "/wm3"}},
+        {"recent count beyond the file", QStringList{"/files", "/rtf", "/ptf", "/psf", "s", "f",
+                                                     "1", "w", "2147483647", "/recent.wm4"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -157,24 +157,40 @@ TEST(Wm3Import, EmptySectionsGiveOneEmptyRow) {
 
 TEST(Wm3Import, ReadErrorsNameTheFileAndLineAndLeaveTheCase) {
     const QStringList good = wm3Lines();
+    const int kinRowCountLine = int(good.indexOf("Kin")) + 5;
     struct Case {
         const char* what;
-        int line;  // 1-based; 0: cut after keepLines
+        int line;  // 1-based; 0: cut after keepLines; -1: text added at the end
         const char* text;
         int keepLines;
         const char* reason;
+        int errorLine = 0;  // 0: the line replaced, or the one after the cut
     };
     const Case cases[] = {
         {"counter not a number", 5, "two", 0, "expected a whole number"},
         {"copy index 100", 19, "100", 0, "at most 100 copies"},
+        {"the largest copy index", 19, "2147483647", 0,
+         "at most 100 copies, the file names 2147483648"},
         {"flag not a number", 22, "yes", 0, "expected a whole number"},
-        {"ends early", 0, "", 40, "ends early"},
+        // Page 0's copy is held against the 21 lines left after its count.
+        {"ends early", 0, "", 40,
+         "the file ends early: the highest copy 0 of page 0 needs 153 more lines, but only 21 "
+         "follow",
+         19},
+        {"the most negative row count", kinRowCountLine, "-2147483648", 0,
+         "a row count cannot be negative"},
+        {"the largest row count", kinRowCountLine, "2147483647", 0,
+         "the row count 2147483647 of the kin worksheet needs 94489280424 more lines"},
+        {"data after the time worksheet", -1, "more", 0,
+         "the file goes on after the time worksheet (1 more line)", int(good.size()) + 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QStringList lines = good;
         if (c.line > 0)
             lines[c.line - 1] = c.text;
+        else if (c.line < 0)
+            lines << c.text;
         else
             lines = lines.mid(0, c.keepLines);
         QTemporaryDir dir;
@@ -186,7 +202,7 @@ TEST(Wm3Import, ReadErrorsNameTheFileAndLineAndLeaveTheCase) {
         CaseData data;
         QString error;
         EXPECT_FALSE(ReadWM3File(data, path, &error));
-        const int line = c.line > 0 ? c.line : c.keepLines + 1;
+        const int line = c.errorLine > 0 ? c.errorLine : c.line > 0 ? c.line : c.keepLines + 1;
         EXPECT_TRUE(error.contains(path)) << error.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("line %1:").arg(line))) << error.toStdString();
         EXPECT_TRUE(error.contains(c.reason)) << error.toStdString();

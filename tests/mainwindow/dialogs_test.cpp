@@ -43,8 +43,7 @@ TEST(ErrorDialog, ShowsTheReportsTwoLines) {
 TEST(DesktopReports, AReportShowsTheDialogAndSetsErrFlag) {
     windowApp();
     bool errFlag = false;
-    bool* previousTarget = errFlagTarget();
-    setErrFlagTarget(&errFlag);
+    const ScopedErrFlagTarget target(&errFlag);
     const ReportHandler previous = setReportHandler({});
     InstallDesktopReportHandler();
     QString shown;
@@ -56,7 +55,6 @@ TEST(DesktopReports, AReportShowsTheDialogAndSetsErrFlag) {
     });
     ReportError(30500);
     setReportHandler(previous);
-    setErrFlagTarget(previousTarget);
     ASSERT_TRUE(*came);
     EXPECT_EQ(shown, QStringLiteral("Unidentified error -  3050"));
     EXPECT_TRUE(errFlag);

@@ -22,14 +22,9 @@ const QString DigitTwoAdvice = QStringLiteral(
     "is a date-related error, find the page and field and fix it. ");
 
 // Points the report routine's flag at a local flag for the test's lifetime.
-class ErrFlagScope {
-public:
-    ErrFlagScope() : m_previous(errFlagTarget()) { setErrFlagTarget(&flag); }
-    ~ErrFlagScope() { setErrFlagTarget(m_previous); }
+struct ErrFlagScope {
     bool flag = false;
-
-private:
-    bool* m_previous;
+    ScopedErrFlagTarget target{&flag};
 };
 
 }  // namespace

@@ -140,6 +140,35 @@ TEST_F(MergeTest, MissingFilesAndForeignSlotsEndTheCommand) {
     EXPECT_THROW(merge(7, "[/*26/]"), DocumentError);  // page 7 has slots 0 to 25
 }
 
+// The one check every print command loads its templates through.
+TEST(TemplateCheck, RefusesTemplatesThatAreNotRtfHaveNoMarkerOrAreCutShort) {
+    const QString marker = QStringLiteral("\\v\\'b7\\v0 ");
+    const std::pair<QString, const char*> cases[] = {
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "body}\r\n", ""},
+        {"\r\n  {\\rtf1 " + marker + "braces as text \\{ \\} \\\\}", ""},
+        {"", "it is empty"},
+        {" \r\n\t", "it is empty"},
+        {"{\\pard " + marker + "}", "it is not an RTF document (it does not begin with {\\rtf)"},
+        {"rtf1 " + marker, "it is not an RTF document (it does not begin with {\\rtf)"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}} body}", "it has no header marker \\'b7"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "{\\b cut", "it is cut short (2 groups are not closed at its end)"},
+        {"{\\rtf1 " + marker + "an escaped end \\}", "it is cut short (1 group is not closed at its end)"},
+    };
+    for (const auto& [text, fault] : cases) {
+        EXPECT_EQ(TemplateFault(text), QString::fromUtf8(fault)) << text.toStdString();
+        if (*fault) {
+            try {
+                CheckTemplate(text, "/data/RTF/Page9.rtf");
+                ADD_FAILURE() << "accepted " << text.toStdString();
+            } catch (const DocumentError& e) {
+                EXPECT_EQ(e.text(), QStringLiteral("The template /data/RTF/Page9.rtf cannot be "
+                                                   "printed: %1.")
+                                        .arg(QString::fromUtf8(fault)));
+            }
+        }
+    }
+}
+
 TEST_F(MergeTest, GetNumFromTextReportsBadNumbers) {
     test::ReportRecorder recorder;
     merger.setWorkingText(QStringLiteral("\\fs2x4 rest of the text"));

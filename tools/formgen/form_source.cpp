@@ -1,9 +1,12 @@
 #include "form_source.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <stdexcept>
+
+#include "case/field_codes.h"
 
 namespace formgen {
 
@@ -112,14 +115,66 @@ QSet<int> ParseSlotList(const QString& text) {
 
 bool ParseFieldPlace(const QString& text, FieldPlace& place) {
     static const QRegularExpression re(
-        QStringLiteral(R"(^\{([*<$#%&+~^])(\d{1,3})(?::(\d+(?:\.\d+)?))?\}$)"));
+        QStringLiteral(R"(^\{(.)(\d{1,3})(?::(\d+(?:\.\d+)?))?\}$)"));
     const auto m = re.match(text);
-    if (!m.hasMatch()) return false;
+    if (!m.hasMatch() || !wm4::MarkerKind::IsKind(m.captured(1).at(0).unicode())) return false;
     place.kind = m.captured(1).at(0);
     place.slot = m.captured(2).toInt();
     place.width = m.captured(3).isEmpty() ? 0 : m.captured(3).toDouble();
     return true;
 }
+
+namespace {
+
+// The heading directives, one function each.
+using Heading = void (*)(FormSource& src, const QString& rest, int lineNo);
+
+void pageLine(FormSource& src, const QString& rest, int lineNo) {
+    bool ok = false;
+    src.page = rest.toInt(&ok);
+    if (!ok) fail(src.fileName, lineNo, QStringLiteral("page needs a number"));
+}
+
+void footerLine(FormSource& src, const QString& rest, int lineNo) {
+    if (rest != QLatin1String("form") && rest != QLatin1String("none"))
+        fail(src.fileName, lineNo, QStringLiteral("footer must be form or none"));
+    src.footer = rest == QLatin1String("form");
+}
+
+// slots NAME START COUNT
+void slotsLine(FormSource& src, const QString& rest, int lineNo) {
+    const QStringList parts = rest.split(u' ', Qt::SkipEmptyParts);
+    bool startOk = false, countOk = false;
+    FormSource::Range range;
+    range.name = parts.value(0);
+    range.start = parts.value(1).toInt(&startOk);
+    range.count = parts.value(2).toInt(&countOk);
+    range.line = lineNo;
+    if (parts.size() != 3 || !startOk || !countOk || range.count <= 0)
+        fail(src.fileName, lineNo, QStringLiteral("slots needs NAME START COUNT"));
+    src.ranges.append(range);
+}
+
+void parseHeading(FormSource& src, const QString& directive, const QString& rest, int lineNo) {
+    static const QHash<QString, Heading> table = {
+        {QStringLiteral("page"), pageLine},
+        {QStringLiteral("form"), [](FormSource& s, const QString& r, int) { s.formNumber = r; }},
+        {QStringLiteral("title"), [](FormSource& s, const QString& r, int) { s.title = r; }},
+        {QStringLiteral("screen-title"),
+         [](FormSource& s, const QString& r, int) { s.screenTitle = r; }},
+        {QStringLiteral("side"), [](FormSource& s, const QString& r, int) { s.side = r; }},
+        {QStringLiteral("footer"), footerLine},
+        {QStringLiteral("kept"),
+         [](FormSource& s, const QString& r, int) { s.kept.unite(ParseSlotList(r)); }},
+        {QStringLiteral("slots"), slotsLine},
+    };
+    const Heading heading = table.value(directive);
+    if (!heading)
+        fail(src.fileName, lineNo, QStringLiteral("unknown heading line \"%1\"").arg(directive));
+    heading(src, rest, lineNo);
+}
+
+}  // namespace
 
 FormSource ParseFormSource(const QString& path) {
     QFile file(path);
@@ -151,28 +206,7 @@ FormSource ParseFormSource(const QString& path) {
         line.directive = blank < 0 ? trimmed : trimmed.left(blank);
         const QString rest = blank < 0 ? QString() : trimmed.mid(blank + 1).trimmed();
         if (section == Section::Head) {
-            if (line.directive == QLatin1String("page")) {
-                bool ok = false;
-                src.page = rest.toInt(&ok);
-                if (!ok) fail(path, lineNo, QStringLiteral("page needs a number"));
-            } else if (line.directive == QLatin1String("form")) {
-                src.formNumber = rest;
-            } else if (line.directive == QLatin1String("title")) {
-                src.title = rest;
-            } else if (line.directive == QLatin1String("screen-title")) {
-                src.screenTitle = rest;
-            } else if (line.directive == QLatin1String("side")) {
-                src.side = rest;
-            } else if (line.directive == QLatin1String("footer")) {
-                if (rest != QLatin1String("form") && rest != QLatin1String("none"))
-                    fail(path, lineNo, QStringLiteral("footer must be form or none"));
-                src.footer = rest == QLatin1String("form");
-            } else if (line.directive == QLatin1String("kept")) {
-                src.kept.unite(ParseSlotList(rest));
-            } else {
-                fail(path, lineNo,
-                     QStringLiteral("unknown heading line \"%1\"").arg(line.directive));
-            }
+            parseHeading(src, line.directive, rest, lineNo);
             continue;
         }
         if (section == Section::Print) {

@@ -7,6 +7,8 @@
 // A source is lines; "#" starts a comment. Heading lines:
 //   page N | form 2.3 | title PRINTED TITLE | screen-title Screen Title
 //   side front|back | kept 5,12-15   (slots the calculation writes kept)
+//   slots NAME START COUNT   (a named range of slots the calculation fills as
+//                             one area: a person block, a list of lines)
 //   footer form|none   (none: no "Form N - TITLE" line closing the side, for
 //                       letters and worksheet printouts, which are not filed)
 // then "screen:" and "print:" sections. Words take "quoted texts" and
@@ -14,18 +16,22 @@
 //
 // screen:  section "Text" | note "Text"
 //   field SLOT text|date|amount|percent|whole in|calc "Label" [prompt=] [help=]
-//         [width=PIXELS|full] [est=SLOT]  (calc: read-only, overridable if kept;
-//                                          full: on to the screen's right margin)
+//         [width=PIXELS|full] [est=SLOT] [name=NAME]
+//         (calc: read-only, overridable if kept; full: on to the screen's right
+//          margin; name: the slot's name in the code when the label makes no
+//          good one, see slot_names.h)
 //   check SLOT "Label" [calc] [help=] | radio SLOT "Label" group=G
 //   memo SLOT "Label" [lines=N] [calc] | combo SLOT "Label" items="a|b"
-//   grid start=S rows=R [step=K] cols="Name:240,$Value:120" [calc]
+//   grid start=S rows=R [step=K] cols="Name:240,$Value:120" [calc] [name=NAME]
+//   (check, radio, memo and combo take name= too; a grid's name names its
+//    range of slots)
 //   caption | fullcaption | backcaption | decedent S | attorney S | fiduciary S
 //
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
-//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [indent=IN]
-//   ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled)
-//   row ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
+//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text"
+//   [indent=IN] ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled) row
+//   ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
 //     (top: the cells' texts start at the top of the row, not its foot)
 //     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
 //            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
@@ -75,9 +81,15 @@ struct FormSource {
     QString side;         // "front", "back" or "" (one-sided)
     QSet<int> kept;       // slots the calculation writes with kept writes
     bool footer = true;   // the side closes with the form's number and title
+    struct Range {
+        QString name;
+        int start = 0;
+        int count = 0;
+        int line = 0;
+    };
+    QList<Range> ranges;  // "slots" heading lines
     QList<Line> screen;
     QList<Line> print;
-    QString landscape;  // not used yet: every form of these groups is portrait
 };
 
 // Reads a source; throws std::runtime_error with file and line on bad input.

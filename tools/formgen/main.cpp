@@ -1,11 +1,13 @@
 // formgen: writes the page screens, print templates and width files of every
 // form source in data/forms. With --check it writes nothing and fails when a
-// committed file differs from what the sources generate.
+// committed file differs from what the sources generate. With --headers it
+// also writes each page's slot names, DIR/forms/pageNNN.h (slot_names.h).
 //
-//   formgen --forms data/forms --out data [--check]
+//   formgen --forms data/forms --out data [--check] [--headers DIR]
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 #include <stdexcept>
@@ -14,6 +16,7 @@
 #include "form_source.h"
 #include "screen_items.h"
 #include "screen_writer.h"
+#include "slot_names.h"
 #include "template_writer.h"
 
 using namespace formgen;
@@ -49,7 +52,7 @@ void checkSlots(const FormSource& src, const QList<int>& slots, const char* wher
                     .toStdString());
 }
 
-QList<Output> generate(const QString& sourcePath, const QString& outDir) {
+QList<Output> generate(const QString& sourcePath, const QString& outDir, const QString& headerDir) {
     const FormSource src = ParseFormSource(sourcePath);
     if (src.page < 0 || src.page >= wm4::PageCount)
         throw std::runtime_error(
@@ -66,6 +69,12 @@ QList<Output> generate(const QString& sourcePath, const QString& outDir) {
     out.append({outDir + QStringLiteral("/RTF/Page") + n + QStringLiteral(".rtf"), t.rtf});
     out.append({outDir + QStringLiteral("/DAT/PAGE") + n + QStringLiteral(".DAT"),
                 widthFile(src.page, t.widths)});
+    // The names are checked on every run, written only with --headers.
+    const QList<SlotName> names = SlotNames(src, controls);
+    if (!headerDir.isEmpty())
+        out.append({headerDir + QStringLiteral("/forms/") +
+                        QFileInfo(sourcePath).completeBaseName() + QStringLiteral(".h"),
+                    WriteSlotHeader(src, names)});
     return out;
 }
 
@@ -74,7 +83,7 @@ QList<Output> generate(const QString& sourcePath, const QString& outDir) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString formsDir, outDir;
+    QString formsDir, outDir, headerDir;
     bool check = false;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--forms") && i + 1 < args.size())
@@ -83,13 +92,17 @@ int main(int argc, char** argv) {
             outDir = args[++i];
         else if (args[i] == QLatin1String("--check"))
             check = true;
+        else if (args[i] == QLatin1String("--headers") && i + 1 < args.size())
+            headerDir = args[++i];
         else {
-            std::fprintf(stderr, "usage: formgen --forms DIR --out DATA_DIR [--check]\n");
+            std::fprintf(stderr,
+                         "usage: formgen --forms DIR --out DATA_DIR [--check] [--headers DIR]\n");
             return 2;
         }
     }
     if (formsDir.isEmpty() || outDir.isEmpty()) {
-        std::fprintf(stderr, "usage: formgen --forms DIR --out DATA_DIR [--check]\n");
+        std::fprintf(stderr,
+                     "usage: formgen --forms DIR --out DATA_DIR [--check] [--headers DIR]\n");
         return 2;
     }
     const QStringList sources =
@@ -97,7 +110,7 @@ int main(int argc, char** argv) {
     int written = 0, stale = 0;
     try {
         for (const QString& name : sources) {
-            for (const Output& o : generate(formsDir + u'/' + name, outDir)) {
+            for (const Output& o : generate(formsDir + u'/' + name, outDir, headerDir)) {
                 QFile existing(o.path);
                 const bool same =
                     existing.open(QIODevice::ReadOnly) && existing.readAll() == o.bytes;
@@ -124,8 +137,8 @@ int main(int argc, char** argv) {
     if (check) {
         if (stale > 0) {
             std::fprintf(stderr,
-                         "%d generated file(s) differ from data/forms; rebuild the formdata target "
-                         "and commit them\n",
+                         "%d generated file(s) differ from data/forms; build the update-formdata "
+                         "target and commit them\n",
                          stale);
             return 1;
         }

@@ -2,14 +2,17 @@
 // The screen section of a form source expanded into a flat list of controls:
 // the block words (caption, attorney, fiduciary, decedent, grid) become the
 // fields they stand for, with the labels every page uses for them.
+#include "case/field_codes.h"
 #include "form_source.h"
 
 namespace formgen {
 
 enum class ControlType { Section, Note, Field, Check, Radio, Memo, Combo, GridHeader, GridRow };
 
-// Edit kinds of the binding: text 1, amount 2, percentage 3, whole number 5.
-enum class EditKind { Text = 1, Amount = 2, Percent = 3, Whole = 5 };
+// Edit kinds of the binding (the generator writes text, amount, percentage
+// and whole number boxes).
+using wm4::EditKind;
+namespace MarkerKind = wm4::MarkerKind;
 
 // A field width that runs the box on to the screen's right margin.
 constexpr int kToRightEdge = -1;
@@ -36,6 +39,12 @@ struct ScreenControl {
     QStringList items;          // combo box items
     QList<GridColumn> columns;  // grid header and rows
     QList<int> slots;           // grid row: one slot per column
+    QString name;               // name= of the line: the slot's name in the code
+    // A named range that starts here: a person block's first field, a grid's
+    // header (its name=).
+    QString rangeName;
+    int rangeStart = -1;
+    int rangeCount = 0;
 };
 
 // Expands the screen lines; throws std::runtime_error on bad lines.

@@ -1,6 +1,7 @@
 #include "screen_writer.h"
 
 #include <QXmlStreamWriter>
+#include <array>
 #include <cstdio>
 
 namespace formgen {
@@ -20,6 +21,8 @@ int defaultWidth(EditKind kind) {
         case EditKind::Whole:
             return 90;
         case EditKind::Text:
+        case EditKind::Amount4:
+        case EditKind::Unbound:
             break;
     }
     return 380;
@@ -145,7 +148,7 @@ public:
               int top, int width) {
         m_w.begin(QStringLiteral("QLineEdit"), QStringLiteral("edt%1").arg(slot));
         m_w.geometry(left, top, width, 24);
-        m_w.number(QStringLiteral("Tag"), int(kind) * 1000 + slot, true);
+        m_w.number(QStringLiteral("Tag"), wm4::EditTag(kind, slot), true);
         if (computed) {
             m_w.string(QStringLiteral("StyleLookup"),
                        kept ? QStringLiteral("EDITOVERRIDEABLE") : QStringLiteral("EDITREADONLY"),
@@ -184,155 +187,169 @@ public:
               true);
         y += 40;
         const QList<ScreenControl> controls = ExpandScreen(m_src);
-        for (int i = 0; i < controls.size(); ++i) {
-            const ScreenControl& c = controls[i];
-            switch (c.type) {
-                case ControlType::Section:
-                    y += 6;
-                    label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 22, 11, true);
-                    y += 30;
-                    break;
-                case ControlType::Note: {
-                    const int h = 18 * (int(c.label.size() / 120) + 1) + 2;
-                    label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, h, 0, false,
-                          true);
-                    y += h + 6;
-                    break;
-                }
-                case ControlType::Field: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
-                          kControlX - kLeft - 8, 20);
-                    // A box running on to the margin leaves room for its "?".
-                    const int w = c.width == kToRightEdge
-                                      ? kPageWidth - kLeft - kControlX - (c.help.isEmpty() ? 0 : 32)
-                                  : c.width > 0 ? c.width
-                                                : defaultWidth(c.kind);
-                    edit(c.slot, c.kind, c.computed, c.kept, c.prompt, kControlX, y, w);
-                    int x = kControlX + w + 8;
-                    if (c.estSlot >= 0) {
-                        checkBox(QStringLiteral("cbxEst%1").arg(c.estSlot), 1000 + c.estSlot,
-                                 QString(), false, false, x, y, 60);
-                        x += 66;
-                    }
-                    if (!c.help.isEmpty()) helpButton(c.slot, c.help, x, y);
-                    y += kRowHeight;
-                    break;
-                }
-                case ControlType::Check:
-                    checkBox(QStringLiteral("cbx%1").arg(c.slot), c.slot, c.label, c.computed,
-                             c.kept, kLeft, y, kPageWidth - 2 * kLeft - 40);
-                    // The help button stands just after the box's text.
-                    if (!c.help.isEmpty())
-                        helpButton(
-                            c.slot, c.help,
-                            qMin(kPageWidth - kLeft - 30, kLeft + 34 + int(c.label.size() * 6.6)),
-                            y);
-                    y += 28;
-                    break;
-                case ControlType::Radio: {
-                    // Consecutive radio buttons of one group share a container,
-                    // which makes them exclusive.
-                    int j = i;
-                    while (j + 1 < controls.size() && controls[j + 1].type == ControlType::Radio &&
-                           controls[j + 1].group == c.group)
-                        ++j;
-                    const int count = j - i + 1;
-                    m_w.begin(QStringLiteral("QWidget"),
-                              QStringLiteral("grp%1").arg(
-                                  c.group.isEmpty() ? QString::number(c.slot) : c.group));
-                    m_w.geometry(kLeft, y, kPageWidth - 2 * kLeft, count * 28);
-                    for (int k = i; k <= j; ++k) {
-                        m_w.begin(QStringLiteral("QRadioButton"),
-                                  QStringLiteral("rbn%1").arg(controls[k].slot));
-                        m_w.geometry(0, (k - i) * 28, kPageWidth - 2 * kLeft - 40, 24);
-                        m_w.number(QStringLiteral("Tag"), controls[k].slot, true);
-                        m_w.string(QStringLiteral("text"), controls[k].label);
-                        m_w.end();
-                    }
-                    m_w.end();
-                    for (int k = i; k <= j; ++k)
-                        if (!controls[k].help.isEmpty())
-                            helpButton(controls[k].slot, controls[k].help, kPageWidth - kLeft - 30,
-                                       y + (k - i) * 28);
-                    y += count * 28 + 4;
-                    i = j;
-                    break;
-                }
-                case ControlType::Memo: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
-                          kControlX - kLeft - 8, 40, 0, false, true);
-                    const int h = c.lines * 18 + 10;
-                    m_w.begin(QStringLiteral("QPlainTextEdit"),
-                              QStringLiteral("mem%1").arg(c.slot));
-                    m_w.geometry(kControlX, y, 540, h);
-                    m_w.number(QStringLiteral("Tag"), c.slot, true);
-                    if (c.computed) {
-                        if (c.kept)
-                            m_w.string(QStringLiteral("StyleLookup"),
-                                       QStringLiteral("MEMOOVERRIDEABLE"), true);
-                        m_w.boolean(QStringLiteral("readOnly"), true);
-                    }
-                    if (!c.prompt.isEmpty())
-                        m_w.string(QStringLiteral("placeholderText"), c.prompt);
-                    m_w.end();
-                    if (!c.help.isEmpty()) helpButton(c.slot, c.help, kControlX + 548, y);
-                    y += h + 8;
-                    break;
-                }
-                case ControlType::Combo: {
-                    label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2,
-                          kControlX - kLeft - 8, 20);
-                    m_w.begin(QStringLiteral("QComboBox"), QStringLiteral("cbo%1").arg(c.slot));
-                    m_w.geometry(kControlX, y, c.width > 0 ? c.width : 300, 24);
-                    m_w.number(QStringLiteral("Tag"), c.slot, true);
-                    for (const QString& item : c.items) {
-                        m_w.x.writeStartElement(QStringLiteral("item"));
-                        m_w.string(QStringLiteral("text"), item);
-                        m_w.x.writeEndElement();
-                    }
-                    m_w.end();
-                    if (!c.help.isEmpty())
-                        helpButton(c.slot, c.help, kControlX + (c.width > 0 ? c.width : 300) + 8,
-                                   y);
-                    y += kRowHeight;
-                    break;
-                }
-                case ControlType::GridHeader: {
-                    int total = kLeft;
-                    for (const GridColumn& col : c.columns) total += col.width + 6;
-                    if (total > kPageWidth)
-                        std::fprintf(stderr,
-                                     "formgen: warning: %s: a grid is %d pixels wide, wider than "
-                                     "the screen (%d)\n",
-                                     qPrintable(m_src.fileName), total, kPageWidth);
-                    if (!c.label.isEmpty()) {
-                        label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 20, 0,
-                              true);
-                        y += 22;
-                    }
-                    int x = kLeft;
-                    for (const GridColumn& col : c.columns) {
-                        label(nextLabelName(), col.label, x, y, col.width, 18);
-                        x += col.width + 6;
-                    }
-                    y += 20;
-                    break;
-                }
-                case ControlType::GridRow: {
-                    int x = kLeft;
-                    for (int k = 0; k < c.columns.size(); ++k) {
-                        const GridColumn& col = c.columns[k];
-                        edit(c.slots[k], col.kind, c.computed,
-                             c.computed && m_src.kept.contains(c.slots[k]), QString(), x, y,
-                             col.width);
-                        x += col.width + 6;
-                    }
-                    y += 28;
-                    break;
-                }
-            }
-        }
+        for (int i = 0; i < controls.size(); ++i)
+            (this->*placers()[size_t(controls[i].type)])(controls, i, y);
         return y + 16;
+    }
+
+private:
+    // One function per control type, chosen by the type: each places the
+    // control controls[i] at y and moves y below it (a radio group moves i
+    // past the buttons it placed too).
+    using Placer = void (ScreenBuilder::*)(const QList<ScreenControl>&, int&, int&);
+    static const std::array<Placer, 9>& placers() {
+        static const std::array<Placer, 9> table = {
+            &ScreenBuilder::section, &ScreenBuilder::note,       &ScreenBuilder::field,
+            &ScreenBuilder::check,   &ScreenBuilder::radio,      &ScreenBuilder::memo,
+            &ScreenBuilder::combo,   &ScreenBuilder::gridHeader, &ScreenBuilder::gridRow,
+        };
+        static_assert(int(ControlType::Section) == 0 && int(ControlType::GridRow) == 8,
+                      "the table follows the order of ControlType");
+        return table;
+    }
+
+    void section(const QList<ScreenControl>& controls, int& i, int& y) {
+        y += 6;
+        label(nextLabelName(), controls[i].label, kLeft, y, kPageWidth - 2 * kLeft, 22, 11, true);
+        y += 30;
+    }
+
+    void note(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        const int h = 18 * (int(c.label.size() / 120) + 1) + 2;
+        label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, h, 0, false, true);
+        y += h + 6;
+    }
+
+    void field(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8,
+              20);
+        // A box running on to the margin leaves room for its "?".
+        const int w = c.width == kToRightEdge
+                          ? kPageWidth - kLeft - kControlX - (c.help.isEmpty() ? 0 : 32)
+                      : c.width > 0 ? c.width
+                                    : defaultWidth(c.kind);
+        edit(c.slot, c.kind, c.computed, c.kept, c.prompt, kControlX, y, w);
+        int x = kControlX + w + 8;
+        if (c.estSlot >= 0) {
+            checkBox(QStringLiteral("cbxEst%1").arg(c.estSlot), wm4::EstimateTag(c.estSlot),
+                     QString(), false, false, x, y, 60);
+            x += 66;
+        }
+        if (!c.help.isEmpty()) helpButton(c.slot, c.help, x, y);
+        y += kRowHeight;
+    }
+
+    void check(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        checkBox(QStringLiteral("cbx%1").arg(c.slot), c.slot, c.label, c.computed, c.kept, kLeft, y,
+                 kPageWidth - 2 * kLeft - 40);
+        // The help button stands just after the box's text.
+        if (!c.help.isEmpty())
+            helpButton(c.slot, c.help,
+                       qMin(kPageWidth - kLeft - 30, kLeft + 34 + int(c.label.size() * 6.6)), y);
+        y += 28;
+    }
+
+    // Consecutive radio buttons of one group share a container, which makes
+    // them exclusive.
+    void radio(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        int j = i;
+        while (j + 1 < controls.size() && controls[j + 1].type == ControlType::Radio &&
+               controls[j + 1].group == c.group)
+            ++j;
+        const int count = j - i + 1;
+        m_w.begin(
+            QStringLiteral("QWidget"),
+            QStringLiteral("grp%1").arg(c.group.isEmpty() ? QString::number(c.slot) : c.group));
+        m_w.geometry(kLeft, y, kPageWidth - 2 * kLeft, count * 28);
+        for (int k = i; k <= j; ++k) {
+            m_w.begin(QStringLiteral("QRadioButton"),
+                      QStringLiteral("rbn%1").arg(controls[k].slot));
+            m_w.geometry(0, (k - i) * 28, kPageWidth - 2 * kLeft - 40, 24);
+            m_w.number(QStringLiteral("Tag"), controls[k].slot, true);
+            m_w.string(QStringLiteral("text"), controls[k].label);
+            m_w.end();
+        }
+        m_w.end();
+        for (int k = i; k <= j; ++k)
+            if (!controls[k].help.isEmpty())
+                helpButton(controls[k].slot, controls[k].help, kPageWidth - kLeft - 30,
+                           y + (k - i) * 28);
+        y += count * 28 + 4;
+        i = j;
+    }
+
+    void memo(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8, 40,
+              0, false, true);
+        const int h = c.lines * 18 + 10;
+        m_w.begin(QStringLiteral("QPlainTextEdit"), QStringLiteral("mem%1").arg(c.slot));
+        m_w.geometry(kControlX, y, 540, h);
+        m_w.number(QStringLiteral("Tag"), c.slot, true);
+        if (c.computed) {
+            if (c.kept)
+                m_w.string(QStringLiteral("StyleLookup"), QStringLiteral("MEMOOVERRIDEABLE"), true);
+            m_w.boolean(QStringLiteral("readOnly"), true);
+        }
+        if (!c.prompt.isEmpty()) m_w.string(QStringLiteral("placeholderText"), c.prompt);
+        m_w.end();
+        if (!c.help.isEmpty()) helpButton(c.slot, c.help, kControlX + 548, y);
+        y += h + 8;
+    }
+
+    void combo(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        label(QStringLiteral("lbl%1").arg(c.slot), c.label, kLeft, y + 2, kControlX - kLeft - 8,
+              20);
+        const int width = c.width > 0 ? c.width : 300;
+        m_w.begin(QStringLiteral("QComboBox"), QStringLiteral("cbo%1").arg(c.slot));
+        m_w.geometry(kControlX, y, width, 24);
+        m_w.number(QStringLiteral("Tag"), c.slot, true);
+        for (const QString& item : c.items) {
+            m_w.x.writeStartElement(QStringLiteral("item"));
+            m_w.string(QStringLiteral("text"), item);
+            m_w.x.writeEndElement();
+        }
+        m_w.end();
+        if (!c.help.isEmpty()) helpButton(c.slot, c.help, kControlX + width + 8, y);
+        y += kRowHeight;
+    }
+
+    void gridHeader(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        int total = kLeft;
+        for (const GridColumn& col : c.columns) total += col.width + 6;
+        if (total > kPageWidth)
+            std::fprintf(stderr,
+                         "formgen: warning: %s: a grid is %d pixels wide, wider than the screen "
+                         "(%d)\n",
+                         qPrintable(m_src.fileName), total, kPageWidth);
+        if (!c.label.isEmpty()) {
+            label(nextLabelName(), c.label, kLeft, y, kPageWidth - 2 * kLeft, 20, 0, true);
+            y += 22;
+        }
+        int x = kLeft;
+        for (const GridColumn& col : c.columns) {
+            label(nextLabelName(), col.label, x, y, col.width, 18);
+            x += col.width + 6;
+        }
+        y += 20;
+    }
+
+    void gridRow(const QList<ScreenControl>& controls, int& i, int& y) {
+        const ScreenControl& c = controls[i];
+        int x = kLeft;
+        for (int k = 0; k < c.columns.size(); ++k) {
+            const GridColumn& col = c.columns[k];
+            edit(c.slots[k], col.kind, c.computed, c.computed && m_src.kept.contains(c.slots[k]),
+                 QString(), x, y, col.width);
+            x += col.width + 6;
+        }
+        y += 28;
     }
 
 private:

@@ -1,7 +1,6 @@
 #pragma once
 // Writes a page screen: Qt Designer XML ("pageN.psf") with one control per
-// slot. The binding reads Tag (kind x 1000 + slot for edit boxes, the slot for
-// the others, 1000 + slot for estimate marks) and StyleLookup from dynamic
+// slot. The binding reads Tag (the codes of case/field_codes.h) and StyleLookup from dynamic
 // properties; every control sits at a fixed place, as the screens always did.
 #include <QByteArray>
 

@@ -1,5 +1,6 @@
 #include "template_writer.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <cmath>
 #include <stdexcept>
@@ -17,6 +18,12 @@ constexpr int kBodySize = 20;       // half-points
 constexpr int kSmallSize = 14;
 constexpr int kCellGap = 72;  // twips of padding on each side of a cell text
 const QString FigureSpace = QStringLiteral("\\u8199?");  // U+2007, as wide as a digit
+
+// Amounts, whole numbers and percentages stand flush right in their cells.
+bool isNumberKind(QChar kind) {
+    return kind == MarkerKind::Amount || kind == MarkerKind::AmountToo ||
+           kind == MarkerKind::Percent;
+}
 
 int twips(double inches) {
     return int(std::lround(inches * kTwipsPerInch));
@@ -72,11 +79,13 @@ public:
         double w = width > 0 ? width : p.width;
         if (w <= 0) w = 2.0;
         if (!m_widths.contains(p.slot) || m_widths[p.slot] > w) m_widths[p.slot] = w;
-        if (p.kind == u'&') return QStringLiteral("\\fs%1 /&%2/").arg(size).arg(p.slot);
+        if (p.kind == MarkerKind::CheckBox)
+            return QStringLiteral("\\fs%1 /&%2/").arg(size).arg(p.slot);
         // A date of a long-date form prints in long form whatever the slot
         // holds, so no date beside it stays short.
-        const QChar kind = m_longDates.contains(p.slot) && (p.kind == u'*' || p.kind == u'<')
-                               ? QChar(u'^')
+        const QChar kind = m_longDates.contains(p.slot) &&
+                                   (p.kind == MarkerKind::Plain || p.kind == MarkerKind::PlainToo)
+                               ? QChar(MarkerKind::LongDate)
                                : p.kind;
         return QStringLiteral("\\fs%1 /%2%3/").arg(size).arg(kind).arg(p.slot);
     }
@@ -94,7 +103,7 @@ public:
             FieldPlace p;
             if (!ParseFieldPlace(m.captured(), p))
                 fail(line, QStringLiteral("bad field place %1").arg(m.captured()));
-            if (p.kind == u'&' || !underline)
+            if (p.kind == MarkerKind::CheckBox || !underline)
                 out += marker(p, p.width, size) + QStringLiteral("\\fs%1 ").arg(size);
             else {
                 // An empty answer still leaves a blank to write on: the
@@ -183,9 +192,8 @@ public:
                 const double printable = c.width - 2.0 * kCellGap / kTwipsPerInch;
                 content = marker(c.place, printable, size);
                 if (c.caps) content = QStringLiteral("{\\caps ") + content + u'}';
-                if (c.place.kind == u'$' || c.place.kind == u'#' || c.place.kind == u'%')
-                    align = QStringLiteral("\\qr");
-                if (c.place.kind == u'&') align = QStringLiteral("\\qc");
+                if (isNumberKind(c.place.kind)) align = QStringLiteral("\\qr");
+                if (c.place.kind == MarkerKind::CheckBox) align = QStringLiteral("\\qc");
             } else if (c.kind == Cell::Blank && c.typedSlot >= 0) {
                 // The merge prints "/s/ " and the signer's name here when
                 // typed signatures are on, else nothing.
@@ -212,7 +220,7 @@ public:
     }
 
     void captionRow(int slot) {
-        Cell estate = field(u'*', slot, 4.4);
+        Cell estate = field(MarkerKind::Plain, slot, 4.4);
         estate.caps = true;
         row({label(QStringLiteral("ESTATE OF"), 1.0, true), estate,
              label(QStringLiteral(", DECEASED"), 1.6, true)},
@@ -269,7 +277,7 @@ public:
 
     void labelledLines(int first, const QStringList& labels, double labelW, double fieldW) {
         for (int i = 0; i < labels.size(); ++i)
-            row({label(labels[i], labelW), field(u'*', first + i, fieldW)}, kBodySize);
+            row({label(labels[i], labelW), field(MarkerKind::Plain, first + i, fieldW)}, kBodySize);
     }
 
     // "typed" on a sign line (the fiduciary's, co-fiduciary's, attorney's or
@@ -328,189 +336,254 @@ public:
         para(QStringLiteral("\\ql\\brdrt\\brdrs\\brdrw5"), escape(foot), 14);
     }
 
+    // The print directives, one function each.
+    using Directive = void (TemplateBuilder::*)(const Line&);
+    static const QHash<QString, Directive>& directives() {
+        static const QHash<QString, Directive> table = {
+            {QStringLiteral("caption"), &TemplateBuilder::caption},
+            {QStringLiteral("fullcaption"), &TemplateBuilder::fullCaption},
+            {QStringLiteral("backcaption"), &TemplateBuilder::backCaption},
+            {QStringLiteral("title"), &TemplateBuilder::titleLine},
+            {QStringLiteral("h"), &TemplateBuilder::heading},
+            {QStringLiteral("hl"), &TemplateBuilder::leftHeading},
+            {QStringLiteral("p"), &TemplateBuilder::paragraph},
+            {QStringLiteral("text"), &TemplateBuilder::textLine},
+            {QStringLiteral("ctext"), &TemplateBuilder::centredText},
+            {QStringLiteral("small"), &TemplateBuilder::smallPrint},
+            {QStringLiteral("check"), &TemplateBuilder::checkLine},
+            {QStringLiteral("row"), &TemplateBuilder::rowLine},
+            {QStringLiteral("under"), &TemplateBuilder::rowLine},
+            {QStringLiteral("plainrow"), &TemplateBuilder::rowLine},
+            {QStringLiteral("grid"), &TemplateBuilder::gridLines},
+            {QStringLiteral("box"), &TemplateBuilder::framedBox},
+            {QStringLiteral("space"), &TemplateBuilder::spaceLine},
+            {QStringLiteral("sign"), &TemplateBuilder::sign},
+            {QStringLiteral("judge"), &TemplateBuilder::sign},
+            {QStringLiteral("notary"), &TemplateBuilder::notary},
+            {QStringLiteral("attorney"), &TemplateBuilder::attorney},
+            {QStringLiteral("fiduciary"), &TemplateBuilder::fiduciary},
+            {QStringLiteral("decedent"), &TemplateBuilder::decedent},
+        };
+        return table;
+    }
+
     void buildLine(const Line& line) {
-        const QString& d = line.directive;
-        if (d == QLatin1String("caption")) {
-            para(QStringLiteral("\\qc\\sa60"),
-                 QStringLiteral("{\\b PROBATE COURT OF WENDMOOR COUNTY, OHIO}"), 24);
-            captionRow(2);
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
-                22);
-            space(0.12);
-        } else if (d == QLatin1String("fullcaption")) {
-            // The court's caption is in capitals whatever case the answers
-            // are in, as on every other form.
-            para(QStringLiteral("\\qc"),
-                 QStringLiteral("{\\b\\caps PROBATE COURT OF ") +
-                     marker(field(u'*', 0, 2.0).place, 2.0, 24) +
-                     QStringLiteral("\\fs24  COUNTY, OHIO}"),
-                 24);
-            para(QStringLiteral("\\qc\\sa60"),
-                 QStringLiteral("{\\caps ") + marker(field(u'*', 1, 7.0).place, 7.0, 16) + u'}',
-                 16);
-            captionRow(2);
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 3, 2.3)},
-                22);
-            space(0.12);
-        } else if (d == QLatin1String("backcaption")) {
-            row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true), field(u'*', 0, 2.3)},
-                22);
-            space(0.12);
-        } else if (d == QLatin1String("title")) {
-            const QString t = quoted(line).isEmpty() ? m_src.title : quoted(line);
-            para(QStringLiteral("\\qc\\sb60\\sa120"), QStringLiteral("{\\b ") + escape(t) + u'}',
-                 24);
-        } else if (d == QLatin1String("h")) {
-            para(QStringLiteral("\\qc\\sb60\\sa60"),
-                 QStringLiteral("{\\b ") + escape(quoted(line)) + u'}', 22);
-        } else if (d == QLatin1String("hl")) {
-            para(QStringLiteral("\\ql\\sb80\\sa40"),
-                 QStringLiteral("{\\b ") + escape(quoted(line)) + u'}');
-        } else if (d == QLatin1String("p")) {
-            para(QStringLiteral("\\qj\\sa80\\sl276\\slmult1"),
+        const Directive directive = directives().value(line.directive);
+        if (!directive)
+            fail(line.number, QStringLiteral("unknown print line \"%1\"").arg(line.directive));
+        (this->*directive)(line);
+    }
+
+    void caseNumberRow(int slot) {
+        row({spacer(3.8), label(QStringLiteral("CASE NO."), 0.9, true),
+             field(MarkerKind::Plain, slot, 2.3)},
+            22);
+        space(0.12);
+    }
+
+    void caption(const Line&) {
+        para(QStringLiteral("\\qc\\sa60"),
+             QStringLiteral("{\\b PROBATE COURT OF WENDMOOR COUNTY, OHIO}"), 24);
+        captionRow(wm4::caption::Estate);
+        caseNumberRow(wm4::caption::CaseNumber);
+    }
+
+    void fullCaption(const Line&) {
+        // The court's caption is in capitals whatever case the answers
+        // are in, as on every other form.
+        para(QStringLiteral("\\qc"),
+             QStringLiteral("{\\b\\caps PROBATE COURT OF ") +
+                 marker(field(MarkerKind::Plain, wm4::caption::County, 2.0).place, 2.0, 24) +
+                 QStringLiteral("\\fs24  COUNTY, OHIO}"),
+             24);
+        para(QStringLiteral("\\qc\\sa60"),
+             QStringLiteral("{\\caps ") +
+                 marker(field(MarkerKind::Plain, wm4::caption::Judges, 7.0).place, 7.0, 16) + u'}',
+             16);
+        captionRow(wm4::caption::Estate);
+        caseNumberRow(wm4::caption::CaseNumber);
+    }
+
+    void backCaption(const Line&) { caseNumberRow(wm4::caption::BackCaseNumber); }
+
+    void titleLine(const Line& line) {
+        const QString t = quoted(line).isEmpty() ? m_src.title : quoted(line);
+        para(QStringLiteral("\\qc\\sb60\\sa120"), QStringLiteral("{\\b ") + escape(t) + u'}', 24);
+    }
+
+    void heading(const Line& line) {
+        para(QStringLiteral("\\qc\\sb60\\sa60"),
+             QStringLiteral("{\\b ") + escape(quoted(line)) + u'}', 22);
+    }
+
+    void leftHeading(const Line& line) {
+        para(QStringLiteral("\\ql\\sb80\\sa40"),
+             QStringLiteral("{\\b ") + escape(quoted(line)) + u'}');
+    }
+
+    void paragraph(const Line& line) {
+        para(QStringLiteral("\\qj\\sa80\\sl276\\slmult1"),
+             inlineText(quoted(line), line.number, kBodySize));
+    }
+
+    // plain: the fields run on in the text without a rule (a letter's
+    // salutation).
+    void textLine(const Line& line) {
+        para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize,
+                                                      !line.hasFlag(QStringLiteral("plain"))));
+    }
+
+    // Centred text such as a letterhead: its fields print plain, without the
+    // rule a form's blanks carry.
+    void centredText(const Line& line) {
+        const int size = line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+        QString body = inlineText(quoted(line), line.number, size, false);
+        if (line.hasFlag(QStringLiteral("bold"))) body = QStringLiteral("{\\b ") + body + u'}';
+        para(QStringLiteral("\\qc"), body, size);
+    }
+
+    void smallPrint(const Line& line) {
+        para(QStringLiteral("\\qj\\sa40"),
+             QStringLiteral("{\\i ") + inlineText(quoted(line), line.number, kSmallSize) + u'}',
+             kSmallSize);
+    }
+
+    // check {&7} "text": the box, a tab, the text with a hanging indent.
+    void checkLine(const Line& line) {
+        FieldPlace box;
+        const QList<Token> pos = line.positional();
+        if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, box) || box.kind != MarkerKind::CheckBox)
+            fail(line.number, QStringLiteral("check needs a check-box place {&n}"));
+        const double indent = line.option(QStringLiteral("indent"), QStringLiteral("0")).toDouble();
+        para(QStringLiteral("\\qj\\sa60\\li%1\\fi-%2\\tx%1")
+                 .arg(twips(indent + 0.3))
+                 .arg(twips(0.3)),
+             marker(box, 0.2, kBodySize) + QStringLiteral("\\fs%1\\tab ").arg(kBodySize) +
                  inlineText(quoted(line), line.number, kBodySize));
-        } else if (d == QLatin1String("text")) {
-            // plain: the fields run on in the text without a rule (a letter's
-            // salutation).
-            para(QStringLiteral("\\ql\\sa40"), inlineText(quoted(line), line.number, kBodySize,
-                                                          !line.hasFlag(QStringLiteral("plain"))));
-        } else if (d == QLatin1String("ctext")) {
-            // Centred text such as a letterhead: its fields print plain,
-            // without the rule a form's blanks carry.
-            const int size =
-                line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
-            QString body = inlineText(quoted(line), line.number, size, false);
-            if (line.hasFlag(QStringLiteral("bold"))) body = QStringLiteral("{\\b ") + body + u'}';
-            para(QStringLiteral("\\qc"), body, size);
-        } else if (d == QLatin1String("small")) {
-            para(QStringLiteral("\\qj\\sa40"),
-                 QStringLiteral("{\\i ") + inlineText(quoted(line), line.number, kSmallSize) + u'}',
-                 kSmallSize);
-        } else if (d == QLatin1String("check")) {
-            // check {&7} "text": the box, a tab, the text with a hanging indent.
-            FieldPlace box;
-            const QList<Token> pos = line.positional();
-            if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, box) || box.kind != u'&')
-                fail(line.number, QStringLiteral("check needs a check-box place {&n}"));
-            const double indent =
-                line.option(QStringLiteral("indent"), QStringLiteral("0")).toDouble();
-            para(QStringLiteral("\\qj\\sa60\\li%1\\fi-%2\\tx%1")
-                     .arg(twips(indent + 0.3))
-                     .arg(twips(0.3)),
-                 marker(box, 0.2, kBodySize) + QStringLiteral("\\fs%1\\tab ").arg(kBodySize) +
-                     inlineText(quoted(line), line.number, kBodySize));
-        } else if (d == QLatin1String("row") || d == QLatin1String("under") ||
-                   d == QLatin1String("plainrow")) {
-            const bool under = d == QLatin1String("under");
-            const int size =
-                under ? kSmallSize
-                      : line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
-            Line cellsOnly = line;
-            cellsOnly.tokens.clear();
-            for (const Token& t : line.tokens)
-                if ((t.key.isEmpty() || t.key.startsWith(u'@')) &&
-                    !(!t.quoted && t.text == QLatin1String("top")))
-                    cellsOnly.tokens.append(t);
-            const double height =
-                line.option(QStringLiteral("height"),
-                            under ? QStringLiteral("0.16") : QStringLiteral("0.24"))
-                    .toDouble();
-            // top: every cell starts at the top of the row (a stacked
-            // name and address beside one-line cells).
-            row(parseCells(cellsOnly, size), size, under || d == QLatin1String("plainrow"), height,
-                under, false, line.hasFlag(QStringLiteral("top")));
-        } else if (d == QLatin1String("grid")) {
-            const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
-            const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
-            const QList<ColumnSpec> cols = ParseColumns(line.option(QStringLiteral("cols")));
-            const int step =
-                line.option(QStringLiteral("step"), QString::number(cols.size())).toInt();
-            const int size = line.option(QStringLiteral("size"), QStringLiteral("18")).toInt();
-            const double height =
-                line.option(QStringLiteral("height"), QStringLiteral("0.24")).toDouble();
-            if (start < 0 || rows <= 0 || cols.isEmpty())
-                fail(line.number, QStringLiteral("grid needs start, rows and cols"));
-            QList<Cell> header;
-            // A number column's header stands over its numbers, on the right.
-            for (const ColumnSpec& c : cols) {
-                header.append(label(c.label, c.width));
-                header.back().right = c.kind == u'$' || c.kind == u'#' || c.kind == u'%';
-            }
-            if (!line.hasFlag(QStringLiteral("noheader")))
-                row(header, kSmallSize, true, 0.16, false, true);
-            for (int r = 0; r < rows; ++r) {
-                QList<Cell> cells;
-                for (int k = 0; k < cols.size(); ++k)
-                    cells.append(field(cols[k].kind, start + r * step + k, cols[k].width));
-                row(cells, size, false, height);
-            }
-        } else if (d == QLatin1String("box")) {
-            // box {+1:6.75} lines=13 [size=22]: a framed box of a fixed
-            // number of lines for a text the calculation keeps whole.
-            FieldPlace place;
-            const QList<Token> pos = line.positional();
-            if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, place))
-                fail(line.number, QStringLiteral("box needs a field place"));
-            const int lines = line.option(QStringLiteral("lines"), QStringLiteral("4")).toInt();
-            const int size =
-                line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
-            const double width = place.width > 0 ? place.width : kBodyWidth;
-            // Exact height (a negative \\trrh): lines at 1.15 times the size.
-            const int height = twips(lines * size / 2.0 * 1.15 / 72.0) + 2 * kCellGap;
-            m_out += QStringLiteral(
-                         "\\trowd\\trgaph%1\\trleft0\\trrh-%2\\clvertalt"
-                         "\\clbrdrt\\brdrs\\brdrw5\\clbrdrl\\brdrs\\brdrw5\\clbrdrb\\brdrs\\brdrw5"
-                         "\\clbrdrr\\brdrs\\brdrw5\\cellx%3\n")
-                         .arg(kCellGap)
-                         .arg(height)
-                         .arg(twips(width));
-            m_out += QStringLiteral("\\pard\\intbl\\ql\\f0\\fs%1 %2\\cell \\row\n\\pard\n")
-                         .arg(size)
-                         .arg(marker(place, width - 2.0 * kCellGap / kTwipsPerInch, size));
-        } else if (d == QLatin1String("space")) {
-            space(line.positional().value(0).text.toDouble());
-        } else if (d == QLatin1String("sign") || d == QLatin1String("judge")) {
-            FieldPlace name;
-            bool hasName = false;
-            for (const Token& t : line.tokens)
-                if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
-            const QString role =
-                d == QLatin1String("judge") ? QStringLiteral("PROBATE JUDGE") : quoted(line);
-            signature(role, hasName ? &name : nullptr, d == QLatin1String("judge"), 3.4,
-                      typedSignatureSlot(line, hasName ? &name : nullptr));
-        } else if (d == QLatin1String("notary")) {
-            space(0.1);
-            para(QStringLiteral("\\ql"),
-                 escape(
-                     QStringLiteral("Sworn to before me and signed in my presence on this date:")));
-            row({spacer(0.3), blank(2.8)}, kBodySize, false, 0.3);
-            signature(QStringLiteral("Notary Public"), nullptr);
-        } else if (d == QLatin1String("attorney")) {
-            labelledLines(slotArg(line),
-                          {QStringLiteral("Attorney"), QStringLiteral("Address"),
-                           QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone"),
-                           QStringLiteral("Supreme Court Reg. No.")},
-                          1.9, 3.5);
-        } else if (d == QLatin1String("fiduciary")) {
-            labelledLines(slotArg(line),
-                          {QStringLiteral("Fiduciary"), QStringLiteral("Address"),
-                           QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone")},
-                          1.9, 3.5);
-        } else if (d == QLatin1String("decedent")) {
-            const int n = slotArg(line);
-            row({label(QStringLiteral("Date of death"), 1.3), field(u'*', n, 2.2)}, kBodySize);
-            row({label(QStringLiteral("Domicile: street"), 1.3), field(u'*', n + 1, 5.7)},
-                kBodySize);
-            row({label(QStringLiteral("City or village"), 1.3), field(u'*', n + 2, 2.4),
-                 label(QStringLiteral("Township"), 0.9), field(u'*', n + 4, 2.4)},
-                kBodySize);
-            row({label(QStringLiteral("County"), 1.3), field(u'*', n + 3, 2.4),
-                 label(QStringLiteral("State"), 0.6), field(u'*', n + 5, 1.0),
-                 label(QStringLiteral("ZIP"), 0.5), field(u'*', n + 6, 1.2)},
-                kBodySize);
-        } else {
-            fail(line.number, QStringLiteral("unknown print line \"%1\"").arg(d));
+    }
+
+    // row, under (small italic labels under a row) and plainrow (no rules).
+    void rowLine(const Line& line) {
+        const bool under = line.directive == QLatin1String("under");
+        const int size =
+            under ? kSmallSize
+                  : line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+        Line cellsOnly = line;
+        cellsOnly.tokens.clear();
+        for (const Token& t : line.tokens)
+            if ((t.key.isEmpty() || t.key.startsWith(u'@')) &&
+                !(!t.quoted && t.text == QLatin1String("top")))
+                cellsOnly.tokens.append(t);
+        const double height = line.option(QStringLiteral("height"),
+                                          under ? QStringLiteral("0.16") : QStringLiteral("0.24"))
+                                  .toDouble();
+        // top: every cell starts at the top of the row (a stacked name and
+        // address beside one-line cells).
+        row(parseCells(cellsOnly, size), size, under || line.directive == QLatin1String("plainrow"),
+            height, under, false, line.hasFlag(QStringLiteral("top")));
+    }
+
+    void gridLines(const Line& line) {
+        const int start = line.option(QStringLiteral("start"), QStringLiteral("-1")).toInt();
+        const int rows = line.option(QStringLiteral("rows"), QStringLiteral("0")).toInt();
+        const QList<ColumnSpec> cols = ParseColumns(line.option(QStringLiteral("cols")));
+        const int step = line.option(QStringLiteral("step"), QString::number(cols.size())).toInt();
+        const int size = line.option(QStringLiteral("size"), QStringLiteral("18")).toInt();
+        const double height =
+            line.option(QStringLiteral("height"), QStringLiteral("0.24")).toDouble();
+        if (start < 0 || rows <= 0 || cols.isEmpty())
+            fail(line.number, QStringLiteral("grid needs start, rows and cols"));
+        QList<Cell> header;
+        // A number column's header stands over its numbers, on the right.
+        for (const ColumnSpec& c : cols) {
+            header.append(label(c.label, c.width));
+            header.back().right = isNumberKind(c.kind);
         }
+        if (!line.hasFlag(QStringLiteral("noheader")))
+            row(header, kSmallSize, true, 0.16, false, true);
+        for (int r = 0; r < rows; ++r) {
+            QList<Cell> cells;
+            for (int k = 0; k < cols.size(); ++k)
+                cells.append(field(cols[k].kind, start + r * step + k, cols[k].width));
+            row(cells, size, false, height);
+        }
+    }
+
+    // box {+1:6.75} lines=13 [size=22]: a framed box of a fixed number of
+    // lines for a text the calculation keeps whole.
+    void framedBox(const Line& line) {
+        FieldPlace place;
+        const QList<Token> pos = line.positional();
+        if (pos.isEmpty() || !ParseFieldPlace(pos[0].text, place))
+            fail(line.number, QStringLiteral("box needs a field place"));
+        const int lines = line.option(QStringLiteral("lines"), QStringLiteral("4")).toInt();
+        const int size = line.option(QStringLiteral("size"), QString::number(kBodySize)).toInt();
+        const double width = place.width > 0 ? place.width : kBodyWidth;
+        // Exact height (a negative \\trrh): lines at 1.15 times the size.
+        const int height = twips(lines * size / 2.0 * 1.15 / 72.0) + 2 * kCellGap;
+        m_out += QStringLiteral(
+                     "\\trowd\\trgaph%1\\trleft0\\trrh-%2\\clvertalt"
+                     "\\clbrdrt\\brdrs\\brdrw5\\clbrdrl\\brdrs\\brdrw5\\clbrdrb\\brdrs\\brdrw5"
+                     "\\clbrdrr\\brdrs\\brdrw5\\cellx%3\n")
+                     .arg(kCellGap)
+                     .arg(height)
+                     .arg(twips(width));
+        m_out += QStringLiteral("\\pard\\intbl\\ql\\f0\\fs%1 %2\\cell \\row\n\\pard\n")
+                     .arg(size)
+                     .arg(marker(place, width - 2.0 * kCellGap / kTwipsPerInch, size));
+    }
+
+    void spaceLine(const Line& line) { space(line.positional().value(0).text.toDouble()); }
+
+    // sign "Role" [{*SLOT:IN}] and judge {*SLOT:IN}.
+    void sign(const Line& line) {
+        const bool judge = line.directive == QLatin1String("judge");
+        FieldPlace name;
+        bool hasName = false;
+        for (const Token& t : line.tokens)
+            if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
+        const QString role = judge ? QStringLiteral("PROBATE JUDGE") : quoted(line);
+        signature(role, hasName ? &name : nullptr, judge, 3.4,
+                  typedSignatureSlot(line, hasName ? &name : nullptr));
+    }
+
+    void notary(const Line&) {
+        space(0.1);
+        para(QStringLiteral("\\ql"),
+             escape(QStringLiteral("Sworn to before me and signed in my presence on this date:")));
+        row({spacer(0.3), blank(2.8)}, kBodySize, false, 0.3);
+        signature(QStringLiteral("Notary Public"), nullptr);
+    }
+
+    void attorney(const Line& line) {
+        labelledLines(slotArg(line),
+                      {QStringLiteral("Attorney"), QStringLiteral("Address"),
+                       QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone"),
+                       QStringLiteral("Supreme Court Reg. No.")},
+                      1.9, 3.5);
+    }
+
+    void fiduciary(const Line& line) {
+        labelledLines(slotArg(line),
+                      {QStringLiteral("Fiduciary"), QStringLiteral("Address"),
+                       QStringLiteral("City, state, ZIP"), QStringLiteral("Telephone")},
+                      1.9, 3.5);
+    }
+
+    void decedent(const Line& line) {
+        const int n = slotArg(line);
+        const auto plain = [](int slot, double width) {
+            return field(MarkerKind::Plain, slot, width);
+        };
+        row({label(QStringLiteral("Date of death"), 1.3), plain(n, 2.2)}, kBodySize);
+        row({label(QStringLiteral("Domicile: street"), 1.3), plain(n + 1, 5.7)}, kBodySize);
+        row({label(QStringLiteral("City or village"), 1.3), plain(n + 2, 2.4),
+             label(QStringLiteral("Township"), 0.9), plain(n + 4, 2.4)},
+            kBodySize);
+        row({label(QStringLiteral("County"), 1.3), plain(n + 3, 2.4),
+             label(QStringLiteral("State"), 0.6), plain(n + 5, 1.0),
+             label(QStringLiteral("ZIP"), 0.5), plain(n + 6, 1.2)},
+            kBodySize);
     }
 
     QString m_out;

@@ -7,6 +7,9 @@
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "case/worksheet_columns.h"
+#include "forms/page028.h"
+#include "forms/page060.h"
+#include "forms/page061.h"
 #include "schedules/schedule_buffers.h"
 #include "schedules/schedule_common.h"
 
@@ -17,9 +20,10 @@ using schedules::IsMarked;
 
 namespace {
 
-constexpr int Inventory = 28, InventoryTotalSlot = 7;
-constexpr int AccountFront = 60, AccountBack = 61;
-constexpr int ReceiptsTotalSlot = 7, DisbursementsTotalSlot = 17;
+constexpr int Inventory = page28::Page, InventoryTotalSlot = page28::TotalOfTheInventory;
+constexpr int AccountFront = page60::Page, AccountBack = page61::Page;
+constexpr int ReceiptsTotalSlot = page61::TotalReceipts,
+              DisbursementsTotalSlot = page61::TotalDisbursements;
 constexpr int ExecutorFee = 99;
 
 struct ScheduleSide {
@@ -68,7 +72,7 @@ void inventoryScheduleTotal(const CaseRule& rule, const CaseData& data, CaseFind
 // the inventory's total, with the assets found after the inventory.
 void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
     if (!inventoryFiled(data)) return;
-    const QString& number = data.answers.answer(AccountFront, 0, 30).trimmed();
+    const QString& number = data.answers.answer(AccountFront, 0, page60::NumberOfThisAccount).trimmed();
     if (!number.isEmpty() && number != u"1") return;  // later accounts carry balances
     const WorksheetStore& assets = data.ASchedList;
     bool onAccount = false;

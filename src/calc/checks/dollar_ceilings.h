@@ -6,6 +6,8 @@
 #include <span>
 
 #include "case/answers.h"
+#include "forms/page018.h"
+#include "forms/page020.h"
 
 namespace wm4 {
 
@@ -18,9 +20,9 @@ struct ReliefCeiling {
 // In test order.
 std::span<const ReliefCeiling> ReliefCeilings();
 
-inline constexpr int Form5_0Page = 18;
-inline constexpr int Form5_1FrontPage = 20;
-inline constexpr int Form5_1TotalSlot = 57;  // total of the assets to be relieved
+inline constexpr int Form5_0Page = page18::Page;
+inline constexpr int Form5_1FrontPage = page20::Page;
+inline constexpr int Form5_1TotalSlot = page20::TotalToBeRelieved;
 
 // Reads the Form 5.1 total (page 20 slot 57) and tests it against every
 // ceiling checked ("X") on Form 5.0; each exceeded ceiling reports its own

@@ -1,22 +1,28 @@
 #include "calc/deadlines/deadline_rules.h"
 
+#include "forms/page095.h"
+#include "forms/page096.h"
+
 namespace wm4 {
 
 namespace {
 
 constexpr DeadlineRule kRules[] = {
     {"inventory", DeadlineEvent::Appointment, 3, 0, DeadlineKind::DueBy, "6.0",
-     "File the inventory and appraisal", "R.C. 2115.02", false, 96, 73},
+     "File the inventory and appraisal", "R.C. 2115.02", false, page96::Page,
+     page96::InventoryDue},
     {"fiduciary-claim", DeadlineEvent::Appointment, 3, 0, DeadlineKind::DueBy, "Claim",
      "Present the fiduciary's own claim against the estate to the court", "R.C. 2117.02",
-     false, 95, 50},
+     false, page95::Page, page95::FiduciaryClaimDue},
     {"spouse-rights", DeadlineEvent::Appointment, 5, 0, DeadlineKind::DueBy, "8.0-8.2",
      "Surviving spouse exercises the rights of Chapter 2106 (election, allowances)",
-     "R.C. 2106.25", true, 96, 74},
+     "R.C. 2106.25", true, page96::Page, page96::SpouseRightsDue},
     {"creditor-claims", DeadlineEvent::Death, 6, 0, DeadlineKind::DueBy, "24.0",
-     "Creditors present their claims (later claims are barred)", "R.C. 2117.06(B)", false, 95, 39},
+     "Creditors present their claims (later claims are barred)", "R.C. 2117.06(B)", false,
+     page95::Page, page95::ClaimsPeriodEnds},
     {"account-hearing", DeadlineEvent::AccountFiled, 0, 30, DeadlineKind::NotBefore, "13.5",
-     "Earliest day for the hearing on the account", "R.C. 2109.32(A)", false, 96, 75},
+     "Earliest day for the hearing on the account", "R.C. 2109.32(A)", false, page96::Page,
+     page96::EarliestAccountHearing},
 };
 
 // The n-th weekday (1 = first) of a month; n = -1: the last one.

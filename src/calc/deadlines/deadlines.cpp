@@ -5,16 +5,18 @@
 
 #include "case/answers.h"
 #include "case/conversions.h"
+#include "forms/page000.h"
+#include "forms/page060.h"
 
 namespace wm4 {
 
 namespace {
 
-constexpr int GeneralInformation = 0;
-constexpr int DeathDateSlot = 16;
-constexpr int SpouseNameSlot = 42;
-constexpr int AccountPage = 60;           // Form 13.0 front
-constexpr int AccountAppointmentSlot = 39;  // "Date the fiduciary was appointed"
+constexpr int GeneralInformation = page0::Page;
+constexpr int DeathDateSlot = page0::DeathDate;
+constexpr int SpouseNameSlot = page0::SpouseName;
+constexpr int AccountPage = page60::Page;  // Form 13.0 front
+constexpr int AccountAppointmentSlot = page60::DateTheFiduciaryWasAppointed;
 
 // A date answer in short or long form ("3/4/2021", "March 4, 2021"); no
 // report when it is empty or unreadable: the deadline then waits for it.

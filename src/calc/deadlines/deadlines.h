@@ -8,6 +8,8 @@
 #include <QString>
 
 #include "calc/deadlines/deadline_rules.h"
+#include "forms/page095.h"
+#include "forms/page096.h"
 
 namespace wm4 {
 
@@ -42,15 +44,15 @@ struct Deadline {
 // Information names no spouse.
 QList<Deadline> ComputeDeadlines(const TAnswer& answers, const QDate& today);
 
-// Slots the deadlines read.
+// Slots the deadlines read, all on the Form Tracker's front.
 namespace tracker {
-inline constexpr int FrontPage = 95;
-inline constexpr int BackPage = 96;
-inline constexpr int LettersIssuedDate = 15;  // front
-inline constexpr int InventoryDone = 23;
-inline constexpr int InventoryFiledDate = 24;
-inline constexpr int SpouseElectionDone = 32;
-inline constexpr int AccountFiledDate = 45;
+inline constexpr int FrontPage = page95::Page;
+inline constexpr int BackPage = page96::Page;
+inline constexpr int LettersIssuedDate = page95::LettersIssuedDate;
+inline constexpr int InventoryDone = page95::InventoryDone;
+inline constexpr int InventoryFiledDate = page95::InventoryFiledDate;
+inline constexpr int SpouseElectionDone = page95::SpouseElectionDone;
+inline constexpr int AccountFiledDate = page95::AccountFiledDate;
 }  // namespace tracker
 
 }  // namespace wm4

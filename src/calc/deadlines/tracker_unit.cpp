@@ -29,14 +29,14 @@ void writeDeadlines(CalcContext& ctx, int page) {
 // dates).
 void Calc95(CalcContext& ctx, int) {
     units::PageCopy pc(ctx, tracker::FrontPage, 0);
-    pc.putGi(0, units::gi::DecedentName, units::Write::Kept);
-    pc.putGi(1, units::gi::CaseNumber, units::Write::Kept);
+    pc.putGi(page95::Estate, units::gi::DecedentName, units::Write::Kept);
+    pc.putGi(page95::CaseNumber, units::gi::CaseNumber, units::Write::Kept);
     writeDeadlines(ctx, tracker::FrontPage);
 }
 
 void Calc96(CalcContext& ctx, int) {
     units::PageCopy pc(ctx, tracker::BackPage, 0);
-    pc.putGi(0, units::gi::DecedentName, units::Write::Kept);
+    pc.putGi(page96::Estate, units::gi::DecedentName, units::Write::Kept);
     writeDeadlines(ctx, tracker::BackPage);
 }
 

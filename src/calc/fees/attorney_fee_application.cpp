@@ -7,6 +7,8 @@
 #include "calc/fees/fee_units.h"
 #include "calc/units/blocks.h"
 #include "case/conversions.h"
+#include "forms/page043.h"
+#include "forms/page049.h"
 
 namespace wm4 {
 namespace {
@@ -14,9 +16,6 @@ namespace {
 using units::PageCopy;
 using units::Write;
 namespace gi = units::gi;
-
-constexpr int ApplicationPage = 43;
-constexpr int EntryPage = 49;
 
 struct Billing {
     double hours = 0;
@@ -44,36 +43,37 @@ QString feeInWords(double fee) {
 }
 
 void Calc43(CalcContext& ctx, int /*copy*/) {
-    PageCopy pc(ctx, ApplicationPage, 0);
+    PageCopy pc(ctx, page43::Page, 0);
     pc.caption();
-    pc.putGi(4, gi::AttorneyName);
-    pc.putGi(5, gi::DecedentName);
-    pc.putGi(6, gi::FiduciaryTitle);
+    pc.putGi(page43::Attorney, gi::AttorneyName);
+    pc.putGi(page43::Decedent, gi::DecedentName);
+    pc.putGi(page43::FiduciaryTitle, gi::FiduciaryTitle);
 
     const Billing billing = billTime(ctx.data.TSchedList);
-    pc.put(7, feeInWords(billing.fee));
-    pc.putAmount(8, billing.fee);
-    pc.put(10, QString::number(billing.hours, 'g', 15));
-    pc.put(13, pc.text(7));
-    pc.putAmount(14, billing.fee);
+    pc.put(page43::FeeInWords, feeInWords(billing.fee));
+    pc.putAmount(page43::Fee, billing.fee);
+    pc.put(page43::HoursOfService, QString::number(billing.hours, 'g', 15));
+    pc.put(page43::FeeInWordsConsent, pc.text(page43::FeeInWords));
+    pc.putAmount(page43::FeeConsent, billing.fee);
 
-    pc.putGi(15, gi::AttorneyName);
-    pc.putGi(16, gi::AttorneyStreet);
-    pc.put(17, units::attorneyCityLine(ctx));
-    pc.putGi(18, gi::AttorneyPhone);
-    pc.put(19, QStringLiteral("Sup Ct Reg No. ") + units::giAnswer(ctx, gi::AttorneyRegistration));
+    pc.putGi(page43::SignatureAttorney, gi::AttorneyName);
+    pc.putGi(page43::Street, gi::AttorneyStreet);
+    pc.put(page43::CityStateAndZIP, units::attorneyCityLine(ctx));
+    pc.putGi(page43::Telephone, gi::AttorneyPhone);
+    pc.put(page43::Registration,
+           QStringLiteral("Sup Ct Reg No. ") + units::giAnswer(ctx, gi::AttorneyRegistration));
 
     // The consent: kin rows marked for the application, up to its ten lines.
     units::writeAllPersons(pc, {kinColumn::Name});
 }
 
 void Calc49(CalcContext& ctx, int /*copy*/) {
-    PageCopy pc(ctx, EntryPage, 0);
+    PageCopy pc(ctx, page49::Page, 0);
     pc.caption();
-    pc.put(7, pc.other(ApplicationPage, 4));
-    pc.put(9, pc.other(ApplicationPage, 13));
-    pc.put(10, pc.other(ApplicationPage, 14));
-    pc.judgeLine(11);
+    pc.put(page49::Attorney, pc.other(page43::Page, page43::Attorney));
+    pc.put(page49::FeeInWords, pc.other(page43::Page, page43::FeeInWordsConsent));
+    pc.put(page49::Fee, pc.other(page43::Page, page43::FeeConsent));
+    pc.judgeLine(page49::Judge);
 }
 
 }  // namespace wm4

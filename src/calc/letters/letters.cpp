@@ -4,6 +4,13 @@
 #include "calc/letters/letter_units.h"
 #include "calc/units/categories.h"
 #include "case/conversions.h"
+#include "forms/page116.h"
+#include "forms/page117.h"
+#include "forms/page119.h"
+#include "forms/page121.h"
+#include "forms/page122.h"
+#include "forms/page123.h"
+#include "forms/page125.h"
 
 namespace wm4 {
 
@@ -44,35 +51,39 @@ QString appraisedRealEstateAddress(const CalcContext& ctx) {
 }  // namespace
 
 void Calc116(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 116, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToWillLetter, copy), {17}, 10);
-    pc.keep(11, decedentTitled(ctx, QStringLiteral("Ms. ")));
-    keepAnswers(pc, {{12, gi::FiduciaryName}, {13, gi::FiduciaryTitle}});
-    pc.keep(14, decedentFullName(ctx));
-    pc.keep(15, pc.text(11));
-    keepAnswers(pc, {{16, gi::AttorneyName}});
+    PageCopy pc(ctx, page116::Page, copy);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToWillLetter, copy), {page116::Date},
+               page116::Salutation);
+    pc.keep(page116::DecedentAsTheLetterNames, decedentTitled(ctx, QStringLiteral("Ms. ")));
+    keepAnswers(pc, {{page116::Fiduciary, gi::FiduciaryName},
+                     {page116::FiduciaryTitle, gi::FiduciaryTitle}});
+    pc.keep(page116::DecedentFullName, decedentFullName(ctx));
+    pc.keep(page116::DecedentSecondMention, pc.text(page116::DecedentAsTheLetterNames));
+    keepAnswers(pc, {{page116::SignedBy, gi::AttorneyName}});
 }
 
 void Calc117(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 117, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInventoryLetter, copy), {15}, 10);
-    keepAnswers(pc, {{11, gi::DecedentName},
-                     {12, gi::FiduciaryTitle},
-                     {13, gi::FiduciaryName},
-                     {14, gi::AttorneyName}});
+    PageCopy pc(ctx, page117::Page, copy);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInventoryLetter, copy), {page117::Date},
+               page117::Salutation);
+    keepAnswers(pc, {{page117::Decedent, gi::DecedentName},
+                     {page117::FiduciaryTitle, gi::FiduciaryTitle},
+                     {page117::Fiduciary, gi::FiduciaryName},
+                     {page117::SignedBy, gi::AttorneyName}});
 }
 
 void Calc119(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 119, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAccountLetter, copy), {15, 17}, 10);
-    keepAnswers(pc, {{11, gi::DecedentName},
-                     {12, gi::FiduciaryName},
-                     {13, gi::FiduciaryTitle},
-                     {14, gi::AttorneyName}});
+    PageCopy pc(ctx, page119::Page, copy);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAccountLetter, copy),
+               {page119::Date, page119::DateOfTheAccountCopy}, page119::Salutation);
+    keepAnswers(pc, {{page119::Decedent, gi::DecedentName},
+                     {page119::Fiduciary, gi::FiduciaryName},
+                     {page119::FiduciaryTitle, gi::FiduciaryTitle},
+                     {page119::SignedBy, gi::AttorneyName}});
 }
 
 void Calc121(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 121, copy);
+    PageCopy pc(ctx, page121::Page, copy);
     const bool coFiduciary = copy == 1;
     const Addressee to =
         coFiduciary
@@ -82,34 +93,37 @@ void Calc121(CalcContext& ctx, int copy) {
             : generalInfoAddressee(giAnswer(ctx, gi::FiduciaryName),
                                    giAnswer(ctx, gi::FiduciaryStreet), fiduciaryCityLine(ctx),
                                    isX(ctx, gi::FiduciaryGenderMark));
-    fillLetter(pc, to, {15}, 10);
-    keepAnswers(pc, {{11, coFiduciary ? gi::CoFiduciaryTitle : gi::FiduciaryTitle},
-                     {12, gi::DecedentName},
-                     {14, gi::AttorneyName}});
-    pc.keep(13, decedentTitled(ctx, QStringLiteral("Mrs. ")));
+    fillLetter(pc, to, {page121::Date}, page121::Salutation);
+    keepAnswers(pc,
+                {{page121::FiduciaryTitle, coFiduciary ? gi::CoFiduciaryTitle : gi::FiduciaryTitle},
+                 {page121::Decedent, gi::DecedentName},
+                 {page121::SignedBy, gi::AttorneyName}});
+    pc.keep(page121::DecedentAsTheLetterNames, decedentTitled(ctx, QStringLiteral("Mrs. ")));
 }
 
 void Calc122(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 122, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInsuranceLetter, copy), {17}, 11);
-    keepAnswers(pc, {{12, gi::DecedentName}, {13, gi::AttorneyName}});
+    PageCopy pc(ctx, page122::Page, copy);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToInsuranceLetter, copy), {page122::Date},
+               page122::Salutation);
+    keepAnswers(pc, {{page122::Decedent, gi::DecedentName}, {page122::SignedBy, gi::AttorneyName}});
 }
 
 void Calc123(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 123, copy);
+    PageCopy pc(ctx, page123::Page, copy);
     const Addressee court{QStringLiteral("Wendmoor County Probate Court"),
                           QStringLiteral("1 Fenwick Plaza"), QStringLiteral("Ellery, Ohio  43917"),
                           QStringLiteral("Madam or Sir")};
-    fillLetter(pc, court, {13}, 10);
-    keepAnswers(pc, {{11, gi::AttorneyName}});
+    fillLetter(pc, court, {page123::Date}, page123::Salutation);
+    keepAnswers(pc, {{page123::SignedBy, gi::AttorneyName}});
 }
 
 void Calc125(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 125, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAppraiserLetter, 0), {17}, 10);
-    pc.keep(13, decedentFullName(ctx));
-    pc.keep(14, appraisedRealEstateAddress(ctx));
-    keepAnswers(pc, {{16, gi::AttorneyName}});
+    PageCopy pc(ctx, page125::Page, copy);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAppraiserLetter, 0), {page125::Date},
+               page125::Salutation);
+    pc.keep(page125::Decedent, decedentFullName(ctx));
+    pc.keep(page125::RealEstateToBeAppraised, appraisedRealEstateAddress(ctx));
+    keepAnswers(pc, {{page125::SignedBy, gi::AttorneyName}});
 }
 
 }  // namespace wm4

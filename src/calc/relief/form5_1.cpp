@@ -4,6 +4,8 @@
 #include "calc/relief/relief_rows.h"
 #include "calc/relief/relief_units.h"
 #include "case/conversions.h"
+#include "forms/page020.h"
+#include "forms/page021.h"
 
 namespace wm4 {
 
@@ -16,18 +18,18 @@ constexpr quint16 ErrDebtLines = 29190;
 }  // namespace
 
 void Calc20(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 20, copy);
+    PageCopy pc(ctx, page20::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     // The total (57) is emptied with the lists: a run that stops at a full
     // box must not leave the previous run's total beside a cut list.
-    pc.clear(4, 6);
-    pc.clear(8, 53);
+    pc.clear(page20::FirstAutomobile, page20::TotalOfTheAutomobiles);
+    pc.clear(page20::Appraised, page20::OtherAssets.last());
     pc.put(Form5_1TotalSlot, QString());
-    pc.keep(7, QString());
+    pc.keep(page20::RealPropertyLine, QString());
     pc.caption();
 
     double firstAuto = 0, secondAuto = 0, realProperty = 0, otherAssets = 0;
-    LineWriter others(pc, ErrOtherAssetLines, 10, 2);
+    LineWriter others(pc, ErrOtherAssetLines, page20::OtherAssets.start, 2);
     for (int row : markedAssetRows(ctx, assetColumn::ToForm5_1)) {
         const QString& category = assets.cell(assetColumn::Category5_1, row);
         // Read only for a row the form prints, so that an unreadable value of
@@ -43,9 +45,9 @@ void Calc20(CalcContext& ctx, int copy) {
             secondAuto = value();
         } else if (categoryMatches(category, Category::RealProperty)) {
             realProperty = value();
-            pc.keep(7, QStringLiteral("1"));
-            pc.put(8, assets.cell(assetColumn::Appraised, row));
-            pc.putAmount(9, realProperty);
+            pc.keep(page20::RealPropertyLine, QStringLiteral("1"));
+            pc.put(page20::Appraised, assets.cell(assetColumn::Appraised, row));
+            pc.putAmount(page20::ValueOfTheRealProperty, realProperty);
         } else if (categoryMatches(category, Category::Other)) {
             const double amount = value();
             const int before = others.linesWritten();
@@ -57,10 +59,11 @@ void Calc20(CalcContext& ctx, int copy) {
         }
     }
 
-    pc.putAmount(4, firstAuto);
-    pc.putAmount(5, secondAuto);
-    pc.putAmount(6, pc.amount(4) + pc.amount(5));
-    pc.keep(7, QStringLiteral("1"));
+    pc.putAmount(page20::FirstAutomobile, firstAuto);
+    pc.putAmount(page20::SecondAutomobile, secondAuto);
+    pc.putAmount(page20::TotalOfTheAutomobiles,
+                 pc.amount(page20::FirstAutomobile) + pc.amount(page20::SecondAutomobile));
+    pc.keep(page20::RealPropertyLine, QStringLiteral("1"));
     pc.putAmount(Form5_1TotalSlot, realProperty + otherAssets);
 
     CheckReliefCeilings(ctx.A());
@@ -68,13 +71,13 @@ void Calc20(CalcContext& ctx, int copy) {
 }
 
 void Calc21(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 21, copy);
+    PageCopy pc(ctx, page21::Page, copy);
     const WorksheetStore& expenses = ctx.data.ESchedList;
     pc.caseLine();
-    pc.clear(1, 91);
+    pc.clear(page21::Debts.start, page21::TotalOfTheDebts);
 
     double debts = 0;
-    LineWriter lines(pc, ErrDebtLines, 1, 3);
+    LineWriter lines(pc, ErrDebtLines, page21::Debts.start, 3);
     for (int row : markedExpenseRows(ctx, expenseColumn::ToForm5_1)) {
         const double amount = Str2Float_2(expenses.cell(expenseColumn::Amount, row));
         const int before = lines.linesWritten();
@@ -85,9 +88,9 @@ void Calc21(CalcContext& ctx, int copy) {
         if (!goOn) return;
     }
 
-    pc.putAmount(91, debts);
-    pc.longDate(92);
-    pc.fiduciaryNames(94, Write::Kept);
+    pc.putAmount(page21::TotalOfTheDebts, debts);
+    pc.longDate(page21::DateSigned);
+    pc.fiduciaryNames(page21::Applicant, Write::Kept);
 }
 
 }  // namespace wm4

@@ -8,6 +8,8 @@
 #include "calc/relief/relief_rows.h"
 #include "calc/relief/relief_units.h"
 #include "case/conversions.h"
+#include "forms/page072.h"
+#include "forms/page073.h"
 
 namespace wm4 {
 
@@ -66,34 +68,38 @@ bool listItem(PageCopy& pc, ItemSection& section, int row) {
 }  // namespace
 
 void Calc72(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 72, copy);
+    PageCopy pc(ctx, page72::Page, copy);
     pc.caption();
-    pc.decedentBlock(4);
-    pc.clear(13, 17, Write::Kept);
+    pc.decedentBlock(page72::DecedentBlock);
+    pc.clear(page72::HoldsVehicles, page72::VehicleLines.last(), Write::Kept);
 
-    ItemSection vehicles{Category::MotorVehicle, 13, 14, 4.6, capacity(ErrVehicles)};
+    ItemSection vehicles{Category::MotorVehicle, page72::HoldsVehicles, page72::VehicleLines.start,
+                         4.6, capacity(ErrVehicles)};
     for (int row : assetRowsOf(ctx, assetColumn::ToForm5_10, assetColumn::Category5_10,
                                Category::MotorVehicle))
         if (!listItem(pc, vehicles, row)) break;  // the third vehicle stops the list
 }
 
 void Calc73(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 73, copy);
+    PageCopy pc(ctx, page73::Page, copy);
     pc.caseLine();
-    pc.clear(1, 17, Write::Kept);
+    pc.clear(page73::HoldsAccounts, page73::OtherAssetLines.last(), Write::Kept);
 
     ItemSection sections[] = {
-        {Category::Accounts, 1, 2, 4.6, capacity(ErrAccounts)},
-        {Category::StocksAndBonds, 6, 7, 4.6, capacity(ErrStocksAndBonds)},
-        {Category::Other, 13, 14, 6.0, capacity(ErrOtherAssets)},
+        {Category::Accounts, page73::HoldsAccounts, page73::AccountLines.start, 4.6,
+         capacity(ErrAccounts)},
+        {Category::StocksAndBonds, page73::HoldsStocksAndBonds, page73::SecurityLines.start, 4.6,
+         capacity(ErrStocksAndBonds)},
+        {Category::Other, page73::HoldsOtherAssets, page73::OtherAssetLines.start, 6.0,
+         capacity(ErrOtherAssets)},
     };
     const WorksheetStore& assets = ctx.data.ASchedList;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm5_10)) {
         const QString& category = assets.cell(assetColumn::Category5_10, row);
         if (categoryMatches(category, Category::RealEstate)) {
             // One real estate line: the last row's value.
-            pc.keep(11, QStringLiteral("X"));
-            pc.keep(12, assets.cell(assetColumn::Value, row));
+            pc.keep(page73::HoldsRealEstate, QStringLiteral("X"));
+            pc.keep(page73::ValueOfTheRealEstate, assets.cell(assetColumn::Value, row));
             continue;
         }
         for (ItemSection& section : sections) {
@@ -104,9 +110,9 @@ void Calc73(CalcContext& ctx, int copy) {
     }
 
     // Every asset marked for the form, whatever its category (CalcTtls).
-    pc.putAmount(18, ctx.totals.form5_10);
-    pc.attorneyBlock(19);
-    pc.fiduciaryBlock(24);
+    pc.putAmount(page73::TotalOfTheAssets, ctx.totals.form5_10);
+    pc.attorneyBlock(page73::AttorneyBlock);
+    pc.fiduciaryBlock(page73::FiduciaryBlock);
 }
 
 }  // namespace wm4

@@ -3,6 +3,8 @@
 #include "calc/relief/relief_rows.h"
 #include "calc/relief/relief_units.h"
 #include "case/conversions.h"
+#include "forms/page026.h"
+#include "forms/page027.h"
 
 namespace wm4 {
 
@@ -33,43 +35,47 @@ void fillFrontSection(PageCopy& pc, const WorksheetStore& store, const std::vect
 }  // namespace
 
 void Calc26(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 26, copy);
+    PageCopy pc(ctx, page26::Page, copy);
     pc.caption();
-    pc.clear(6, 11, Write::Kept);
-    pc.clear(18, 18, Write::Kept);
-    pc.clear(20, 23, Write::Kept);
+    pc.clear(page26::SellsPersonalProperty, page26::DebtsContinued, Write::Kept);
+    pc.clear(page26::ReleasesAccounts, page26::ReleasesAccounts, Write::Kept);
+    pc.clear(page26::OrdersAccountsReleased, page26::AccountsContinued2, Write::Kept);
 
     const WorksheetStore& assets = ctx.data.ASchedList;
     fillFrontSection(pc, assets,
                      assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                  Category::PersonaltyToBeSold),
-                     ErrPersonaltyLines, 7, {6});
+                     ErrPersonaltyLines, page26::Property, {page26::SellsPersonalProperty});
     fillFrontSection(pc, assets,
                      assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                  Category::AccountsToBeReleased),
-                     ErrAccountLines, 21, {18, 20});
+                     ErrAccountLines, page26::Accounts,
+                     {page26::ReleasesAccounts, page26::OrdersAccountsReleased});
     fillFrontSection(pc, ctx.data.ESchedList, markedExpenseRows(ctx, expenseColumn::ToForm5_6),
-                     ErrDebtLines, 10, {9});
+                     ErrDebtLines, page26::Debts, {page26::PaysDebts});
 }
 
 void Calc27(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 27, copy);
+    PageCopy pc(ctx, page27::Page, copy);
     pc.caseLine();
     // The check box goes with the list: without a remainder it is cleared,
     // as the front clears its boxes.
-    pc.keep(1, QString());
-    constexpr int Lines = 32;
+    pc.keep(page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows, QString());
+    constexpr int Lines = 32, SlotsPerLine = 3;
+    static_assert(page27::Remainder.count == Lines * SlotsPerLine);
     for (int i = 0; i < Lines; ++i) {
-        pc.keep(2 + 3 * i, QString());  // distributees
-        pc.put(3 + 3 * i, QString());   // description line
-        pc.put(4 + 3 * i, QString());   // value
+        const int line = page27::Remainder.start + SlotsPerLine * i;
+        pc.keep(line, QString());     // distributees
+        pc.put(line + 1, QString());  // description line
+        pc.put(line + 2, QString());  // value
     }
 
     const WorksheetStore& assets = ctx.data.ASchedList;
-    LineWriter box(pc, ErrRemainderLines, 3, 3);
+    // The description column; the distributees stand before it, the value after.
+    LineWriter box(pc, ErrRemainderLines, page27::Remainder[1], 3);
     for (int row : assetRowsOf(ctx, assetColumn::ToForm5_6, assetColumn::Category5_6,
                                Category::RemainderToBeDistributed)) {
-        pc.keep(1, QStringLiteral("X"));
+        pc.keep(page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows, QStringLiteral("X"));
         const int before = box.linesWritten();
         const bool goOn = box.addLines(
             descriptionLines(ctx, assets.cell(assetColumn::Description, row), box.font()),
@@ -80,8 +86,8 @@ void Calc27(CalcContext& ctx, int copy) {
         if (!goOn) return;
     }
 
-    pc.longDate(99);
-    pc.judgeLine(100);
+    pc.longDate(page27::DateOfTheEntry);
+    pc.judgeLine(page27::Judge);
 }
 
 }  // namespace wm4

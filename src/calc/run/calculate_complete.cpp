@@ -2,6 +2,7 @@
 
 #include "calc/page_units.h"
 #include "calc/run/stage_order.h"
+#include "forms/page062.h"
 #include "messages/report.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/account_schedule.h"
@@ -14,24 +15,19 @@ namespace {
 // store they went to before.
 class RunGuard {
 public:
-    explicit RunGuard(TAnswer& a) : m_a(a), m_previousTarget(errFlagTarget()) {
-        m_a.CalcActive = true;
-        setErrFlagTarget(&m_a.ErrFlag);  // reports of this run flag this store
-    }
-    ~RunGuard() {
-        setErrFlagTarget(m_previousTarget);
-        m_a.CalcActive = false;
-    }
+    explicit RunGuard(TAnswer& a) : m_a(a), m_target(&a.ErrFlag) { m_a.CalcActive = true; }
+    ~RunGuard() { m_a.CalcActive = false; }
     RunGuard(const RunGuard&) = delete;
     RunGuard& operator=(const RunGuard&) = delete;
 
 private:
     TAnswer& m_a;
-    bool* m_previousTarget;
+    ScopedErrFlagTarget m_target;  // reports of this run flag this store
 };
 
-constexpr int AccountFrontPage = 62;
-constexpr int AccountFrontClearedSlots = 166;  // slots 0 ... 165
+constexpr int AccountFrontPage = page62::Page;
+constexpr int AccountFrontClearedSlots = page62::ClearedBeforeTheSheets.count;
+static_assert(page62::ClearedBeforeTheSheets.start == 0);
 
 void runBuilder(CalcContext& ctx, StageBuilder builder) {
     switch (builder) {

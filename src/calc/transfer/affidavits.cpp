@@ -3,6 +3,8 @@
 #include "calc/transfer/asset_details.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page104.h"
+#include "forms/page115.h"
 
 namespace wm4 {
 
@@ -25,7 +27,7 @@ QString fiduciaryCapacity(const CalcContext& ctx) {
 }  // namespace
 
 void Calc104(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 104, copy);
+    PageCopy pc(ctx, page104::Page, copy);
     // The decedent's pronoun: "her" when the second mark is set, else "his"
     // when the first is, else as the spouse's kin row tells (a widow's
     // husband), else nothing (so a cleared mark clears the word).
@@ -38,34 +40,36 @@ void Calc104(CalcContext& ctx, int copy) {
         pronoun = QStringLiteral("his");
     else if (spouseKinGender(ctx) == u"M")
         pronoun = QStringLiteral("her");
-    keepTexts(pc, {{1, "WENDMOOR"},
-                   {2, giAnswer(ctx, gi::FiduciaryName)},
-                   {3, giAnswer(ctx, gi::FiduciaryStreet) + ", " + fiduciaryCityLine(ctx)},
-                   {4, giAnswer(ctx, gi::FiduciaryTitle)},
-                   {5, decedentFullName(ctx)},
-                   {6, "Ohio"},
-                   {7, giAnswer(ctx, gi::DeathDate)},
-                   {8, pronoun},
-                   {9, giAnswer(ctx, gi::DecedentStreet) + ", " + decedentCityLine(ctx)},
+    keepTexts(pc, {{page104::CountyVenue, "WENDMOOR"},
+                   {page104::Fiduciary, giAnswer(ctx, gi::FiduciaryName)},
+                   {page104::FiduciaryAddress,
+                    giAnswer(ctx, gi::FiduciaryStreet) + ", " + fiduciaryCityLine(ctx)},
+                   {page104::FiduciaryTitle, giAnswer(ctx, gi::FiduciaryTitle)},
+                   {page104::DecedentName, decedentFullName(ctx)},
+                   {page104::StateOfDomicile, "Ohio"},
+                   {page104::DateOfDeath, giAnswer(ctx, gi::DeathDate)},
+                   {page104::HisOrHer, pronoun},
+                   {page104::AddressAtDeath,
+                    giAnswer(ctx, gi::DecedentStreet) + ", " + decedentCityLine(ctx)},
                    // The notary signs and prints a name over "Notary public".
-                   {15, ""},
-                   {16, giAnswer(ctx, gi::AttorneyName)},
-                   {17, "Attorney at Law"},
-                   {18, giAnswer(ctx, gi::AttorneyStreet)},
-                   {19, attorneyCityLine(ctx)},
-                   {20, giAnswer(ctx, gi::AttorneyPhone)}});
-    pc.put(11, pc.text(2).toUpper());
+                   {page104::Notary, ""},
+                   {page104::Attorney, giAnswer(ctx, gi::AttorneyName)},
+                   {page104::Title, "Attorney at Law"},
+                   {page104::Street, giAnswer(ctx, gi::AttorneyStreet)},
+                   {page104::CityStateAndZIP, attorneyCityLine(ctx)},
+                   {page104::Telephone, giAnswer(ctx, gi::AttorneyPhone)}});
+    pc.put(page104::SignatureName, pc.text(page104::Fiduciary).toUpper());
 }
 
 void Calc115(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToStockPower, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 115, copy);
+    PageCopy pc(ctx, page115::Page, copy);
     keepAssetCells(pc, row,
-                   {{3, assetColumn::StockShares},
-                    {4, assetColumn::StockShareClass},
-                    {5, assetColumn::StockCorporation},
-                    {6, assetColumn::StockCertificate}});
+                   {{page115::NumberOfShares, assetColumn::StockShares},
+                    {page115::Class, assetColumn::StockShareClass},
+                    {page115::Corporation, assetColumn::StockCorporation},
+                    {page115::CertificateNumber, assetColumn::StockCertificate}});
     // Every transferee with the shares taken: the first on the form's lines,
     // the others continued one line each below them.
     const std::vector<Grantee> found =
@@ -79,14 +83,16 @@ void Calc115(CalcContext& ctx, int copy) {
         further << granteeWithShare(ctx, found[t]) + QStringLiteral(", ") +
                        kinAddress(ctx, found[t].kinRow);
     if (!further.isEmpty()) further.prepend(QStringLiteral("and to:"));
-    keepTexts(pc, {{0, found.empty() ? QString() : granteeWithShare(ctx, found.front())},
-                   {1, kinAddress(ctx, kinRow)},
-                   {2, socialSecurity},
-                   {15, further.join(QStringLiteral(" | "))},
-                   {13, todayShortDate(ctx)},
-                   // Every fiduciary signs the power; the capacity under it.
-                   {14, fiduciaryNames(ctx).toUpper()},
-                   {8, fiduciaryCapacity(ctx)}});
+    keepTexts(
+        pc,
+        {{page115::Transferee, found.empty() ? QString() : granteeWithShare(ctx, found.front())},
+         {page115::Address, kinAddress(ctx, kinRow)},
+         {page115::SocialSecurityNumber, socialSecurity},
+         {page115::FurtherTransfereesWithTheirShares, further.join(QStringLiteral(" | "))},
+         {page115::Date, todayShortDate(ctx)},
+         // Every fiduciary signs the power; the capacity under it.
+         {page115::Fiduciary, fiduciaryNames(ctx).toUpper()},
+         {page115::FiduciaryCapacity, fiduciaryCapacity(ctx)}});
 }
 
 }  // namespace wm4

@@ -5,6 +5,7 @@
 #include "calc/transfer/asset_details.h"
 #include "calc/transfer/transfer_units.h"
 #include "calc/units/blocks.h"
+#include "forms/page111.h"
 
 namespace wm4 {
 
@@ -14,8 +15,9 @@ using namespace transfer;
 namespace {
 
 constexpr int EntriesPerSheet = 10;
-constexpr int FirstEntrySlot = 4;
+constexpr int FirstEntrySlot = page111::Entries.start;
 constexpr int SlotsPerEntry = 5;
+static_assert(page111::Entries.count == EntriesPerSheet * SlotsPerEntry);
 
 struct IdentifierEntry {
     const WorksheetStore* store;
@@ -38,17 +40,18 @@ std::vector<IdentifierEntry> identifierEntries(const CalcContext& ctx) {
 }  // namespace
 
 void Calc111(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 111, copy);
+    PageCopy pc(ctx, page111::Page, copy);
     const int sheets = ctx.A().NoOfCPID;
     pc.fullCaption();
-    pc.put(57, QString::number(copy + 1));
-    pc.put(58, QString::number(sheets));
-    pc.put(54, copy + 1 < sheets ? QStringLiteral("X") : QString());
+    pc.put(page111::Sheet, QString::number(copy + 1));
+    pc.put(page111::Of, QString::number(sheets));
+    pc.put(page111::AFurtherSheetFollows, copy + 1 < sheets ? QStringLiteral("X") : QString());
     if (copy == 0) {
-        pc.attorneyWithRegistration(55, 56, Write::Kept);
+        pc.attorneyWithRegistration(page111::AttorneyFirstSheet,
+                                    page111::RegistrationNumberFirstSheet, Write::Kept);
     } else {
-        pc.keep(55, QString());
-        pc.put(56, QString());
+        pc.keep(page111::AttorneyFirstSheet, QString());
+        pc.put(page111::RegistrationNumberFirstSheet, QString());
     }
 
     pc.clear(FirstEntrySlot, FirstEntrySlot + EntriesPerSheet * SlotsPerEntry - 1);

@@ -4,6 +4,9 @@
 #include "calc/transfer/asset_details.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page100.h"
+#include "forms/page102.h"
+#include "forms/page196.h"
 
 namespace wm4 {
 
@@ -58,36 +61,42 @@ QString cityOf(const QString& cityStateZip) {
 void Calc100(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToForm12_0, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 100, copy);
-    keepParcelParts(pc, row, 0);
-    for (int part = 0; part < 3; ++part) pc.put(11 + part, pc.text(part));
+    PageCopy pc(ctx, page100::Page, copy);
+    keepParcelParts(pc, row, page100::ParcelNumberFirstPart);
+    // The parcel number once more, as the parcel's first line repeats it.
+    for (int part = 0; part < 3; ++part)
+        pc.put(page100::ParcelFirstPart + part, pc.text(page100::ParcelNumberFirstPart + part));
 
     const bool hasHouseNumber = !assetCell(ctx, row, assetColumn::RealtyHouseNumber).isEmpty();
-    keepTexts(pc, {{8, giAnswer(ctx, gi::DecedentCity)},
-                   {25, "Estate of " + giAnswer(ctx, gi::DecedentName)},
+    keepTexts(pc, {{page100::CityOrTownship, giAnswer(ctx, gi::DecedentCity)},
+                   {page100::Grantor, "Estate of " + giAnswer(ctx, gi::DecedentName)},
                    // The estate conveys: its fiduciary answers the telephone.
-                   {26, giAnswer(ctx, gi::FiduciaryPhone)},
-                   {30, hasHouseNumber ? fullAddress(ctx, row) : QString()},
-                   {77, todayShortDate(ctx)}});
-    keepGrantees(pc, row, 27, 29, 63);
+                   {page100::GrantorTelephone, giAnswer(ctx, gi::FiduciaryPhone)},
+                   {page100::PropertyAddress, hasHouseNumber ? fullAddress(ctx, row) : QString()},
+                   {page100::Date, todayShortDate(ctx)}});
+    keepGrantees(pc, row, page100::Grantee, page100::GranteeAddress,
+                 page100::FurtherGranteesWithTheirShares);
     // A transfer from a decedent's estate pays no conveyance fee: the
     // statement of reason (DTE 100EX) goes with it for the same parcel.
-    pc.keep(20, QStringLiteral("X"));
+    pc.keep(page100::TheConveyanceIsExemptStatementOfReasonDTE100EX, QStringLiteral("X"));
 
     // The amounts the user types in 57, 58, 59 and 61, added as printed.
-    pc.putAmount(60, pc.amount(57) + pc.amount(58) + pc.amount(59));
-    pc.putAmount(62, pc.amount(60) + pc.amount(61));
+    pc.putAmount(page100::TotalConsideration, pc.amount(page100::Cash) +
+                                                  pc.amount(page100::MortgageAssumed) +
+                                                  pc.amount(page100::OtherPropertyOrServices));
+    pc.putAmount(page100::Total,
+                 pc.amount(page100::TotalConsideration) + pc.amount(page100::MarketValueIfAGift));
 }
 
 void Calc196(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToForm12_0, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 196, copy);
+    PageCopy pc(ctx, page196::Page, copy);
     keepAssetCells(pc, row,
-                   {{3, assetColumn::RealtyCityStateZip},
-                    {6, assetColumn::RealtyVolume},
-                    {7, assetColumn::RealtyPage}});
-    keepParcelParts(pc, row, 8);
+                   {{page196::CityStateAndZIP, assetColumn::RealtyCityStateZip},
+                    {page196::DeedVolume, assetColumn::RealtyVolume},
+                    {page196::DeedPage, assetColumn::RealtyPage}});
+    keepParcelParts(pc, row, page196::ParcelNumberFirstPart);
     // The address prints on two lines, street (16) above the city line (3);
     // the property conveyed is the parcel as the asset worksheet describes it.
     keepTexts(
@@ -98,57 +107,60 @@ void Calc196(CalcContext& ctx, int copy) {
          {49, todayShortDate(ctx)}});
     // A parcel sent to Form 12.0 passes by the court's certificate of
     // transfer: that reason is ticked unless the user chose another.
-    constexpr int kFirstReason = 18, kLastReason = 27, kCertificateOfTransfer = 26;
     bool reasonChosen = false;
-    for (int slot = kFirstReason; slot <= kLastReason; ++slot) reasonChosen |= pc.isX(slot);
-    if (!reasonChosen) pc.keep(kCertificateOfTransfer, QStringLiteral("X"));
-    keepGrantees(pc, row, 13, 15, 50);
+    for (int slot = page196::ExemptionReasons.start; slot <= page196::ExemptionReasons.last();
+         ++slot)
+        reasonChosen |= pc.isX(slot);
+    if (!reasonChosen) pc.keep(page196::CertificateOfTransfer, QStringLiteral("X"));
+    keepGrantees(pc, row, page196::Grantee, page196::GranteeAddress,
+                 page196::FurtherGranteesWithTheirShares);
 }
 
 void Calc102(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToSpouseAffidavit, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 102, copy);
+    PageCopy pc(ctx, page102::Page, copy);
     const QString& spouse = giAnswer(ctx, gi::SpouseName);
-    keepTexts(pc, {{1, "WENDMOOR"},
-                   {2, spouse},
-                   {3, "deposes and says"},
-                   {4, spouse},
-                   {5, "surviving spouse"},
-                   {7, houseAndStreet(ctx, row)},
-                   {8, "City"},
-                   {10, "Wendmoor"},
-                   {12, "Wendmoor"},
-                   {15, "The undersigned has"},
-                   {13, "survived the decedent as the decedent's surviving spouse."},
-                   {28, giAnswer(ctx, gi::DecedentCity) + ", Ohio"},
-                   {30, "is"},
-                   {31, "sole distributee"},
-                   {32, "asks"},
-                   {41, giAnswer(ctx, gi::AttorneyName)},
-                   {42, "Attorney at Law"},
-                   {43, giAnswer(ctx, gi::AttorneyStreet)},
-                   {44, attorneyCityLine(ctx)},
-                   {45, giAnswer(ctx, gi::AttorneyPhone)}});
+    keepTexts(pc, {{page102::CountyVenue, "WENDMOOR"},
+                   {page102::Affiant, spouse},
+                   {page102::WordingDeposesAndSays, "deposes and says"},
+                   {page102::SurvivingSpouse, spouse},
+                   {page102::WordingSurvivingSpouse, "surviving spouse"},
+                   {page102::Address, houseAndStreet(ctx, row)},
+                   {page102::CityVillageOrTownship, "City"},
+                   {page102::County, "Wendmoor"},
+                   {page102::CountyOfTheDeedRecords, "Wendmoor"},
+                   {page102::WordingTheUndersignedHas, "The undersigned has"},
+                   {page102::StatementAboutRemarriage,
+                    "survived the decedent as the decedent's surviving spouse."},
+                   {page102::DecedentResidence, giAnswer(ctx, gi::DecedentCity) + ", Ohio"},
+                   {page102::WordingIs, "is"},
+                   {page102::WordingOwner, "sole distributee"},
+                   {page102::WordingAsks, "asks"},
+                   {page102::Attorney, giAnswer(ctx, gi::AttorneyName)},
+                   {page102::Title, "Attorney at Law"},
+                   {page102::PreparedByStreet, giAnswer(ctx, gi::AttorneyStreet)},
+                   {page102::CityStateAndZIP, attorneyCityLine(ctx)},
+                   {page102::Telephone, giAnswer(ctx, gi::AttorneyPhone)}});
     keepAssetCells(pc, row,
-                   {{11, assetColumn::RealtyParcelNumber},
-                    {16, assetColumn::RealtyStreetName},
-                    {17, assetColumn::RealtyFrontage},
-                    {18, assetColumn::RealtySublot},
-                    {19, assetColumn::RealtyHouseNumber},
-                    {20, assetColumn::RealtyVolume},
-                    {21, assetColumn::RealtyPage},
-                    {22, assetColumn::RealtyLotNumber},
-                    {23, assetColumn::RealtyDepth},
-                    {24, assetColumn::RealtyAcreage},
-                    {25, assetColumn::RealtySubdivision}});
+                   {{page102::PermanentParcelNumber, assetColumn::RealtyParcelNumber},
+                    {page102::ParcelStreet, assetColumn::RealtyStreetName},
+                    {page102::Frontage, assetColumn::RealtyFrontage},
+                    {page102::Sublot, assetColumn::RealtySublot},
+                    {page102::HouseNumber, assetColumn::RealtyHouseNumber},
+                    {page102::DeedVolume, assetColumn::RealtyVolume},
+                    {page102::DeedPage, assetColumn::RealtyPage},
+                    {page102::LotNumber, assetColumn::RealtyLotNumber},
+                    {page102::Depth, assetColumn::RealtyDepth},
+                    {page102::Acreage, assetColumn::RealtyAcreage},
+                    {page102::Subdivision, assetColumn::RealtySubdivision}});
     // "in the City of Ellery": the city alone, not its state and ZIP.
-    pc.keep(9, cityOf(assetCell(ctx, row, assetColumn::RealtyCityStateZip)));
-    pc.put(26, decedentFullName(ctx));
-    pc.putGi(27, gi::DeathDate);
+    pc.keep(page102::ParcelCity, cityOf(assetCell(ctx, row, assetColumn::RealtyCityStateZip)));
+    pc.put(page102::Decedent, decedentFullName(ctx));
+    pc.putGi(page102::DateOfDeath, gi::DeathDate);
     // The deponent as the page shows it (slot 4 may be overridden).
-    pc.put(29, pc.text(4));
-    pc.keep(33, pc.text(4).toUpper());
+    pc.put(page102::Spouse, pc.text(page102::SurvivingSpouse));
+    pc.keep(page102::SignatureName, pc.text(page102::SurvivingSpouse).toUpper());
 }
 
 }  // namespace wm4

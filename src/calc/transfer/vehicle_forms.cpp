@@ -4,6 +4,9 @@
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
 #include "case/conversions.h"
+#include "forms/page097.h"
+#include "forms/page098.h"
+#include "forms/page127.h"
 
 namespace wm4 {
 
@@ -43,23 +46,23 @@ void keepVehicleLine(PageCopy& pc, int row, int firstSlot) {
 // BMV 3773: the surviving spouse swears to it, so the spouse is the affiant;
 // the first two vehicles marked for it are the ones the spouse takes.
 void Calc97(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 97, copy);
+    PageCopy pc(ctx, page97::Page, copy);
     const QString spouseAddress =
         giAnswer(ctx, gi::SpouseStreet).isEmpty()
             ? QString()
             : giAnswer(ctx, gi::SpouseStreet) + QStringLiteral(", ") + spouseCityLine(ctx);
-    keepTexts(pc, {{0, "WENDMOOR"},
-                   {1, todayShortDate(ctx)},
-                   {2, giAnswer(ctx, gi::DecedentName)},
-                   {3, "WENDMOOR"},
-                   {5, decedentFullName(ctx)},
-                   {6, giAnswer(ctx, gi::DeathDate)},
-                   {22, giAnswer(ctx, gi::SpouseName).toUpper()},
-                   {23, spouseAddress}});
-    pc.put(4, decedentPronoun(ctx));
+    keepTexts(pc, {{page97::CountyVenue, "WENDMOOR"},
+                   {page97::Date, todayShortDate(ctx)},
+                   {page97::Decedent, giAnswer(ctx, gi::DecedentName)},
+                   {page97::CountyOfTheDecedentResidence, "WENDMOOR"},
+                   {page97::DecedentFullName, decedentFullName(ctx)},
+                   {page97::DateOfDeath, giAnswer(ctx, gi::DeathDate)},
+                   {page97::SurvivingSpouseAffiant, giAnswer(ctx, gi::SpouseName).toUpper()},
+                   {page97::SpouseAddress, spouseAddress}});
+    pc.put(page97::DecedentHeOrShe, decedentPronoun(ctx));
 
     // Without a marked vehicle the lines keep what the user typed.
-    constexpr int kVehicleLines[] = {8, 15};
+    constexpr int kVehicleLines[] = {page97::FirstVehicle.start, page97::SecondVehicle.start};
     double total = 0;
     bool anyVehicle = false;
     for (int v = 0; v < 2; ++v) {
@@ -70,25 +73,25 @@ void Calc97(CalcContext& ctx, int copy) {
     }
     if (!anyVehicle) return;
     for (int first : kVehicleLines) total += pc.amount(first + 6);
-    pc.keep(7, FormatAmount(total));
+    pc.keep(page97::TotalValueOfTheVehiclesTaken, FormatAmount(total));
 }
 
 void Calc98(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToBmv3774, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 98, copy);
-    keepTexts(pc, {{6, "X"},
-                   {8, "inherited/purchased from decedent's estate"},
-                   {9, decedentFullName(ctx) + ", deceased"},
-                   {10, decedentAddressLine(ctx)}});
+    PageCopy pc(ctx, page98::Page, copy);
+    keepTexts(pc, {{page98::TransferFromTheEstateOfADecedent, "X"},
+                   {page98::HowObtained, "inherited/purchased from decedent's estate"},
+                   {page98::PreviousOwner, decedentFullName(ctx) + ", deceased"},
+                   {page98::PreviousOwnerAddress, decedentAddressLine(ctx)}});
     keepAssetCells(pc, row,
-                   {{7, assetColumn::VehicleTitleNumber},
-                    {26, assetColumn::VehicleYear},
-                    {27, assetColumn::VehicleSerialNumber},
-                    {28, assetColumn::VehicleModel},
-                    {29, assetColumn::VehicleBodyType},
-                    {30, assetColumn::VehicleMake},
-                    {32, assetColumn::Value}});
+                   {{page98::PreviousTitleNumber, assetColumn::VehicleTitleNumber},
+                    {page98::Year, assetColumn::VehicleYear},
+                    {page98::VehicleIdentificationNumber, assetColumn::VehicleSerialNumber},
+                    {page98::Model, assetColumn::VehicleModel},
+                    {page98::BodyType, assetColumn::VehicleBodyType},
+                    {page98::Make, assetColumn::VehicleMake},
+                    {page98::Value, assetColumn::Value}});
 
     // Two applicants on the form's lines, in the order of the kin rows, each
     // with the share taken; a transferee not found leaves its lines empty
@@ -108,41 +111,42 @@ void Calc98(CalcContext& ctx, int copy) {
         further << granteeWithShare(ctx, found[t]) + QStringLiteral(", ") +
                        kinAddress(ctx, found[t].kinRow);
     if (!further.isEmpty()) further.prepend(QStringLiteral("Further applicants:"));
-    pc.keep(45, further.join(QStringLiteral(" | ")));
+    pc.keep(page98::FurtherApplicantsMoreThanTwoDistributees, further.join(QStringLiteral(" | ")));
     // The first applicant signs: the name as the page shows it, without the
     // share computed beside it.
-    pc.keep(44, pc.overridden(0)
-                    ? pc.text(0)
-                    : kinCell(ctx, found.empty() ? -1 : found.front().kinRow, kinColumn::Name));
+    pc.keep(page98::SignedBy,
+            pc.overridden(page98::Applicant)
+                ? pc.text(page98::Applicant)
+                : kinCell(ctx, found.empty() ? -1 : found.front().kinRow, kinColumn::Name));
 }
 
 void Calc127(CalcContext& ctx, int copy) {
     const int row = assetRowOfCopy(ctx, assetColumn::ToForm9_C, copy);
     if (row < 0) return;
-    PageCopy pc(ctx, 127, copy);
+    PageCopy pc(ctx, page127::Page, copy);
     pc.caption();
-    pc.keep(4, "X");
+    pc.keep(page127::MotorVehicle, "X");
     keepAssetCells(pc, row,
-                   {{10, assetColumn::VehicleBodyType},
-                    {11, assetColumn::VehicleMake},
-                    {12, assetColumn::VehicleYear},
-                    {13, assetColumn::VehicleManufacturer},
-                    {14, assetColumn::VehicleLength},
-                    {15, assetColumn::VehicleModel},
-                    {16, assetColumn::VehicleSerialNumber},
-                    {17, assetColumn::VehicleTitleNumber},
-                    {18, assetColumn::VehicleHorsepower},
-                    {24, assetColumn::Distributees}});
+                   {{page127::BodyType, assetColumn::VehicleBodyType},
+                    {page127::Make, assetColumn::VehicleMake},
+                    {page127::Year, assetColumn::VehicleYear},
+                    {page127::Manufacturer, assetColumn::VehicleManufacturer},
+                    {page127::Length, assetColumn::VehicleLength},
+                    {page127::Model, assetColumn::VehicleModel},
+                    {page127::SerialNumber, assetColumn::VehicleSerialNumber},
+                    {page127::TitleNumber, assetColumn::VehicleTitleNumber},
+                    {page127::Horsepower, assetColumn::VehicleHorsepower},
+                    {page127::Transferee, assetColumn::Distributees}});
     // The transferee is searched in the slot, so an overridden distributee
     // text names the transferee too. The court's form compares upper case.
-    const int kinRow = findTransferee(ctx, pc.text(24), NameMatch::UpperCased);
-    keepTexts(pc, {{25, kinCell(ctx, kinRow, kinColumn::Street)},
-                   {26, kinCell(ctx, kinRow, kinColumn::CityStateZip)},
-                   {27, fiduciaryNames(ctx)}});
-    pc.inherit(28, 33);
-    pc.putGi(34, gi::AttorneyName);
-    pc.putGi(35, gi::AttorneyRegistration);
-    if (copy == 0) pc.putGi(36, gi::Judge);
+    const int kinRow = findTransferee(ctx, pc.text(page127::Transferee), NameMatch::UpperCased);
+    keepTexts(pc, {{page127::StreetAddress, kinCell(ctx, kinRow, kinColumn::Street)},
+                   {page127::CityStateAndZIP, kinCell(ctx, kinRow, kinColumn::CityStateZip)},
+                   {page127::Fiduciary, fiduciaryNames(ctx)}});
+    pc.inherit(page127::DateSigned, page127::FurtherOrderOfTheCourt);
+    pc.putGi(page127::Attorney, gi::AttorneyName);
+    pc.putGi(page127::AttorneyRegistrationNumber, gi::AttorneyRegistration);
+    if (copy == 0) pc.putGi(page127::Judge, gi::Judge);
 }
 
 }  // namespace wm4

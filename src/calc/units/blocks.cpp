@@ -5,6 +5,7 @@
 
 #include "calc/checks/person_capacity.h"
 #include "case/conversions.h"
+#include "forms/page001.h"
 #include "messages/report.h"
 #include "output/textfit/text_wrapper.h"
 
@@ -15,7 +16,7 @@ const QString kX = QStringLiteral("X");
 }
 
 const QString& giAnswer(const CalcContext& ctx, int answer) {
-    return ctx.A().answer(0, 0, answer);
+    return ctx.A().answer(page0::Page, 0, answer);
 }
 
 // ---------------------------------------------------------------------------
@@ -70,9 +71,9 @@ bool hasCoFiduciary(const CalcContext& ctx) {
 }
 
 bool HasSurvivingSpouse(const TAnswer& answers) {
-    constexpr int kForm1_0Front = 1, kNoSurvivingSpouseBox = 70;
-    return !answers.answer(0, 0, gi::SpouseName).trimmed().isEmpty() &&
-           answers.answer(kForm1_0Front, 0, kNoSurvivingSpouseBox) != QLatin1String("X");
+    return !answers.answer(page0::Page, 0, gi::SpouseName).trimmed().isEmpty() &&
+           answers.answer(page1::Page, 0, page1::TheDecedentLeftNoSurvivingSpouse) !=
+               QLatin1String("X");
 }
 
 bool hasSurvivingSpouse(const CalcContext& ctx) {
@@ -150,10 +151,10 @@ void PageCopy::fullCaption(bool upperCase) {
     auto text = [&](int answer) {
         return upperCase ? giAnswer(m_ctx, answer).toUpper() : giAnswer(m_ctx, answer);
     };
-    put(0, text(gi::County));
-    put(1, text(gi::JudgesLine));
-    put(2, text(gi::DecedentName));
-    put(3, giAnswer(m_ctx, gi::CaseNumber));
+    put(caption::County, text(gi::County));
+    put(caption::Judges, text(gi::JudgesLine));
+    put(caption::Estate, text(gi::DecedentName));
+    put(caption::CaseNumber, giAnswer(m_ctx, gi::CaseNumber));
 }
 
 void PageCopy::caseLine(int slot, Write how) {

@@ -21,67 +21,16 @@
 #include "calc/calc_context.h"
 #include "calc/checks/line_capacity.h"
 #include "calc/checks/worksheet_marks.h"
+#include "case/field_codes.h"
 #include "case/worksheet_columns.h"
+#include "forms/page000.h"
 
 namespace wm4::units {
 
 // ---------------------------------------------------------------------------
-// General Information answers (slots of page 0, copy 0).
-namespace gi {
-inline constexpr int DecedentName = 0;
-inline constexpr int JudgesLine = 1;
-inline constexpr int Judge = 2;
-inline constexpr int County = 3;
-inline constexpr int CaseNumber = 4;
-inline constexpr int DecedentLastName = 5;
-inline constexpr int DecedentFirstName = 6;
-inline constexpr int DecedentMiddleName = 7;
-inline constexpr int DecedentStreet = 8;
-inline constexpr int DecedentAddressExtra = 9;
-inline constexpr int DecedentCity = 10;
-inline constexpr int DecedentCounty = 11;
-inline constexpr int DecedentState = 12;
-inline constexpr int DecedentZip = 13;
-inline constexpr int DecedentBirthDate = 14;
-inline constexpr int DecedentExtra = 15;  // Form 7.0(A) only
-inline constexpr int DeathDate = 16;
-inline constexpr int AttorneyName = 21;
-inline constexpr int AttorneyStreet = 22;
-inline constexpr int AttorneyCity = 23;
-inline constexpr int AttorneyState = 24;
-inline constexpr int AttorneyZip = 25;
-inline constexpr int AttorneyPhone = 26;
-inline constexpr int AttorneyRegistration = 27;
-inline constexpr int FiduciaryName = 28;
-inline constexpr int FiduciaryStreet = 29;
-inline constexpr int FiduciaryCity = 30;
-inline constexpr int FiduciaryState = 31;
-inline constexpr int FiduciaryZip = 32;
-inline constexpr int FiduciaryPhone = 33;
-inline constexpr int FiduciaryTitle = 34;
-inline constexpr int CoFiduciaryName = 35;
-inline constexpr int CoFiduciaryStreet = 36;
-inline constexpr int CoFiduciaryCity = 37;
-inline constexpr int CoFiduciaryState = 38;
-inline constexpr int CoFiduciaryZip = 39;
-inline constexpr int CoFiduciaryPhone = 40;
-inline constexpr int CoFiduciaryTitle = 41;
-inline constexpr int SpouseName = 42;
-inline constexpr int SpouseStreet = 43;
-inline constexpr int SpouseCity = 44;
-inline constexpr int SpouseState = 45;
-inline constexpr int SpouseZip = 46;
-inline constexpr int SpousePhone = 47;
-inline constexpr int SpouseBirthDate = 48;
-inline constexpr int SpouseIsFiduciary = 50;
-inline constexpr int DecedentGenderMark = 51;   // "X": she / his / spouse "M"
-inline constexpr int DecedentGenderMark2 = 52;  // "X": her
-inline constexpr int FiduciaryGenderMark = 53;
-inline constexpr int CoFiduciaryGenderMark = 55;
-inline constexpr int FiduciaryDetail = 57;
-inline constexpr int SpouseDetail = 58;
-inline constexpr int FurtherDetail = 59;
-}  // namespace gi
+// General Information answers (slots of page 0, copy 0), by the names the
+// General Information source gives them (gi::DeathDate, gi::AttorneyName).
+namespace gi = ::wm4::page0;
 
 // A send-to cell counts as a mark only when it holds exactly "X".
 using ::wm4::isMarked;
@@ -144,12 +93,24 @@ public:
     const QString& other(int page, int slot) const;
 
     // -- blocks ------------------------------------------------------------
-    void caption();                           // slot 2 decedent, 3 case number, upper-cased
-    void fullCaption(bool upperCase = true);  // 0 county, 1 judges, 2 decedent, 3 case number
-    void caseLine(int slot = 0, Write how = Write::Plain);     // the case number
+    void caption();                           // caption::Estate and CaseNumber, upper-cased
+    void fullCaption(bool upperCase = true);  // with caption::County and Judges
+    // The case number; a back side's caption by default.
+    void caseLine(int slot = caption::BackCaseNumber, Write how = Write::Plain);
     void decedentBlock(int first, Write how = Write::Plain);   // 7 slots
     void attorneyBlock(int first, Write how = Write::Plain);   // 5 slots
     void fiduciaryBlock(int first, Write how = Write::Plain);  // 4 slots
+    // The same blocks at a page's named range (pageN::DecedentBlock, ...),
+    // which must be as long as the block.
+    void decedentBlock(SlotRange block, Write how = Write::Plain) {
+        decedentBlock(blockStart(block, 7), how);
+    }
+    void attorneyBlock(SlotRange block, Write how = Write::Plain) {
+        attorneyBlock(blockStart(block, 5), how);
+    }
+    void fiduciaryBlock(SlotRange block, Write how = Write::Plain) {
+        fiduciaryBlock(blockStart(block, 4), how);
+    }
     void fiduciaryNames(int slot, Write how = Write::Plain);
     // The attorney's name and Supreme Court registration number.
     void attorneyWithRegistration(int nameSlot, int registrationSlot, Write how = Write::Plain);
@@ -170,6 +131,11 @@ public:
 
 private:
     void checkSlot(int slot) const;
+    static int blockStart(SlotRange block, int count) {
+        Q_ASSERT(block.count == count);
+        (void)count;
+        return block.start;
+    }
 
     CalcContext& m_ctx;
     int m_page;

@@ -7,6 +7,22 @@
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
+#include "forms/page003.h"
+#include "forms/page006.h"
+#include "forms/page007.h"
+#include "forms/page046.h"
+#include "forms/page047.h"
+#include "forms/page048.h"
+#include "forms/page050.h"
+#include "forms/page051.h"
+#include "forms/page052.h"
+#include "forms/page053.h"
+#include "forms/page054.h"
+#include "forms/page055.h"
+#include "forms/page056.h"
+#include "forms/page057.h"
+#include "forms/page058.h"
+#include "forms/page059.h"
 
 namespace wm4::units {
 
@@ -23,96 +39,101 @@ int realEstateOfCopy(const CalcContext& ctx, int copy) {
 
 // 10.0 front, application to distribute in kind.
 void Calc46(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 46, copy);
+    PageCopy pc(ctx, page46::Page, copy);
     pc.caption();
-    pc.putAmount(15, pc.amount(12) + pc.amount(13) + pc.amount(14));
-    pc.attorneyBlock(16);
-    pc.fiduciaryNames(21, Write::Kept);
+    pc.putAmount(page46::Total, pc.amount(page46::PersonalProperty) +
+                                    pc.amount(page46::RealProperty) +
+                                    pc.amount(page46::IncomeAndOtherReceipts));
+    pc.attorneyBlock(page46::AttorneyBlock);
+    pc.fiduciaryNames(page46::Fiduciary, Write::Kept);
 }
 
 // 10.0 back: the consents and the schedule of property distributed in kind
 // (distributee, description lines, value). Slot 1 first takes the
 // surviving spouse; the first consenting person takes it over.
 void Calc47(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 47, copy);
+    PageCopy pc(ctx, page47::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caseLine();
-    pc.putGi(1, gi::SpouseName);
-    pc.clear(2, 8, Write::Kept);
+    pc.putGi(page47::Consents.start, gi::SpouseName);
+    pc.clear(page47::Consents[1], page47::Consents.last(), Write::Kept);
     if (!writeAllPersons(pc, kNameOnly, true, false)) return;
-    LineWriter lines(pc, 29260, 10, 3, Write::Kept);
+    // The property column; the distributee stands before it, the value after.
+    LineWriter lines(pc, 29260, page47::PropertyLines[1], 3, Write::Kept);
     lines.clear({-1, 1});
     for (int row : markedAssetRows(ctx, assetColumn::ToForm10_0))
         if (!lines.add(assets.cell(assetColumn::Description, row),
                        {{-1, assets.cell(assetColumn::Distributees, row)},
                         {1, FormatAmount(Str2Float_2(assets.cell(assetColumn::Value, row)))}}))
             return;
-    pc.longDates({49, 55});
-    pc.judgeLine(56);
+    pc.longDates({page47::DateOfTheHearing, page47::DateOfTheEntry});
+    pc.judgeLine(page47::Judge);
 }
 
 // 10.1.
 void Calc48(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 48, copy);
+    PageCopy pc(ctx, page48::Page, copy);
     pc.caption();
-    pc.longDate(11);
-    pc.judgeLine(12);
+    pc.longDate(page48::DateOfTheEntry);
+    pc.judgeLine(page48::Judge);
 }
 
 // 10.2 notice of hearing on distribution in kind, five persons a copy.
 void Calc50(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 50, copy);
+    PageCopy pc(ctx, page50::Page, copy);
     pc.caption();
-    writePersons(pc, {4, 3, 5, kNameAddress, true},
-                 personsOfCopy(ctx, kinColumn::ToForm10_2, copy, 5));
-    pc.inherit(19, 21);
-    pc.longDate(19);
-    pc.judgeLine(24);
+    constexpr int kPersons = 5, kSlotsPerPerson = 3;
+    static_assert(page50::Notified.count == kPersons * kSlotsPerPerson);
+    writePersons(pc, {page50::Notified.start, kSlotsPerPerson, kPersons, kNameAddress, true},
+                 personsOfCopy(ctx, kinColumn::ToForm10_2, copy, kPersons));
+    pc.inherit(page50::DateOfTheHearing, page50::Courtroom);
+    pc.longDate(page50::DateOfTheHearing);
+    pc.judgeLine(page50::Judge);
 }
 
 // The fiduciary's acceptance.
 void Calc51(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 51, copy);
+    PageCopy pc(ctx, page51::Page, copy);
     pc.caption();
-    pc.longDate(4);
+    pc.longDate(page51::DateOfTheAcceptance);
     QString names =
         giAnswer(ctx, gi::FiduciaryName) + QStringLiteral(", ") + giAnswer(ctx, gi::FiduciaryTitle);
     if (hasCoFiduciary(ctx))
         names += QStringLiteral(", ") + QStringLiteral(" & ") + giAnswer(ctx, gi::CoFiduciaryName) +
                  QStringLiteral(", ") + giAnswer(ctx, gi::CoFiduciaryTitle);
-    pc.keep(5, names);
+    pc.keep(page51::FiduciaryAndTitle, names);
     // Each signs on a line of its own, named under it.
-    pc.putGi(7, gi::FiduciaryName, Write::Kept);
-    pc.putGi(8, gi::CoFiduciaryName, Write::Kept);
+    pc.putGi(page51::FiduciarySigning, gi::FiduciaryName, Write::Kept);
+    pc.putGi(page51::CoFiduciarySigning, gi::CoFiduciaryName, Write::Kept);
 }
 
 // 10.4 notice to distributee, one person a copy, with the property the
 // application to distribute in kind (asset rows sent to 10.0) gives that
 // person: the rows whose distributees name the person, one a line.
 void Calc52(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 52, copy);
+    PageCopy pc(ctx, page52::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caption();
-    pc.fiduciaryBlock(7);
+    pc.fiduciaryBlock(page52::FiduciaryBlock);
     const int row = personOfCopy(ctx, kinColumn::ToForm10_4, copy);
-    writePersons(pc, {4, 3, 1, kNameAddress, false},
+    writePersons(pc, {page52::Notified.start, page52::Notified.count, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
-    pc.inherit({11});
-    pc.longDates({11, 12});
-    pc.put(13, pc.text(4));
+    pc.inherit({page52::DateOfTheEntryApprovingTheDistribution});
+    pc.longDates({page52::DateOfTheEntryApprovingTheDistribution, page52::DateOfThisNotice});
+    pc.put(page52::DistributeeReceipt, pc.text(page52::Name));
 
     QStringList property;
-    const QString& person = pc.text(4);
+    const QString& person = pc.text(page52::Name);
     if (!person.isEmpty())
         for (int asset : markedAssetRows(ctx, assetColumn::ToForm10_0))
             if (assets.cell(assetColumn::Distributees, asset).contains(person))
                 property << Bar2Space(assets.cell(assetColumn::Description, asset)).trimmed();
-    pc.keep(14, property.join(QStringLiteral(" | ")));
+    pc.keep(page52::PropertyDistributedToThisPerson, property.join(QStringLiteral(" | ")));
 }
 
 // 11.0 front, consent to power to sell real estate.
 void Calc53(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 53, copy);
+    PageCopy pc(ctx, page53::Page, copy);
     pc.caption();
     writeAllPersons(pc, kNameOnly);
 }
@@ -120,44 +141,49 @@ void Calc53(CalcContext& ctx, int copy) {
 // 11.0 back: the legal description of the real estate, and the same
 // descriptions as one text with paragraph marks.
 void Calc54(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 54, copy);
+    PageCopy pc(ctx, page54::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caseLine();
-    LineWriter lines(pc, 29270, 1, 1);
+    LineWriter lines(pc, 29270, page54::Lines.start, 1);
     lines.clear();
     QStringList descriptions;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm11_0)) {
         descriptions << assets.cell(assetColumn::Description, row);
         if (!lines.add(assets.cell(assetColumn::Description, row))) return;
     }
-    pc.put(47, Bar2Par(descriptions.join(BarSeparator)));
-    pc.attorneyBlock(42);
+    pc.put(page54::LegalDescription, Bar2Par(descriptions.join(BarSeparator)));
+    pc.attorneyBlock(page54::AttorneyBlock);
 }
 
 // 12.0 front, application for certificate of transfer.
 void Calc55(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 55, copy);
+    PageCopy pc(ctx, page55::Page, copy);
     pc.caption();
-    pc.decedentBlock(4);
-    pc.keep(11, QString::number(copy + 1));
-    pc.put(14, pc.isX(13) ? giAnswer(ctx, gi::DeathDate) : QString());
-    pc.longDates({15, 20});
+    pc.decedentBlock(page55::DecedentBlock);
+    pc.keep(page55::CertificateNumber, QString::number(copy + 1));
+    pc.put(page55::DateOfDeathShown,
+           pc.isX(page55::ShowDateOfDeath) ? giAnswer(ctx, gi::DeathDate) : QString());
+    pc.longDates({page55::DateWillAdmitted, page55::DateOfTheAppointmentOrEntry});
 }
 
 // 12.0 back.
 void Calc56(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 56, copy);
+    PageCopy pc(ctx, page56::Page, copy);
     pc.caseLine();
-    pc.putAmount(8, pc.amount(4) + pc.amount(5) + pc.amount(6) - pc.amount(7));
-    pc.putAmount(9, pc.amount(2) + pc.amount(3));
+    pc.putAmount(page56::NetValue,
+                 pc.amount(page56::ValueOfThisRealEstate) + pc.amount(page56::OtherRealEstate) +
+                     pc.amount(page56::OtherAssets) - pc.amount(page56::LessDebtsAndCosts));
+    pc.putAmount(page56::TotalPersonalProperty,
+                 pc.amount(page56::PersonalProperty) + pc.amount(page56::OtherPersonalProperty));
     // "Surviving spouse: None" states that there is none; an empty line would
     // leave the question open.
-    pc.put(10, hasSurvivingSpouse(ctx) ? giAnswer(ctx, gi::SpouseName) : QStringLiteral("None"));
-    pc.fiduciaryNames(11);
-    pc.putGi(12, gi::FiduciaryTitle);
-    pc.put(13, pc.other(55, 11));
-    pc.longDate(15);
-    pc.judgeLine(16);
+    pc.put(page56::SurvivingSpouse,
+           hasSurvivingSpouse(ctx) ? giAnswer(ctx, gi::SpouseName) : QStringLiteral("None"));
+    pc.fiduciaryNames(page56::Fiduciary);
+    pc.putGi(page56::FiduciaryTitle, gi::FiduciaryTitle);
+    pc.put(page56::CertificateNumber, pc.other(page55::Page, page55::CertificateNumber));
+    pc.longDate(page56::DateOfTheEntry);
+    pc.judgeLine(page56::Judge);
 }
 
 namespace {
@@ -170,14 +196,15 @@ enum class Succession { Testate, Intestate, Unknown };
 // admitted (2.2) or presented (2.3). Without any of these the certificate
 // ticks neither: an unticked box is no statement of intestacy.
 Succession successionOf(const CalcContext& ctx, int copy) {
-    constexpr int kForm12_0 = 55, kTestateBox = 12, kIntestateBox = 21;
     struct WillAnswer {
         int page, slot;
     };
-    constexpr WillAnswer kWillAnswers[] = {{3, 28}, {6, 10}, {7, 4}};
+    constexpr WillAnswer kWillAnswers[] = {{page3::Page, page3::DateOfTheWill},
+                                           {page6::Page, page6::DateWillAdmitted},
+                                           {page7::Page, page7::DateWillPresented}};
     const TAnswer& a = ctx.A();
-    if (a.answer(kForm12_0, copy, kTestateBox) == u"X") return Succession::Testate;
-    if (a.answer(kForm12_0, copy, kIntestateBox) == u"X") return Succession::Intestate;
+    if (a.answer(page55::Page, copy, page55::Testate) == u"X") return Succession::Testate;
+    if (a.answer(page55::Page, copy, page55::Intestate) == u"X") return Succession::Intestate;
     for (const WillAnswer& will : kWillAnswers)
         if (!a.answer(will.page, 0, will.slot).trimmed().isEmpty()) return Succession::Testate;
     return Succession::Unknown;
@@ -187,34 +214,38 @@ Succession successionOf(const CalcContext& ctx, int copy) {
 
 // 12.1 front, certificate of transfer.
 void Calc57(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 57, copy);
+    PageCopy pc(ctx, page57::Page, copy);
     pc.caption();
-    pc.put(85, decedentFullName(ctx));
-    pc.put(4, QString::number(copy + 1));
+    pc.put(page57::Decedent, decedentFullName(ctx));
+    pc.put(page57::CertificateNumber, QString::number(copy + 1));
     const Succession succession = successionOf(ctx, copy);
-    pc.keep(5, succession == Succession::Intestate ? QStringLiteral("X") : QString());
-    pc.keep(6, succession == Succession::Testate ? QStringLiteral("X") : QString());
-    pc.put(7, ConvertDate(giAnswer(ctx, gi::DeathDate)));
+    pc.keep(page57::DiedIntestate,
+            succession == Succession::Intestate ? QStringLiteral("X") : QString());
+    pc.keep(page57::DiedTestate,
+            succession == Succession::Testate ? QStringLiteral("X") : QString());
+    pc.put(page57::DateOfDeath, ConvertDate(giAnswer(ctx, gi::DeathDate)));
     // The spouse's interest and the allowance it satisfies: a sentence only
     // for a spouse and an allowance actually typed.
-    const bool allowance = hasSurvivingSpouse(ctx) && pc.amount(83) > 0;
-    pc.put(84, allowance ? giAnswer(ctx, gi::SpouseName) : QString());
-    pc.put(86, allowance ? QStringLiteral("The interest of the surviving spouse, ") +
-                               giAnswer(ctx, gi::SpouseName) +
-                               QStringLiteral(", includes the allowance for support of $") +
-                               FormatAmount(pc.amount(83)) +
-                               QStringLiteral(" satisfied by this transfer.")
-                         : QString());
+    const bool allowance = hasSurvivingSpouse(ctx) && pc.amount(page57::SpouseAllowance) > 0;
+    pc.put(page57::SurvivingSpouse, allowance ? giAnswer(ctx, gi::SpouseName) : QString());
+    pc.put(page57::AllowanceSentence,
+           allowance ? QStringLiteral("The interest of the surviving spouse, ") +
+                           giAnswer(ctx, gi::SpouseName) +
+                           QStringLiteral(", includes the allowance for support of $") +
+                           FormatAmount(pc.amount(page57::SpouseAllowance)) +
+                           QStringLiteral(" satisfied by this transfer.")
+                     : QString());
 }
 
 // 12.1 back: the legal description of the copy's parcel and the persons
 // entitled to it (the kin rows the parcel's distributees name), written on
 // the front's person lines.
 void Calc58(CalcContext& ctx, int copy) {
-    constexpr int kPersonsFirstSlot = 8;  // on page 57: name, street, city line, relationship
-    constexpr int kPersonStride = 5;      // the fifth slot is the person's share
-    PageCopy pc(ctx, 58, copy);
-    PageCopy front(ctx, 57, copy);
+    // On page 57: name, street, city line, relationship.
+    constexpr int kPersonsFirstSlot = page57::Persons.start;
+    constexpr int kPersonStride = 5;  // the fifth slot is the person's share
+    PageCopy pc(ctx, page58::Page, copy);
+    PageCopy front(ctx, page57::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     const WorksheetStore& kinStore = ctx.data.KSchedList;
     const int parcel = realEstateOfCopy(ctx, copy);
@@ -222,7 +253,7 @@ void Calc58(CalcContext& ctx, int copy) {
         parcel >= 0 ? assets.cell(assetColumn::Description, parcel) : QString();
 
     pc.caseLine();
-    LineWriter lines(pc, 29280, 1, 1);
+    LineWriter lines(pc, 29280, page58::Lines.start, 1);
     lines.clear();
     if (!lines.add(description)) return;
 
@@ -259,20 +290,21 @@ void Calc58(CalcContext& ctx, int copy) {
         front.keep(slot + 4, grantee.share);
     }
 
-    pc.keep(43, giAnswer(ctx, gi::AttorneyStreet) + QStringLiteral(", ") + attorneyCityLine(ctx));
-    pc.put(44, Bar2Par(description));
-    pc.judgeLine(38);
-    pc.judgeLine(42);
-    pc.put(39, front.text(4));
+    pc.keep(page58::AttorneyAddress,
+            giAnswer(ctx, gi::AttorneyStreet) + QStringLiteral(", ") + attorneyCityLine(ctx));
+    pc.put(page58::LegalDescription, Bar2Par(description));
+    pc.judgeLine(page58::JudgeCertificate);
+    pc.judgeLine(page58::JudgeAttestation);
+    pc.put(page58::CertificateNumber, front.text(page57::CertificateNumber));
 }
 
 // 12.2.
 void Calc59(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 59, copy);
+    PageCopy pc(ctx, page59::Page, copy);
     pc.caption();
-    pc.put(4, QString::number(copy + 1));
-    pc.longDate(6);
-    pc.judgeLine(7);
+    pc.put(page59::CertificateNumber, QString::number(copy + 1));
+    pc.longDate(page59::DateOfTheEntry);
+    pc.judgeLine(page59::Judge);
 }
 
 }  // namespace wm4::units

@@ -8,13 +8,19 @@
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
+#include "forms/page001.h"
+#include "forms/page002.h"
 
 namespace wm4::units {
 
 namespace {
 
-constexpr int kFrontPage = 1;
-constexpr int kBackPage = 2;
+// A person's line on either side: the name's first line, the name, street,
+// city line, then (front) relationship and birth date or (back) birth date.
+constexpr int kName = 1, kStreet = 2, kCity = 3;
+constexpr int kFrontRelationship = 4, kFrontBirthDate = 5, kFrontLine = 6;
+constexpr int kBackBirthDate = 4, kBackLine = 5;
+static_assert(page1::Persons.count == 11 * kFrontLine && page2::Persons.count == 15 * kBackLine);
 
 constexpr TextFont kFrontNameFont{"Segoe UI", 11, 1.75};
 constexpr TextFont kBackNameFont{"Arial Narrow", 11, 2.75};
@@ -24,10 +30,10 @@ constexpr TextFont kBackNameFont{"Arial Narrow", 11, 2.75};
 void writeName(PageCopy& pc, int firstSlot, const QString& name, const TextFont& font) {
     const QStringList lines = wrapLines(pc.ctx(), name, font);
     if (lines.size() == 1) {
-        pc.put(firstSlot + 1, lines[0]);
+        pc.put(firstSlot + kName, lines[0]);
     } else if (lines.size() >= 2) {
         pc.put(firstSlot, lines[0]);
-        pc.put(firstSlot + 1, lines[1]);
+        pc.put(firstSlot + kName, lines[1]);
     }
 }
 
@@ -60,61 +66,64 @@ bool putMinorBirthDate(PageCopy& pc, int slot, const QString& birthDate) {
 }  // namespace
 
 void Calc1(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, kFrontPage, copy);
+    PageCopy pc(ctx, page1::Page, copy);
     pc.caption();
-    pc.clear(4, 69);
+    pc.clear(page1::Persons.start, page1::Persons.last());
     const QString& spouse = giAnswer(ctx, gi::SpouseName);
     // The spouse's line only for a spouse: without one the first line is
     // empty, not "Surviving Spouse" over a lone comma.
     if (copy == 0 && hasSurvivingSpouse(ctx)) {
-        pc.putGi(5, gi::SpouseName);
-        pc.putGi(6, gi::SpouseStreet);
-        pc.put(7, spouseCityLine(ctx));
-        pc.put(8, QStringLiteral("Surviving Spouse"));
-        putMinorBirthDate(pc, 9, giAnswer(ctx, gi::SpouseBirthDate));
+        constexpr int line = page1::Persons.start;  // the first line
+        pc.putGi(line + kName, gi::SpouseName);
+        pc.putGi(line + kStreet, gi::SpouseStreet);
+        pc.put(line + kCity, spouseCityLine(ctx));
+        pc.put(line + kFrontRelationship, QStringLiteral("Surviving Spouse"));
+        putMinorBirthDate(pc, line + kFrontBirthDate, giAnswer(ctx, gi::SpouseBirthDate));
     }
     bool minorListed = false;
 
     const std::vector<int> marked = markedKinRows(ctx, kinColumn::ToForm1_0Front);
     const WorksheetStore& kinStore = ctx.data.KSchedList;
     const auto [from, to] = frontRange(copy);
-    const int firstSlot = copy == 0 ? 10 : 4;
+    // The first copy's first line is the spouse's.
+    const int firstSlot = page1::Persons.start + (copy == 0 ? kFrontLine : 0);
     int placed = 0;
     for (int position = from; position <= to && position < int(marked.size()); ++position) {
         const int row = marked[size_t(position)];
         // The spouse is already on the first copy; the row keeps its place.
         if (kinStore.cell(kinColumn::Name, row) == spouse) continue;
-        const int slot = firstSlot + 6 * placed++;
+        const int slot = firstSlot + kFrontLine * placed++;
         writeName(pc, slot, kinStore.cell(kinColumn::Name, row), kFrontNameFont);
-        pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
-        pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
-        pc.put(slot + 4, kinStore.cell(kinColumn::Relationship, row));
-        minorListed |= putMinorBirthDate(pc, slot + 5, kinStore.cell(kinColumn::BirthDate, row));
+        pc.put(slot + kStreet, kinStore.cell(kinColumn::Street, row));
+        pc.put(slot + kCity, kinStore.cell(kinColumn::CityStateZip, row));
+        pc.put(slot + kFrontRelationship, kinStore.cell(kinColumn::Relationship, row));
+        minorListed |=
+            putMinorBirthDate(pc, slot + kFrontBirthDate, kinStore.cell(kinColumn::BirthDate, row));
     }
     // The box the form asks to tick when a person listed is a minor; a box
     // the user ticked for another disability stays ticked.
-    if (minorListed) pc.put(71, QStringLiteral("X"));
+    if (minorListed) pc.put(page1::MinorListed, QStringLiteral("X"));
 }
 
 void Calc2(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, kBackPage, copy);
-    pc.caseLine();
-    pc.clear(1, 85);
+    PageCopy pc(ctx, page2::Page, copy);
+    pc.caseLine(page2::CaseNumber);
+    pc.clear(page2::ListArea.start, page2::ListArea.last());
     const WorksheetStore& kinStore = ctx.data.KSchedList;
     const std::vector<int> persons = personsOfCopy(ctx, kinColumn::ToForm1_0Back, copy, 15);
     for (int i = 0; i < int(persons.size()); ++i) {
         const int row = persons[size_t(i)];
-        const int slot = 1 + 5 * i;
+        const int slot = page2::Persons.start + kBackLine * i;
         writeName(pc, slot, kinStore.cell(kinColumn::Name, row), kBackNameFont);
-        pc.put(slot + 2, kinStore.cell(kinColumn::Street, row));
-        pc.put(slot + 3, kinStore.cell(kinColumn::CityStateZip, row));
-        putMinorBirthDate(pc, slot + 4, kinStore.cell(kinColumn::BirthDate, row));
+        pc.put(slot + kStreet, kinStore.cell(kinColumn::Street, row));
+        pc.put(slot + kCity, kinStore.cell(kinColumn::CityStateZip, row));
+        putMinorBirthDate(pc, slot + kBackBirthDate, kinStore.cell(kinColumn::BirthDate, row));
     }
-    pc.fiduciaryNames(89, Write::Kept);
-    pc.putGi(90, gi::FiduciaryStreet);
-    pc.put(91, fiduciaryCityLine(ctx));
-    pc.putGi(92, gi::FiduciaryPhone);
-    pc.putGi(93, gi::FiduciaryDetail);
+    pc.fiduciaryNames(page2::ApplicantTheFiduciary, Write::Kept);
+    pc.putGi(page2::StreetAddress, gi::FiduciaryStreet);
+    pc.put(page2::CityStateAndZIP, fiduciaryCityLine(ctx));
+    pc.putGi(page2::Telephone, gi::FiduciaryPhone);
+    pc.putGi(page2::EMailAddress, gi::FiduciaryDetail);
 }
 
 }  // namespace wm4::units

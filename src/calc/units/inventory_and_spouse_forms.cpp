@@ -10,6 +10,26 @@
 #include "calc/units/item_continuation.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
+#include "forms/page029.h"
+#include "forms/page032.h"
+#include "forms/page033.h"
+#include "forms/page034.h"
+#include "forms/page035.h"
+#include "forms/page036.h"
+#include "forms/page037.h"
+#include "forms/page038.h"
+#include "forms/page039.h"
+#include "forms/page040.h"
+#include "forms/page041.h"
+#include "forms/page042.h"
+#include "forms/page044.h"
+#include "forms/page045.h"
+#include "forms/page079.h"
+#include "forms/page087.h"
+#include "forms/page088.h"
+#include "forms/page089.h"
+#include "forms/page090.h"
+#include "forms/page091.h"
 
 namespace wm4::units {
 
@@ -30,100 +50,111 @@ QString formattedValue(const WorksheetStore& assets, int row) {
 
 // 6.0 back, waiver.
 void Calc29(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 29, copy);
+    PageCopy pc(ctx, page29::Page, copy);
     pc.caseLine();
     // The spouse's joinder prints only when there is a spouse to join.
-    pc.put(1, hasSurvivingSpouse(ctx)
-                  ? giAnswer(ctx, gi::SpouseName) +
-                        QStringLiteral(", the surviving spouse, joins in this waiver.")
-                  : QString());
+    pc.put(page29::SpouseJoinderWithASpouseOnly,
+           hasSurvivingSpouse(ctx)
+               ? giAnswer(ctx, gi::SpouseName) +
+                     QStringLiteral(", the surviving spouse, joins in this waiver.")
+               : QString());
     if (!writeAllPersons(pc, kNameOnly)) return;
-    pc.longDates({16, 19});
-    pc.judgeLine(20);
+    pc.longDates({page29::DateOfTheHearing, page29::DateOfTheEntry});
+    pc.judgeLine(page29::Judge);
 }
 
 // 6.2 waiver of notice of hearing on the inventory.
 void Calc32(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 32, copy);
+    PageCopy pc(ctx, page32::Page, copy);
     pc.caption();
     writeAllPersons(pc, kNameOnly);
 }
 
 // 6.3 notice of hearing on the inventory, one person a copy.
 void Calc33(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 33, copy);
+    PageCopy pc(ctx, page33::Page, copy);
     pc.caption();
     const int row = personOfCopy(ctx, kinColumn::ToForm6_3, copy);
-    writePersons(pc, {4, 3, 1, kNameAddress, false},
+    writePersons(pc, {page33::Notified.start, page33::Notified.count, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
-    pc.inherit(7, 9);
-    pc.longDate(7);
-    pc.attorneyWithRegistration(10, 11, Write::Kept);
+    pc.inherit(page33::DateOfTheHearing, page33::PlaceOfTheHearing);
+    pc.longDate(page33::DateOfTheHearing);
+    pc.attorneyWithRegistration(page33::Attorney, page33::AttorneyRegistrationNumber, Write::Kept);
 }
 
 // 7.1 application for family allowance: one line per asset, five assets.
 void Calc34(CalcContext& ctx, int copy) {
     constexpr TextFont kFont{"Arial Narrow", 11, 4.5};
-    PageCopy pc(ctx, 34, copy);
+    PageCopy pc(ctx, page34::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     const ItemCapacity& box = itemBox(30189);
     // The caption like every other court form (7.1 once printed without
     // estate and case number, and the clerk could not docket it).
     pc.caption();
-    pc.clear(9, 18, Write::Kept);
+    pc.clear(page34::Property.start, page34::Property.last(), Write::Kept);
     ItemContinuation continued(pc, box);
     int k = 0;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {
         if (continued.active()) {
             const QString entry = assets.cell(assetColumn::Description, row) +
                                   QStringLiteral("   ") + formattedValue(assets, row);
-            if (!continued.fits(k, entry, 9 + 2 * k, {10 + 2 * k})) {
+            if (!continued.fits(k, entry, page34::Property.start + 2 * k,
+                                {page34::Property.start + 1 + 2 * k})) {
                 ++k;
                 continue;
             }
         } else if (!ItemFits(box, k)) {
             return;
         }
-        const int slot = 9 + 2 * k++;
+        const int slot = page34::Property.start + 2 * k++;  // property, value
         if (pc.overridden(slot)) continue;
         pc.keep(slot, firstLine(ctx, assets.cell(assetColumn::Description, row), kFont));
         pc.keep(slot + 1, formattedValue(assets, row));
     }
-    pc.keep(8, pc.text(9).isEmpty() ? QString() : QStringLiteral("X"));
-    pc.fiduciaryNames(19);
-    for (int slot = 20; slot <= 23; ++slot) pc.put(slot, pc.text(slot - 16));
-    pc.judgeLine(24);
+    pc.keep(page34::PropertyIsListedBelow,
+            pc.text(page34::Property.start).isEmpty() ? QString() : QStringLiteral("X"));
+    pc.fiduciaryNames(page34::ApplicantFiduciary);
+    // The entry grants what the application asks, box for box.
+    static_assert(page34::EntryBoxes.count == page34::ApplicationBoxes.count);
+    for (int i = 0; i < page34::EntryBoxes.count; ++i)
+        pc.put(page34::EntryBoxes[i], pc.text(page34::ApplicationBoxes[i]));
+    pc.judgeLine(page34::Judge);
 }
 
 // 7.2 front, apportionment of the family allowance: the spouse and the
 // minor children (name, street, city line, birth date, seven slots apart).
 void Calc35(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 35, copy);
+    PageCopy pc(ctx, page35::Page, copy);
     pc.caption();
-    pc.putGi(6, gi::SpouseName);
-    pc.put(7, giAnswer(ctx, gi::SpouseStreet).isEmpty()
-                  ? QString()
-                  : giAnswer(ctx, gi::SpouseStreet) + QStringLiteral(", ") + spouseCityLine(ctx));
+    pc.putGi(page35::SurvivingSpouse, gi::SpouseName);
+    pc.put(page35::Address,
+           giAnswer(ctx, gi::SpouseStreet).isEmpty()
+               ? QString()
+               : giAnswer(ctx, gi::SpouseStreet) + QStringLiteral(", ") + spouseCityLine(ctx));
     if (!writeAllPersons(
             pc, {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip, kinColumn::BirthDate},
             false))
         return;
-    pc.fiduciaryNames(43, Write::Kept);
+    pc.fiduciaryNames(page35::ApplicantFiduciary, Write::Kept);
 }
 
 // 7.2 back: the assets apportioned to the spouse (second automobile and
 // others to the spouse) and to others with their distributees.
 void Calc36(CalcContext& ctx, int copy) {
     constexpr TextFont kFont{"Arial Narrow", 11, 3.5};
-    PageCopy pc(ctx, 36, copy);
+    PageCopy pc(ctx, page36::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caseLine();
-    pc.longDates({3, 7, 29}, Write::Kept);
-    pc.keep(1, pc.other(35, 4));
-    pc.keep(8, pc.other(35, 4));
-    pc.keep(2, pc.other(35, 5));
-    pc.keep(9, pc.other(35, 5));
-    pc.clear(10, 27, Write::Kept);
+    pc.longDates(
+        {page36::DateOfTheHearing, page36::DateOfTheEntry, page36::DateTheAssetsWereDelivered},
+        Write::Kept);
+    pc.keep(page36::ApportionmentAskedFor, pc.other(page35::Page, page35::Apportioned));
+    pc.keep(page36::AllowanceApportioned, pc.other(page35::Page, page35::Apportioned));
+    pc.keep(page36::HearingChildrenLiveApartFromTheSpouse,
+            pc.other(page35::Page, page35::ChildrenApart));
+    pc.keep(page36::EntryChildrenLiveApartFromTheSpouse,
+            pc.other(page35::Page, page35::ChildrenApart));
+    pc.clear(page36::Allotments.start, page36::Allotments.last(), Write::Kept);
     const ItemCapacity& others = itemBox(30209);
     ItemContinuation continuedOthers(pc, others);
     int k = 0;
@@ -134,70 +165,80 @@ void Calc36(CalcContext& ctx, int copy) {
         const QString& category = assets.cell(assetColumn::Category7_2, row);
         const QString description =
             firstLine(ctx, assets.cell(assetColumn::Description, row), kFont);
-        int section = -1;  // 0: the automobile line (slot 10), 1: the spouse's (13)
+        int section = -1;  // 0: the automobile line, 1: the spouse's other assets
         if (categoryMatches(category, Category::SecondAutomobile)) section = 0;
         if (categoryMatches(category, Category::Spouse)) section = 1;
         if (section >= 0) {
-            const int first = section == 0 ? 10 : 13;
+            struct SpouseLine {
+                int box, spouse, assets;
+            };
+            static constexpr SpouseLine kLines[] = {
+                {page36::SecondAutomobileToTheSpouse, page36::SpouseTakingSecondAutomobile,
+                 page36::Automobile},
+                {page36::OtherAssetsToTheSpouse, page36::SpouseTakingOtherAssets, page36::Assets},
+            };
+            const SpouseLine& line = kLines[section];
             spouseAssets[section] << description;
-            pc.keep(first, QStringLiteral("X"));
-            pc.putGi(first + 1, gi::SpouseName, Write::Kept);
-            pc.keep(first + 2, spouseAssets[section].join(QStringLiteral("; ")));
+            pc.keep(line.box, QStringLiteral("X"));
+            pc.putGi(line.spouse, gi::SpouseName, Write::Kept);
+            pc.keep(line.assets, spouseAssets[section].join(QStringLiteral("; ")));
         } else if (categoryMatches(category, Category::Others)) {
             if (continuedOthers.active()) {
                 const QString entry = assets.cell(assetColumn::Distributees, row) +
                                       QStringLiteral(": ") +
                                       assets.cell(assetColumn::Description, row);
-                if (!continuedOthers.fits(k, entry, 16 + 2 * k, {17 + 2 * k})) {
+                if (!continuedOthers.fits(k, entry, page36::Others.start + 2 * k,
+                                      {page36::Others.start + 1 + 2 * k})) {
                     ++k;
                     continue;
                 }
             } else if (!ItemFits(others, k)) {
                 return;
             }
-            const int slot = 16 + 2 * k++;
+            const int slot = page36::Others.start + 2 * k++;  // distributed to, asset
             if (pc.overridden(slot)) continue;
             pc.keep(slot, assets.cell(assetColumn::Distributees, row));
             pc.keep(slot + 1, description);
         }
     }
-    pc.judgeLine(6);
-    pc.judgeLine(28);
+    pc.judgeLine(page36::JudgeHearing);
+    pc.judgeLine(page36::JudgeEntry);
 }
 
 // 8.0 citation to the surviving spouse to elect.
 void Calc37(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 37, copy);
+    PageCopy pc(ctx, page37::Page, copy);
     pc.caption();
-    pc.putGi(4, gi::SpouseName);
-    pc.putGi(5, gi::SpouseStreet);
-    pc.put(6, giAnswer(ctx, gi::SpouseState).isEmpty() ? giAnswer(ctx, gi::SpouseCity)
-                                                       : spouseCityLine(ctx));
-    pc.longDate(7);
-    pc.attorneyBlock(10);
-    pc.fiduciaryBlock(15);
-    pc.judgeLine(20);
+    pc.putGi(page37::SurvivingSpouse, gi::SpouseName);
+    pc.putGi(page37::StreetAddress, gi::SpouseStreet);
+    pc.put(page37::CityStateAndZIP, giAnswer(ctx, gi::SpouseState).isEmpty()
+                                        ? giAnswer(ctx, gi::SpouseCity)
+                                        : spouseCityLine(ctx));
+    pc.longDate(page37::DateTheWillWasAdmittedToProbate);
+    pc.attorneyBlock(page37::AttorneyBlock);
+    pc.fiduciaryBlock(page37::FiduciaryBlock);
+    pc.judgeLine(page37::Judge);
 }
 
 // 8.1.
 void Calc38(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 38, copy);
+    PageCopy pc(ctx, page38::Page, copy);
     pc.caption();
-    pc.longDate(4);
-    pc.putGi(5, gi::SpouseName);
-    pc.attorneyBlock(6);
+    pc.longDate(page38::DateOfTheElection);
+    pc.putGi(page38::SurvivingSpouse, gi::SpouseName);
+    pc.attorneyBlock(page38::AttorneyBlock);
 }
 
 // 8.2. Runs under a guard: whatever goes wrong in it is reported and the
 // run goes on.
 void Calc39(CalcContext& ctx, int copy) {
     runGuarded(29397, [&] {
-        PageCopy pc(ctx, 39, copy);
+        PageCopy pc(ctx, page39::Page, copy);
         pc.caption();
-        pc.longDate(4);
-        pc.putGi(5, gi::SpouseName);
-        pc.judgeLine(6);
-        pc.attorneyBlock(7);
+        pc.longDate(page39::DateOfTheElection);
+        pc.putGi(page39::SurvivingSpouse, gi::SpouseName);
+        pc.judgeLine(page39::Judge);
+        pc.attorneyBlock(page39::AttorneyBlock);
     });
 }
 
@@ -205,24 +246,24 @@ void Calc39(CalcContext& ctx, int copy) {
 // surplus person stays marked, so the message repeats until the user
 // removes one.
 void Calc40(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 40, copy);
+    PageCopy pc(ctx, page40::Page, copy);
     pc.caption();
-    pc.fiduciaryNames(11);
+    pc.fiduciaryNames(page40::Fiduciary);
     // The spouse's consent line only for a spouse.
-    pc.put(12, hasSurvivingSpouse(ctx)
-                   ? QStringLiteral("Surviving Spouse ") + giAnswer(ctx, gi::SpouseName)
-                   : QString());
+    pc.put(page40::SurvivingSpouse, hasSurvivingSpouse(ctx) ? QStringLiteral("Surviving Spouse ") +
+                                                                  giAnswer(ctx, gi::SpouseName)
+                                                            : QString());
     if (!writeAllPersons(pc, kNameOnly)) return;
-    pc.attorneyBlock(18);
+    pc.attorneyBlock(page40::AttorneyBlock);
 }
 
 // 9.0 back, the property to be sold: description lines with the kind of
 // sale, price and terms beside each asset's first line.
 void Calc41(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 41, copy);
+    PageCopy pc(ctx, page41::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
     pc.caseLine();
-    LineWriter lines(pc, 29250, 1, 4);
+    LineWriter lines(pc, 29250, page41::Lines.start, 4);
     lines.clear({1, 2, 3});
     for (int row : markedAssetRows(ctx, assetColumn::ToForm9_0))
         if (!lines.add(assets.cell(assetColumn::Description, row),
@@ -230,40 +271,40 @@ void Calc41(CalcContext& ctx, int copy) {
                         {2, assets.cell(assetColumn::FixedBest, row)},
                         {3, assets.cell(assetColumn::CashTerms, row)}}))
             return;
-    pc.longDate(87);
-    pc.judgeLine(88);
+    pc.longDate(page41::DateOfTheEntry);
+    pc.judgeLine(page41::Judge);
 }
 
 // 9.1.
 void Calc42(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 42, copy);
+    PageCopy pc(ctx, page42::Page, copy);
     pc.caption();
-    pc.longDate(10);
-    pc.judgeLine(11);
+    pc.longDate(page42::DateOfTheEntry);
+    pc.judgeLine(page42::Judge);
 }
 
 // 9.2.
 void Calc44(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 44, copy);
+    PageCopy pc(ctx, page44::Page, copy);
     pc.caption();
-    pc.putGi(4, gi::SpouseName);
-    pc.putGi(5, gi::SpouseStreet);
-    pc.put(6, spouseCityLine(ctx));
-    pc.longDate(7);
-    pc.judgeLine(9);
+    pc.putGi(page44::SurvivingSpouse, gi::SpouseName);
+    pc.putGi(page44::StreetAddress, gi::SpouseStreet);
+    pc.put(page44::CityStateAndZIP, spouseCityLine(ctx));
+    pc.longDate(page44::DateOfTheSale);
+    pc.judgeLine(page44::Judge);
 }
 
 // 7.0 application to determine the allowance.
 void Calc45(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 45, copy);
+    PageCopy pc(ctx, page45::Page, copy);
     pc.caption();
-    pc.attorneyBlock(7);
-    pc.putGi(18, gi::FurtherDetail);
-    pc.fiduciaryNames(12, Write::Kept);
-    pc.putGi(13, gi::FiduciaryStreet, Write::Kept);
-    pc.keep(14, fiduciaryCityLine(ctx));
-    pc.putGi(15, gi::FiduciaryPhone, Write::Kept);
-    pc.putGi(19, gi::FiduciaryDetail, Write::Kept);
+    pc.attorneyBlock(page45::AttorneyBlock);
+    pc.putGi(page45::AttorneyEMailAddress, gi::FurtherDetail);
+    pc.fiduciaryNames(page45::Fiduciary, Write::Kept);
+    pc.putGi(page45::StreetAddress, gi::FiduciaryStreet, Write::Kept);
+    pc.keep(page45::CityStateAndZIP, fiduciaryCityLine(ctx));
+    pc.putGi(page45::Telephone, gi::FiduciaryPhone, Write::Kept);
+    pc.putGi(page45::EMailAddress, gi::FiduciaryDetail, Write::Kept);
 }
 
 namespace {
@@ -284,51 +325,52 @@ QString ageAtDeath(const QString& birth, const QString& death) {
 // 7.0(A), notice to the administrator: the decedent's name, address, birth,
 // age at death and death.
 void Calc79(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 79, copy);
+    PageCopy pc(ctx, page79::Page, copy);
     pc.caption();
-    pc.put(4, decedentNameLine(ctx));
-    pc.put(5, decedentAddressLine(ctx));
-    pc.putGi(6, gi::DecedentBirthDate);
-    pc.put(7, ageAtDeath(giAnswer(ctx, gi::DecedentBirthDate), giAnswer(ctx, gi::DeathDate)));
-    pc.putGi(8, gi::DeathDate);
-    pc.putGi(9, gi::DecedentExtra);
-    pc.fiduciaryBlock(13, Write::Kept);
+    pc.put(page79::Name, decedentNameLine(ctx));
+    pc.put(page79::Address, decedentAddressLine(ctx));
+    pc.putGi(page79::DateOfBirth, gi::DecedentBirthDate);
+    pc.put(page79::AgeAtDeath,
+           ageAtDeath(giAnswer(ctx, gi::DecedentBirthDate), giAnswer(ctx, gi::DeathDate)));
+    pc.putGi(page79::DateOfDeath, gi::DeathDate);
+    pc.putGi(page79::SocialSecurityNumber, gi::DecedentExtra);
+    pc.fiduciaryBlock(page79::FiduciaryBlock, Write::Kept);
 }
 
 // 8.3 front and back.
 void Calc87(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 87, copy);
+    PageCopy pc(ctx, page87::Page, copy);
     pc.caption();
-    pc.putGi(4, gi::SpouseName);
-    pc.putGi(5, gi::SpouseStreet);
-    pc.put(6, spouseCityLine(ctx));
+    pc.putGi(page87::SurvivingSpouse, gi::SpouseName);
+    pc.putGi(page87::StreetAddress, gi::SpouseStreet);
+    pc.put(page87::CityStateAndZIP, spouseCityLine(ctx));
 }
 
 void Calc88(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 88, copy);
+    PageCopy pc(ctx, page88::Page, copy);
     pc.caseLine();
 }
 
 // 8.4.
 void Calc89(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 89, copy);
+    PageCopy pc(ctx, page89::Page, copy);
     pc.caption();
-    pc.judgeLine(7);
+    pc.judgeLine(page89::Judge);
 }
 
 // 8.5.
 void Calc90(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 90, copy);
+    PageCopy pc(ctx, page90::Page, copy);
     pc.caption();
 }
 
 // 8.6.
 void Calc91(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 91, copy);
+    PageCopy pc(ctx, page91::Page, copy);
     pc.caption();
-    pc.longDate(4);
-    pc.putGi(5, gi::SpouseName);
-    pc.attorneyBlock(6);
+    pc.longDate(page91::DateOfTheWaiver);
+    pc.putGi(page91::SurvivingSpouse, gi::SpouseName);
+    pc.attorneyBlock(page91::AttorneyBlock);
 }
 
 }  // namespace wm4::units

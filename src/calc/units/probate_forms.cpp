@@ -9,6 +9,21 @@
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
+#include "forms/page003.h"
+#include "forms/page004.h"
+#include "forms/page005.h"
+#include "forms/page006.h"
+#include "forms/page007.h"
+#include "forms/page008.h"
+#include "forms/page009.h"
+#include "forms/page010.h"
+#include "forms/page011.h"
+#include "forms/page012.h"
+#include "forms/page013.h"
+#include "forms/page014.h"
+#include "forms/page015.h"
+#include "forms/page016.h"
+#include "forms/page017.h"
 
 namespace wm4::units {
 
@@ -19,26 +34,29 @@ const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColum
 
 // 2.0 front, application to probate the will.
 void Calc3(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 3, copy);
+    using namespace page3;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.decedentBlock(4);
-    pc.attorneyBlock(11);
-    pc.fiduciaryBlock(16);
+    pc.decedentBlock(DecedentBlock);
+    pc.attorneyBlock(AttorneyBlock);
+    pc.fiduciaryBlock(FiduciaryBlock);
     writeAllPersons(pc, kNameOnly);
 }
 
 // 2.0 back.
 void Calc4(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 4, copy);
-    pc.caseLine();
-    pc.longDate(1);
-    pc.judgeLine(2);
-    pc.signer(6, {7, 8, 9}, 11, 12, Write::Kept);
+    using namespace page4;
+    PageCopy pc(ctx, Page, copy);
+    pc.caseLine(CaseNumber);
+    pc.longDate(DateOfTheHearing);
+    pc.judgeLine(Judge);
+    pc.signer(Signer, {ExecutorSigns, NamedPersonSigns, InterestedPersonSigns}, AttorneySigns,
+              AttorneyRegistrationNumber, Write::Kept);
 }
 
 // 2.1 waiver of notice of probate.
 void Calc5(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 5, copy);
+    PageCopy pc(ctx, page5::Page, copy);
     pc.caption();
     writeAllPersons(pc, kNameOnly);
 }
@@ -47,60 +65,67 @@ void Calc5(CalcContext& ctx, int copy) {
 // the attorney's box is ticked and the fiduciary when one of the
 // fiduciary's boxes is; the fiduciary wins when both are.
 void Calc6(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 6, copy);
+    using namespace page6;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
     const int row = personOfCopy(ctx, kinColumn::ToForm2_2, copy);
-    writePersons(pc, {4, 3, 1, kNameAddress, false},
+    writePersons(pc, {Notified.start, Notified.count, 1, kNameAddress, false},
                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
-    pc.putGi(7, gi::DeathDate);
-    pc.inherit({10});
-    pc.longDate(10);
+    pc.putGi(DateOfDeath, gi::DeathDate);
+    pc.inherit({DateWillAdmitted});
+    pc.longDate(DateWillAdmitted);
     // Every notice is given by the same person: a later copy with none of
     // the "signing as" boxes ticked takes the first notice's boxes, and with
     // them its signer block (the later notices once went out unsigned).
-    constexpr int kSigningAs[] = {19, 20, 21, 23};
+    constexpr int kSigningAs[] = {ExecutorSigns, AdministratorWwaSigns, OtherFiduciarySigns,
+                                  AttorneySigns};
     if (pc.copy() > 0 && std::none_of(std::begin(kSigningAs), std::end(kSigningAs),
                                       [&pc](int box) { return pc.isX(box); }))
-        for (int box : kSigningAs) pc.put(box, ctx.A().answer(6, 0, box));
-    if (pc.isX(23)) {
-        pc.putGi(15, gi::AttorneyName, Write::Kept);
-        pc.putGi(16, gi::AttorneyStreet, Write::Kept);
-        pc.keep(17, attorneyCityLine(ctx));
-        pc.putGi(18, gi::AttorneyPhone, Write::Kept);
-        pc.putGi(25, gi::AttorneyRegistration);
+        for (int box : kSigningAs) pc.put(box, ctx.A().answer(Page, 0, box));
+    if (pc.isX(AttorneySigns)) {
+        pc.putGi(Signer, gi::AttorneyName, Write::Kept);
+        pc.putGi(SignedByStreetAddress, gi::AttorneyStreet, Write::Kept);
+        pc.keep(SignedByCityStateAndZIP, attorneyCityLine(ctx));
+        pc.putGi(Telephone, gi::AttorneyPhone, Write::Kept);
+        pc.putGi(AttorneyRegistrationNumber, gi::AttorneyRegistration);
     }
-    if (pc.isX(19) || pc.isX(20) || pc.isX(21)) pc.fiduciaryBlock(15, Write::Kept);
-    pc.put(24, pc.text(15));
+    if (pc.isX(ExecutorSigns) || pc.isX(AdministratorWwaSigns) || pc.isX(OtherFiduciarySigns))
+        pc.fiduciaryBlock(SignerBlock, Write::Kept);
+    pc.put(NoticeGivenBy, pc.text(Signer));
 }
 
 // 2.3.
 void Calc7(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 7, copy);
+    using namespace page7;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.longDate(4);
-    pc.judgeLine(5);
+    pc.longDate(DateWillPresented);
+    pc.judgeLine(Judge);
 }
 
 // 2.4.
 void Calc8(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 8, copy);
+    using namespace page8;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.signer(9, {10, 11, 12}, 14, 15, Write::Kept);
+    pc.signer(Signer, {ExecutorSigns, AdministratorWwaSigns, OtherFiduciarySigns}, AttorneySigns,
+              AttorneyRegistrationNumber, Write::Kept);
 }
 
 // 3.0 front, appointment of appraiser.
 void Calc9(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 9, copy);
+    using namespace page9;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.attorneyBlock(8);
-    pc.putGi(0, gi::FurtherDetail);
-    pc.fiduciaryNames(13);
-    pc.putGi(1, gi::FiduciaryStreet);
-    pc.put(19, fiduciaryCityLine(ctx));
-    pc.putGi(20, gi::FiduciaryPhone);
-    pc.putGi(21, gi::FiduciaryDetail);
-    pc.longDates({14, 17});
-    pc.judgeLine(18);
+    pc.attorneyBlock(AttorneyBlock);
+    pc.putGi(AttorneyEMailAddress, gi::FurtherDetail);
+    pc.fiduciaryNames(Fiduciary);
+    pc.putGi(FiduciaryStreetAddress, gi::FiduciaryStreet);
+    pc.put(FiduciaryCityStateAndZIP, fiduciaryCityLine(ctx));
+    pc.putGi(FiduciaryTelephone, gi::FiduciaryPhone);
+    pc.putGi(FiduciaryEMailAddress, gi::FiduciaryDetail);
+    pc.longDates({DateOfTheApplication, DateOfTheEntry});
+    pc.judgeLine(Judge);
 }
 
 namespace {
@@ -130,13 +155,15 @@ void Calc10(CalcContext& ctx, int copy) {
         int totalSlot;
     };
     static constexpr Section kSections[] = {
-        {Category::ReadilyAscertainableValue, 29299, 1, 14},
-        {Category::RealEstate, 29309, 15, 28},
-        {Category::PersonalPropertyWithoutAscertainableValue, 29319, 29, 42},
+        {Category::ReadilyAscertainableValue, 29299, page10::ReadilyAscertainableAssets,
+         page10::ReadilyAscertainableTotal},
+        {Category::RealEstate, 29309, page10::RealEstateAssets, page10::RealEstateTotal},
+        {Category::PersonalPropertyWithoutAscertainableValue, 29319,
+         page10::OtherPersonalPropertyAssets, page10::OtherPersonalPropertyTotal},
     };
-    PageCopy pc(ctx, 10, copy);
-    pc.clear(1, 42);
-    pc.putGi(10, gi::Judge);
+    PageCopy pc(ctx, page10::Page, copy);
+    pc.clear(page10::Categories.start, page10::Categories.last());
+    pc.putGi(page10::Judge, gi::Judge);
     for (size_t i = 0; i < std::size(kSections); ++i) {
         const Section& section = kSections[i];
         const LineCapacity* box = lineCapacity(section.errNo);
@@ -152,63 +179,70 @@ void Calc10(CalcContext& ctx, int copy) {
 // 4.0 front, application for authority to administer: the values of
 // personal property, annual realty rentals and real property.
 void Calc11(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 11, copy);
+    using namespace page11;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.decedentBlock(4);
-    pc.putGi(11, gi::FiduciaryTitle, Write::Kept);
+    pc.decedentBlock(DecedentBlock);
+    pc.putGi(AppointedAs, gi::FiduciaryTitle, Write::Kept);
     const auto& totals = ctx.totals.form4_0;  // personal, rentals, real
-    pc.putAmount(16, totals[0]);
-    pc.putAmount(18, totals[1]);
-    pc.putAmount(20, pc.amount(16) + pc.amount(18));
-    pc.putAmount(22, totals[2]);
-    pc.putAmount(24, pc.amount(20) + pc.amount(22));
+    pc.putAmount(PersonalProperty, totals[0]);
+    pc.putAmount(AnnualRents, totals[1]);
+    pc.putAmount(PersonalPropertyAndAnnualRents,
+                 pc.amount(PersonalProperty) + pc.amount(AnnualRents));
+    pc.putAmount(RealProperty, totals[2]);
+    pc.putAmount(TotalEstimatedValue,
+                 pc.amount(PersonalPropertyAndAnnualRents) + pc.amount(RealProperty));
 }
 
 // 4.0 back.
 void Calc12(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 12, copy);
-    pc.caseLine();
-    pc.attorneyBlock(5);
-    pc.putGi(22, gi::FurtherDetail);
-    pc.fiduciaryBlock(10);
-    pc.putGi(23, gi::FiduciaryDetail);
+    using namespace page12;
+    PageCopy pc(ctx, Page, copy);
+    pc.caseLine(CaseNumber);
+    pc.attorneyBlock(AttorneyBlock);
+    pc.putGi(AttorneyEMailAddress, gi::FurtherDetail);
+    pc.fiduciaryBlock(FiduciaryBlock);
+    pc.putGi(ApplicantEMailAddress, gi::FiduciaryDetail);
     writeAllPersons(pc, kNameOnly);
 }
 
 // 4.1.
 void Calc13(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 13, copy);
+    PageCopy pc(ctx, page13::Page, copy);
     pc.caption();
-    pc.fiduciaryNames(12, Write::Kept);
+    pc.fiduciaryNames(page13::Applicant, Write::Kept);
 }
 
 // 4.2 bond.
 void Calc14(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 14, copy);
+    PageCopy pc(ctx, page14::Page, copy);
     pc.caption();
-    pc.attorneyBlock(20);
+    pc.attorneyBlock(page14::AttorneyBlock);
 }
 
 // 4.3 waiver of right to administer.
 void Calc15(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 15, copy);
+    PageCopy pc(ctx, page15::Page, copy);
     pc.caption();
-    pc.fiduciaryNames(4);
+    pc.fiduciaryNames(page15::Recommended);
     writeAllPersons(pc, kNameOnly);
 }
 
 // 4.4 notice of hearing on the appointment, five persons a copy; the
 // hearing details typed on the first notice carry over to the others.
 void Calc16(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 16, copy);
+    using namespace page16;
+    constexpr int kPersons = 5, kSlotsPerPerson = 3;
+    static_assert(Notified.count == kPersons * kSlotsPerPerson);
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.clear(4, 18);
-    writePersons(pc, {4, 3, 5, kNameAddress, false},
-                 personsOfCopy(ctx, kinColumn::ToForm4_4, copy, 5));
-    pc.fiduciaryNames(19);
-    pc.inherit(20, 24);
-    if (copy == 0) pc.longDate(20);
-    pc.judgeLine(25);
+    pc.clear(Notified.start, Notified.last());
+    writePersons(pc, {Notified.start, kSlotsPerPerson, kPersons, kNameAddress, false},
+                 personsOfCopy(ctx, kinColumn::ToForm4_4, copy, kPersons));
+    pc.fiduciaryNames(Applicant);
+    pc.inherit(HearingDetails.start, HearingDetails.last());
+    if (copy == 0) pc.longDate(DateOfTheHearing);
+    pc.judgeLine(Judge);
 }
 
 namespace {
@@ -230,19 +264,20 @@ QString appointees(const CalcContext& ctx) {
 
 // 4.5 entry appointing the fiduciary.
 void Calc17(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 17, copy);
+    using namespace page17;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.put(4, appointees(ctx));
-    pc.putGi(8, gi::DeathDate);
+    pc.put(Appointed, appointees(ctx));
+    pc.putGi(DateOfDeath, gi::DeathDate);
     const QString& county = giAnswer(ctx, gi::DecedentCounty);
     const QString& city = giAnswer(ctx, gi::DecedentCity);
-    pc.put(9, county.isEmpty()
-                  ? city
-                  : city + QStringLiteral(", ") + county + QStringLiteral(" County, ") +
-                        giAnswer(ctx, gi::DecedentState));
-    pc.longDates({13, 17});
-    pc.judgeLine(14);
-    pc.judgeLine(15);
+    pc.put(Domicile, county.isEmpty()
+                         ? city
+                         : city + QStringLiteral(", ") + county + QStringLiteral(" County, ") +
+                               giAnswer(ctx, gi::DecedentState));
+    pc.longDates({DateOfTheHearing, LettersIssued});
+    pc.judgeLine(JudgeEntry);
+    pc.judgeLine(JudgeLetters);
 }
 
 }  // namespace wm4::units

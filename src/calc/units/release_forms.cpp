@@ -2,6 +2,12 @@
 // its waiver, the notice of the application and the entry.
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
+#include "forms/page018.h"
+#include "forms/page019.h"
+#include "forms/page022.h"
+#include "forms/page023.h"
+#include "forms/page024.h"
+#include "forms/page025.h"
 
 namespace wm4::units {
 
@@ -12,56 +18,62 @@ const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColum
 
 // 5.0 front, application to relieve the estate from administration.
 void Calc18(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 18, copy);
+    using namespace page18;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.decedentBlock(4);
-    pc.attorneyBlock(19);
-    pc.fiduciaryBlock(24);
+    pc.decedentBlock(DecedentBlock);
+    pc.attorneyBlock(AttorneyBlock);
+    pc.fiduciaryBlock(FiduciaryBlock);
 }
 
 // 5.0 back, waiver.
 void Calc19(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 19, copy);
-    pc.caseLine();
+    using namespace page19;
+    PageCopy pc(ctx, Page, copy);
+    pc.caseLine(CaseNumber);
     if (!writeAllPersons(pc, kNameOnly)) return;
-    pc.longDates({9, 16});
-    pc.judgeLine(17);
+    pc.longDates({DateOfTheHearing, DateOfTheEntry});
+    pc.judgeLine(Judge);
 }
 
 // 5.2 waiver of notice of the application.
 void Calc22(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 22, copy);
+    PageCopy pc(ctx, page22::Page, copy);
     pc.caption();
     writeAllPersons(pc, kNameOnly);
 }
 
 // 5.3 notice of the application, five persons a copy.
 void Calc23(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 23, copy);
+    using namespace page23;
+    constexpr int kPersons = 5, kSlotsPerPerson = 3;
+    static_assert(Notified.count == kPersons * kSlotsPerPerson);
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    writePersons(pc, {4, 3, 5, kNameAddress, true},
-                 personsOfCopy(ctx, kinColumn::ToForm5_3, copy, 5));
-    pc.inherit(20, 24);
-    pc.longDate(20);
-    pc.judgeLine(25);
+    writePersons(pc, {Notified.start, kSlotsPerPerson, kPersons, kNameAddress, true},
+                 personsOfCopy(ctx, kinColumn::ToForm5_3, copy, kPersons));
+    pc.inherit(HearingDetails.start, HearingDetails.last());
+    pc.longDate(DateOfTheHearing);
+    pc.judgeLine(Judge);
 }
 
 // 5.4 front.
 void Calc24(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 24, copy);
+    using namespace page24;
+    PageCopy pc(ctx, Page, copy);
     pc.caption();
-    pc.put(8, decedentNameLine(ctx));
-    pc.put(9, decedentAddressLine(ctx));
-    pc.putGi(10, gi::County);
-    pc.putGi(11, gi::CaseNumber);
-    pc.longDate(12);
-    pc.judgeLine(17);
+    pc.put(Decedent, decedentNameLine(ctx));
+    pc.put(DecedentAddress, decedentAddressLine(ctx));
+    pc.putGi(County, gi::County);
+    pc.putGi(AsPublishedCaseNumber, gi::CaseNumber);
+    pc.longDate(DateOfTheHearing);
+    pc.judgeLine(Judge);
 }
 
 // 5.4 back.
 void Calc25(CalcContext& ctx, int copy) {
-    PageCopy pc(ctx, 25, copy);
-    pc.caseLine();
+    PageCopy pc(ctx, page25::Page, copy);
+    pc.caseLine(page25::CaseNumber);
 }
 
 }  // namespace wm4::units

@@ -13,8 +13,6 @@ namespace wm4 {
 
 namespace {
 
-constexpr QStringView HeaderMarker = u"\\'b7";
-
 // True when a page body's first content is a table row: nothing but
 // formatting control words stand before its "\trowd".
 bool startsWithTable(QStringView body) {
@@ -43,9 +41,9 @@ bool startsWithTable(QStringView body) {
 }  // namespace
 
 bool StripTemplateHeader(QString& text) {
-    const qsizetype at = text.indexOf(HeaderMarker);
+    const qsizetype at = text.indexOf(TemplateHeaderMarker);
     if (at < 0) return false;
-    text.remove(0, at + HeaderMarker.size());
+    text.remove(0, at + TemplateHeaderMarker.size());
     return true;
 }
 
@@ -101,11 +99,9 @@ void PacketBuilder::AppendPage(int page, int copy) {
     m_pending += PageContinuations(m_merge, m_lists, page, copy);
     QString body = m_merge.takeWorkingText();
     // Without its marker the whole template, header and all, would land
-    // inside the document and break it.
-    if (!StripTemplateHeader(body)) {
-        throw DocumentError(
-            QStringLiteral("The template %1 has no header marker \\'b7.").arg(path));
-    }
+    // inside the document and break it. LoadTemplate refused such a template
+    // already; the merged text is held to it once more.
+    if (!StripTemplateHeader(body)) CheckTemplate(body, path);
     // LibreOffice drops a page break that stands right before a table; a
     // hair-thin empty paragraph between them keeps the break.
     body.prepend(startsWithTable(body) ? QStringLiteral("\\page \\pard\\plain\\fs2\\par ")

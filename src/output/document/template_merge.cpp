@@ -1,13 +1,16 @@
 #include "output/document/template_merge.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLocale>
 #include <algorithm>
 #include <array>
 
 #include "case/answers.h"
 #include "case/conversions.h"
+#include "case/field_codes.h"
+#include "case/page_catalogue.h"
 #include "files/cp1252.h"
+#include "files/fault_words.h"
 #include "files/file_error.h"
 #include "messages/report.h"
 #include "output/document/document_error.h"
@@ -26,34 +29,6 @@ namespace {
 // otherwise shrink its category texts where the others do not.
 constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58,  62,  63, 64,
                                        65, 71, 75, 126, 128, 155, 156, 182, 184, 185, 187};
-
-// Forms whose empty amounts print empty; the expense printout among them, so
-// that its empty lines print no "0.00" (as the asset and time lists).
-constexpr std::array EmptyAmountPages = {20,  21,  27,  30,  31,  34,  47,  60,  62,
-                                         63,  64,  65,  71,  72,  73,  75,  107, 114,
-                                         116, 128, 155, 156, 182, 184, 185, 187};
-
-constexpr char16_t KindPlain = u'*', KindPlainToo = u'<', KindAmount = u'$', KindAmountToo = u'#',
-                   KindPercent = u'%', KindCheckBox = u'&', KindMultiLine = u'+', KindRaw = u'~',
-                   KindLongDate = u'^', KindTypedSignature = u'!';
-
-bool isKind(QChar c) {
-    switch (c.unicode()) {
-        case KindPlain:
-        case KindPlainToo:
-        case KindAmount:
-        case KindAmountToo:
-        case KindPercent:
-        case KindCheckBox:
-        case KindMultiLine:
-        case KindRaw:
-        case KindLongDate:
-        case KindTypedSignature:
-            return true;
-        default:
-            return false;
-    }
-}
 
 const QString ReduceTextMark = QStringLiteral("REDUCE TEXT");
 
@@ -86,7 +61,7 @@ bool joinLinesAt(QString& t, qsizetype k) {
 MarkerRead readMarker(QString& t, qsizetype i, Marker& marker) {
     if (!joinLinesAt(t, i + 1)) return MarkerRead::TextEnded;
     marker.kind = t[i + 1];
-    if (!isKind(marker.kind)) return MarkerRead::None;
+    if (!MarkerKind::IsKind(marker.kind.unicode())) return MarkerRead::None;
     marker.slot = 0;
     for (qsizetype k = i + 2; k <= i + 4; ++k) {
         if (!joinLinesAt(t, k)) return MarkerRead::TextEnded;
@@ -130,6 +105,39 @@ QString joinLines(const QString& fileText) {
 
 }  // namespace
 
+QString TemplateFault(QStringView text) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start].isSpace()) ++start;
+    if (start == text.size()) return QStringLiteral("it is empty");
+    if (!text.mid(start).startsWith(u"{\\rtf"))
+        return QStringLiteral("it is not an RTF document (it does not begin with {\\rtf)");
+    if (!text.contains(TemplateHeaderMarker))
+        return QStringLiteral("it has no header marker %1").arg(TemplateHeaderMarker);
+    // The document is one group: a template cut short ends inside it. A
+    // backslash escapes the character after it ("\{", "\}", "\\").
+    qsizetype depth = 0;
+    for (qsizetype k = start; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (c == u'\\') {
+            ++k;
+        } else if (c == u'{') {
+            ++depth;
+        } else if (c == u'}') {
+            if (--depth == 0) return {};
+        }
+    }
+    return QStringLiteral("it is cut short (%1 %2 not closed at its end)")
+        .arg(depth)
+        .arg(depth == 1 ? QStringLiteral("group is") : QStringLiteral("groups are"));
+}
+
+void CheckTemplate(QStringView text, const QString& path) {
+    const QString fault = TemplateFault(text);
+    if (!fault.isEmpty())
+        throw DocumentError(QStringLiteral("The template %1 cannot be printed: %2.")
+                                .arg(QDir::toNativeSeparators(path), fault));
+}
+
 QString TemplatePath(const QString& rtfFolder, int page) {
     return rtfFolder + QStringLiteral("/Page") + QString::number(page) + QStringLiteral(".rtf");
 }
@@ -144,19 +152,18 @@ QString TypedSignature(const QString& signerName, bool typedSignatures) {
     return QStringLiteral("/s/ ") + EscapeRtf(name);
 }
 
-bool PagePrintsEmptyAmounts(int page) {
-    return std::find(EmptyAmountPages.begin(), EmptyAmountPages.end(), page) !=
-           EmptyAmountPages.end();
-}
-
 TemplateMerge::TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer,
                              QString datFolder)
     : m_answers(answers), m_measurer(measurer), m_datFolder(std::move(datFolder)) {}
 
 void TemplateMerge::LoadTemplate(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw FileError(path, 0, file.errorString());
-    m_text = joinLines(DecodeCp1252(file.readAll()));
+    LoadTemplateBytes(ReadWholeFile(path), path);
+}
+
+void TemplateMerge::LoadTemplateBytes(const QByteArray& bytes, const QString& path) {
+    QString text = joinLines(DecodeCp1252(bytes));
+    CheckTemplate(text, path);
+    m_text = std::move(text);
 }
 
 void TemplateMerge::MergePage(int page, int copy) {
@@ -182,7 +189,7 @@ void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& width
                 // A raw answer is RTF meant for the document: its size words
                 // count. Other answers leave the size as it was (fields
                 // restore it themselves). No answer is ever read as a marker.
-                if (marker.kind == KindRaw) {
+                if (marker.kind == MarkerKind::Raw) {
                     for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k)
                         if (isSizeWordAt(t, k)) m_currentSize = GetNumFromText(int(k + 3));
                 }
@@ -221,8 +228,8 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
 QString TemplateMerge::formatAnswer(int page, const QString& answer, double width,
                                     QChar kind) const {
     switch (kind.unicode()) {
-        case KindPlain:
-        case KindPlainToo: {
+        case MarkerKind::Plain:
+        case MarkerKind::PlainToo: {
             QString text = answer;
             if (text.endsWith(u' ')) text.chop(1);
             QString fitted = EscapeRtf(text);
@@ -259,27 +266,27 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
             }
             return fitted + sizeWord(m_currentSize) + u' ';
         }
-        case KindAmount:
-        case KindAmountToo:
-            if (RemoveCommasAndSigns(answer).isEmpty() && PagePrintsEmptyAmounts(page)) return {};
+        case MarkerKind::Amount:
+        case MarkerKind::AmountToo:
+            if (RemoveCommasAndSigns(answer).isEmpty() && LeavesAmountsEmpty(page)) return {};
             return FormatAmount(Str2Float_2(answer));
-        case KindPercent:
+        case MarkerKind::Percent:
             if (answer.isEmpty()) return {};
             return formatPercent(Str2Float_P(answer) * 100) + u'%';
-        case KindCheckBox:
+        case MarkerKind::CheckBox:
             // A Unicode ballot box with the Wingdings letter as its fallback:
             // systems without Wingdings print the box, Wingdings readers the letter.
             return m_wingdingsTag + QStringLiteral("\\fs24 ") +
                    (answer == QStringLiteral("X") ? QStringLiteral("\\u9746x")
                                                   : QStringLiteral("\\u9744o")) +
                    sizeWord(m_currentSize) + QStringLiteral("\\f0 ");
-        case KindMultiLine:
+        case MarkerKind::MultiLine:
             return Bar2Par(EscapeRtf(answer));
-        case KindRaw:
+        case MarkerKind::Raw:
             return answer;
-        case KindLongDate:
+        case MarkerKind::LongDate:
             return EscapeRtf(ConvertDate(answer));
-        case KindTypedSignature:
+        case MarkerKind::TypedSignature:
             return TypedSignature(answer, m_options.typedSignatures);
         default:
             return answer;

@@ -17,6 +17,7 @@
 // The current size outlives a merge: it carries from one page into the next,
 // so one TemplateMerge serves a whole print command.
 #include <QString>
+#include <QStringView>
 #include <utility>
 
 #include "case/continuations.h"
@@ -31,22 +32,37 @@ class WidthTable;
 // "Page" + page + ".rtf" in the folder.
 QString TemplatePath(const QString& rtfFolder, int page);
 
+// The hidden mark that ends a template's header (fonts, paper, margins).
+inline constexpr QStringView TemplateHeaderMarker = u"\\'b7";
+
+// Why a template's text cannot be printed: it is not an RTF document, it has
+// no header marker, or it is cut short (its document group never closes).
+// Empty when it can be printed.
+QString TemplateFault(QStringView text);
+
+// Throws DocumentError naming the template and its fault, if it has one.
+// Every print command loads its templates through this check.
+void CheckTemplate(QStringView text, const QString& path);
+
 // Pages whose plain fields are printed as they stand, without fitting.
 bool PageSkipsFitting(int page);
 // What a signature line's "!" field prints: "/s/ " and the signer's name
 // (escaped RTF) with typed signatures on and a name given; else nothing.
 QString TypedSignature(const QString& signerName, bool typedSignatures);
 
-// Pages whose empty amount fields print empty instead of "0.00".
-bool PagePrintsEmptyAmounts(int page);
+// (Pages whose empty amount fields print empty instead of "0.00": the page
+// catalogue's LeavesAmountsEmpty.)
 
 class TemplateMerge {
 public:
     TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer, QString datFolder);
 
     // Reads a template file into the working text, its lines joined by CR LF.
-    // A missing or unreadable file throws FileError.
+    // A missing or unreadable file throws FileError; a template that is not
+    // RTF, has no header marker or is cut short throws DocumentError.
     void LoadTemplate(const QString& path);
+    // The same from the template's bytes; path names the template in errors.
+    void LoadTemplateBytes(const QByteArray& bytes, const QString& path);
 
     // Merges the working text (a loaded template) for one page copy: reads
     // the page's width file, then TransferDocument. An unreadable width line

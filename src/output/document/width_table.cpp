@@ -37,7 +37,11 @@ std::optional<double> ParseWidthLine(const QString& line) {
 std::optional<WidthTable> ReadWidthTable(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw FileError(path, 0, file.errorString());
-    const QString text = QString::fromLatin1(file.readAll());
+    return ParseWidthTable(file.readAll(), path);
+}
+
+std::optional<WidthTable> ParseWidthTable(const QByteArray& bytes, const QString& path) {
+    const QString text = QString::fromLatin1(bytes);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line end
 

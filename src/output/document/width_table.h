@@ -5,6 +5,7 @@
 // blanks: integer, integer (field kind), integer, real, real (A), real (B),
 // integer. The width in inches is A x B for field kind 4, otherwise B. Lines
 // past the 401st (slots above 400) are not read.
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -38,5 +39,8 @@ std::optional<double> ParseWidthLine(const QString& line);
 // Reads a width file. A missing or unreadable file throws FileError; a line
 // that does not hold seven numbers reports 21011 and yields nullopt.
 std::optional<WidthTable> ReadWidthTable(const QString& path);
+
+// The same from the file's bytes; path only names the file in the report.
+std::optional<WidthTable> ParseWidthTable(const QByteArray& bytes, const QString& path);
 
 }  // namespace wm4

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "case/answers.h"
+#include "case/field_codes.h"
 #include "ui/pagescreen/page_screen.h"
 
 namespace wm4 {
@@ -111,11 +112,11 @@ bool OverrideMode::OverrideClick() {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (!isOverridable(style, EditStyles)) return false;
         toggleText(edit, EditStyles);
-        slot = tag % 1000;
+        slot = SlotOfTag(tag);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
         if (!isOverridable(style, MemoStyles)) return false;
         toggleText(memo, MemoStyles);
-        slot = tag % 1000;
+        slot = SlotOfTag(tag);
     } else if (qobject_cast<QCheckBox*>(control)) {
         if (!isOverridable(style, CheckStyles)) return false;
         setStyle(control, style != CheckStyles.overridden ? QString(CheckStyles.overridden)

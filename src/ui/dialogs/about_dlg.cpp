@@ -3,13 +3,13 @@
 #include <QEvent>
 #include <QIcon>
 
+#include "messages/version.h"
 #include "ui_about_dlg.h"
 
 namespace wm4 {
 
 QString AboutCaption() {
-    // The project's version, "4.41".
-    return QStringLiteral(" Wendmoor4 - Version ") + QStringLiteral(WM4_VERSION);
+    return QStringLiteral(" Wendmoor4 - Version ") + QString::fromLatin1(VersionText);
 }
 
 TfrmAboutDlg::TfrmAboutDlg(const QString& iconPath, QWidget* parent)

@@ -10,7 +10,7 @@ class TfrmAboutDlg;
 
 namespace wm4 {
 
-// " Wendmoor4 - Version 4.41".
+// " Wendmoor4 - Version 4.41" (the project's version).
 QString AboutCaption();
 
 class TfrmAboutDlg : public QDialog {

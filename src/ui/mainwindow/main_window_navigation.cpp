@@ -66,12 +66,10 @@ void TfrmMain::ContinuationDlg(int code) {
     const auto enableTree = qScopeGuard([this] { ui->TreeView1->setEnabled(true); });
     int copy = 0;
     if (m_session->answers().PgCt[page] >= 2) {
-        m_session->answers().Calculate(false);
         const std::optional<int> chosen = ChooseCopy(m_session->answers(), page, this);
         if (!chosen) return;
         copy = *chosen;
     }
-    m_session->answers().Calculate(false);
     showPage(navigationCode(page, copy));
     UpdateMenuItems();
 }

@@ -21,12 +21,6 @@ QString wholeText(double value) {
 
 }  // namespace
 
-EditKind EditKindOfTag(int tag) {
-    const int kind = tag / 1000;
-    if (kind < 0 || kind > 5) return EditKind::Unbound;
-    return static_cast<EditKind>(kind);
-}
-
 QString ShownEditText(EditKind kind, const QString& answer, bool blankZero) {
     switch (kind) {
         case EditKind::Text:

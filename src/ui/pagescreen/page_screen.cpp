@@ -19,6 +19,8 @@
 #include <stdexcept>
 
 #include "case/conversions.h"
+#include "case/field_codes.h"
+#include "case/page_catalogue.h"
 #include "messages/report.h"
 #include "ui/pagescreen/edit_kinds.h"
 #include "ui/pagescreen/screen_tables.h"
@@ -60,11 +62,6 @@ QList<QWidget*> childWidgets(QWidget* container) {
 
 bool hasWidgetChildren(QWidget* w) {
     return !childWidgets(w).isEmpty();
-}
-
-// A check-box slot: the Tag, or Tag - 1000 for an estimate mark.
-int checkSlot(int tag) {
-    return tag >= 1000 ? tag - 1000 : tag;
 }
 
 // Qt's plain-text widgets use LF alone; answers keep CR LF between bars.
@@ -127,7 +124,6 @@ void PageScreen::LoadPage(int code) {
     root->show();
 
     WireControls(m_panel);
-    if (m_answers) m_answers->Calculate(false);
     Answer2Components(m_panel);
     FocusByTag(focusTag);
 }
@@ -282,7 +278,7 @@ void PageScreen::bindToAnswer(QWidget* w) {
         const EditKind kind = EditKindOfTag(tag);
         if (kind == EditKind::Unbound) return;
         const int slot = SlotOfTag(tag);
-        edit->setText(ShownEditText(kind, answer(slot), IsBlankZeroPage(CurrentPage)));
+        edit->setText(ShownEditText(kind, answer(slot), LeavesAmountsEmpty(CurrentPage)));
         const QString style = styleOf(edit);
         if (style == QLatin1String("EDITOVERRIDEABLE") ||
             style == QLatin1String("EDITOVERRIDDEN")) {
@@ -293,10 +289,10 @@ void PageScreen::bindToAnswer(QWidget* w) {
             setTextColour(edit, overridden ? QColor(0xFF, 0, 0) : QColor(0, 0, 0));
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        const int slot = checkSlot(tag);
+        const int slot = CheckSlotOfTag(tag);
         const bool ticked = answer(slot) == QLatin1String("X");
         check->setChecked(ticked);
-        if (tag >= 1000) check->setText(ticked ? QStringLiteral("EST") : QString());
+        if (IsEstimateTag(tag)) check->setText(ticked ? QStringLiteral("EST") : QString());
         const QString style = styleOf(check);
         if (style == QLatin1String("CHECKBOXOVERRIDEABLE") ||
             style == QLatin1String("CHECKBOXOVERRIDDEN"))
@@ -341,7 +337,7 @@ void PageScreen::storeFromControl(QWidget* w) {
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         store(tag, QString::number(combo->currentIndex()));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        store(checkSlot(tag), check->isChecked() ? QStringLiteral("X") : QString());
+        store(CheckSlotOfTag(tag), check->isChecked() ? QStringLiteral("X") : QString());
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
         // Tag 0 marks an unbound radio button: storing it would overwrite
         // slot 0 (the case number of a back side).
@@ -382,7 +378,6 @@ void PageScreen::CalcOnExit(QWidget* control) {
     }
     if (!m_answers) return;
     Components2Answers(m_panel);
-    m_answers->Calculate(false);
     Answer2Components(m_panel);
 }
 

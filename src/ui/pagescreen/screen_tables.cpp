@@ -54,10 +54,6 @@ const FocusRow kFirstFocus[] = {
     {2024, {70}},
 };
 
-constexpr std::array<int, 25> kBlankZeroPages = {20,  21,  27,  30,  31,  34,  47, 60,  62,
-                                                 63,  64,  65,  71,  72,  73,  75, 107, 114,
-                                                 116, 128, 155, 156, 182, 184, 187};
-
 }  // namespace
 
 QString PageScreenPath(const QString& psfFolder, int page) {
@@ -68,10 +64,6 @@ int FirstFocusTag(int page) {
     for (const FocusRow& row : kFirstFocus)
         if (std::find(row.pages.begin(), row.pages.end(), page) != row.pages.end()) return row.tag;
     return -1;
-}
-
-bool IsBlankZeroPage(int page) {
-    return std::find(kBlankZeroPages.begin(), kBlankZeroPages.end(), page) != kBlankZeroPages.end();
 }
 
 }  // namespace wm4

@@ -1,7 +1,7 @@
 #pragma once
-// Fixed facts about the page screens: where a page's screen file lives, which
-// control takes the focus after a page is shown, and the pages whose zero
-// amounts show as empty boxes.
+// Fixed facts about the page screens: where a page's screen file lives and
+// which control takes the focus after a page is shown. (The pages whose zero
+// amounts show as empty boxes are the catalogue's LeavesAmountsEmpty.)
 #include <QString>
 
 namespace wm4 {
@@ -12,8 +12,5 @@ QString PageScreenPath(const QString& psfFolder, int page);
 // The Tag of the control that receives the focus when the page is shown, or
 // -1 when no control does.
 int FirstFocusTag(int page);
-
-// Pages on which an amount or percentage of value 0 shows as an empty box.
-bool IsBlankZeroPage(int page);
 
 }  // namespace wm4

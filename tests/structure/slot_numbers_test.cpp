@@ -1,0 +1,143 @@
+// Slots are read and written by name (the generated headers of
+// build/generated/forms, from the form sources), not by number. This test
+// counts the bare numbers still passed as slots in src/calc and src/schedules:
+// integer literals in the slot arguments of a page copy's reads, writes and
+// blocks (pc.put(12, ...), pc.signer(6, {7, 8}, ...)) and of the answer
+// store's (answer(page, copy, 12)). Page, copy and count arguments, report
+// numbers and offsets from a named slot (slot + 2, Block[2]) are not slots.
+//
+// The count is zero: a slot passed by number fails here, with its file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace {
+
+const QString Root = QStringLiteral(WM4_SOURCE_ROOT);
+
+// Which arguments of a call are slots: their positions, or all (-1).
+const QMap<QString, QList<int>>& slotArguments() {
+    static const QMap<QString, QList<int>> table = {
+        {"text", {0}},
+        {"overridden", {0}},
+        {"isX", {0}},
+        {"amount", {0}},
+        {"put", {0}},
+        {"keep", {0}},
+        {"write", {0}},
+        {"putAmount", {0}},
+        {"putGi", {0}},
+        {"clear", {0, 1}},
+        {"caseLine", {0}},
+        {"decedentBlock", {0}},
+        {"attorneyBlock", {0}},
+        {"fiduciaryBlock", {0}},
+        {"fiduciaryNames", {0}},
+        {"attorneyWithRegistration", {0, 1}},
+        {"judgeLine", {0}},
+        {"longDate", {0}},
+        {"longDates", {-1}},
+        {"inherit", {-1}},
+        {"signer", {-1}},
+        {"other", {1}},
+        {"answer", {2}},
+        {"setAnswer", {2}},
+        {"ovRide", {2}},
+        {"setOvRide", {2}},
+    };
+    return table;
+}
+
+// The top-level arguments of the call whose "(" ends at from.
+QStringList callArguments(const QString& text, qsizetype from) {
+    QStringList out;
+    QString current;
+    int depth = 0;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'(' || c == u'[' || c == u'{') ++depth;
+        if (c == u')' || c == u']' || c == u'}') {
+            if (depth == 0) {
+                out << current;
+                return out;
+            }
+            --depth;
+        }
+        if (c == u',' && depth == 0) {
+            out << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    return out;
+}
+
+int bareSlotNumbers(const QString& source) {
+    static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
+    static const QRegularExpression call(QStringLiteral(
+        R"(\b(?:pc|front|a|answers|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
+    // A slot argument that is a number, or a list of numbers ({7, 8, 9});
+    // an offset from a named slot (slot + 2, Range[1]) is no bare slot.
+    static const QRegularExpression number(QStringLiteral(R"(^\s*\d+\s*$)"));
+    static const QRegularExpression numberList(QStringLiteral(R"(^\s*\{[\d,\s]*\}\s*$)"));
+    static const QRegularExpression digits(QStringLiteral(R"(\d+)"));
+    QString text = source;
+    text.remove(comment);
+    int count = 0;
+    for (auto it = call.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        const auto positions = slotArguments().find(m.captured(1));
+        if (positions == slotArguments().end()) continue;
+        const QStringList args = callArguments(text, m.capturedEnd());
+        for (int k = 0; k < args.size(); ++k) {
+            if (!positions->contains(-1) && !positions->contains(k)) continue;
+            if (!number.match(args[k]).hasMatch() && !numberList.match(args[k]).hasMatch())
+                continue;
+            for (auto d = digits.globalMatch(args[k]); d.hasNext(); d.next()) ++count;
+        }
+    }
+    return count;
+}
+
+TEST(SlotNames, NoSlotIsPassedByNumber) {
+    const QDir src(Root + QStringLiteral("/src"));
+    int total = 0, files = 0;
+    for (const char* folder : {"calc", "schedules"}) {
+        QDirIterator it(src.filePath(QLatin1String(folder)),
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
+            const int count = bareSlotNumbers(QString::fromUtf8(f.readAll()));
+            const QString name = src.relativeFilePath(path);
+            ++files;
+            total += count;
+            EXPECT_EQ(count, 0) << qPrintable(name) << " passes " << count
+                                << " slot(s) by number; use the "
+                                << "names of build/generated/forms/pageNNN.h";
+        }
+    }
+    ASSERT_GT(files, 50);
+    std::printf("bare slot numbers left in src/calc and src/schedules: %d\n", total);
+}
+
+TEST(SlotNames, TheCounterSeesSlotArgumentsOnly) {
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("pc.put(12, x); pc.putGi(4, gi::DeathDate);")), 2);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("pc.signer(6, {7, 8, 9}, 11, 12, Write::Kept);")), 6);
+    EXPECT_EQ(
+        bareSlotNumbers(QStringLiteral("a.answer(6, 0, box); pc.clear(Area.start, "
+                                       "Area.last()); pc.put(Block[2], t); pc.put(slot + 2, t);")),
+        0);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("front.keep(8, t); a.answer(6, 0, 12);")), 2);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("// pc.put(3, x) in a comment\npc.put(Name, x);")), 0);
+}
+
+}  // namespace
