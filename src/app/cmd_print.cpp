@@ -3,8 +3,10 @@
 // or "all").
 // wendmoor4 print CASE OUT.rtf --page N [--copy C]: the page copy merged as
 // it stands, without a calculation.
-// Both take --pdf OUT.pdf.
+// Both take --pdf OUT.pdf, --addenda and --typed-signatures; --forms also
+// --pdf-folder DIR (one PDF per form).
 #include "app/cmd_print_common.h"
+#include "app/cmd_print_filing.h"
 #include "app/commands.h"
 #include "output/document/packet.h"
 
@@ -18,6 +20,8 @@ void RunPrint(const CommandArgs& args) {
         throw CommandError(QStringLiteral("print: give either --forms LIST or --page N"));
     if (args.has(QStringLiteral("copy")) && !args.has(QStringLiteral("page")))
         throw CommandError(QStringLiteral("print: --copy goes with --page"));
+    if (args.has(QStringLiteral("pdf-folder")) && !args.has(QStringLiteral("forms")))
+        throw CommandError(QStringLiteral("print: --pdf-folder goes with --forms"));
 
     QSet<QString> selection;
     if (args.has(QStringLiteral("forms"))) {
@@ -34,6 +38,8 @@ void RunPrint(const CommandArgs& args) {
     EngineSession session(args);
     session.readCase(casePath);
     DocumentPrinter printer = PrinterFor(session);
+    printer.setFilingOptions(FilingOptionsOf(args));
+    printer.setScreenFolder(session.settings().PSFFolder);
     QString document;
     if (args.has(QStringLiteral("forms"))) {
         session.calculate();
@@ -45,6 +51,7 @@ void RunPrint(const CommandArgs& args) {
         document = printer.PageDocument(page, copy);
     }
     WritePrintedDocument(args, rtfPath, document);
+    if (args.has(QStringLiteral("pdf-folder"))) WriteFormPdfsOf(args, session, printer, document);
 }
 
 }  // namespace wm4

@@ -14,8 +14,16 @@ CommandArgs::CommandArgs(const QString& command, const QStringList& arguments,
             continue;
         }
         const QString name = arg.mid(2);
-        if (name != u"data" && !knownOptions.contains(name))
+        // A known option written "name!" is a switch: it takes no value.
+        const bool isSwitch = knownOptions.contains(name + u'!');
+        if (name != u"data" && !isSwitch && !knownOptions.contains(name))
             throw CommandError(QStringLiteral("%1: unknown option %2").arg(command, arg));
+        if (isSwitch) {
+            if (m_options.contains(name))
+                throw CommandError(QStringLiteral("%1: option %2 is given twice").arg(command, arg));
+            m_options.insert(name, QString());
+            continue;
+        }
         if (i + 1 >= arguments.size())
             throw CommandError(QStringLiteral("%1: option %2 needs a value").arg(command, arg));
         // A second value would silently replace the first ("--forms a --forms b").

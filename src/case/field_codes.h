@@ -65,9 +65,9 @@ inline constexpr int BackCaseNumber = 0;
 namespace MarkerKind {
 inline constexpr char16_t Plain = u'*', PlainToo = u'<', Amount = u'$', AmountToo = u'#',
                           Percent = u'%', CheckBox = u'&', MultiLine = u'+', Raw = u'~',
-                          LongDate = u'^';
-inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo, Percent,
-                                     CheckBox, MultiLine, Raw,    LongDate};
+                          LongDate = u'^', TypedSignature = u'!';
+inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo,     Percent,
+                                     CheckBox, MultiLine, Raw,    LongDate, TypedSignature};
 
 constexpr bool IsKind(char16_t c) {
     for (char16_t k : Kinds)

@@ -130,12 +130,17 @@ void CaseSession::storeOpenWorksheets() const {
     if (m_storeOpenWorksheets) m_storeOpenWorksheets();
 }
 
+void CaseSession::setAddendaSwitch(std::function<bool()> addendaOn) {
+    m_addendaOn = std::move(addendaOn);
+}
+
 void CaseSession::calculate() {
     Q_EMIT calculationStarted();
     const auto ended = qScopeGuard([this] { Q_EMIT calculationEnded(); });
     CalcContext ctx{*m_data, *m_buffers, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
     ctx.everyCategoryFault = m_everyCategoryFault;
+    if (m_addendaOn) m_data->continuations.setEnabled(m_addendaOn());
     CalculateComplete(ctx);
     Q_EMIT calculated();
 }

@@ -89,6 +89,11 @@ public:
     // the first (the desktop's Problems panel lists them all).
     void setEveryCategoryFault(bool every) { m_everyCategoryFault = every; }
 
+    // Asked before every calculation whether lists too long for their forms
+    // continue on addenda (the desktop's Preferences). Without it the case's
+    // own switch stays as set (the print command sets it from --addenda).
+    void setAddendaSwitch(std::function<bool()> addendaOn);
+
 Q_SIGNALS:
     // A new case (opened, imported, new) replaced the previous one.
     void caseReplaced();
@@ -110,6 +115,7 @@ private:
     std::unique_ptr<TextMeasurer> m_measurer;
     std::unique_ptr<TextWrapper> m_wrapper;
     std::function<void()> m_storeOpenWorksheets;
+    std::function<bool()> m_addendaOn;
     QString m_fileName;
     bool m_modified = false;
     bool m_everyCategoryFault = false;

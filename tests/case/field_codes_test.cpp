@@ -33,7 +33,7 @@ TEST(FieldCodes, TagsRoundTrip) {
 }
 
 TEST(FieldCodes, MarkerKinds) {
-    for (char16_t c : {u'*', u'<', u'$', u'#', u'%', u'&', u'+', u'~', u'^'})
+    for (char16_t c : {u'*', u'<', u'$', u'#', u'%', u'&', u'+', u'~', u'^', u'!'})
         EXPECT_TRUE(MarkerKind::IsKind(c)) << char(c);
     for (char16_t c : {u'/', u'a', u'1', u' ', u'@'})
         EXPECT_FALSE(MarkerKind::IsKind(c)) << char(c);

@@ -136,7 +136,8 @@ TEST_F(SelectFormsDialogTest, TabsBoxesAndTheirAccessibleNames) {
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
     EXPECT_EQ(captions,
               (QStringList{"Forms 1-4", "Forms 5-7", "Forms 8-11", "Forms 12-24", "Letters/Misc"}));
-    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    // Every box on the tabs is a form ("One PDF per form" stands below them).
+    const QList<QCheckBox*> boxes = tabs->findChildren<QCheckBox*>();
     EXPECT_EQ(boxes.size(), PacketEntryCount);
     for (QCheckBox* box : boxes) {
         const QString caption = QString::fromUtf16(EntryOfBox(box->objectName()).caption).trimmed();

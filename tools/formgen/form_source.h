@@ -36,7 +36,10 @@
 //     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
 //            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
-//   sign "Role" [{*SLOT:IN}] | judge {*SLOT:IN} | notary | space IN
+//   sign "Role" [{*SLOT:IN}] [typed|typed=SLOT] | judge {*SLOT:IN} | notary | space IN
+//     (typed: the fiduciary's, co-fiduciary's, attorney's or applicant's line,
+//      which prints "/s/ NAME" of the name's slot, or of SLOT, when typed
+//      signatures are on; every other line stays blank for a hand signature)
 //   decedent S | attorney S | fiduciary S
 // A field place {K SLOT:IN} prints the merge marker /K SLOT/ (K one of
 // * < $ # % & + ~ ^) and gives the slot's width in inches to the width file.

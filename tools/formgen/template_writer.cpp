@@ -61,6 +61,7 @@ struct Cell {
     bool bold = false;
     bool right = false;  // a label set flush right (the header of a number column)
     bool caps = false;   // a field printed in capitals (the caption's name)
+    int typedSlot = -1;  // a blank that prints the typed signature of this slot
 };
 
 class TemplateBuilder {
@@ -122,7 +123,7 @@ public:
     }
 
     QString literal(const QString& text, int line) {
-        static const QRegularExpression markerLike(QStringLiteral(R"(/[*<$#%&+~^])"));
+        static const QRegularExpression markerLike(QStringLiteral(R"(/[*<$#%&+~^!])"));
         if (markerLike.match(text).hasMatch())
             fail(line, QStringLiteral("literal text looks like a field marker"));
         return escape(text);
@@ -193,6 +194,10 @@ public:
                 if (c.caps) content = QStringLiteral("{\\caps ") + content + u'}';
                 if (isNumberKind(c.place.kind)) align = QStringLiteral("\\qr");
                 if (c.place.kind == MarkerKind::CheckBox) align = QStringLiteral("\\qc");
+            } else if (c.kind == Cell::Blank && c.typedSlot >= 0) {
+                // The merge prints "/s/ " and the signer's name here when
+                // typed signatures are on, else nothing.
+                content = QStringLiteral("\\fs%1 /!%2/").arg(size).arg(c.typedSlot);
             }
             body += QStringLiteral("\\pard\\intbl%1\\f0\\fs%2%3 %4\\cell ")
                         .arg(align)
@@ -257,9 +262,11 @@ public:
     // capitals: the judge's name, which the entries print in capitals
     // whatever case the answer is in.
     void signature(const QString& role, const FieldPlace* name, bool capitals = false,
-                   double left = 3.4) {
+                   double left = 3.4, int typedSlot = -1) {
         space(0.22);
-        row({spacer(left), blank(kBodyWidth - left)}, kBodySize, false, 0.3);
+        Cell line = blank(kBodyWidth - left);
+        line.typedSlot = typedSlot;
+        row({spacer(left), line}, kBodySize, false, 0.3);
         row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
         if (name) {
             Cell signer = field(name->kind, name->slot, kBodyWidth - left);
@@ -271,6 +278,24 @@ public:
     void labelledLines(int first, const QStringList& labels, double labelW, double fieldW) {
         for (int i = 0; i < labels.size(); ++i)
             row({label(labels[i], labelW), field(MarkerKind::Plain, first + i, fieldW)}, kBodySize);
+    }
+
+    // "typed" on a sign line (the fiduciary's, co-fiduciary's, attorney's or
+    // applicant's) makes its line take the typed signature of the printed
+    // name's slot; "typed=SLOT" names the slot for a line without a name.
+    int typedSignatureSlot(const Line& line, const FieldPlace* name) {
+        if (line.directive != QLatin1String("sign")) return -1;
+        const QString slot = line.option(QStringLiteral("typed"));
+        if (!slot.isEmpty()) {
+            bool ok = false;
+            const int v = slot.toInt(&ok);
+            if (!ok) fail(line.number, QStringLiteral("typed= needs a slot number"));
+            m_widths.insert(v, m_widths.value(v, kBodyWidth));
+            return v;
+        }
+        if (!line.hasFlag(QStringLiteral("typed"))) return -1;
+        if (!name) fail(line.number, QStringLiteral("typed without a name field needs typed=SLOT"));
+        return name->slot;
     }
 
     int slotArg(const Line& line) {
@@ -518,7 +543,8 @@ public:
         for (const Token& t : line.tokens)
             if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
         const QString role = judge ? QStringLiteral("PROBATE JUDGE") : quoted(line);
-        signature(role, hasName ? &name : nullptr, judge);
+        signature(role, hasName ? &name : nullptr, judge, 3.4,
+                  typedSignatureSlot(line, hasName ? &name : nullptr));
     }
 
     void notary(const Line&) {

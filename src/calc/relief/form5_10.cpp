@@ -1,7 +1,10 @@
 // Form 5.10, the application for summary release from administration
 // (pages 72 and 73). Each section lists one line per asset: the first
 // wrapped line of its description and its value cell as typed.
+#include <memory>
+
 #include "calc/checks/item_capacity.h"
+#include "calc/units/item_continuation.h"
 #include "calc/relief/relief_rows.h"
 #include "calc/relief/relief_units.h"
 #include "case/conversions.h"
@@ -33,13 +36,27 @@ struct ItemSection {
     double inches;  // width of the description line
     const ItemCapacity& capacity;
     int items = 0;
+    // With continuation addenda on: the items beyond the section's room.
+    std::shared_ptr<units::ItemContinuation> continued{};
 };
 
 // Lists one asset in its section. False when the section is full (its
 // message reported).
 bool listItem(PageCopy& pc, ItemSection& section, int row) {
     const WorksheetStore& assets = pc.ctx().data.ASchedList;
-    if (!ItemFits(section.capacity, section.items)) return false;
+    if (pc.ctx().data.continuations.enabled()) {
+        if (!section.continued)
+            section.continued = std::make_shared<units::ItemContinuation>(pc, section.capacity);
+        const int next = section.firstSlot + 2 * section.items;
+        const QString entry = assets.cell(assetColumn::Description, row) +
+                              QStringLiteral("   ") + assets.cell(assetColumn::Value, row);
+        if (!section.continued->fits(section.items, entry, next, {next + 1})) {
+            ++section.items;
+            return true;  // on the addendum; the list goes on
+        }
+    } else if (!ItemFits(section.capacity, section.items)) {
+        return false;
+    }
     const int slot = section.firstSlot + 2 * section.items++;
     pc.keep(section.checkBox, QStringLiteral("X"));
     pc.keep(slot, firstLine(pc.ctx(), assets.cell(assetColumn::Description, row),

@@ -85,6 +85,7 @@ void CalculateComplete(CalcContext& ctx) {
     if (ctx.storeOpenWorksheets) ctx.storeOpenWorksheets();
     ctx.wrapper.clearCache();  // wrapped texts never outlive a run
     a.ErrFlag = false;
+    ctx.data.continuations.clear();  // each run records what it cannot fit afresh
 
     Test4Errs(ctx.data, ctx.everyCategoryFault);  // stage 1
     PrepareCopiesAndSchedules(ctx);  // stage 2 (returns at once after a stage-1 report)

@@ -302,6 +302,43 @@ std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int
     return mine;
 }
 
+namespace {
+
+// One person of a list as the addendum prints it: the area's columns, joined.
+QString personLine(const WorksheetStore& kin, const PersonArea& area, int row) {
+    QStringList parts;
+    for (int column : area.kinColumns) {
+        const QString cell = kin.cell(column, row).trimmed();
+        if (!cell.isEmpty()) parts << cell;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// With continuation addenda on, a list with more persons than the form has
+// lines prints all but the last line's worth, the mark on the last line, and
+// every person from there on on the addendum; nobody is taken off the form.
+// Returns false (nothing written) when addenda are off or the list fits.
+bool continuePersons(PageCopy& pc, const PersonCapacity& capacity, const PersonArea& area) {
+    ContinuationStore& store = pc.ctx().data.continuations;
+    if (!store.enabled()) return false;
+    const std::vector<int> rows = markedKinRows(pc.ctx(), capacity.kinColumn);
+    if (int(rows.size()) <= capacity.names) return false;
+    const int shown = capacity.names - 1;
+    for (int entry = 0; entry < shown; ++entry) writePerson(pc, area, entry, rows[size_t(entry)]);
+    const int markSlot = personSlot(capacity, shown);
+    pc.write(markSlot, ContinuedMark.toString(), areaWrite(area));
+    for (int k = 1; k < int(area.kinColumns.size()); ++k)
+        pc.write(markSlot + k, QString(), areaWrite(area));
+    Continuation rest{pc.page(), pc.copy(), capacity.firstSlot,
+                      QString::fromLatin1(capacity.section), {}};
+    for (size_t i = size_t(shown); i < rows.size(); ++i)
+        rest.lines << personLine(pc.ctx().data.KSchedList, area, rows[i]);
+    store.add(std::move(rest));
+    return true;
+}
+
+}  // namespace
+
 bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides,
                      bool clearFirst) {
     const PersonCapacity* capacity = personCapacity(pc.page());
@@ -309,6 +346,7 @@ bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOver
     const PersonArea area{capacity->firstSlot, capacity->slotStride, capacity->names,
                           std::move(kinColumns), honoursOverrides};
     if (clearFirst) clearPersonArea(pc, area);
+    if (continuePersons(pc, *capacity, area)) return true;
     const PersonSelection selection = SelectPersons(pc.ctx().data, *capacity);
     for (int entry = 0; entry < int(selection.rows.size()); ++entry)
         writePerson(pc, area, entry, selection.rows[entry]);
@@ -357,6 +395,7 @@ bool LineWriter::add(const QString& text, std::initializer_list<std::pair<int, Q
 
 bool LineWriter::addLines(const QStringList& lines,
                           std::initializer_list<std::pair<int, QString>> beside) {
+    if (continueLines(lines, beside)) return true;
     const LinePlacement placement = PlaceLines(m_box, m_line, int(lines.size()));
     m_overflowed = m_overflowed || placement.overflow;
     for (int i = 0; i < placement.lines; ++i) {
@@ -366,6 +405,50 @@ bool LineWriter::addLines(const QStringList& lines,
             for (const auto& [offset, value] : beside) m_pc.write(slot + offset, value, m_how);
     }
     return !placement.endsPage;
+}
+
+bool LineWriter::continueLines(const QStringList& lines,
+                               std::initializer_list<std::pair<int, QString>> beside) {
+    ContinuationStore& store = m_pc.ctx().data.continuations;
+    if (!store.enabled() || m_box.after == LineOverflow::KeepWhole) return false;
+    // The entry as the addendum prints it: its text, then what stands beside it.
+    QString entry = lines.join(u' ');
+    for (const auto& pair : beside)
+        if (!pair.second.trimmed().isEmpty()) entry += QStringLiteral("   ") + pair.second;
+    if (m_continuation >= 0) {
+        store.appendLine(m_continuation, entry);
+        return true;
+    }
+    const int room = std::max(0, m_box.lines - m_line);
+    m_entries.append(entry);
+    if (int(lines.size()) <= room) {
+        for (int i = 0; i < int(lines.size()); ++i) m_entryOfLine.push_back(int(m_entries.size()) - 1);
+        m_besideOnLine.resize(size_t(m_line + int(lines.size())));
+        for (const auto& pair : beside) m_besideOnLine[size_t(m_line)].push_back(pair.first);
+        return false;  // it fits: written as always
+    }
+    // The box's last line takes the mark. The entry standing there (when the
+    // box is full) and this one continue whole on the addendum; the lines of
+    // this one above the mark print as well.
+    const int last = m_box.lines - 1;
+    Continuation rest{m_pc.page(), m_pc.copy(), slotOfLine(0), QString::fromLatin1(m_box.section),
+                      {}};
+    if (room == 0 && last >= 0) {
+        rest.lines << m_entries[m_entryOfLine[size_t(last)]];
+        for (int offset : m_besideOnLine[size_t(last)])
+            m_pc.write(slotOfLine(last) + offset, QString(), m_how);
+    }
+    for (int i = 0; i + 1 < room; ++i) {
+        const int slot = slotOfLine(m_line++);
+        m_pc.write(slot, lines[i], m_how);
+        if (i == 0)
+            for (const auto& [offset, value] : beside) m_pc.write(slot + offset, value, m_how);
+    }
+    rest.lines << entry;
+    if (last >= 0) m_pc.write(slotOfLine(last), ContinuedMark.toString(), m_how);
+    m_line = m_box.lines;
+    m_continuation = store.add(std::move(rest));
+    return true;
 }
 
 // ---------------------------------------------------------------------------

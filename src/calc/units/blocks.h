@@ -214,7 +214,10 @@ public:
 
     // Wraps `text` and writes its lines; `beside` holds (offset, text) pairs
     // written next to the first line. Returns false when the page
-    // calculation must end (the box overflowed and ends the page).
+    // calculation must end (the box overflowed and ends the page). With
+    // continuation addenda on, a box that would overflow (one that cuts its
+    // list) prints "(continued on addendum)" on its last line instead, and
+    // that entry and every later one go to the case's continuations.
     bool add(const QString& text, std::initializer_list<std::pair<int, QString>> beside = {});
     bool addLines(const QStringList& lines,
                   std::initializer_list<std::pair<int, QString>> beside = {});
@@ -232,6 +235,15 @@ private:
     Write m_how;
     int m_line = 0;
     bool m_overflowed = false;
+
+    // Continuation addenda (see continueLines): the entries written so far,
+    // the entry and the beside offsets of each line, the addendum's entry.
+    bool continueLines(const QStringList& lines,
+                       std::initializer_list<std::pair<int, QString>> beside);
+    QStringList m_entries;
+    std::vector<int> m_entryOfLine;
+    std::vector<std::vector<int>> m_besideOnLine;
+    qsizetype m_continuation = -1;
 };
 
 // Rows of the asset (or expense) worksheet marked for a form.

@@ -2,6 +2,7 @@
 // acceptance, the consent to sell real estate and the certificates of
 // transfer (one copy per parcel of real estate).
 #include "calc/checks/item_capacity.h"
+#include "calc/units/item_continuation.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/units/blocks.h"
 #include "calc/units/units.h"
@@ -262,10 +263,25 @@ void Calc58(CalcContext& ctx, int copy) {
     for (int p = 0; p < persons->limit; ++p)
         front.clear(kPersonsFirstSlot + kPersonStride * p,
                     kPersonsFirstSlot + kPersonStride * p + 4, Write::Kept);
+    ItemContinuation continued(front, *persons);
     int p = 0;
     for (const transfer::Grantee& grantee : transfer::findGrantees(ctx, distributees)) {
-        if (!ItemFits(*persons, p)) return;
         const int row = grantee.kinRow;
+        if (continued.active()) {
+            const int first = kPersonsFirstSlot + kPersonStride * p;
+            QStringList parts;
+            for (int column : {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip,
+                               kinColumn::Relationship})
+                if (!kinStore.cell(column, row).trimmed().isEmpty()) parts << kinStore.cell(column, row);
+            if (!grantee.share.isEmpty()) parts << grantee.share;
+            if (!continued.fits(p, parts.join(QStringLiteral(", ")), first,
+                                {first + 1, first + 2, first + 3, first + 4})) {
+                ++p;
+                continue;
+            }
+        } else if (!ItemFits(*persons, p)) {
+            return;
+        }
         const int slot = kPersonsFirstSlot + kPersonStride * p++;
         front.keep(slot, kinStore.cell(kinColumn::Name, row));
         front.keep(slot + 1, kinStore.cell(kinColumn::Street, row));

@@ -7,6 +7,7 @@
 #include "calc/checks/item_capacity.h"
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
+#include "calc/units/item_continuation.h"
 #include "calc/units/units.h"
 #include "case/conversions.h"
 #include "forms/page029.h"
@@ -91,9 +92,20 @@ void Calc34(CalcContext& ctx, int copy) {
     // estate and case number, and the clerk could not docket it).
     pc.caption();
     pc.clear(page34::Property.start, page34::Property.last(), Write::Kept);
+    ItemContinuation continued(pc, box);
     int k = 0;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {
-        if (!ItemFits(box, k)) return;
+        if (continued.active()) {
+            const QString entry = assets.cell(assetColumn::Description, row) +
+                                  QStringLiteral("   ") + formattedValue(assets, row);
+            if (!continued.fits(k, entry, page34::Property.start + 2 * k,
+                                {page34::Property.start + 1 + 2 * k})) {
+                ++k;
+                continue;
+            }
+        } else if (!ItemFits(box, k)) {
+            return;
+        }
         const int slot = page34::Property.start + 2 * k++;  // property, value
         if (pc.overridden(slot)) continue;
         pc.keep(slot, firstLine(ctx, assets.cell(assetColumn::Description, row), kFont));
@@ -144,6 +156,7 @@ void Calc36(CalcContext& ctx, int copy) {
             pc.other(page35::Page, page35::ChildrenApart));
     pc.clear(page36::Allotments.start, page36::Allotments.last(), Write::Kept);
     const ItemCapacity& others = itemBox(30209);
+    ItemContinuation continuedOthers(pc, others);
     int k = 0;
     // The spouse's two lines name every asset of their category, not only
     // the last one found.
@@ -170,7 +183,18 @@ void Calc36(CalcContext& ctx, int copy) {
             pc.putGi(line.spouse, gi::SpouseName, Write::Kept);
             pc.keep(line.assets, spouseAssets[section].join(QStringLiteral("; ")));
         } else if (categoryMatches(category, Category::Others)) {
-            if (!ItemFits(others, k)) return;
+            if (continuedOthers.active()) {
+                const QString entry = assets.cell(assetColumn::Distributees, row) +
+                                      QStringLiteral(": ") +
+                                      assets.cell(assetColumn::Description, row);
+                if (!continuedOthers.fits(k, entry, page36::Others.start + 2 * k,
+                                      {page36::Others.start + 1 + 2 * k})) {
+                    ++k;
+                    continue;
+                }
+            } else if (!ItemFits(others, k)) {
+                return;
+            }
             const int slot = page36::Others.start + 2 * k++;  // distributed to, asset
             if (pc.overridden(slot)) continue;
             pc.keep(slot, assets.cell(assetColumn::Distributees, row));

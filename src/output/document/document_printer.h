@@ -35,6 +35,13 @@ public:
     QString WorksheetDocument(WorksheetKind kind, TextWrapper& wrapper,
                               const QString& clientFileName);
 
+    // The e-filing options of the printed forms (continuation addenda,
+    // typed signatures); both off until set.
+    void setFilingOptions(const FilingOptions& options);
+    // The page screens, whose labels name the fields an addendum continues.
+    void setScreenFolder(const QString& psfFolder);
+    const FilingOptions& filingOptions() const { return m_merge.filingOptions(); }
+
     TemplateMerge& merge() { return m_merge; }
     PacketBuilder& packet() { return m_packet; }
 

@@ -16,6 +16,7 @@
 #include "output/document/document_error.h"
 #include "output/document/rtf_text.h"
 #include "output/document/width_table.h"
+#include "output/textfit/continue_text.h"
 #include "output/textfit/fit_text.h"
 
 namespace wm4 {
@@ -28,6 +29,8 @@ namespace {
 // otherwise shrink its category texts where the others do not.
 constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58,  62,  63, 64,
                                        65, 71, 75, 126, 128, 155, 156, 182, 184, 185, 187};
+
+const QString ReduceTextMark = QStringLiteral("REDUCE TEXT");
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -143,6 +146,12 @@ bool PageSkipsFitting(int page) {
     return std::find(NotFittedPages.begin(), NotFittedPages.end(), page) != NotFittedPages.end();
 }
 
+QString TypedSignature(const QString& signerName, bool typedSignatures) {
+    const QString name = signerName.trimmed();
+    if (!typedSignatures || name.isEmpty()) return {};
+    return QStringLiteral("/s/ ") + EscapeRtf(name);
+}
+
 TemplateMerge::TemplateMerge(const TAnswer& answers, const TextMeasurer& measurer,
                              QString datFolder)
     : m_answers(answers), m_measurer(measurer), m_datFolder(std::move(datFolder)) {}
@@ -204,7 +213,14 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
     }
     const int markerLength = slot < 10 ? 4 : slot < 100 ? 5 : 6;
     m_text.remove(position, markerLength);
+    m_answerContinues = false;
+    if (m_options.addenda && PageSkipsFitting(page)) m_fieldFamily = fontFamilyAt(position);
     const QString replacement = formatAnswer(page, m_answers.answer(page, copy, slot), width, kind);
+    if (m_answerContinues) {
+        QString full = m_answers.answer(page, copy, slot);
+        if (full.endsWith(u' ')) full.chop(1);
+        m_continued.append(Continuation{page, copy, slot, QString(), {full}});
+    }
     m_text.insert(position, replacement);
     return int(replacement.size());
 }
@@ -217,10 +233,31 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
             QString text = answer;
             if (text.endsWith(u' ')) text.chop(1);
             QString fitted = EscapeRtf(text);
+            if (PageSkipsFitting(page) && m_options.addenda &&
+                !TextFitsAsItStands(m_measurer, text, m_currentSize, width, m_fieldFamily)) {
+                // A list's field keeps its size; with addenda an answer wider
+                // than its field continues rather than breaking up its line.
+                m_answerContinues = true;
+                const QString mark = ContinuedMark.toString();
+                const QString before =
+                    TextBeforeMark(m_measurer, text, mark, m_currentSize, width, m_fieldFamily);
+                return EscapeRtf(before.isEmpty() ? mark : before + u' ' + mark) +
+                       sizeWord(m_currentSize) + u' ';
+            }
             if (!PageSkipsFitting(page)) {
                 // Fitting measures the text as typed; only the size word it
                 // may put in front is taken over, the text is escaped.
                 const QString result = FitTextToWidth(m_measurer, text, m_currentSize, width);
+                if (result == ReduceTextMark && m_options.addenda) {
+                    // As much as fits, the mark, and the whole answer on the
+                    // form's addendum.
+                    m_answerContinues = true;
+                    const QString mark = ContinuedMark.toString();
+                    const QString before =
+                        TextBeforeMark(m_measurer, text, mark, m_currentSize, width);
+                    return EscapeRtf(before.isEmpty() ? mark : before + u' ' + mark) +
+                           sizeWord(m_currentSize) + u' ';
+                }
                 if (result != text) {
                     fitted = result.endsWith(text) && result.size() > text.size()
                                  ? result.left(result.size() - text.size()) + EscapeRtf(text)
@@ -249,9 +286,34 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
             return answer;
         case MarkerKind::LongDate:
             return EscapeRtf(ConvertDate(answer));
+        case MarkerKind::TypedSignature:
+            return TypedSignature(answer, m_options.typedSignatures);
         default:
             return answer;
     }
+}
+
+QString TemplateMerge::fontFamilyAt(int position) const {
+    // The last "\f<n>" before the field, looked up in the font table.
+    const QString& t = m_text;
+    for (qsizetype k = position - 1; k >= 0 && k > position - 4000; --k) {
+        if (t[k] != u'\\' || k + 2 >= t.size() || t[k + 1] != u'f' || !isAsciiDigit(t[k + 2]))
+            continue;
+        qsizetype end = k + 2;
+        while (end < t.size() && isAsciiDigit(t[end])) ++end;
+        const QString tag = t.mid(k, end - k);  // "\f1"
+        const qsizetype table = t.indexOf(QStringLiteral("fonttbl"));
+        qsizetype entry = table < 0 ? -1 : t.indexOf(tag, table);
+        while (entry >= 0 && entry + tag.size() < t.size() && isAsciiDigit(t[entry + tag.size()]))
+            entry = t.indexOf(tag, entry + 1);
+        if (entry < 0) break;
+        const qsizetype semicolon = t.indexOf(u';', entry);
+        if (semicolon > entry &&
+            t.mid(entry, semicolon - entry).contains(QStringLiteral("Narrow"), Qt::CaseInsensitive))
+            return QStringLiteral("Arial Narrow");
+        break;
+    }
+    return QStringLiteral("Arial");
 }
 
 QString TemplateMerge::FindWingdingsFont() const {

@@ -10,13 +10,18 @@
 //
 // Marker kinds: "*" and "<" plain text fitted to the field width, "$" and "#"
 // amount, "%" percentage, "&" check box, "+" multi-line, "~" raw RTF, "^"
-// long date.
+// long date, "!" typed signature (the signer's name in the slot, behind
+// "/s/ ", when typed signatures are on; otherwise nothing: the line stays
+// blank for a hand signature).
 //
 // The current size outlives a merge: it carries from one page into the next,
 // so one TemplateMerge serves a whole print command.
 #include <QString>
 #include <QStringView>
 #include <utility>
+
+#include "case/continuations.h"
+#include "files/filing_options.h"
 
 namespace wm4 {
 
@@ -41,6 +46,10 @@ void CheckTemplate(QStringView text, const QString& path);
 
 // Pages whose plain fields are printed as they stand, without fitting.
 bool PageSkipsFitting(int page);
+// What a signature line's "!" field prints: "/s/ " and the signer's name
+// (escaped RTF) with typed signatures on and a name given; else nothing.
+QString TypedSignature(const QString& signerName, bool typedSignatures);
+
 // (Pages whose empty amount fields print empty instead of "0.00": the page
 // catalogue's LeavesAmountsEmpty.)
 
@@ -84,11 +93,20 @@ public:
     int currentSize() const { return m_currentSize; }
     void setCurrentSize(int halfPoints) { m_currentSize = halfPoints; }
 
+    // With continuation addenda on, the answers of the merges since the last
+    // call that did not fit their fields (page, copy, slot, whole text).
+    QList<Continuation> takeContinued() { return std::exchange(m_continued, {}); }
+
+    const FilingOptions& filingOptions() const { return m_options; }
+    void setFilingOptions(const FilingOptions& options) { m_options = options; }
+
     const TAnswer& answers() const { return m_answers; }
     const QString& datFolder() const { return m_datFolder; }
 
 private:
     QString formatAnswer(int page, const QString& answer, double width, QChar kind) const;
+    // "Arial Narrow" when the font in force at `position` is, else "Arial".
+    QString fontFamilyAt(int position) const;
 
     const TAnswer& m_answers;
     const TextMeasurer& m_measurer;
@@ -96,6 +114,10 @@ private:
     QString m_text;          // the working text
     int m_currentSize = 24;  // half-points of the last "\fs" passed
     QString m_wingdingsTag;
+    FilingOptions m_options;
+    QList<Continuation> m_continued;
+    mutable bool m_answerContinues = false;  // set by formatAnswer for the field in hand
+    QString m_fieldFamily = QStringLiteral("Arial");  // of the field in hand
 };
 
 }  // namespace wm4

@@ -3,17 +3,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
 #include <QTemporaryFile>
 
+#include "files/filing_options.h"
 #include "output/document/document_error.h"
 #include "output/document/document_printer.h"
+#include "output/document/form_pdfs.h"
 #include "output/document/send_document.h"
 #include "output/document/word_processor.h"
 #include "output/textfit/text_wrapper.h"
 #include "session/case_session.h"
 #include "ui/commands/launcher.h"
+#include "ui/commands/form_pdfs_job.h"
 #include "ui/commands/pdf_export_job.h"
 #include "ui/dialogs/select_forms_dlg.h"
 
@@ -40,6 +44,11 @@ PrintCommands::PrintCommands(CaseSession& session, Launcher& launcher, UserPromp
     // The printer merges from the case it was made for; a new case needs a
     // new one.
     connect(&m_session, &CaseSession::caseReplaced, this, [this] { m_printer.reset(); });
+    // Every calculation of the desktop continues lists on addenda, rather
+    // than cutting them, while the Preferences say so.
+    m_session.setAddendaSwitch([this] {
+        return ReadFilingOptions(m_session.settings().SettingsFolder).addenda;
+    });
 }
 
 PrintCommands::~PrintCommands() = default;
@@ -49,6 +58,9 @@ DocumentPrinter& PrintCommands::printer() {
         m_printer = std::make_unique<DocumentPrinter>(
             m_session.data(), m_session.wrapper().measurer(), m_session.settings().RTFFolder,
             m_session.settings().DATFolder);
+    m_printer->setScreenFolder(m_session.settings().PSFFolder);
+    // The Preferences may have changed the filing options since the last print.
+    m_printer->setFilingOptions(ReadFilingOptions(m_session.settings().SettingsFolder));
     return *m_printer;
 }
 
@@ -85,6 +97,12 @@ QString PrintCommands::PrintForms(int currentPage) {
                               ? QStringLiteral("forms.pdf")
                               : QFileInfo(m_session.fileName()).completeBaseName() +
                                     QStringLiteral(".pdf"));
+        if (dialog.pdfPerForm()) {
+            const auto folder = m_prompts.folder(QStringLiteral("Save one PDF per form"),
+                                                 m_session.settings().ClientFolder);
+            if (folder) SaveFormsAsPdfs(ticked, *folder);
+            return QString();
+        }
         const auto path = m_prompts.pdfFile(QStringLiteral("Save as PDF"), suggested);
         if (path) SavePacketAsPdf(ticked, *path);
         return QString();
@@ -138,6 +156,49 @@ PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const 
                                           error);
             });
     m_progress->show();
+    job->start();
+    return job;
+}
+
+FormPdfsJob* PrintCommands::SaveFormsAsPdfs(const QSet<QString>& ticked, const QString& folder) {
+    QList<FormPdf> forms;
+    const QString document = guarded([&] {
+        const auto cursor = busyCursor();
+        QString packet = packetDocument(ticked);
+        forms = PlanFormPdfs(printer().packet().formSpans(), CaptionOf(m_session.data().answers));
+        return packet;
+    });
+    if (document.isEmpty()) return nullptr;
+
+    auto* job = new FormPdfsJob(document, forms, folder, this);
+    auto* progress =
+        new QProgressDialog(QStringLiteral("Saving one PDF per form with LibreOffice..."),
+                            QStringLiteral("Cancel"), 0, 0, m_parent);
+    progress->setWindowTitle(QStringLiteral("Save as PDF"));
+    progress->setAccessibleName(QStringLiteral("Save as PDF"));
+    progress->setWindowModality(Qt::NonModal);
+    progress->setMinimumDuration(0);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<QProgressDialog> shown(progress);
+    connect(progress, &QProgressDialog::canceled, job, [job] {
+        job->cancel();
+        job->deleteLater();
+    });
+    connect(job, &FormPdfsJob::finished, this,
+            [this, job, shown, folder](bool ok, const QStringList& paths, const QString& error) {
+                if (shown) {
+                    shown->disconnect(job);
+                    shown->close();
+                }
+                job->deleteLater();
+                Q_EMIT formPdfsSaved(ok, paths, error);
+                m_prompts.inform(
+                    ok ? QStringLiteral("%1 PDFs, one per form, were saved in %2.")
+                             .arg(paths.size())
+                             .arg(folder)
+                       : QStringLiteral("The forms could not be saved as PDF.\n\n") + error);
+            });
+    progress->show();
     job->start();
     return job;
 }

@@ -23,6 +23,7 @@ class CaseSession;
 class DocumentPrinter;
 class Launcher;
 class PdfExportJob;
+class FormPdfsJob;
 
 class PrintCommands : public QObject {
     Q_OBJECT
@@ -46,6 +47,9 @@ public:
     // The same packet saved as `pdfPath` by LibreOffice in the background,
     // with a progress dialog that can cancel it. Returns the running job.
     PdfExportJob* SavePacketAsPdf(const QSet<QString>& ticked, const QString& pdfPath);
+    // The same packet saved as one PDF per form in `folder` (one LibreOffice
+    // run, then split), in the background. Returns the running job.
+    FormPdfsJob* SaveFormsAsPdfs(const QSet<QString>& ticked, const QString& folder);
     // "Print": the page copy on display, merged as it stands.
     QString QuickPrint(int page, int copy);
     // "Print Worksheets": one worksheet's printout (open worksheet windows
@@ -65,6 +69,8 @@ Q_SIGNALS:
     void calculated();
     // A PDF was written (or the conversion failed: ok false with the reason).
     void pdfSaved(bool ok, const QString& pathOrError);
+    // The PDFs of the forms were written (or failed: ok false, error says why).
+    void formPdfsSaved(bool ok, const QStringList& paths, const QString& error);
 
 private:
     DocumentPrinter& printer();

@@ -240,8 +240,13 @@ void WindowCommands::PreferencesClick() {
         QToolBar* bar = toolBar(label);
         return bar && !bar->isHidden();
     };
+    const QString settingsFolder = m_window.session().settings().SettingsFolder;
+    hooks.changeFilingOptions = [settingsFolder](const FilingOptions& options) {
+        WriteFilingOptions(settingsFolder, options);
+    };
     TfrmPreferenceDlg dialog(m_window.session().settings(), shown(false), shown(true), hooks,
                              &m_window);
+    dialog.showFilingOptions(ReadFilingOptions(settingsFolder));
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/dialogs/preference_dlg.h"
 
+#include <QSignalBlocker>
+
 #include "files/settings.h"
 #include "ui/commands/tools_commands.h"
 #include "ui_preference_dlg.h"
@@ -38,6 +40,13 @@ TfrmPreferenceDlg::TfrmPreferenceDlg(const ProgramSettings& settings, bool iconB
     connect(ui->cbxReportDialogs, &QCheckBox::toggled, this, [this](bool on) {
         if (m_hooks.setReportDialogs) m_hooks.setReportDialogs(on);
     });
+    auto filingChanged = [this] {
+        m_filing.addenda = ui->cbxAddenda->isChecked();
+        m_filing.typedSignatures = ui->cbxTypedSignatures->isChecked();
+        if (m_hooks.changeFilingOptions) m_hooks.changeFilingOptions(m_filing);
+    };
+    connect(ui->cbxAddenda, &QCheckBox::toggled, this, filingChanged);
+    connect(ui->cbxTypedSignatures, &QCheckBox::toggled, this, filingChanged);
     connect(ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -47,6 +56,14 @@ void TfrmPreferenceDlg::showFolders() {
     ui->lblClientFiles->setText(m_settings.ClientFolder);
     ui->lblWM3Files->setText(m_settings.WM3Folder);
     ui->lblRTFWorkPath->setText(m_settings.TempFolder);
+}
+
+void TfrmPreferenceDlg::showFilingOptions(const FilingOptions& options) {
+    m_filing = options;
+    const QSignalBlocker addenda(ui->cbxAddenda);
+    const QSignalBlocker typed(ui->cbxTypedSignatures);
+    ui->cbxAddenda->setChecked(options.addenda);
+    ui->cbxTypedSignatures->setChecked(options.typedSignatures);
 }
 
 }  // namespace wm4

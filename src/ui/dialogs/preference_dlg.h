@@ -1,10 +1,13 @@
 #pragma once
 // "Wendmoor4 Preferences": the default folders (each with a "Change" button
-// that chooses a new one), the two tool bars, switched on and off at once, and
-// one dialog per report instead of the Problems panel.
+// that chooses a new one), the two tool bars, switched on and off at once,
+// one dialog per report instead of the Problems panel, and the options for
+// filing electronically.
 #include <QDialog>
 #include <functional>
 #include <memory>
+
+#include "files/filing_options.h"
 
 namespace Ui {
 class TfrmPreferenceDlg;
@@ -27,6 +30,8 @@ public:
         // or lists them in the Problems panel; empty: the box is hidden.
         std::function<bool()> reportDialogs;
         std::function<void(bool dialogs)> setReportDialogs;
+        // Keeps the changed filing options (continuation addenda, typed signatures).
+        std::function<void(const FilingOptions&)> changeFilingOptions;
     };
 
     TfrmPreferenceDlg(const ProgramSettings& settings, bool iconBarShown, bool labelBarShown,
@@ -35,10 +40,13 @@ public:
 
     // Shows the folders as the settings hold them.
     void showFolders();
+    // Ticks the filing options' boxes as the options stand.
+    void showFilingOptions(const FilingOptions& options);
 
 private:
     const ProgramSettings& m_settings;
     Hooks m_hooks;
+    FilingOptions m_filing;
     std::unique_ptr<Ui::TfrmPreferenceDlg> ui;
 };
 

@@ -113,4 +113,8 @@ void TfrmSelectedForms::finish(Choice choice) {
     accept();
 }
 
+bool TfrmSelectedForms::pdfPerForm() const {
+    return ui->cbxPdfPerForm->isChecked();
+}
+
 }  // namespace wm4

@@ -32,6 +32,8 @@ public:
     QSet<QString> tickedForms() const;
     QCheckBox* box(const QString& checkBox) const { return m_boxes.value(checkBox); }
     int currentTab() const;
+    // "One PDF per form" is ticked: Save as PDF writes a PDF for each form.
+    bool pdfPerForm() const;
 
     void ClearAllClick();
     void CheckAllClick();

@@ -1,0 +1,207 @@
+#include "output/document/form_pdfs.h"
+
+// qpdf 11: its own smart pointers are std::shared_ptr; no transition warning.
+#define POINTERHOLDER_TRANSITION 4
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <exception>
+
+#include "calc/units/blocks.h"
+#include "case/answers.h"
+#include "output/document/document_error.h"
+#include "output/document/packet_table.h"
+#include "output/document/pdf_export.h"
+#include "output/document/send_document.h"
+
+namespace wm4 {
+
+namespace {
+
+std::string local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QPDFObjectHandle text(const QString& value) {
+    return QPDFObjectHandle::newUnicodeString(value.toStdString());
+}
+
+void setInfo(QPDF& pdf, const PdfProperties& properties) {
+    QPDFObjectHandle info = QPDFObjectHandle::newDictionary();
+    info.replaceKey("/Title", text(properties.title));
+    info.replaceKey("/Subject", text(properties.subject));
+    info.replaceKey("/Keywords", text(properties.keywords));
+    info.replaceKey("/Creator", text(QStringLiteral("Wendmoor4")));
+    QPDFObjectHandle old = pdf.getTrailer().getKey("/Info");
+    if (old.isDictionary() && old.hasKey("/Producer")) info.replaceKey("/Producer", old.getKey("/Producer"));
+    pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
+}
+
+void writePdf(QPDF& pdf, const QString& outPath) {
+    QPDFWriter writer(pdf, local(outPath).c_str());
+    writer.setStaticID(false);
+    writer.write();
+}
+
+// Runs a qpdf step, its exceptions as DocumentError.
+template <typename Step>
+void qpdfStep(const QString& what, Step step) {
+    try {
+        step();
+    } catch (const std::exception& e) {
+        throw DocumentError(QStringLiteral("%1: %2").arg(what, QString::fromUtf8(e.what())));
+    }
+}
+
+QString captionText(const CaseCaption& caption) {
+    QString out = QStringLiteral("Estate of ") + caption.decedent;
+    if (!caption.caseNumber.isEmpty()) out += QStringLiteral(", Case No. ") + caption.caseNumber;
+    return out;
+}
+
+QString formNumber(const PacketEntry& entry) {
+    const QString caption = QString::fromUtf16(entry.caption);
+    return caption.front().isDigit() ? caption.section(u' ', 0, 0) : QString();
+}
+
+}  // namespace
+
+CaseCaption CaptionOf(const TAnswer& answers) {
+    return {answers.answer(0, 0, units::gi::DecedentName).trimmed(),
+            answers.answer(0, 0, units::gi::CaseNumber).trimmed()};
+}
+
+QString FormPdfFileName(const PacketEntry& entry) {
+    QString name = QString::fromUtf16(entry.caption);
+    for (QChar& c : name)
+        if (QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
+    return name + QStringLiteral(".pdf");
+}
+
+PdfProperties FormPdfProperties(const PacketEntry& entry, const CaseCaption& caption) {
+    const QString number = formNumber(entry);
+    const QString form = number.isEmpty() ? QString::fromUtf16(entry.caption)
+                                          : QStringLiteral("Form ") + number;
+    QStringList keywords;
+    if (!caption.caseNumber.isEmpty()) keywords << QStringLiteral("Case No. ") + caption.caseNumber;
+    keywords << form << QStringLiteral("Probate Court of Wendmoor County, Ohio");
+    return {QString::fromUtf16(entry.caption), captionText(caption) + QStringLiteral(", ") + form,
+            keywords.join(QStringLiteral("; "))};
+}
+
+PdfProperties PacketPdfProperties(const CaseCaption& caption) {
+    QStringList keywords;
+    if (!caption.caseNumber.isEmpty()) keywords << QStringLiteral("Case No. ") + caption.caseNumber;
+    keywords << QStringLiteral("Probate Court of Wendmoor County, Ohio");
+    return {captionText(caption), QStringLiteral("Forms for filing"),
+            keywords.join(QStringLiteral("; "))};
+}
+
+QList<FormPdf> PlanFormPdfs(const QList<FormSpan>& spans, const CaseCaption& caption) {
+    QList<FormPdf> forms;
+    for (const FormSpan& span : spans)
+        forms.append({FormPdfFileName(*span.entry), FormPdfProperties(*span.entry, caption), span});
+    return forms;
+}
+
+int PdfPageCount(const QString& pdfPath) {
+    int count = 0;
+    qpdfStep(QStringLiteral("Cannot read the PDF %1").arg(pdfPath), [&] {
+        QPDF pdf;
+        pdf.processFile(local(pdfPath).c_str());
+        count = int(QPDFPageDocumentHelper(pdf).getAllPages().size());
+    });
+    return count;
+}
+
+void SetPdfProperties(const QString& pdfPath, const PdfProperties& properties) {
+    const QString temporary = pdfPath + QStringLiteral(".part");
+    qpdfStep(QStringLiteral("Cannot set the properties of %1").arg(pdfPath), [&] {
+        QPDF pdf;
+        pdf.processFile(local(pdfPath).c_str());
+        setInfo(pdf, properties);
+        writePdf(pdf, temporary);
+    });
+    QFile::remove(pdfPath);
+    if (!QFile::rename(temporary, pdfPath))
+        throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(pdfPath));
+}
+
+void WritePdfPages(const QString& packetPdf, int firstPage, int pageCount, const QString& outPath,
+                   const PdfProperties& properties) {
+    qpdfStep(QStringLiteral("Cannot write the PDF %1").arg(outPath), [&] {
+        QPDF in;
+        in.processFile(local(packetPdf).c_str());
+        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(in).getAllPages();
+        if (firstPage < 0 || pageCount < 1 || size_t(firstPage + pageCount) > pages.size())
+            throw std::runtime_error("the packet's PDF has too few pages");
+        QPDF out;
+        out.emptyPDF();
+        QPDFPageDocumentHelper outPages(out);
+        for (int k = firstPage; k < firstPage + pageCount; ++k)
+            outPages.addPage(pages[size_t(k)], false);
+        setInfo(out, properties);
+        writePdf(out, outPath);
+    });
+}
+
+QString FormDocument(const QString& packet, const FormSpan& span) {
+    static const QString marker = QStringLiteral("\\'b7");
+    const qsizetype header = packet.indexOf(marker);
+    if (span.start == 0 || header < 0) return packet.left(span.end) + QStringLiteral("\r\n}");
+    QString body = packet.mid(span.start, span.end - span.start);
+    body.remove(0, QStringLiteral("\\page ").size());
+    return packet.left(header + marker.size()) + body + QStringLiteral("\r\n}");
+}
+
+QStringList WriteFormPdfs(const QString& document, const QList<FormPdf>& forms,
+                          const QString& folder, const QString& program) {
+    QTemporaryDir work;
+    if (!work.isValid()) throw DocumentError(QStringLiteral("No temporary folder for the PDFs."));
+    QStringList written;
+    if (forms.isEmpty()) return written;
+    const QString packetRtf = QDir(work.path()).filePath(QStringLiteral("packet.rtf"));
+    WriteRtfDocument(packetRtf, document);
+    ConvertAllToPdf({packetRtf}, work.path(), program);
+    const QString packetPdf = QDir(work.path()).filePath(QStringLiteral("packet.pdf"));
+    const FormSpan& last = forms.back().span;
+    const bool pagesMatch = PdfPageCount(packetPdf) == last.firstPage + last.pageCount;
+
+    QStringList perFormPdfs;  // the converted documents, when the pages do not match
+    if (!pagesMatch) {
+        // A side ran over its page: the ranges do not hold, so each form is
+        // converted as a document of its own, all in one run.
+        QStringList rtfs;
+        for (qsizetype k = 0; k < forms.size(); ++k) {
+            const QString rtf = QDir(work.path()).filePath(QStringLiteral("form%1.rtf").arg(k));
+            WriteRtfDocument(rtf, FormDocument(document, forms[k].span));
+            rtfs << rtf;
+            perFormPdfs << QDir(work.path()).filePath(QStringLiteral("form%1.pdf").arg(k));
+        }
+        ConvertAllToPdf(rtfs, work.path(), program);
+    }
+    for (qsizetype k = 0; k < forms.size(); ++k) {
+        const FormPdf& form = forms[k];
+        const QString out = QDir(folder).filePath(form.fileName);
+        QFile::remove(out);
+        if (pagesMatch) {
+            WritePdfPages(packetPdf, form.span.firstPage, form.span.pageCount, out,
+                          form.properties);
+        } else {
+            if (!QFile::copy(perFormPdfs[k], out))
+                throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(out));
+            SetPdfProperties(out, form.properties);
+        }
+        written << out;
+    }
+    return written;
+}
+
+}  // namespace wm4

@@ -1,0 +1,70 @@
+#include "ui/commands/form_pdfs_job.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <memory>
+
+#include "output/document/document_error.h"
+#include "output/document/pdf_export.h"
+
+namespace wm4 {
+
+FormPdfsJob::FormPdfsJob(QString document, QList<FormPdf> forms, QString folder, QObject* parent)
+    : QObject(parent),
+      m_document(std::move(document)),
+      m_forms(std::move(forms)),
+      m_folder(std::move(folder)) {}
+
+void FormPdfsJob::start() {
+    if (!PdfConversionAvailable()) {
+        Q_EMIT finished(false, {},
+                        QStringLiteral("LibreOffice is not installed, so the forms cannot be "
+                                       "saved as PDF. Install the package libreoffice-writer "
+                                       "(or libreoffice-writer-nogui) and try again."));
+        return;
+    }
+    auto work = std::make_shared<QTemporaryDir>();
+    if (!work->isValid()) {
+        Q_EMIT finished(false, {}, QStringLiteral("No temporary folder for the PDF conversion."));
+        return;
+    }
+    QPointer<FormPdfsJob> self(this);
+    QThread* thread = QThread::create([document = m_document, forms = m_forms, work, self] {
+        QString error;
+        QStringList made;
+        try {
+            made = WriteFormPdfs(document, forms, work->path());
+        } catch (const DocumentError& e) {
+            error = e.text();
+        } catch (const std::exception& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, error, made, work] {
+                if (!self || self->m_cancelled) return;
+                QString failure = error;
+                QStringList paths;
+                for (const QString& pdf : made) {
+                    if (!failure.isEmpty()) break;
+                    const QString out = QDir(self->m_folder).filePath(QFileInfo(pdf).fileName());
+                    QFile::remove(out);
+                    if (!QFile::copy(pdf, out))
+                        failure = QStringLiteral("Cannot write the PDF %1.").arg(out);
+                    paths << out;
+                }
+                Q_EMIT self->finished(failure.isEmpty(), paths, failure);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+}  // namespace wm4
