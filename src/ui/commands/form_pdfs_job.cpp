@@ -10,7 +10,7 @@
 #include <QThread>
 #include <memory>
 
-#include "output/document/document_error.h"
+#include "ui/commands/conversion_error.h"
 #include "output/document/pdf_export.h"
 
 namespace wm4 {
@@ -36,15 +36,9 @@ void FormPdfsJob::start() {
     }
     QPointer<FormPdfsJob> self(this);
     QThread* thread = QThread::create([document = m_document, forms = m_forms, work, self] {
-        QString error;
         QStringList made;
-        try {
-            made = WriteFormPdfs(document, forms, work->path());
-        } catch (const DocumentError& e) {
-            error = e.text();
-        } catch (const std::exception& e) {
-            error = QString::fromUtf8(e.what());
-        }
+        const QString error = ConversionErrorText(
+            [&] { made = WriteFormPdfs(document, forms, work->path()); });
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, error, made, work] {

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "output/document/document_error.h"
+#include "ui/commands/conversion_error.h"
 #include "output/document/pdf_export.h"
 
 namespace wm4 {
@@ -40,14 +40,7 @@ void PdfExportJob::start() {
     QPointer<PdfExportJob> self(this);
     m_running = true;
     m_thread = QThread::create([rtf, pdf, work, self] {
-        QString error;
-        try {
-            ConvertToPdf(rtf, pdf);
-        } catch (const DocumentError& e) {
-            error = e.text();
-        } catch (const std::exception& e) {
-            error = QString::fromUtf8(e.what());
-        }
+        const QString error = ConversionErrorText([&] { ConvertToPdf(rtf, pdf); });
         // Back on the application's thread: the job may be gone by then.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
