@@ -4,7 +4,7 @@
 
 #include "app/engine_session.h"
 #include "output/document/document_printer.h"
-#include "output/document/form_pdfs.h"
+#include "output/pdf/form_pdfs.h"
 
 namespace wm4 {
 

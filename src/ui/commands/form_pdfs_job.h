@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "output/document/form_pdfs.h"
+#include "output/pdf/form_pdfs.h"
 
 namespace wm4 {
 

@@ -11,7 +11,7 @@
 #include "files/filing_options.h"
 #include "output/document/document_error.h"
 #include "output/document/document_printer.h"
-#include "output/document/form_pdfs.h"
+#include "output/pdf/form_pdfs.h"
 #include "output/document/send_document.h"
 #include "output/document/word_processor.h"
 #include "output/textfit/text_wrapper.h"

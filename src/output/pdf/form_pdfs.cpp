@@ -1,4 +1,4 @@
-#include "output/document/form_pdfs.h"
+#include "output/pdf/form_pdfs.h"
 
 // qpdf 11: its own smart pointers are std::shared_ptr; no transition warning.
 #define POINTERHOLDER_TRANSITION 4
