@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "case/page_facts.h"
+
 namespace wm4 {
 namespace {
 
@@ -157,11 +159,6 @@ constexpr PageEntry kPages[] = {
 constexpr int kFilledPages[] = {78,  80,  81,  82,  83,  93,  94,  103, 105,
                                 106, 108, 109, 113, 114, 118, 120, 124, 126,
                                 180, 181, 182, 183, 184, 185, 186, 187, 188};
-
-// The expense printout (185) is among them, so that its empty lines print no
-// "0.00" (as the asset and time lists); it has no screen.
-constexpr int kEmptyAmountPages[] = {20, 21, 27, 30,  31,  34,  47,  60,  62,  63,  64,  65,  71,
-                                     72, 73, 75, 107, 114, 116, 128, 155, 156, 182, 184, 185, 187};
 
 constexpr TaxFormDocument kTaxForms[] = {
     {1001, "SS-4 Application for Employer Identification Number", "/pub/irs-pdf/fss4.pdf"},
@@ -394,9 +391,11 @@ PageUse pageUse(int page) {
     return PageUse::Unused;
 }
 
+// The pages say "amounts empty" in their form sources. The expense printout
+// (185) is among them, so that its empty lines print no "0.00" (as the asset
+// and time lists); it has no screen.
 bool LeavesAmountsEmpty(int page) {
-    return std::find(std::begin(kEmptyAmountPages), std::end(kEmptyAmountPages), page) !=
-           std::end(kEmptyAmountPages);
+    return FactsOfPage(page).amountsEmpty;
 }
 
 int otherSide(int page) {

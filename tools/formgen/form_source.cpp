@@ -155,6 +155,29 @@ void slotsLine(FormSource& src, const QString& rest, int lineNo) {
     src.ranges.append(range);
 }
 
+// focus SLOT
+void focusLine(FormSource& src, const QString& rest, int lineNo) {
+    bool ok = false;
+    const int slot = rest.toInt(&ok);
+    if (!ok || slot < 0) fail(src.fileName, lineNo, QStringLiteral("focus needs a slot number"));
+    if (src.focusSlot >= 0) fail(src.fileName, lineNo, QStringLiteral("a second focus line"));
+    src.focusSlot = slot;
+    src.focusLine = lineNo;
+}
+
+void fitLine(FormSource& src, const QString& rest, int lineNo) {
+    if (rest != QLatin1String("none"))
+        fail(src.fileName, lineNo, QStringLiteral("fit takes none (fields fit without the line)"));
+    src.fitted = false;
+}
+
+void amountsLine(FormSource& src, const QString& rest, int lineNo) {
+    if (rest != QLatin1String("empty"))
+        fail(src.fileName, lineNo,
+             QStringLiteral("amounts takes empty (zero amounts show 0.00 without the line)"));
+    src.amountsEmpty = true;
+}
+
 void parseHeading(FormSource& src, const QString& directive, const QString& rest, int lineNo) {
     static const QHash<QString, Heading> table = {
         {QStringLiteral("page"), pageLine},
@@ -167,6 +190,9 @@ void parseHeading(FormSource& src, const QString& directive, const QString& rest
         {QStringLiteral("kept"),
          [](FormSource& s, const QString& r, int) { s.kept.unite(ParseSlotList(r)); }},
         {QStringLiteral("slots"), slotsLine},
+        {QStringLiteral("focus"), focusLine},
+        {QStringLiteral("fit"), fitLine},
+        {QStringLiteral("amounts"), amountsLine},
     };
     const Heading heading = table.value(directive);
     if (!heading)

@@ -11,6 +11,13 @@
 //                             one area: a person block, a list of lines)
 //   footer form|none   (none: no "Form N - TITLE" line closing the side, for
 //                       letters and worksheet printouts, which are not filed)
+//   focus SLOT   (the screen control bound to SLOT takes the focus when the
+//                 page is shown; formgen writes its Tag into page_facts.h and
+//                 fails when the screen has no control for the slot)
+//   fit none     (the template's plain fields keep their own size: schedules
+//                 and lists with their own small print; without it they fit)
+//   amounts empty   (an amount with no value shows and prints empty, not
+//                    "0.00", on the screen and the template alike)
 // then "screen:" and "print:" sections. Words take "quoted texts" and
 // key=value options.
 //
@@ -88,6 +95,10 @@ struct FormSource {
         int line = 0;
     };
     QList<Range> ranges;  // "slots" heading lines
+    int focusSlot = -1;   // "focus": the slot whose control takes the focus first
+    int focusLine = 0;    // ... and its line, for messages
+    bool fitted = true;         // no "fit none"
+    bool amountsEmpty = false;  // "amounts empty"
     QList<Line> screen;
     QList<Line> print;
 };

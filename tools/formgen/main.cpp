@@ -14,6 +14,7 @@
 
 #include "case/answers.h"
 #include "form_source.h"
+#include "page_facts.h"
 #include "screen_items.h"
 #include "screen_writer.h"
 #include "slot_names.h"
@@ -59,6 +60,7 @@ QList<Output> generate(const QString& sourcePath, const QString& outDir, const Q
             QStringLiteral("%1: page out of range").arg(sourcePath).toStdString());
     const QList<ScreenControl> controls = ExpandScreen(src);
     checkSlots(src, ScreenSlots(controls), "the screen");
+    FocusTag(src, controls);  // the focus line names a control of the screen (formfacts writes it)
     const TemplateResult t = WriteTemplate(src);
     checkSlots(src, t.widths.keys(), "the template");
     const QString n = QString::number(src.page);

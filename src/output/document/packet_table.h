@@ -1,7 +1,8 @@
 #pragma once
 // The form packet: every printable form in the fixed order of printing, with
 // its check box in the Select Forms dialog, its caption, its pages (front
-// before back) and the answer-store counter that gives its number of copies.
+// before back) and the answer-store counter that gives its number of copies
+// (the page catalogue's copy counter of its first page).
 #include <QString>
 #include <QStringView>
 #include <array>

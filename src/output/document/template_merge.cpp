@@ -9,6 +9,7 @@
 #include "case/conversions.h"
 #include "case/field_codes.h"
 #include "case/page_catalogue.h"
+#include "case/page_facts.h"
 #include "files/cp1252.h"
 #include "files/fault_words.h"
 #include "files/file_error.h"
@@ -22,13 +23,6 @@
 namespace wm4 {
 
 namespace {
-
-// Forms whose plain fields keep their own size (schedules and lists with
-// their own small print). The three wrapped worksheet printouts (182, 185,
-// 187) are all here: each wraps its own lines, and the expense list would
-// otherwise shrink its category texts where the others do not.
-constexpr std::array NotFittedPages = {20, 21, 27, 30,  31,  41,  47,  54,  58,  62,  63, 64,
-                                       65, 71, 75, 126, 128, 155, 156, 182, 184, 185, 187};
 
 const QString ReduceTextMark = QStringLiteral("REDUCE TEXT");
 
@@ -142,8 +136,13 @@ QString TemplatePath(const QString& rtfFolder, int page) {
     return rtfFolder + QStringLiteral("/Page") + QString::number(page) + QStringLiteral(".rtf");
 }
 
+// Forms whose plain fields keep their own size (schedules and lists with
+// their own small print) say "fit none" in their form source. The three
+// wrapped worksheet printouts (182, 185, 187) all do: each wraps its own
+// lines, and the expense list would otherwise shrink its category texts where
+// the others do not.
 bool PageSkipsFitting(int page) {
-    return std::find(NotFittedPages.begin(), NotFittedPages.end(), page) != NotFittedPages.end();
+    return !FactsOfPage(page).fitted;
 }
 
 QString TypedSignature(const QString& signerName, bool typedSignatures) {

@@ -1,7 +1,8 @@
 #pragma once
 // Fixed facts about the page screens: where a page's screen file lives and
-// which control takes the focus after a page is shown. (The pages whose zero
-// amounts show as empty boxes are the catalogue's LeavesAmountsEmpty.)
+// which control takes the focus after a page is shown (the page's "focus"
+// line in its form source, case/page_facts.h). (The pages whose zero amounts
+// show as empty boxes are the catalogue's LeavesAmountsEmpty.)
 #include <QString>
 
 namespace wm4 {
