@@ -72,7 +72,8 @@ TEST_F(CalcCommand, SavesTheCalculatedCaseAndPrintsItsCounters) {
     // an amount of the inventory.
     const TAnswer& a = saved.answers;
     EXPECT_EQ(input.answers.answer(page3::Page, 0, page3::EstateOf), "");
-    EXPECT_EQ(a.answer(page3::Page, 0, page3::EstateOf), QString::fromLatin1(rich::Decedent).toUpper());
+    EXPECT_EQ(a.answer(page3::Page, 0, page3::EstateOf),
+              QString::fromLatin1(rich::Decedent).toUpper());
     EXPECT_EQ(a.answer(page30::Page, 0, page30::Lines[0]), "TANGIBLE PERSONAL PROPERTY");
     EXPECT_EQ(a.answer(page28::Page, 0, page28::TotalOfTheAutomobiles), "24,500.00");
     EXPECT_EQ(a.answer(page6::Page, rich::NoticesOfProbate - 1, page6::EstateOf),

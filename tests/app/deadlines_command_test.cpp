@@ -17,10 +17,12 @@ protected:
     void SetUp() override {
         CommandTest::SetUp();
         CaseData data;
-        data.answers.setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Harold James Whitcombe"));
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName,
+                               QStringLiteral("Harold James Whitcombe"));
         data.answers.setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2026 ES 00417"));
         data.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
-        data.answers.setAnswer(page95::Page, 0, page95::LettersIssuedDate, QStringLiteral("2/20/2026"));  // letters issued
+        data.answers.setAnswer(page95::Page, 0, page95::LettersIssuedDate,
+                               QStringLiteral("2/20/2026"));  // letters issued
         WriteClientFile(data, path("case.wm4"));
     }
 };

@@ -1,10 +1,11 @@
 #include "case/answers.h"
+
+#include <gtest/gtest.h>
+
 #include "case/case_data.h"
 #include "forms/page000.h"
 #include "forms/page005.h"
 #include "support/report_recorder.h"
-
-#include <gtest/gtest.h>
 
 using namespace wm4;
 

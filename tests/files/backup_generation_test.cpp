@@ -1,11 +1,12 @@
 // One generation of backup: the file as it was before a save, beside it.
+#include "files/backup_generation.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/backup_generation.h"
 #include "files/file_error.h"
 #include "support/file_bytes.h"
 

@@ -24,10 +24,10 @@
 #include "support/report_recorder.h"
 
 using namespace wm4;
-using wm4::test::readAll;
 using wm4::test::CopyText;
 using wm4::test::fileBytes;
 using wm4::test::pageLines;
+using wm4::test::readAll;
 using wm4::test::sheetLines;
 
 namespace {
@@ -68,7 +68,8 @@ std::unique_ptr<CaseData> richCase() {
     a.setAnswer(page0::Page, 0, page0::DecedentName, "Margaret Élise O’Hara");
     a.setAnswer(page0::Page, 0, MaxSlot[0], "last slot of page 0");
     a.PgCt[1] = 3;
-    for (int c = 0; c <= 3; ++c) a.setAnswer(page1::Page, c, MaxSlot[1], QStringLiteral("copy %1").arg(c));
+    for (int c = 0; c <= 3; ++c)
+        a.setAnswer(page1::Page, c, MaxSlot[1], QStringLiteral("copy %1").arg(c));
     a.setOvRide(page1::Page, 2, page1::Persons[3], true);
     a.setAnswer(page30::Page, 0, page30::NumberOfPages, "Line one | line two");
     a.setOvRide(page30::Page, 0, page30::Lines[0], true);  // an overridden empty answer
@@ -174,7 +175,8 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
                     {24, "z"},
                     {page12::TheApplicantIsAResidentOfOhio, "p"},
                     {UnusedPage12Slot, "kept"}};
-    page12.flags = {{page12::TheApplicantIsAResidentOfOhio, "2"}, {page12::AttorneyEMailAddress, "-1"}};
+    page12.flags = {{page12::TheApplicantIsAResidentOfOhio, "2"},
+                    {page12::AttorneyEMailAddress, "-1"}};
     pages[9] = {page9};
     pages[10] = {page10};
     pages[12] = {page12};
@@ -205,10 +207,16 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
         EXPECT_EQ(a.answer(page9::Page, 0, OldPage9Slot), c.migrated ? "" : "old 9/22");
         EXPECT_EQ(a.answer(page9::Page, 0, page9::FiduciaryEMailAddress), "kept");
         EXPECT_EQ(a.answer(page12::Page, 0, page12::ApplicantEMailAddress), c.migrated ? "" : "y");
-        EXPECT_EQ(a.answer(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio), c.migrated ? "a" : "p");
-        EXPECT_EQ(a.answer(page12::Page, 0, page12::EveryPersonEntitledToAdministerBeforeTheApplicantHasWaivedThatRightForm43), c.migrated ? "d" : "");
+        EXPECT_EQ(a.answer(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio),
+                  c.migrated ? "a" : "p");
+        EXPECT_EQ(
+            a.answer(
+                page12::Page, 0,
+                page12::EveryPersonEntitledToAdministerBeforeTheApplicantHasWaivedThatRightForm43),
+            c.migrated ? "d" : "");
         EXPECT_EQ(a.answer(page12::Page, 0, UnusedPage12Slot), "kept");
-        EXPECT_TRUE(a.ovRide(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio)) << "flag line 2";
+        EXPECT_TRUE(a.ovRide(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio))
+            << "flag line 2";
         EXPECT_TRUE(a.ovRide(page12::Page, 0, page12::AttorneyEMailAddress)) << "flag line -1";
         EXPECT_FALSE(a.ovRide(page12::Page, 0, page12::ApplicantEMailAddress));
         EXPECT_EQ(a.PgCt[0], -1);
@@ -460,7 +468,8 @@ TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
     constexpr int UnusedPage3Slot = 1, FirstSlot = 0;
     test::ReportRecorder recorder;
     CaseData data;
-    data.answers.setAnswer(page2::Page, 0, page2::Persons[2], "Zoë Kovač");  // č has no Windows-1252 byte
+    data.answers.setAnswer(page2::Page, 0, page2::Persons[2],
+                           "Zoë Kovač");  // č has no Windows-1252 byte
     data.answers.setAnswer(page2::Page, 0, page2::Persons[3], "ok");
     data.answers.setAnswer(3, 0, UnusedPage3Slot, "smile 😀");
     const QByteArray bytes = ClientFileBytes(data);

@@ -82,10 +82,13 @@ TEST(Wm3Import, CopiesEveryAnswerAndTranslatesTheWorksheets) {
     const TAnswer& a = data.answers;
     EXPECT_DOUBLE_EQ(a.VersionNo, 4.41);
     EXPECT_EQ(a.answer(page0::Page, 0, page0::DecedentName), "John Q. Public");
-    EXPECT_FALSE(a.ovRide(page0::Page, 0, page0::DecedentName)) << "override flags are not taken over";
-    EXPECT_EQ(a.answer(page0::Page, 0, page0::JudgesLine), "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
+    EXPECT_FALSE(a.ovRide(page0::Page, 0, page0::DecedentName))
+        << "override flags are not taken over";
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::JudgesLine),
+              "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
     EXPECT_EQ(a.answer(page0::Page, 0, page0::County), "Wendmoor");
-    EXPECT_EQ(a.answer(page0::Page, 0, MaxSlot[0]), "last slot") << "the last slot of a page is imported too";
+    EXPECT_EQ(a.answer(page0::Page, 0, MaxSlot[0]), "last slot")
+        << "the last slot of a page is imported too";
     EXPECT_EQ(a.answer(1, 1, MaxSlot[1]), "copy 1 last slot");
     EXPECT_EQ(a.answer(1, 2, FirstSlot), "copy 2");
     EXPECT_EQ(a.PgCt[1], 2);

@@ -125,7 +125,8 @@ TEST_F(FileCommands, EditSaveAndReopenRoundTripThroughTheWindow) {
     EXPECT_EQ(saveDialogs, 1);
     CaseData reread;
     ASSERT_TRUE(ReadClientFile(reread, nextSave));
-    EXPECT_EQ(reread.answers.answer(page0::Page, 0, page0::DecedentFirstName), QStringLiteral("Harry"));
+    EXPECT_EQ(reread.answers.answer(page0::Page, 0, page0::DecedentFirstName),
+              QStringLiteral("Harry"));
 }
 
 TEST_F(FileCommands, OpeningMovesAKnownFileToTheTopAndKeepsNine) {

@@ -25,7 +25,8 @@ protected:
         WindowTest::SetUp();
         casePath = path("estate.wm4");
         CaseData data;
-        data.answers.setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Harold James Whitcombe"));
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName,
+                               QStringLiteral("Harold James Whitcombe"));
         data.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
         data.KSchedList.setCell(1, 0, QStringLiteral("Eleanor M. Whitcombe"));
         WriteClientFile(data, casePath);

@@ -27,7 +27,8 @@ protected:
         constexpr int NamingSlot = 0;
         for (int page : {1, 2, 6})
             for (int copy = 0; copy < 3; ++copy)
-                data.answers.setAnswer(page, copy, NamingSlot, QStringLiteral("p%1c%2").arg(page).arg(copy));
+                data.answers.setAnswer(page, copy, NamingSlot,
+                                       QStringLiteral("p%1c%2").arg(page).arg(copy));
     }
 
     // The page copies of the document in order, read from the "Copy:" lines.

@@ -119,8 +119,8 @@ QMap<QString, int> bareSlotNumbersIn(const QString& folder) {
         // This test's own examples of the counter's input are no slots.
         if (name == QStringLiteral("tests/structure/slot_numbers_test.cpp")) continue;
         QFile f(path);
-        counts[name] = f.open(QIODevice::ReadOnly) ? bareSlotNumbers(QString::fromUtf8(f.readAll()))
-                                                   : -1;
+        counts[name] =
+            f.open(QIODevice::ReadOnly) ? bareSlotNumbers(QString::fromUtf8(f.readAll())) : -1;
     }
     return counts;
 }
