@@ -9,6 +9,10 @@
 #include "app/command_test.h"
 #include "case/worksheet_columns.h"
 #include "files/client_file.h"
+#include "forms/page003.h"
+#include "forms/page006.h"
+#include "forms/page028.h"
+#include "forms/page030.h"
 #include "support/rich_sample.h"
 
 namespace wm4::test {
@@ -67,11 +71,12 @@ TEST_F(CalcCommand, SavesTheCalculatedCaseAndPrintsItsCounters) {
     // Answers only the calculation writes: the caption, a schedule heading,
     // an amount of the inventory.
     const TAnswer& a = saved.answers;
-    EXPECT_EQ(input.answers.answer(3, 0, 2), "");
-    EXPECT_EQ(a.answer(3, 0, 2), QString::fromLatin1(rich::Decedent).toUpper());
-    EXPECT_EQ(a.answer(30, 0, 6), "TANGIBLE PERSONAL PROPERTY");
-    EXPECT_EQ(a.answer(28, 0, 10), "24,500.00");
-    EXPECT_EQ(a.answer(6, rich::NoticesOfProbate - 1, 2),
+    EXPECT_EQ(input.answers.answer(page3::Page, 0, page3::EstateOf), "");
+    EXPECT_EQ(a.answer(page3::Page, 0, page3::EstateOf),
+              QString::fromLatin1(rich::Decedent).toUpper());
+    EXPECT_EQ(a.answer(page30::Page, 0, page30::Lines[0]), "TANGIBLE PERSONAL PROPERTY");
+    EXPECT_EQ(a.answer(page28::Page, 0, page28::TotalOfTheAutomobiles), "24,500.00");
+    EXPECT_EQ(a.answer(page6::Page, rich::NoticesOfProbate - 1, page6::EstateOf),
               QString::fromLatin1(rich::Decedent).toUpper());  // last notice
 
     // The saved case is complete: calculating it again changes nothing.

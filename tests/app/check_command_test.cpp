@@ -8,6 +8,7 @@
 #include "app/command_test.h"
 #include "case/case_data.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
 
 namespace wm4::test {
 namespace {
@@ -41,7 +42,7 @@ TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
     // so the account no longer carries the whole inventory.
     data.ASchedList.setCell(56, 6, QStringLiteral("Income"));
     // dates: the decedent born after the death.
-    data.answers.setAnswer(0, 0, 14, QStringLiteral("3/4/2027"));
+    data.answers.setAnswer(page0::Page, 0, page0::DecedentBirthDate, QStringLiteral("3/4/2027"));
     // addresses: the library, sent the notice of probate, without a street.
     data.KSchedList.setCell(2, 3, QString());
     // assets: the dividend sent to the account without a value.

@@ -17,11 +17,6 @@ CommandRun runCommand(const QStringList& arguments) {
     return {status, QString::fromStdString(out), QString::fromStdString(err)};
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

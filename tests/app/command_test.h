@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <ostream>
 
+#include "support/file_bytes.h"
+
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
@@ -27,7 +29,6 @@ struct CommandRun {
 // output and standard error.
 CommandRun runCommand(const QStringList& arguments);
 
-QByteArray readAll(const QString& path);
 // False when the file cannot be written.
 bool writeAll(const QString& path, const QByteArray& bytes);
 

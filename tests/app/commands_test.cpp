@@ -10,6 +10,8 @@
 #include "app/command_test.h"
 #include "files/client_file.h"
 #include "files/file_text.h"
+#include "forms/page000.h"
+#include "forms/page001.h"
 
 using namespace wm4;
 using namespace wm4::test;
@@ -22,10 +24,10 @@ protected:
         CommandTest::SetUp();
         m_case = m_dir.filePath("estate.wm4");
         CaseData data;
-        data.answers.setAnswer(0, 0, 0, QStringLiteral("José Ñúñez"));
-        data.answers.setOvRide(0, 0, 2, true);
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("José Ñúñez"));
+        data.answers.setOvRide(page0::Page, 0, page0::Judge, true);
         data.answers.PgCt[1] = 1;
-        data.answers.setAnswer(1, 1, 3, "second copy");
+        data.answers.setAnswer(page1::Page, 1, page1::CaseNumber, "second copy");
         data.KSchedList.setRowCount(2);
         data.KSchedList.setCell(0, 0, "Son");
         data.KSchedList.setCell(1, 0, "Robert");

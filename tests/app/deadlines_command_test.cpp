@@ -6,6 +6,8 @@
 #include "app/command_test.h"
 #include "case/case_data.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
+#include "forms/page095.h"
 
 namespace wm4::test {
 namespace {
@@ -15,10 +17,12 @@ protected:
     void SetUp() override {
         CommandTest::SetUp();
         CaseData data;
-        data.answers.setAnswer(0, 0, 0, QStringLiteral("Harold James Whitcombe"));
-        data.answers.setAnswer(0, 0, 4, QStringLiteral("2026 ES 00417"));
-        data.answers.setAnswer(0, 0, 16, QStringLiteral("1/15/2026"));
-        data.answers.setAnswer(95, 0, 15, QStringLiteral("2/20/2026"));  // letters issued
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName,
+                               QStringLiteral("Harold James Whitcombe"));
+        data.answers.setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2026 ES 00417"));
+        data.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
+        data.answers.setAnswer(page95::Page, 0, page95::LettersIssuedDate,
+                               QStringLiteral("2/20/2026"));  // letters issued
         WriteClientFile(data, path("case.wm4"));
     }
 };

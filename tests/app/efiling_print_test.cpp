@@ -13,6 +13,7 @@
 #include "app/command_test.h"
 #include "case/case_data.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
 #include "output/document/document_printer.h"
 #include "output/document/packet_table.h"
 #include "output/document/pdf_export.h"
@@ -80,7 +81,7 @@ QStringList typedSigners(const QByteArray& rtf) {
 TEST_F(EfilingPrint, TypedSignaturesSignTheSignersLinesOnly) {
     CaseData sample;
     ASSERT_TRUE(ReadClientFile(sample, richSample()));
-    const QString judge = sample.answers.answer(0, 0, 2);
+    const QString judge = sample.answers.answer(page0::Page, 0, page0::Judge);
     ASSERT_FALSE(judge.isEmpty());
 
     const QByteArray plain = print({"print", richSample(), path("plain.rtf"), "--forms", "all"});
@@ -210,7 +211,7 @@ TEST_F(EfilingPrint, OnePdfPerFormWithItsPropertiesLibreOffice) {
         GTEST_SKIP() << "needs LibreOffice (libreoffice-writer-nogui) and poppler-utils";
     CaseData sample;
     ASSERT_TRUE(ReadClientFile(sample, richSample()));
-    const QString caseNumber = sample.answers.answer(0, 0, 4);
+    const QString caseNumber = sample.answers.answer(page0::Page, 0, page0::CaseNumber);
     CommandRun run;
     print({"print", richSample(), path("out.rtf"), "--forms", "cbx1_0,cbx2_2,cbx4_5", "--pdf",
            path("whole.pdf"), "--pdf-folder", path("forms")},

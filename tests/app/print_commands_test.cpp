@@ -13,6 +13,7 @@
 #include "case/case_data.h"
 #include "files/client_file.h"
 #include "files/settings.h"
+#include "forms/page006.h"
 #include "output/document/pdf_export.h"
 #include "support/rich_sample.h"
 
@@ -113,7 +114,8 @@ TEST_F(PrintCommands, ThePageOnDisplayShowsTheCopysAnswers) {
     for (int copy : {0, 1}) {
         const QByteArray rtf = print({"print", richSample(), path("out.rtf"), "--page", "6",
                                       "--copy", QString::number(copy)});
-        const QString addressee = sample.answers.answer(6, copy, 4);  // "To:"
+        const QString addressee =
+            sample.answers.answer(page6::Page, copy, page6::NotifiedName);  // "To:"
         ASSERT_FALSE(addressee.isEmpty());
         EXPECT_TRUE(rtf.contains(addressee.toLatin1())) << copy;
     }

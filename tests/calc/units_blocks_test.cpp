@@ -112,8 +112,9 @@ TEST_F(Blocks, SignerIsTheFiduciaryOrTheAttorney) {
 
 TEST_F(Blocks, AWriteOutsideThePageStopsTheRun) {
     PageCopy pc(ctx, 7, 0);  // page 7 has slots 0 ... 25
-    EXPECT_NO_THROW(pc.put(25, QStringLiteral("last")));
-    EXPECT_THROW(pc.put(26, QStringLiteral("beyond")), std::out_of_range);
+    ASSERT_EQ(MaxSlot[7], 25);
+    EXPECT_NO_THROW(pc.put(MaxSlot[7], QStringLiteral("last")));
+    EXPECT_THROW(pc.put(MaxSlot[7] + 1, QStringLiteral("beyond")), std::out_of_range);
     EXPECT_THROW(pc.text(-1), std::out_of_range);
 }
 

@@ -1,8 +1,11 @@
 #include "case/answers.h"
-#include "case/case_data.h"
-#include "support/report_recorder.h"
 
 #include <gtest/gtest.h>
+
+#include "case/case_data.h"
+#include "forms/page000.h"
+#include "forms/page005.h"
+#include "support/report_recorder.h"
 
 using namespace wm4;
 
@@ -30,39 +33,43 @@ TEST(AnswerStore, SlotCountsFollowTheMaxSlotTable) {
     EXPECT_EQ(TAnswer::slotCount(130), 1);
     EXPECT_EQ(TAnswer::slotCount(11), 41);
     TAnswer a;
-    a.setAnswer(130, 99, 0, "last");
-    EXPECT_EQ(a.answer(130, 99, 0), QStringLiteral("last"));
-    a.setAnswer(11, 0, 40, "slot 40");
-    EXPECT_EQ(a.answer(11, 0, 40), QStringLiteral("slot 40"));
+    a.setAnswer(130, 99, MaxSlot[130], "last");
+    EXPECT_EQ(a.answer(130, 99, MaxSlot[130]), QStringLiteral("last"));
+    a.setAnswer(11, 0, MaxSlot[11], "slot 40");
+    EXPECT_EQ(a.answer(11, 0, MaxSlot[11]), QStringLiteral("slot 40"));
 }
 
 TEST(AnswerStore, FillCaptionUpperCasesTheEstateCaption) {
     TAnswer a;
-    a.setAnswer(0, 0, 0, QStringLiteral("Estate of José Smith"));
-    a.setAnswer(5, 3, 7, "kept");
-    a.setOvRide(5, 3, 2, true);
+    a.setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Estate of José Smith"));
+    a.setAnswer(5, 3, page5::Names[3], "kept");
+    a.setOvRide(5, 3, page5::EstateOf, true);
     FillCaption(a, 5, 3);
-    EXPECT_EQ(a.answer(5, 3, 2), QStringLiteral("ESTATE OF JOSÉ SMITH"));
-    EXPECT_EQ(a.answer(5, 3, 3), QString());
-    EXPECT_EQ(a.answer(5, 3, 7), QStringLiteral("kept"));
-    EXPECT_TRUE(a.ovRide(5, 3, 2));
+    EXPECT_EQ(a.answer(5, 3, page5::EstateOf), QStringLiteral("ESTATE OF JOSÉ SMITH"));
+    EXPECT_EQ(a.answer(5, 3, page5::CaseNumber), QString());
+    EXPECT_EQ(a.answer(5, 3, page5::Names[3]), QStringLiteral("kept"));
+    EXPECT_TRUE(a.ovRide(5, 3, page5::EstateOf));
 }
+
+// A slot page 12 leaves unused: the store keeps what is put there all the
+// same, and creating the page clears it.
+constexpr int UnusedSlotOfPage12 = 1;
 
 TEST(AnswerStore, CreateAPageRefusesCopyNinetyNine) {
     test::ReportRecorder recorder;
     TAnswer a;
     const ScopedErrFlagTarget target(&a.ErrFlag);
-    a.setAnswer(12, 99, 1, "keep");
+    a.setAnswer(12, 99, UnusedSlotOfPage12, "keep");
     EXPECT_THROW(a.CreateAPage(12, 99), SilentAbort);
     EXPECT_EQ(recorder.numbers(), QList<int>{18012});
     EXPECT_TRUE(a.ErrFlag);
-    EXPECT_EQ(a.answer(12, 99, 1), QStringLiteral("keep"));
+    EXPECT_EQ(a.answer(12, 99, UnusedSlotOfPage12), QStringLiteral("keep"));
 
-    a.setAnswer(12, 98, 1, "gone");
-    a.setOvRide(12, 98, 1, true);
+    a.setAnswer(12, 98, UnusedSlotOfPage12, "gone");
+    a.setOvRide(12, 98, UnusedSlotOfPage12, true);
     a.CreateAPage(12, 98);
-    EXPECT_EQ(a.answer(12, 98, 1), QString());
-    EXPECT_FALSE(a.ovRide(12, 98, 1));
+    EXPECT_EQ(a.answer(12, 98, UnusedSlotOfPage12), QString());
+    EXPECT_FALSE(a.ovRide(12, 98, UnusedSlotOfPage12));
 }
 
 TEST(WorksheetStores, StartWithOneEmptyRowOfTheirWidth) {

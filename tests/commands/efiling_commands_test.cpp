@@ -12,6 +12,7 @@
 #include "commands/commands_fixture.h"
 #include "files/filing_options.h"
 #include "output/document/pdf_export.h"
+#include "support/file_bytes.h"
 #include "ui/commands/form_pdfs_job.h"
 #include "ui/commands/print_commands.h"
 #include "ui/dialogs/preference_dlg.h"
@@ -19,12 +20,9 @@
 namespace wm4 {
 namespace {
 
-using test::CommandsTest;
+using test::readAll;
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::CommandsTest;
 
 class EfilingCommandsTest : public CommandsTest {
 protected:

@@ -7,16 +7,14 @@
 #include "app/commands.h"
 #include "commands/commands_fixture.h"
 #include "output/document/pdf_export.h"
+#include "support/file_bytes.h"
 
 namespace wm4 {
 namespace {
 
-using test::CommandsTest;
+using test::readAll;
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::CommandsTest;
 
 class PrintCommandsTest : public CommandsTest {
 protected:

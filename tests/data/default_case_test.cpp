@@ -6,6 +6,7 @@
 #include "case/case_data.h"
 #include "data_files.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
 
 namespace wm4 {
 namespace {
@@ -16,13 +17,13 @@ TEST(DefaultCase, HoldsTheCourtAndIsAnExactClientFile) {
     QString error;
     ASSERT_TRUE(ReadClientFile(data, path, &error)) << qPrintable(error);
     const TAnswer& a = data.answers;
-    EXPECT_EQ(a.answer(0, 0, 3), QStringLiteral("Wendmoor"));
-    EXPECT_EQ(a.answer(0, 0, 1),
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::County), QStringLiteral("Wendmoor"));
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::JudgesLine),
               QStringLiteral("EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"));
-    EXPECT_EQ(a.answer(0, 0, 2), QStringLiteral("EDGAR T. WILLOW"));
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::Judge), QStringLiteral("EDGAR T. WILLOW"));
     // No decedent, no persons, no worksheet rows: a new case starts empty.
-    EXPECT_TRUE(a.answer(0, 0, 0).isEmpty());
-    EXPECT_TRUE(a.answer(0, 0, 4).isEmpty());
+    EXPECT_TRUE(a.answer(page0::Page, 0, page0::DecedentName).isEmpty());
+    EXPECT_TRUE(a.answer(page0::Page, 0, page0::CaseNumber).isEmpty());
     for (const WorksheetStore* sheet :
          {&data.KSchedList, &data.ASchedList, &data.ESchedList, &data.TSchedList})
         for (int r = 0; r < sheet->rowCount(); ++r)

@@ -17,15 +17,12 @@
 
 #include "files/fault_words.h"
 #include "files/file_error.h"
+#include "support/file_bytes.h"
 
 using namespace wm4;
+using wm4::test::readAll;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-}
 
 void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -61,7 +58,7 @@ QString syncTarget;
 int recordingFsync(int fd) {
     struct stat info {};
     fstat(fd, &info);
-    syncs.push_back({S_ISDIR(info.st_mode), readAll(syncTarget)});
+    syncs.push_back({S_ISDIR(info.st_mode), readAll(syncTarget, "(unreadable)")});
     return ::fsync(fd);
 }
 
@@ -99,7 +96,7 @@ TEST_F(SaveTest, TheFileIsSyncedBeforeItReplacesTheOldOneAndTheFolderAfter) {
     ASSERT_EQ(syncs.size(), 2u);
     EXPECT_FALSE(syncs[0].folder);
     EXPECT_TRUE(syncs[1].folder);
-    EXPECT_EQ(readAll(syncTarget), "first save");
+    EXPECT_EQ(readAll(syncTarget, "(unreadable)"), "first save");
 }
 
 TEST_F(SaveTest, AFullDiskIsNamedWithItsFolderAndTheOldFileStays) {
@@ -130,7 +127,7 @@ TEST_F(SaveTest, AFullDiskIsNamedWithItsFolderAndTheOldFileStays) {
             EXPECT_EQ(e.path(), path);
             EXPECT_EQ(e.reason(), c.reason);
         }
-        EXPECT_EQ(readAll(path), "old case");
+        EXPECT_EQ(readAll(path, "(unreadable)"), "old case");
         EXPECT_EQ(namesIn(dir.path()), QStringList{"estate.wm4"}) << "no temporary file stays";
     }
 }
@@ -142,7 +139,7 @@ TEST_F(SaveTest, LinksAndPermissionsAreKept) {
     ASSERT_TRUE(QFile::link(path, link));
     SaveFileAtomically(link, "saved through the link");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readAll(path), "saved through the link");
+    EXPECT_EQ(readAll(path, "(unreadable)"), "saved through the link");
     struct stat info {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -178,7 +175,7 @@ TEST_F(SaveTest, MissingRightsAreNamed) {
                       .arg(dir.path()));
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(readAll(path), "old case");
+    EXPECT_EQ(readAll(path, "(unreadable)"), "old case");
     QFile::setPermissions(path, QFile::WriteOwner);
     try {
         ReadWholeFile(path);

@@ -1,20 +1,17 @@
 // One generation of backup: the file as it was before a save, beside it.
+#include "files/backup_generation.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/backup_generation.h"
 #include "files/file_error.h"
+#include "support/file_bytes.h"
 
 namespace wm4::test {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -30,11 +27,11 @@ TEST(BackupGeneration, KeepsTheFileAsItWasAndOnlyOneGeneration) {
     write(path, "first");
     KeepBackupGeneration(path);
     EXPECT_EQ(BackupPath(path), dir.filePath(QStringLiteral("case.wm4.bak")));
-    EXPECT_EQ(bytesOf(BackupPath(path)), "first");
+    EXPECT_EQ(readAll(BackupPath(path), "(missing)"), "first");
     write(path, "second");
     KeepBackupGeneration(path);
-    EXPECT_EQ(bytesOf(BackupPath(path)), "second");
-    EXPECT_EQ(bytesOf(path), "second");
+    EXPECT_EQ(readAll(BackupPath(path), "(missing)"), "second");
+    EXPECT_EQ(readAll(path, "(missing)"), "second");
 }
 
 TEST(BackupGeneration, ABackupThatCannotBeWrittenIsAFileError) {
@@ -43,7 +40,7 @@ TEST(BackupGeneration, ABackupThatCannotBeWrittenIsAFileError) {
     write(path, "case");
     ASSERT_TRUE(QDir().mkdir(BackupPath(path)));  // a folder stands where the .bak goes
     EXPECT_THROW(KeepBackupGeneration(path), FileError);
-    EXPECT_EQ(bytesOf(path), "case");
+    EXPECT_EQ(readAll(path, "(missing)"), "case");
 }
 
 }  // namespace

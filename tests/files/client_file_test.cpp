@@ -14,21 +14,23 @@
 #include "files/cp1252.h"
 #include "files/file_text.h"
 #include "files/text_lines.h"
+#include "forms/page000.h"
+#include "forms/page001.h"
+#include "forms/page002.h"
+#include "forms/page009.h"
+#include "forms/page012.h"
+#include "forms/page030.h"
+#include "support/file_bytes.h"
 #include "support/report_recorder.h"
 
 using namespace wm4;
 using wm4::test::CopyText;
 using wm4::test::fileBytes;
 using wm4::test::pageLines;
+using wm4::test::readAll;
 using wm4::test::sheetLines;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
 
 void writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -63,15 +65,16 @@ std::unique_ptr<CaseData> richCase() {
     auto data = std::make_unique<CaseData>();
     TAnswer& a = data->answers;
     a.DefaultHourlyRate = 185.5;
-    a.setAnswer(0, 0, 0, "Margaret Élise O’Hara");
-    a.setAnswer(0, 0, 75, "last slot of page 0");
+    a.setAnswer(page0::Page, 0, page0::DecedentName, "Margaret Élise O’Hara");
+    a.setAnswer(page0::Page, 0, MaxSlot[0], "last slot of page 0");
     a.PgCt[1] = 3;
-    for (int c = 0; c <= 3; ++c) a.setAnswer(1, c, 100, QStringLiteral("copy %1").arg(c));
-    a.setOvRide(1, 2, 7, true);
-    a.setAnswer(30, 0, 5, "Line one | line two");
-    a.setOvRide(30, 0, 6, true);  // an overridden empty answer
+    for (int c = 0; c <= 3; ++c)
+        a.setAnswer(page1::Page, c, MaxSlot[1], QStringLiteral("copy %1").arg(c));
+    a.setOvRide(page1::Page, 2, page1::Persons[3], true);
+    a.setAnswer(page30::Page, 0, page30::NumberOfPages, "Line one | line two");
+    a.setOvRide(page30::Page, 0, page30::Lines[0], true);  // an overridden empty answer
     a.PgCt[130] = -1;
-    a.setAnswer(196, 0, 100, "€ 1,234.50 • “quoted” ¼");
+    a.setAnswer(196, 0, MaxSlot[196], "€ 1,234.50 • “quoted” ¼");
     data->KSchedList.setRowCount(3);
     data->KSchedList.setCell(0, 0, "Daughter");
     data->KSchedList.setCell(47, 2, "X");
@@ -162,10 +165,18 @@ TEST(ClientFile, RichCaseLinesAsWritten) {
 TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
     test::PagesText pages;
     CopyText page9, page10, page12;
-    page9.texts = {{22, "old 9/22"}, {21, "kept"}};
+    // Slot 22 of page 9 held another answer before 4.37; slot 35 of page 12
+    // is no answer of the form, kept as read.
+    constexpr int OldPage9Slot = 22, UnusedPage12Slot = 35;
+    page9.texts = {{OldPage9Slot, "old 9/22"}, {page9::FiduciaryEMailAddress, "kept"}};
     page10.texts = {{31, "a"}, {32, "b"}, {33, "c"}, {34, "d"}};
-    page12.texts = {{22, "x"}, {23, "y"}, {24, "z"}, {31, "p"}, {35, "kept"}};
-    page12.flags = {{31, "2"}, {22, "-1"}};
+    page12.texts = {{page12::AttorneyEMailAddress, "x"},
+                    {page12::ApplicantEMailAddress, "y"},
+                    {24, "z"},
+                    {page12::TheApplicantIsAResidentOfOhio, "p"},
+                    {UnusedPage12Slot, "kept"}};
+    page12.flags = {{page12::TheApplicantIsAResidentOfOhio, "2"},
+                    {page12::AttorneyEMailAddress, "-1"}};
     pages[9] = {page9};
     pages[10] = {page10};
     pages[12] = {page12};
@@ -193,15 +204,21 @@ TEST(ClientFile, HandWrittenFilesWithMigrationOverrideTwoAndLfLineEnds) {
         EXPECT_EQ(a.ProgramName, QStringLiteral("Another Program"));
         EXPECT_DOUBLE_EQ(a.VersionNo, 4.41);
         EXPECT_DOUBLE_EQ(a.DefaultHourlyRate, 75);
-        EXPECT_EQ(a.answer(9, 0, 22), c.migrated ? "" : "old 9/22");
-        EXPECT_EQ(a.answer(9, 0, 21), "kept");
-        EXPECT_EQ(a.answer(12, 0, 23), c.migrated ? "" : "y");
-        EXPECT_EQ(a.answer(12, 0, 31), c.migrated ? "a" : "p");
-        EXPECT_EQ(a.answer(12, 0, 34), c.migrated ? "d" : "");
-        EXPECT_EQ(a.answer(12, 0, 35), "kept");
-        EXPECT_TRUE(a.ovRide(12, 0, 31)) << "flag line 2";
-        EXPECT_TRUE(a.ovRide(12, 0, 22)) << "flag line -1";
-        EXPECT_FALSE(a.ovRide(12, 0, 23));
+        EXPECT_EQ(a.answer(page9::Page, 0, OldPage9Slot), c.migrated ? "" : "old 9/22");
+        EXPECT_EQ(a.answer(page9::Page, 0, page9::FiduciaryEMailAddress), "kept");
+        EXPECT_EQ(a.answer(page12::Page, 0, page12::ApplicantEMailAddress), c.migrated ? "" : "y");
+        EXPECT_EQ(a.answer(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio),
+                  c.migrated ? "a" : "p");
+        EXPECT_EQ(
+            a.answer(
+                page12::Page, 0,
+                page12::EveryPersonEntitledToAdministerBeforeTheApplicantHasWaivedThatRightForm43),
+            c.migrated ? "d" : "");
+        EXPECT_EQ(a.answer(page12::Page, 0, UnusedPage12Slot), "kept");
+        EXPECT_TRUE(a.ovRide(page12::Page, 0, page12::TheApplicantIsAResidentOfOhio))
+            << "flag line 2";
+        EXPECT_TRUE(a.ovRide(page12::Page, 0, page12::AttorneyEMailAddress)) << "flag line -1";
+        EXPECT_FALSE(a.ovRide(page12::Page, 0, page12::ApplicantEMailAddress));
         EXPECT_EQ(a.PgCt[0], -1);
         EXPECT_EQ(data.KSchedList.rowCount(), 1);
         EXPECT_EQ(data.KSchedList.cell(0, 0), "Son");
@@ -447,23 +464,26 @@ TEST(ClientFile, FailedSaveLeavesThePreviousFile) {
 }
 
 TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
+    // Slots the screens leave unused: the file keeps them all the same.
+    constexpr int UnusedPage3Slot = 1, FirstSlot = 0;
     test::ReportRecorder recorder;
     CaseData data;
-    data.answers.setAnswer(2, 0, 3, "Zoë Kovač");  // č has no Windows-1252 byte
-    data.answers.setAnswer(2, 0, 4, "ok");
-    data.answers.setAnswer(3, 0, 1, "smile 😀");
+    data.answers.setAnswer(page2::Page, 0, page2::Persons[2],
+                           "Zoë Kovač");  // č has no Windows-1252 byte
+    data.answers.setAnswer(page2::Page, 0, page2::Persons[3], "ok");
+    data.answers.setAnswer(3, 0, UnusedPage3Slot, "smile 😀");
     const QByteArray bytes = ClientFileBytes(data);
     EXPECT_TRUE(bytes.contains("\r\nZo\xEB Kova?\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nsmile ?\r\n"));
     EXPECT_EQ(recorder.numbers(), (QList<int>{35014, 35014}));
     // A line break inside an answer would shift every later line.
     CaseData broken;
-    broken.answers.setAnswer(5, 0, 0, "first\nsecond\r\nthird");
+    broken.answers.setAnswer(5, 0, FirstSlot, "first\nsecond\r\nthird");
     const QByteArray fixed = ClientFileBytes(broken);
     EXPECT_TRUE(fixed.contains("\r\nfirst | second | third\r\n0\r\n"));
     CaseData back;
     ASSERT_TRUE(ReadClientFileBytes(back, fixed, "x.wm4"));
-    EXPECT_EQ(back.answers.answer(5, 0, 1), "");
+    EXPECT_EQ(back.answers.answer(5, 0, FirstSlot + 1), "");
 }
 
 TEST(TextLines, Cp1252EveryByteRoundTrips) {

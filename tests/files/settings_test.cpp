@@ -9,9 +9,11 @@
 
 #include "files/file_text.h"
 #include "files/user_folders.h"
+#include "support/file_bytes.h"
 #include "support/report_recorder.h"
 
 using namespace wm4;
+using wm4::test::readAll;
 
 namespace {
 
@@ -19,11 +21,6 @@ ProgramSettings settingsIn(const QTemporaryDir& dir) {
     ProgramSettings s = DefaultSettings("/usr/share/wendmoor4");
     s.SettingsFolder = dir.path();
     return s;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeAll(const QString& path, const QByteArray& bytes) {

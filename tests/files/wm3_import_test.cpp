@@ -6,12 +6,16 @@
 #include <QTemporaryDir>
 
 #include "files/file_text.h"
+#include "forms/page000.h"
 #include "support/report_recorder.h"
 
 using namespace wm4;
 using wm4::test::CopyText;
 
 namespace {
+
+// The first slot of a page copy, whatever the page holds there.
+constexpr int FirstSlot = 0;
 
 // A prior-version worksheet section: R is the row count line, the file then
 // holds R - 1 rows per column.
@@ -35,11 +39,14 @@ QStringList wm3Lines() {
     for (int i = 1; i <= 15; ++i) lines << QString::number(i);
     test::PagesText pages;
     CopyText general;
-    general.texts = {{0, "John Q. Public"}, {1, "OLD JUDGE"}, {3, "Oldcounty"}, {75, "last slot"}};
-    general.flags = {{0, "1"}};
+    general.texts = {{page0::DecedentName, "John Q. Public"},
+                     {page0::JudgesLine, "OLD JUDGE"},
+                     {page0::County, "Oldcounty"},
+                     {MaxSlot[0], "last slot"}};
+    general.flags = {{page0::DecedentName, "1"}};
     CopyText second, third;
-    second.texts = {{100, "copy 1 last slot"}};
-    third.texts = {{0, "copy 2"}};
+    second.texts = {{MaxSlot[1], "copy 1 last slot"}};
+    third.texts = {{FirstSlot, "copy 2"}};
     pages[0] = {general};
     pages[1] = {CopyText{}, second, third};
     lines << test::pageLines(pages);
@@ -74,13 +81,16 @@ TEST(Wm3Import, CopiesEveryAnswerAndTranslatesTheWorksheets) {
     ASSERT_TRUE(ReadWM3File(data, path, &error)) << error.toStdString();
     const TAnswer& a = data.answers;
     EXPECT_DOUBLE_EQ(a.VersionNo, 4.41);
-    EXPECT_EQ(a.answer(0, 0, 0), "John Q. Public");
-    EXPECT_FALSE(a.ovRide(0, 0, 0)) << "override flags are not taken over";
-    EXPECT_EQ(a.answer(0, 0, 1), "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
-    EXPECT_EQ(a.answer(0, 0, 3), "Wendmoor");
-    EXPECT_EQ(a.answer(0, 0, 75), "last slot") << "the last slot of a page is imported too";
-    EXPECT_EQ(a.answer(1, 1, 100), "copy 1 last slot");
-    EXPECT_EQ(a.answer(1, 2, 0), "copy 2");
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::DecedentName), "John Q. Public");
+    EXPECT_FALSE(a.ovRide(page0::Page, 0, page0::DecedentName))
+        << "override flags are not taken over";
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::JudgesLine),
+              "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge");
+    EXPECT_EQ(a.answer(page0::Page, 0, page0::County), "Wendmoor");
+    EXPECT_EQ(a.answer(page0::Page, 0, MaxSlot[0]), "last slot")
+        << "the last slot of a page is imported too";
+    EXPECT_EQ(a.answer(1, 1, MaxSlot[1]), "copy 1 last slot");
+    EXPECT_EQ(a.answer(1, 2, FirstSlot), "copy 2");
     EXPECT_EQ(a.PgCt[1], 2);
     EXPECT_EQ(a.PgCt[2], 0) << "a page without copies keeps the fresh count";
     EXPECT_FALSE(a.copyTouched(2, 0));

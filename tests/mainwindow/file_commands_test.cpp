@@ -7,6 +7,8 @@
 
 #include "files/client_file.h"
 #include "files/file_text.h"
+#include "forms/page000.h"
+#include "forms/page005.h"
 #include "ui/mainwindow/main_menus.h"
 #include "window_fixture.h"
 
@@ -123,7 +125,8 @@ TEST_F(FileCommands, EditSaveAndReopenRoundTripThroughTheWindow) {
     EXPECT_EQ(saveDialogs, 1);
     CaseData reread;
     ASSERT_TRUE(ReadClientFile(reread, nextSave));
-    EXPECT_EQ(reread.answers.answer(0, 0, 6), QStringLiteral("Harry"));
+    EXPECT_EQ(reread.answers.answer(page0::Page, 0, page0::DecedentFirstName),
+              QStringLiteral("Harry"));
 }
 
 TEST_F(FileCommands, OpeningMovesAKnownFileToTheTopAndKeepsNine) {
@@ -148,10 +151,10 @@ TEST_F(FileCommands, ReopenDoesNotUseTheTemplateCaseAndOpenDoes) {
     // A template with a second copy of page 5 that the case file lacks.
     CaseData templ;
     templ.answers.PgCt[5] = 1;
-    templ.answers.setAnswer(5, 1, 3, QStringLiteral("from the template"));
+    templ.answers.setAnswer(page5::Page, 1, page5::CaseNumber, QStringLiteral("from the template"));
     WriteClientFile(templ, session().settings().ClientFolder + QStringLiteral("/default.wm4"));
     CaseData shortCase;
-    shortCase.answers.setAnswer(0, 0, 6, QStringLiteral("Ida"));
+    shortCase.answers.setAnswer(page0::Page, 0, page0::DecedentFirstName, QStringLiteral("Ida"));
     const QString file = path(QStringLiteral("short.wm4"));
     WriteClientFile(shortCase, file);
 
@@ -199,7 +202,7 @@ TEST_F(FileCommands, OpenThatFailsPartwayLeavesTheCaseAsItWas) {
 
 TEST_F(FileCommands, CaseNamedAtStartIsReadBeforeTheFirstPageShows) {
     CaseData c;
-    c.answers.setAnswer(0, 0, 6, QStringLiteral("Olive"));
+    c.answers.setAnswer(page0::Page, 0, page0::DecedentFirstName, QStringLiteral("Olive"));
     const QString file = path(QStringLiteral("olive.wm4"));
     WriteClientFile(c, file);
     window.reset();

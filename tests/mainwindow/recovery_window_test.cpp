@@ -11,16 +11,13 @@
 
 #include "files/backup_generation.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
+#include "support/file_bytes.h"
 #include "ui/mainwindow/recovery_keeper.h"
 #include "window_fixture.h"
 
 namespace wm4::test {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class Recovery : public WindowTest {
 protected:
@@ -28,11 +25,12 @@ protected:
         WindowTest::SetUp();
         casePath = path("estate.wm4");
         CaseData data;
-        data.answers.setAnswer(0, 0, 0, QStringLiteral("Harold James Whitcombe"));
-        data.answers.setAnswer(0, 0, 16, QStringLiteral("1/15/2026"));
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName,
+                               QStringLiteral("Harold James Whitcombe"));
+        data.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
         data.KSchedList.setCell(1, 0, QStringLiteral("Eleanor M. Whitcombe"));
         WriteClientFile(data, casePath);
-        original = bytesOf(casePath);
+        original = readAll(casePath);
     }
 
     // Starts the driver, waits for its edits and for the recovery copy made
@@ -67,7 +65,7 @@ protected:
 
 TEST_F(Recovery, AKilledWindowsEditsComeBackAndASaveKeepsOneBackup) {
     ASSERT_TRUE(editAndKill());
-    EXPECT_EQ(bytesOf(casePath), original) << "the case file itself was written";
+    EXPECT_EQ(readAll(casePath), original) << "the case file itself was written";
 
     startWindow();
     RecoveryKeeper* keeper = InstallRecoveryKeeper(*window);
@@ -94,16 +92,16 @@ TEST_F(Recovery, AKilledWindowsEditsComeBackAndASaveKeepsOneBackup) {
     EXPECT_FALSE(window->CaseModified());
     EXPECT_EQ(window->ClientFileName(), casePath);
     EXPECT_TRUE(QFileInfo::exists(BackupPath(casePath))) << BackupPath(casePath).toStdString();
-    EXPECT_EQ(bytesOf(BackupPath(casePath)), original);
+    EXPECT_EQ(readAll(BackupPath(casePath)), original);
     EXPECT_FALSE(keeper->copy().pending());
     EXPECT_FALSE(QFileInfo::exists(keeper->copy().copyPath()));
-    const QByteArray firstSave = bytesOf(casePath);
+    const QByteArray firstSave = readAll(casePath);
     EXPECT_NE(firstSave, original);
     // One generation: the next save keeps the first save's file.
     answers().setAnswer(0, 0, 8, QStringLiteral("100 Second Street"));
     session().setModified(true);
     window->SaveClick();
-    EXPECT_EQ(bytesOf(BackupPath(casePath)), firstSave);
+    EXPECT_EQ(readAll(BackupPath(casePath)), firstSave);
 }
 
 TEST_F(Recovery, DecliningTheOfferOrACleanExitRemovesTheCopy) {

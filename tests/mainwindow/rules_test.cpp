@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "case/answers.h"
+#include "forms/page001.h"
+#include "forms/page098.h"
 #include "ui/dialogs/copy_choice.h"
 #include "ui/mainwindow/navigation_rules.h"
 #include "ui/mainwindow/recent_files.h"
@@ -108,8 +110,8 @@ TEST(WindowSizing, ScreenWidthTable) {
 TEST(CopyChoice, QuestionsAndItemTexts) {
     TAnswer a;
     a.NoOf1_0 = 3;
-    a.setAnswer(1, 0, 5, QStringLiteral("Alice Green"));
-    a.setAnswer(1, 2, 5, QStringLiteral("Carol Green"));
+    a.setAnswer(page1::Page, 0, page1::Persons[1], QStringLiteral("Alice Green"));
+    a.setAnswer(page1::Page, 2, page1::Persons[1], QStringLiteral("Carol Green"));
     CopyChoice c = CopyChoiceFor(a, 1);
     EXPECT_EQ(c.question,
               QStringLiteral("There is more than one page of Form 1.0. Please make your selection "
@@ -127,8 +129,8 @@ TEST(CopyChoice, QuestionsAndItemTexts) {
     EXPECT_EQ(CopyChoiceFor(a, 57).items.value(1), QStringLiteral("Certificate of Transfer No. 2"));
     EXPECT_EQ(CopyChoiceFor(a, 100).items, (QStringList{QString(), QString()}));
     a.NoOf3774 = 2;
-    a.setAnswer(98, 1, 26, QStringLiteral("2019"));
-    a.setAnswer(98, 1, 30, QStringLiteral("Buick"));
+    a.setAnswer(page98::Page, 1, page98::Year, QStringLiteral("2019"));
+    a.setAnswer(page98::Page, 1, page98::Make, QStringLiteral("Buick"));
     EXPECT_EQ(CopyChoiceFor(a, 98).items,
               (QStringList{QStringLiteral("Page 1"), QStringLiteral("2019 Buick")}));
     EXPECT_EQ(CopyChoiceFor(a, 98).question,

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "case/case_data.h"
+#include "forms/page000.h"
 #include "output/document/addendum.h"
 #include "output/document/packet.h"
 #include "output/document/packet_table.h"
@@ -29,11 +30,15 @@ QString longAnswer() {
     return words.join(u' ');
 }
 
+// The slots the templates written below print: a plain text (/*5/) and a
+// typed signature (/!6/).
+constexpr int MarkedSlot = 5, SignatureSlot = 6;
+
 class EfilingTest : public ::testing::Test {
 protected:
     EfilingTest() {
-        data.answers.setAnswer(0, 0, 0, QStringLiteral("Ada Byron"));
-        data.answers.setAnswer(0, 0, 4, QStringLiteral("2026-EST-19"));
+        data.answers.setAnswer(page0::Page, 0, page0::DecedentName, QStringLiteral("Ada Byron"));
+        data.answers.setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2026-EST-19"));
         // Form 1.0: front page 1, back page 2; Form 2.1: page 5.
         for (int page : {1, 2, 5}) {
             WriteTemplate(dir.path(), page,
@@ -71,7 +76,7 @@ TEST_F(EfilingTest, TypedSignatureNeedsTheOptionAndAName) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(TypedSignature(c.signer, c.typed), c.printed);
         setOptions(false, c.typed);
-        data.answers.setAnswer(1, 0, 6, c.signer);
+        data.answers.setAnswer(1, 0, SignatureSlot, c.signer);
         packet.QuickPrint(1, 0);
         EXPECT_TRUE(packet.document().contains(QStringLiteral("sign [") + c.printed + u']'))
             << packet.document().toStdString();
@@ -92,9 +97,9 @@ TEST_F(EfilingTest, TextBeforeMarkEndsAtAWordAndFits) {
 
 TEST_F(EfilingTest, TooLongAnswerContinuesOnTheAddendumAfterTheForm) {
     setOptions(true, false);
-    data.answers.setAnswer(1, 0, 5, longAnswer());
-    data.answers.setAnswer(2, 0, 5, QStringLiteral("fits"));
-    data.answers.setAnswer(5, 0, 5, QStringLiteral("next form"));
+    data.answers.setAnswer(1, 0, MarkedSlot, longAnswer());
+    data.answers.setAnswer(2, 0, MarkedSlot, QStringLiteral("fits"));
+    data.answers.setAnswer(5, 0, MarkedSlot, QStringLiteral("next form"));
     packet.PrtSend({QStringLiteral("cbx1_0"), QStringLiteral("cbx2_1")});
     const QStringList pages = DocumentPages(packet.document());
     ASSERT_EQ(pages.size(), 4) << "Form 1.0 front and back, its addendum, Form 2.1";
@@ -127,7 +132,7 @@ TEST_F(EfilingTest, ListsOfTheCalculationJoinTheAddendumOfTheirFormAndCopy) {
 
 TEST_F(EfilingTest, PageOnDisplayCarriesItsAddendum) {
     setOptions(true, false);
-    data.answers.setAnswer(5, 0, 5, longAnswer());
+    data.answers.setAnswer(5, 0, MarkedSlot, longAnswer());
     packet.QuickPrint(5, 0);
     const QStringList pages = DocumentPages(packet.document());
     ASSERT_EQ(pages.size(), 2);
@@ -137,7 +142,7 @@ TEST_F(EfilingTest, PageOnDisplayCarriesItsAddendum) {
 
 TEST_F(EfilingTest, WithoutAddendaTheFormsPrintAsAlways) {
     setOptions(false, false);
-    data.answers.setAnswer(5, 0, 5, longAnswer());
+    data.answers.setAnswer(5, 0, MarkedSlot, longAnswer());
     // A list recorded by an earlier run with addenda on is not printed now.
     data.continuations.add({5, 0, 4, QStringLiteral("waiver"), {QStringLiteral("Person 35")}});
     packet.QuickPrint(5, 0);

@@ -88,27 +88,32 @@ TEST_F(MergeTest, EveryMarkerKindFormatsItsAnswer) {
     for (const MarkerCase& c : cases) {
         SCOPED_TRACE(c.name);
         data.answers.setAnswer(c.page, 0, c.slot, c.answer);
-        data.answers.setAnswer(c.page, 0, 6, QStringLiteral("SIX"));
+        // The slot of the marker one case's answer holds (/*6/).
+        constexpr int MarkerInAnAnswer = 6;
+        data.answers.setAnswer(c.page, 0, MarkerInAnAnswer, QStringLiteral("SIX"));
         EXPECT_EQ(merge(c.page, c.body), c.merged);
     }
 }
 
 TEST_F(MergeTest, MarkerBrokenAcrossLinesIsFound) {
-    data.answers.setAnswer(1, 0, 12, QStringLiteral("Twelve"));
-    data.answers.setAnswer(1, 0, 7, QStringLiteral("Seven"));
+    constexpr int BrokenSlot = 12, MultiLineSlot = 7;  // the markers /*12/ and /+7/
+    data.answers.setAnswer(1, 0, BrokenSlot, QStringLiteral("Twelve"));
+    data.answers.setAnswer(1, 0, MultiLineSlot, QStringLiteral("Seven"));
     EXPECT_EQ(merge(1, "\\fs24 [/*1\r\n2/] [/\r\n+7/]"), "\\fs24 [\\fs24 Twelve\\fs24 ] [Seven]");
 }
 
 TEST_F(MergeTest, CurrentSizeCarriesIntoTheNextPage) {
-    data.answers.setAnswer(1, 0, 1, QStringLiteral("One"));
+    constexpr int PlainSlot = 1;  // the marker /*1/
+    data.answers.setAnswer(1, 0, PlainSlot, QStringLiteral("One"));
     merge(1, "\\fs18 first page");
     EXPECT_EQ(merger.currentSize(), 18);
     EXPECT_EQ(merge(1, "[/*1/]"), "[\\fs18 One\\fs18 ]");
 }
 
 TEST_F(MergeTest, RawAnswerSetsTheSize) {
-    data.answers.setAnswer(1, 0, 1, QStringLiteral("{\\fs16 x}\\fs20 "));
-    data.answers.setAnswer(1, 0, 2, QStringLiteral("Two"));
+    constexpr int RawSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
+    data.answers.setAnswer(1, 0, RawSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
+    data.answers.setAnswer(1, 0, PlainSlot, QStringLiteral("Two"));
     EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"), "\\fs24 {\\fs16 x}\\fs20 [\\fs20 Two\\fs20 ]");
 }
 
@@ -189,7 +194,8 @@ TEST_F(MergeTest, FindsTheWingdingsFontNumber) {
 }
 
 TEST_F(MergeTest, CheckBoxWithoutWingdingsKeepsTheBox) {
-    data.answers.setAnswer(1, 0, 3, QStringLiteral("X"));
+    constexpr int CheckSlot = 3;  // the marker /&3/
+    data.answers.setAnswer(1, 0, CheckSlot, QStringLiteral("X"));
     merger.setWorkingText(QStringLiteral("{\\rtf1\\fs20 [/&3/] padding\r\n}"));
     merger.TransferDocument(1, 0, WidthTable());
     EXPECT_EQ(merger.workingText(),

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "case/case_data.h"
+#include "forms/page000.h"
 #include "output/document/document_error.h"
 #include "output/document/packet_table.h"
 #include "output/document/rtf_text.h"
@@ -21,10 +22,13 @@ namespace {
 class PacketTest : public ::testing::Test {
 protected:
     PacketTest() {
-        // Slot 0 of every page copy names it, so the document shows the order.
+        // Slot 0 of every page copy names it (the fixture templates print /*0/),
+        // so the document shows the order.
+        constexpr int NamingSlot = 0;
         for (int page : {1, 2, 6})
             for (int copy = 0; copy < 3; ++copy)
-                data.answers.setAnswer(page, copy, 0, QStringLiteral("p%1c%2").arg(page).arg(copy));
+                data.answers.setAnswer(page, copy, NamingSlot,
+                                       QStringLiteral("p%1c%2").arg(page).arg(copy));
     }
 
     // The page copies of the document in order, read from the "Copy:" lines.
@@ -172,7 +176,7 @@ TEST_F(PacketTest, AllFormsOfACaseWithoutASpouseLeaveOutTheSpousesAffidavit) {
               PacketEntryCount - 1);
     EXPECT_TRUE(PacketSelection(QStringLiteral("all, cbxBMV3773"), nullptr, &estate.answers)
                     .contains(spouseAffidavit));
-    estate.answers.setAnswer(0, 0, 42, QStringLiteral("Jane Smith"));
+    estate.answers.setAnswer(page0::Page, 0, page0::SpouseName, QStringLiteral("Jane Smith"));
     EXPECT_TRUE(
         PacketSelection(QStringLiteral("all"), nullptr, &estate.answers).contains(spouseAffidavit));
 }

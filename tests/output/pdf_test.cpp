@@ -26,11 +26,15 @@ TEST(LibreOfficePdf, TwoPagePacketConvertsWithPagesInOrder) {
                         "to run the PDF conversion test";
     CaseData data;
     data.answers.NoOf1_0 = 1;
-    data.answers.setAnswer(1, 0, 1, QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
-    data.answers.setAnswer(1, 0, 2, QStringLiteral("1234.5"));
-    data.answers.setAnswer(1, 0, 3, QStringLiteral("X"));
-    data.answers.setAnswer(2, 0, 4, QStringLiteral("3/9/2021"));
-    data.answers.setAnswer(2, 0, 12, QStringLiteral("Ann {Lee}"));
+    // The slots the fixture templates print: on the front (Page1.rtf) a name
+    // (/*1/), an amount (/$2/) and a check box (/&3/); on the back (Page2.rtf)
+    // a long date (/^4/) and a name (/*12/, broken across two lines).
+    constexpr int FrontName = 1, FrontAmount = 2, FrontCheck = 3, BackDate = 4, BackName = 12;
+    data.answers.setAnswer(1, 0, FrontName, QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
+    data.answers.setAnswer(1, 0, FrontAmount, QStringLiteral("1234.5"));
+    data.answers.setAnswer(1, 0, FrontCheck, QStringLiteral("X"));
+    data.answers.setAnswer(2, 0, BackDate, QStringLiteral("3/9/2021"));
+    data.answers.setAnswer(2, 0, BackName, QStringLiteral("Ann {Lee}"));
     test::FixedWidthMeasurer measurer;
     TemplateMerge merge(data.answers, measurer, test::OutputFixtureFolder());
     PacketBuilder packet(merge, test::OutputFixtureFolder());

@@ -9,10 +9,13 @@
 #include "files/settings.h"
 #include "output/document/send_document.h"
 #include "output/document/word_processor.h"
+#include "support/file_bytes.h"
 #include "support/report_recorder.h"
 
 namespace wm4 {
 namespace {
+
+using test::readAll;
 
 class RecordingLauncher : public ProgramLauncher {
 public:
@@ -28,11 +31,6 @@ public:
     QStringList calls;
     bool succeed = true;
 };
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(SendDocument, WritesAsciiWithUnicodeEscapes) {
     QTemporaryDir dir;

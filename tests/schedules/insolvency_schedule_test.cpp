@@ -1,5 +1,6 @@
 #include "schedules/insolvency_schedule.h"
 
+#include "forms/page056.h"
 #include "schedule_fixture.h"
 #include "schedules/inventory_schedule.h"
 
@@ -100,7 +101,7 @@ TEST_F(InsolvencyScheduleTest, FourValuesForForm24) {
                  {{1, "Bank"}, {2, "$600.00"}, {22, "X"}, {53, "INTANGIBLE PERSONAL PROPERTY"}});
     test::AddRow(data.ASchedList,
                  {{1, "House"}, {2, "$80,000.00"}, {22, "X"}, {53, "REAL PROPERTY"}});
-    data.answers.setAnswer(56, 0, 4, "$20,000.00");
+    data.answers.setAnswer(page56::Page, 0, page56::ValueOfThisRealEstate, "$20,000.00");
     CountInventorySchedule(data, buffers, wrapper);
     CountInsolvencySchedule(data, buffers, wrapper);
     const auto& s = buffers.insolvency;

@@ -1,9 +1,10 @@
 // Slots are read and written by name (the generated headers of
 // build/generated/forms, from the form sources), not by number. This test
-// counts the bare numbers still passed as slots in src/calc and src/schedules:
-// integer literals in the slot arguments of a page copy's reads, writes and
-// blocks (pc.put(12, ...), pc.signer(6, {7, 8}, ...)) and of the answer
-// store's (answer(page, copy, 12)). Page, copy and count arguments, report
+// counts the bare numbers still passed as slots in src/calc, src/schedules and
+// every folder of tests/ (their support files included): integer literals in
+// the slot arguments of a page copy's reads, writes and blocks (pc.put(12,
+// ...), pc.signer(6, {7, 8}, ...)) and of the answer store's (answer(page,
+// copy, 12)). Page, copy and count arguments, report
 // numbers and offsets from a named slot (slot + 2, Block[2]) are not slots.
 //
 // The count is zero: a slot passed by number fails here, with its file.
@@ -105,28 +106,57 @@ int bareSlotNumbers(const QString& source) {
     return count;
 }
 
-TEST(SlotNames, NoSlotIsPassedByNumber) {
-    const QDir src(Root + QStringLiteral("/src"));
-    int total = 0, files = 0;
-    for (const char* folder : {"calc", "schedules"}) {
-        QDirIterator it(src.filePath(QLatin1String(folder)),
-                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
-            const int count = bareSlotNumbers(QString::fromUtf8(f.readAll()));
-            const QString name = src.relativeFilePath(path);
-            ++files;
-            total += count;
-            EXPECT_EQ(count, 0) << qPrintable(name) << " passes " << count
-                                << " slot(s) by number; use the "
-                                << "names of build/generated/forms/pageNNN.h";
-        }
+// The bare slot numbers of every source file below folder, by file name
+// relative to the source root.
+QMap<QString, int> bareSlotNumbersIn(const QString& folder) {
+    const QDir root(Root);
+    QMap<QString, int> counts;
+    QDirIterator it(root.filePath(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = root.relativeFilePath(path);
+        // This test's own examples of the counter's input are no slots.
+        if (name == QStringLiteral("tests/structure/slot_numbers_test.cpp")) continue;
+        QFile f(path);
+        counts[name] =
+            f.open(QIODevice::ReadOnly) ? bareSlotNumbers(QString::fromUtf8(f.readAll())) : -1;
     }
-    ASSERT_GT(files, 50);
-    std::printf("bare slot numbers left in src/calc and src/schedules: %d\n", total);
+    return counts;
+}
+
+// The folders counted: the calculation and the schedules, and every folder
+// of the tests (their support files included).
+QStringList countedFolders() {
+    QStringList folders{QStringLiteral("src/calc"), QStringLiteral("src/schedules")};
+    const QDir tests(Root + QStringLiteral("/tests"));
+    for (const QString& sub : tests.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        folders << QStringLiteral("tests/") + sub;
+    return folders;
+}
+
+TEST(SlotNames, NoSlotIsPassedByNumber) {
+    int total = 0, srcFiles = 0, testFiles = 0;
+    const QStringList folders = countedFolders();
+    ASSERT_TRUE(folders.contains(QStringLiteral("tests/support")));
+    for (const QString& folder : folders) {
+        const QMap<QString, int> counts = bareSlotNumbersIn(folder);
+        int inFolder = 0;
+        for (auto it = counts.begin(); it != counts.end(); ++it) {
+            ASSERT_GE(it.value(), 0) << qPrintable(it.key()) << " cannot be read";
+            inFolder += it.value();
+            EXPECT_EQ(it.value(), 0) << qPrintable(it.key()) << " passes " << it.value()
+                                     << " slot(s) by number; use the "
+                                     << "names of build/generated/forms/pageNNN.h";
+        }
+        (folder.startsWith(QStringLiteral("src/")) ? srcFiles : testFiles) += counts.size();
+        total += inFolder;
+        std::printf("bare slot numbers in %s (%lld files): %d\n", qPrintable(folder),
+                    qint64(counts.size()), inFolder);
+    }
+    ASSERT_GT(srcFiles, 50);
+    ASSERT_GT(testFiles, 100);
+    std::printf("bare slot numbers left in all: %d\n", total);
 }
 
 TEST(SlotNames, TheCounterSeesSlotArgumentsOnly) {

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "files/client_file.h"
+#include "forms/page000.h"
 #include "session/case_session.h"
 #include "support/qt_app.h"
 
@@ -39,8 +40,8 @@ TEST(DeadlinesPanel, ListsTheCasesDeadlinesAndFollowsAnOpenedCase) {
 
     // Opening another case shows its deadlines at once.
     CaseData other;
-    other.answers.setAnswer(0, 0, 16, QStringLiteral("7/1/2026"));
-    other.answers.setAnswer(0, 0, 42, QStringLiteral("Eleanor Whitcombe"));
+    other.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("7/1/2026"));
+    other.answers.setAnswer(page0::Page, 0, page0::SpouseName, QStringLiteral("Eleanor Whitcombe"));
     WriteClientFile(other, dir.filePath(QStringLiteral("other.wm4")));
     ASSERT_TRUE(session.openCase(dir.filePath(QStringLiteral("other.wm4"))));
     ASSERT_EQ(list->topLevelItemCount(), 5);

@@ -101,18 +101,20 @@ TEST_F(PageScreenTest, AmountOnBlankZeroPageAndElsewhere) {
 
 TEST_F(PageScreenTest, EditKindsRoundTripThroughTheControls) {
     writeScreen(12, {{"QLineEdit", "edtRate", "3007"}, {"QLineEdit", "edtCount", "5003"}});
-    answers.setAnswer(12, 1, 7, QStringLiteral("0.05"));
+    // The screen binds the rate to slot 7 (tag 3007) and the count to slot 3 (tag 5003).
+    constexpr int RateSlot = 7, CountSlot = 3;
+    answers.setAnswer(12, 1, RateSlot, QStringLiteral("0.05"));
     screen->LoadPage(1201);
     QLineEdit* rate = control<QLineEdit>("edtRate");
     QLineEdit* count = control<QLineEdit>("edtCount");
     EXPECT_EQ(rate->text(), QStringLiteral("5.00%"));
     screen->CalcOnExit(rate);
-    EXPECT_EQ(answers.answer(12, 1, 7), QStringLiteral("0.05"));
+    EXPECT_EQ(answers.answer(12, 1, RateSlot), QStringLiteral("0.05"));
 
     count->setText(QStringLiteral("1234"));
     screen->CalcOnExit(count);
     EXPECT_EQ(count->text(), QStringLiteral("1,234"));
-    EXPECT_EQ(answers.answer(12, 1, 3), QStringLiteral("1,234"));
+    EXPECT_EQ(answers.answer(12, 1, CountSlot), QStringLiteral("1,234"));
     EXPECT_TRUE(screen->CaseModified);
 }
 
@@ -123,10 +125,13 @@ TEST_F(PageScreenTest, CheckBoxesLabelsMemosAndRadioButtons) {
                      {"QPlainTextEdit", "memLines", "9"},
                      {"QRadioButton", "rbnUnbound", "0"},
                      {"QRadioButton", "rbnBound", "5"}});
-    answers.setAnswer(20, 0, 12, QStringLiteral("X"));
-    answers.setAnswer(20, 0, 3, QStringLiteral("Answer three"));
-    answers.setAnswer(20, 0, 0, QStringLiteral("2021 EST 0001"));
-    answers.setAnswer(20, 0, 5, QStringLiteral("X"));
+    // The slots of the controls above: the check box 12, the bound label 3, the
+    // memo 9 and the bound radio button 5; slot 0 is bound to nothing.
+    constexpr int EstSlot = 12, LabelSlot = 3, MemoSlot = 9, RadioSlot = 5, UnboundSlot = 0;
+    answers.setAnswer(20, 0, EstSlot, QStringLiteral("X"));
+    answers.setAnswer(20, 0, LabelSlot, QStringLiteral("Answer three"));
+    answers.setAnswer(20, 0, UnboundSlot, QStringLiteral("2021 EST 0001"));
+    answers.setAnswer(20, 0, RadioSlot, QStringLiteral("X"));
     screen->LoadPage(2000);
 
     QCheckBox* est = control<QCheckBox>("cbxEst");
@@ -140,18 +145,19 @@ TEST_F(PageScreenTest, CheckBoxesLabelsMemosAndRadioButtons) {
     control<QPlainTextEdit>("memLines")->setPlainText(QStringLiteral("a\nb"));
     control<QRadioButton>("rbnUnbound")->setChecked(true);
     screen->Components2Answers(&panel);
-    EXPECT_EQ(answers.answer(20, 0, 12), QString());
-    EXPECT_EQ(answers.answer(20, 0, 9), QStringLiteral("a | b"));
+    EXPECT_EQ(answers.answer(20, 0, EstSlot), QString());
+    EXPECT_EQ(answers.answer(20, 0, MemoSlot), QStringLiteral("a | b"));
     // An unbound radio button never writes slot 0.
-    EXPECT_EQ(answers.answer(20, 0, 0), QStringLiteral("2021 EST 0001"));
-    EXPECT_EQ(answers.answer(20, 0, 5), QString());
+    EXPECT_EQ(answers.answer(20, 0, UnboundSlot), QStringLiteral("2021 EST 0001"));
+    EXPECT_EQ(answers.answer(20, 0, RadioSlot), QString());
 }
 
 TEST_F(PageScreenTest, LoadingNeverMarksTheCaseChangedAndHonoursGhostPrompts) {
     writeScreen(4, {{"QLineEdit", "edtName", "1001", "", "placeholderText", "Name"},
                     {"QCheckBox", "cbxMark", "2"}});
-    answers.setAnswer(4, 0, 1, QStringLiteral("Jane"));
-    answers.setAnswer(4, 0, 2, QStringLiteral("X"));
+    constexpr int NameSlot = 1, MarkSlot = 2;  // tags 1001 and 2
+    answers.setAnswer(4, 0, NameSlot, QStringLiteral("Jane"));
+    answers.setAnswer(4, 0, MarkSlot, QStringLiteral("X"));
     screen->CaseModified = false;
     screen->LoadPage(400);
     EXPECT_FALSE(screen->CaseModified);
@@ -169,7 +175,8 @@ TEST_F(PageScreenTest, OverridableEditFollowsTheOverrideFlag) {
     EXPECT_TRUE(names->isReadOnly());
     EXPECT_EQ(names->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDEABLE"));
 
-    answers.setOvRide(45, 0, 12, true);
+    constexpr int NamesSlot = 12;  // tag 1012
+    answers.setOvRide(45, 0, NamesSlot, true);
     screen->Answer2Components(&panel);
     EXPECT_FALSE(names->isReadOnly());
     EXPECT_EQ(names->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <stdexcept>
 
+#include "forms/page007.h"
 #include "support/qt_app.h"
 
 namespace wm4 {
@@ -15,8 +16,11 @@ TEST(RenderScreen, DrawsTheShippedScreenWithItsAnswers) {
     const QString psf = QStringLiteral(WM4_SOURCE_DATA_DIR "/PSF");
     TAnswer answers;
     const QImage empty = RenderPageScreen(answers, psf, 7, 0);
-    answers.setAnswer(7, 0, 2, QStringLiteral("ESTATE OF SOMEONE WITH A LONG NAME"));
-    answers.setAnswer(7, 0, 9, QStringLiteral("X"));
+    answers.setAnswer(page7::Page, 0, page7::EstateOf,
+                      QStringLiteral("ESTATE OF SOMEONE WITH A LONG NAME"));
+    answers.setAnswer(page7::Page, 0,
+                      page7::NoticeOfProbateIsToBeGivenToTheSurvivingSpouseAndNextOfKin,
+                      QStringLiteral("X"));
     const QImage filled = RenderPageScreen(answers, psf, 7, 0);
     ASSERT_FALSE(filled.isNull());
     EXPECT_EQ(filled.width(), 900);
