@@ -47,19 +47,10 @@ QString heading(const QString& text, const QString& word) {
 // "page N" and "side front|back" of every form source.
 QMap<int, QString> sidesOfTheSources() {
     QMap<int, QString> sides;
-    const QDir forms(test::dataDir() + QStringLiteral("/forms"));
-    static const QRegularExpression page(QStringLiteral(R"(^page (\d+)\s*$)"),
-                                         QRegularExpression::MultilineOption);
-    static const QRegularExpression side(QStringLiteral(R"(^side (\w+)\s*$)"),
-                                         QRegularExpression::MultilineOption);
-    for (const QString& name : forms.entryList({QStringLiteral("*.form")})) {
-        QFile f(forms.filePath(name));
-        if (!f.open(QIODevice::ReadOnly)) continue;
-        const QString text = QString::fromUtf8(f.readAll());
-        const auto p = page.match(text);
-        if (!p.hasMatch()) continue;
-        const auto s = side.match(text);
-        sides[p.captured(1).toInt()] = s.hasMatch() ? s.captured(1) : QString();
+    const QMap<int, QString> texts = textsOfTheSources();
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        const QString side = heading(it.value(), QStringLiteral("side"));
+        sides[it.key()] = side.isNull() ? QString() : side;
     }
     return sides;
 }
