@@ -45,7 +45,10 @@ void setInfo(QPDF& pdf, const PdfProperties& properties) {
 }
 
 void writePdf(QPDF& pdf, const QString& outPath) {
-    QPDFWriter writer(pdf, local(outPath).c_str());
+    // The writer keeps the name's pointer until write() opens the file, so
+    // the name must outlive it.
+    const std::string fileName = local(outPath);
+    QPDFWriter writer(pdf, fileName.c_str());
     writer.setStaticID(false);
     writer.write();
 }
