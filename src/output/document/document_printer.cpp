@@ -1,7 +1,6 @@
 #include "output/document/document_printer.h"
 
 #include "case/case_data.h"
-#include "output/document/send_document.h"
 
 namespace wm4 {
 
@@ -36,45 +35,6 @@ QString DocumentPrinter::WorksheetDocument(WorksheetKind kind, TextWrapper& wrap
                                            const QString& clientFileName) {
     BuildWorksheetPrintout(m_data, kind, wrapper, m_packet, clientFileName);
     return m_packet.takeDocument();
-}
-
-namespace {
-QString send(const QString& document, const SendTarget& target) {
-    return SendDocument(document, target.settings, target.wordFound, target.launcher);
-}
-QString sendWorksheet(DocumentPrinter& printer, WorksheetKind kind, TextWrapper& wrapper,
-                      const QString& clientFileName, const SendTarget& target) {
-    return send(printer.WorksheetDocument(kind, wrapper, clientFileName), target);
-}
-}  // namespace
-
-QString SendToWordProcessor(DocumentPrinter& printer, const QSet<QString>& ticked,
-                            const SendTarget& target) {
-    return send(printer.PacketDocument(ticked), target);
-}
-
-QString QuickPrint(DocumentPrinter& printer, int page, int copy, const SendTarget& target) {
-    return send(printer.PageDocument(page, copy), target);
-}
-
-QString SendKinWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                         const QString& clientFileName, const SendTarget& target) {
-    return sendWorksheet(printer, WorksheetKind::Kin, wrapper, clientFileName, target);
-}
-
-QString SendAssetWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                           const QString& clientFileName, const SendTarget& target) {
-    return sendWorksheet(printer, WorksheetKind::Asset, wrapper, clientFileName, target);
-}
-
-QString SendExpenseWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                             const QString& clientFileName, const SendTarget& target) {
-    return sendWorksheet(printer, WorksheetKind::Expense, wrapper, clientFileName, target);
-}
-
-QString SendTimeWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                          const QString& clientFileName, const SendTarget& target) {
-    return sendWorksheet(printer, WorksheetKind::Time, wrapper, clientFileName, target);
 }
 
 }  // namespace wm4

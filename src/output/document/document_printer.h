@@ -1,7 +1,6 @@
 #pragma once
 // What the print commands call: the packet of the ticked forms, the page on
-// display and the worksheet printouts, built as RTF text and (for the
-// desktop) sent to the word processor.
+// display and the worksheet printouts, built as RTF text.
 //
 // One DocumentPrinter serves the program's print commands: the merge state
 // (the current size) carries from one command into the next.
@@ -15,8 +14,6 @@
 namespace wm4 {
 
 struct CaseData;
-struct ProgramSettings;
-class ProgramLauncher;
 class TextMeasurer;
 class TextWrapper;
 
@@ -50,27 +47,5 @@ private:
     TemplateMerge m_merge;
     PacketBuilder m_packet;
 };
-
-// Where a document goes on the desktop: the send file in the temporary
-// folder, opened in the word processor.
-struct SendTarget {
-    const ProgramSettings& settings;
-    bool wordFound;
-    ProgramLauncher& launcher;
-};
-
-// Engine side of the print commands: build, write to the send file, open.
-// Each returns the path written.
-QString SendToWordProcessor(DocumentPrinter& printer, const QSet<QString>& ticked,
-                            const SendTarget& target);
-QString QuickPrint(DocumentPrinter& printer, int page, int copy, const SendTarget& target);
-QString SendKinWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                         const QString& clientFileName, const SendTarget& target);
-QString SendAssetWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                           const QString& clientFileName, const SendTarget& target);
-QString SendExpenseWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                             const QString& clientFileName, const SendTarget& target);
-QString SendTimeWorksheet(DocumentPrinter& printer, TextWrapper& wrapper,
-                          const QString& clientFileName, const SendTarget& target);
 
 }  // namespace wm4
