@@ -35,6 +35,17 @@ QString CRLF2Bar(const QString& text) {
 QString Bar2CRLF(const QString& text) {
     return replaceUntilGone(text, BarSeparator, u"\r\n");
 }
+QString MemoToBars(const QString& memoText) {
+    QString crlf = memoText;
+    crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    crlf.replace(u'\n', QStringLiteral("\r\n"));
+    return CRLF2Bar(crlf);
+}
+QString BarsToMemo(const QString& text) {
+    QString memo = Bar2CRLF(text);
+    memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return memo;
+}
 QString Bar2Par(const QString& text) {
     return replaceUntilGone(text, BarSeparator, u"\\par ");
 }

@@ -85,6 +85,10 @@ QString LastWord(const QString& text);
 QString CRLF2Bar(const QString& text);
 // Bar separators -> line breaks (CR LF).
 QString Bar2CRLF(const QString& text);
+// A memo's text (lines ending in LF, as Qt's text widgets hold them) and the
+// stored text with bar separators, both ways.
+QString MemoToBars(const QString& memoText);
+QString BarsToMemo(const QString& text);
 // Bar separators -> RTF paragraph marks "\par ".
 QString Bar2Par(const QString& text);
 // Bar separators -> two blanks.

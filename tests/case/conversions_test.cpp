@@ -332,6 +332,14 @@ TEST(BarSeparator, ConvertsBetweenLineBreaksAndBars) {
     EXPECT_EQ(Bar2CRLF(" | | "), "\r\n| ");
 }
 
+TEST(BarSeparator, MemoTextTakesLfOrCrLf) {
+    // A memo widget holds LF; a pasted CR LF must not become a doubled break.
+    EXPECT_EQ(MemoToBars("line one\nline two"), "line one | line two");
+    EXPECT_EQ(MemoToBars("line one\r\nline two\n"), "line one | line two | ");
+    EXPECT_EQ(BarsToMemo("line one | line two"), "line one\nline two");
+    EXPECT_EQ(BarsToMemo(MemoToBars("a\n\nb")), "a\n\nb");
+}
+
 TEST(PathHelpers, DelimitersAndExtensions) {
     EXPECT_EQ(AddTrailingDelimiter("/home/a/Files"), "/home/a/Files/");
     EXPECT_EQ(AddTrailingDelimiter("/home/a/Files/"), "/home/a/Files/");

@@ -64,20 +64,6 @@ bool hasWidgetChildren(QWidget* w) {
     return !childWidgets(w).isEmpty();
 }
 
-// Qt's plain-text widgets use LF alone; answers keep CR LF between bars.
-QString memoText(const QString& answer) {
-    QString t = Bar2CRLF(answer);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
-QString memoAnswer(const QString& text) {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(u'\n', QStringLiteral("\r\n"));
-    return CRLF2Bar(t);
-}
-
 // Thrown inside a binding walk to stop it at the failing control.
 struct BindingFault : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -271,7 +257,7 @@ void PageScreen::bindToAnswer(QWidget* w) {
             radio->setAutoExclusive(exclusive);
         }
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
-        memo->setPlainText(memoText(answer(tag)));
+        memo->setPlainText(BarsToMemo(answer(tag)));
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(Str2Int(answer(tag)));
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -333,7 +319,7 @@ void PageScreen::storeFromControl(QWidget* w) {
         const EditKind kind = EditKindOfTag(tag);
         if (kind != EditKind::Unbound) store(SlotOfTag(tag), StoredEditText(kind, edit->text()));
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
-        store(tag, memoAnswer(memo->toPlainText()));
+        store(tag, MemoToBars(memo->toPlainText()));
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         store(tag, QString::number(combo->currentIndex()));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {

@@ -1,5 +1,6 @@
 #include "worksheets/asset/asset_worksheet.h"
 
+#include "case/conversions.h"
 #include "case/worksheet_columns.h"
 #include "session/case_session.h"
 #include "ui_asset_worksheet.h"
@@ -156,7 +157,7 @@ void TfrmAssetWorksheet::setDistributees(const QString& names) {
 }
 
 void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
-    m_panel->memDescription->setPlainText(CellToMemo(row[assetColumn::Description]));
+    m_panel->memDescription->setPlainText(BarsToMemo(row[assetColumn::Description]));
     m_panel->edtValue->setText(row[assetColumn::Value]);
     m_panel->cbxAppraised->setChecked(row[assetColumn::Appraised] == u"X");
     for (const AssetEdit& e : AssetEdits) (m_panel.get()->*e.edit)->setText(row[e.column]);
@@ -167,7 +168,7 @@ void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
 }
 
 void TfrmAssetWorksheet::PanelToRow(QStringList& row) {
-    row[assetColumn::Description] = MemoToCell(m_panel->memDescription->toPlainText());
+    row[assetColumn::Description] = MemoToBars(m_panel->memDescription->toPlainText());
     row[assetColumn::Value] = MoneyCell(m_panel->edtValue->text());
     row[assetColumn::Appraised] =
         m_panel->cbxAppraised->isChecked() ? QStringLiteral("X") : QString();

@@ -1,5 +1,6 @@
 #include "worksheets/expense/expense_worksheet.h"
 
+#include "case/conversions.h"
 #include "case/worksheet_columns.h"
 #include "case/worksheet_lists.h"
 #include "session/case_session.h"
@@ -97,7 +98,7 @@ void TfrmExpenseWorksheet::setParty(const QString& names) {
 }
 
 void TfrmExpenseWorksheet::RowToPanel(const QStringList& row) {
-    m_panel->memDescription->setPlainText(CellToMemo(row[expenseColumn::Description]));
+    m_panel->memDescription->setPlainText(BarsToMemo(row[expenseColumn::Description]));
     m_panel->edtAmount->setText(row[expenseColumn::Amount]);
     m_panel->edtVoucherNo->setText(row[expenseColumn::CheckNumber]);
     m_panel->edtNatureOfDebt->setText(row[expenseColumn::NatureOfDebt]);
@@ -112,7 +113,7 @@ void TfrmExpenseWorksheet::RowToPanel(const QStringList& row) {
 }
 
 void TfrmExpenseWorksheet::PanelToRow(QStringList& row) {
-    row[expenseColumn::Description] = MemoToCell(m_panel->memDescription->toPlainText());
+    row[expenseColumn::Description] = MemoToBars(m_panel->memDescription->toPlainText());
     row[expenseColumn::Amount] = MoneyCell(m_panel->edtAmount->text());
     row[expenseColumn::CheckNumber] = m_panel->edtVoucherNo->text();
     row[expenseColumn::NatureOfDebt] = m_panel->edtNatureOfDebt->text();

@@ -39,18 +39,4 @@ QString CleanDescription(const QString& text) {
     return clean;
 }
 
-// The memo's lines end in "\n"; CRLF2Bar and Bar2CRLF work on CR LF.
-QString MemoToCell(const QString& memoText) {
-    QString crlf = memoText;
-    crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    crlf.replace(u'\n', QStringLiteral("\r\n"));
-    return CRLF2Bar(crlf);
-}
-
-QString CellToMemo(const QString& cell) {
-    QString text = Bar2CRLF(cell);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
 }  // namespace wm4

@@ -20,8 +20,4 @@ QString PlainAmount(const QString& cell);
 // take as markup: "{" -> "(", "}" -> ")", "\", "/" and tab -> "-".
 QString CleanDescription(const QString& text);
 
-// Memo text (line breaks) and the stored multi-line cell (" | ").
-QString MemoToCell(const QString& memoText);
-QString CellToMemo(const QString& cell);
-
 }  // namespace wm4

@@ -85,14 +85,14 @@ void TfrmTimeWorksheet::afterFirstShow() {
 
 void TfrmTimeWorksheet::RowToPanel(const QStringList& row) {
     m_panel->edtDate->setText(row[timeColumn::Date]);
-    m_panel->memDescription->setPlainText(CellToMemo(row[timeColumn::Description]));
+    m_panel->memDescription->setPlainText(BarsToMemo(row[timeColumn::Description]));
     m_panel->edtTimeSpent->setText(row[timeColumn::Hours]);
     m_panel->edtHourlyRate->setText(row[timeColumn::Rate]);
 }
 
 void TfrmTimeWorksheet::PanelToRow(QStringList& row) {
     row[timeColumn::Date] = m_panel->edtDate->text();  // as typed
-    row[timeColumn::Description] = MemoToCell(m_panel->memDescription->toPlainText());
+    row[timeColumn::Description] = MemoToBars(m_panel->memDescription->toPlainText());
     row[timeColumn::Hours] = HoursCell(m_panel->edtTimeSpent->text());
     row[timeColumn::Rate] = MoneyCell(m_panel->edtHourlyRate->text());
 }
