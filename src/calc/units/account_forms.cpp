@@ -34,11 +34,6 @@
 
 namespace wm4::units {
 
-namespace {
-const std::vector<int> kNameOnly{kinColumn::Name};
-const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
-}  // namespace
-
 // 13.0 front.
 void Calc60(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, page60::Page, copy);

@@ -181,6 +181,11 @@ std::vector<int> personsOfCopy(const CalcContext& ctx, int sendTo, int copy, int
 bool writeAllPersons(PageCopy& pc, std::vector<int> kinColumns, bool honoursOverrides = true,
                      bool clearFirst = true);
 
+// The kin columns a person list writes: the name alone, or name and address.
+inline const std::vector<int> kNameOnly{kinColumn::Name};
+inline const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street,
+                                           kinColumn::CityStateZip};
+
 // ---------------------------------------------------------------------------
 // Wrapped lists from the asset and expense worksheets.
 

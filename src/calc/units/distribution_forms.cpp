@@ -27,9 +27,6 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kinColumn::Name};
-const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
-
 // The asset row the copy of Forms 12.0-12.2 is for, or -1.
 int realEstateOfCopy(const CalcContext& ctx, int copy) {
     const std::vector<int> rows = markedAssetRows(ctx, assetColumn::ToForm12_0);
@@ -187,7 +184,6 @@ void Calc56(CalcContext& ctx, int copy) {
 }
 
 namespace {
-
 enum class Succession { Testate, Intestate, Unknown };
 
 // How the decedent's real estate passes, as the application (12.0) says:

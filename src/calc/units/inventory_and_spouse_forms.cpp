@@ -34,9 +34,6 @@
 namespace wm4::units {
 
 namespace {
-const std::vector<int> kNameOnly{kinColumn::Name};
-const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
-
 const ItemCapacity& itemBox(quint16 errNo) {
     const ItemCapacity* box = itemCapacity(errNo);
     if (!box) throw std::logic_error("no item capacity with this message");
@@ -308,7 +305,6 @@ void Calc45(CalcContext& ctx, int copy) {
 }
 
 namespace {
-
 // Whole years from birth to death, "69 years"; empty when either date does
 // not read as a date.
 QString ageAtDeath(const QString& birth, const QString& death) {

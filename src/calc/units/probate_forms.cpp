@@ -27,11 +27,6 @@
 
 namespace wm4::units {
 
-namespace {
-const std::vector<int> kNameOnly{kinColumn::Name};
-const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
-}  // namespace
-
 // 2.0 front, application to probate the will.
 void Calc3(CalcContext& ctx, int copy) {
     using namespace page3;
@@ -129,7 +124,6 @@ void Calc9(CalcContext& ctx, int copy) {
 }
 
 namespace {
-
 // The descriptions of one Form 3.0 category joined into one text: each
 // without its trailing blanks and bars, separated by a semicolon and two
 // blanks.
@@ -246,7 +240,6 @@ void Calc16(CalcContext& ctx, int copy) {
 }
 
 namespace {
-
 // "name, title" of the fiduciary, with the co-fiduciary's appended; the
 // name alone when the title is empty.
 QString appointees(const CalcContext& ctx) {

@@ -11,11 +11,6 @@
 
 namespace wm4::units {
 
-namespace {
-const std::vector<int> kNameOnly{kinColumn::Name};
-const std::vector<int> kNameAddress{kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip};
-}  // namespace
-
 // 5.0 front, application to relieve the estate from administration.
 void Calc18(CalcContext& ctx, int copy) {
     using namespace page18;
