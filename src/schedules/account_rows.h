@@ -3,8 +3,10 @@
 // Commissioner's Report): wrapped item lines with their amounts beside the
 // first line, and label rows (headers, subtotals, totals) with the amount in
 // the column of the section they close: receipts under receipts,
-// disbursements under disbursements. Rows are written at the cursor, which advances by the
-// rows written; skip() leaves empty rows.
+// disbursements under disbursements. Rows are written at the cursor, which
+// advances by the rows written; skip() leaves empty rows.
+#include "case/conversions.h"
+#include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_common.h"
 
@@ -50,6 +52,42 @@ public:
             ++m_next;
         }
         return true;
+    }
+
+    // A header row and the empty row after it.
+    bool heading(const QString& text, quint16 reportNo) {
+        if (!label(text, {}, reportNo)) return false;
+        skip(1);
+        return true;
+    }
+
+    // A subtotal or total row with its amount, and the empty row after it.
+    bool receiptTotal(const QString& text, double amount, quint16 reportNo) {
+        if (!label(text, FormatAmount(amount), reportNo)) return false;
+        skip(1);
+        return true;
+    }
+    bool disbursementTotal(const QString& text, double amount, quint16 reportNo) {
+        if (!disbursementLabel(text, FormatAmount(amount), reportNo)) return false;
+        skip(1);
+        return true;
+    }
+
+    // An asset worksheet row as a receipt, its value beside the first line
+    // (and its voucher number, where the report shows one).
+    bool receipt(const WorksheetStore& assets, int row, bool withVoucher) {
+        AccountRow first;
+        if (withVoucher) first.checkNumber = assets.cell(assetColumn::VoucherNumber, row);
+        first.receipt = assets.cell(assetColumn::Value, row);
+        return item(assets.cell(assetColumn::Description, row), first);
+    }
+
+    // An expense worksheet row as a disbursement, with its check number.
+    bool disbursement(const WorksheetStore& expenses, int row) {
+        AccountRow first;
+        first.checkNumber = expenses.cell(expenseColumn::CheckNumber, row);
+        first.disbursement = expenses.cell(expenseColumn::Amount, row);
+        return item(expenses.cell(expenseColumn::Description, row), first);
     }
 
     void skip(int rows) { m_next += rows; }

@@ -60,52 +60,35 @@ int CountAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWra
     if (s.disbursementsTotal > 0) rows += 4;
 
     s.rowCount = rows;
-    const SheetCount count = CountSheets(rows, SheetRows, FrontRows);
-    s.sheets = count.sheets;
-    if (count.sheets < CopyCount)
-        s.totalPages = count.pages;
-    else
-        ReportError(ReportTooManySheets2501);
-    return CopiesToUse(count.sheets);
+    return CountScheduleSheets(s, SheetRows, FrontRows, ReportTooManySheets2501);
 }
 
 void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWrapper& wrapper) {
     const AccountSchedule& s = buffers.account;
     AccountRowBuilder out(buffers.account.rows, wrapper, WrapWidth);
 
-    if (s.receiptsTotal > 0) {
-        if (!out.label(ReceiptsSectionRow, {}, ReportSectionBeyondBuffer)) return;
-        out.skip(1);
-    }
+    if (s.receiptsTotal > 0 && !out.heading(ReceiptsSectionRow, ReportSectionBeyondBuffer))
+        return;
     const WorksheetStore& assets = data.ASchedList;
     const auto receipts = MarkedRowsByGroup(assets, assetColumn::ToForm13_0,
                                             assetColumn::Category13_0, AccountReceiptGroups);
     for (int g = 0; g < AccountReceiptGroupCount; ++g) {
         // A group is printed when a receipt has its category, even at 0.00.
         if (!s.receiptPresent[g]) continue;
-        if (!out.label(AccountReceiptGroups[g].header, {}, ReportRowBeyondBuffer)) return;
-        out.skip(1);
-        for (int a : receipts[g]) {
-            AccountRow first;
-            first.receipt = assets.cell(assetColumn::Value, a);
-            if (!out.item(assets.cell(assetColumn::Description, a), first)) return;
-        }
-        if (!out.label(AccountReceiptGroups[g].subtotal, FormatAmount(s.receiptSubtotals[g]),
-                       ReportRowBeyondBuffer))
+        if (!out.heading(AccountReceiptGroups[g].header, ReportRowBeyondBuffer)) return;
+        for (int a : receipts[g])
+            if (!out.receipt(assets, a, false)) return;
+        if (!out.receiptTotal(AccountReceiptGroups[g].subtotal, s.receiptSubtotals[g],
+                              ReportRowBeyondBuffer))
             return;
-        out.skip(1);
     }
-    if (s.receiptsTotal > 0) {
-        if (!out.label(QStringLiteral("Grand Total of Receipts"), FormatAmount(s.receiptsTotal),
-                       ReportSectionBeyondBuffer))
-            return;
-        out.skip(1);
-    }
+    if (s.receiptsTotal > 0 && !out.receiptTotal(QStringLiteral("Grand Total of Receipts"),
+                                                 s.receiptsTotal, ReportSectionBeyondBuffer))
+        return;
 
-    if (s.disbursementsTotal > 0) {
-        if (!out.label(DisbursementsSectionRow, {}, ReportSectionBeyondBuffer)) return;
-        out.skip(1);
-    }
+    if (s.disbursementsTotal > 0 &&
+        !out.heading(DisbursementsSectionRow, ReportSectionBeyondBuffer))
+        return;
     const WorksheetStore& expenses = data.ESchedList;
     const auto disbursements =
         MarkedRowsByGroup(expenses, expenseColumn::ToForm13_0, expenseColumn::Category13_0,
@@ -113,22 +96,16 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
     for (int g = 0; g < AccountDisbursementGroupCount; ++g) {
         // A group whose items add up to 0 or less is left out with its items.
         if (!(s.disbursementSubtotals[g] > 0)) continue;
-        if (!out.label(AccountDisbursementGroups[g].header, {}, ReportRowBeyondBuffer)) return;
-        out.skip(1);
-        for (int e : disbursements[g]) {
-            AccountRow first;
-            first.checkNumber = expenses.cell(expenseColumn::CheckNumber, e);
-            first.disbursement = expenses.cell(expenseColumn::Amount, e);
-            if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
-        }
-        if (!out.disbursementLabel(AccountDisbursementGroups[g].subtotal,
-                                   FormatAmount(s.disbursementSubtotals[g]), ReportRowBeyondBuffer))
+        if (!out.heading(AccountDisbursementGroups[g].header, ReportRowBeyondBuffer)) return;
+        for (int e : disbursements[g])
+            if (!out.disbursement(expenses, e)) return;
+        if (!out.disbursementTotal(AccountDisbursementGroups[g].subtotal,
+                                   s.disbursementSubtotals[g], ReportRowBeyondBuffer))
             return;
-        out.skip(1);
     }
     if (s.disbursementsTotal > 0)
-        out.disbursementLabel(QStringLiteral("Grand Total of Disbursements"),
-                              FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer);
+        out.disbursementTotal(QStringLiteral("Grand Total of Disbursements"),
+                              s.disbursementsTotal, ReportSectionBeyondBuffer);
 }
 
 }  // namespace wm4

@@ -34,34 +34,24 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
 
     // A section whose total is not above 0 is left out with its items.
     if (s.receiptsTotal > 0) {
-        if (!out.label(ReceiptsSectionRow, {}, ReportSectionBeyondBuffer)) return;
-        out.skip(1);
-        for (int a = 0; a < assets.rowCount(); ++a) {
-            if (!IsMarked(assets, assetColumn::ToCommissionersReport, a)) continue;
-            AccountRow first;
-            first.checkNumber = assets.cell(assetColumn::VoucherNumber, a);
-            first.receipt = assets.cell(assetColumn::Value, a);
-            if (!out.item(assets.cell(assetColumn::Description, a), first)) return;
-        }
-        if (!out.label(QStringLiteral("Total of Receipts"), FormatAmount(s.receiptsTotal),
-                       ReportSectionBeyondBuffer))
+        if (!out.heading(ReceiptsSectionRow, ReportSectionBeyondBuffer)) return;
+        for (int a = 0; a < assets.rowCount(); ++a)
+            if (IsMarked(assets, assetColumn::ToCommissionersReport, a) &&
+                !out.receipt(assets, a, true))
+                return;
+        if (!out.receiptTotal(QStringLiteral("Total of Receipts"), s.receiptsTotal,
+                              ReportSectionBeyondBuffer))
             return;
-        out.skip(1);
     }
     if (s.disbursementsTotal > 0) {
-        if (!out.label(DisbursementsSectionRow, {}, ReportSectionBeyondBuffer)) return;
-        out.skip(1);
-        for (int e = 0; e < expenses.rowCount(); ++e) {
-            if (!IsMarked(expenses, expenseColumn::ToCommissionersReport, e)) continue;
-            AccountRow first;
-            first.checkNumber = expenses.cell(expenseColumn::CheckNumber, e);
-            first.disbursement = expenses.cell(expenseColumn::Amount, e);
-            if (!out.item(expenses.cell(expenseColumn::Description, e), first)) return;
-        }
-        if (!out.disbursementLabel(QStringLiteral("Total of Disbursements"),
-                                   FormatAmount(s.disbursementsTotal), ReportSectionBeyondBuffer))
+        if (!out.heading(DisbursementsSectionRow, ReportSectionBeyondBuffer)) return;
+        for (int e = 0; e < expenses.rowCount(); ++e)
+            if (IsMarked(expenses, expenseColumn::ToCommissionersReport, e) &&
+                !out.disbursement(expenses, e))
+                return;
+        if (!out.disbursementTotal(QStringLiteral("Total of Disbursements"), s.disbursementsTotal,
+                                   ReportSectionBeyondBuffer))
             return;
-        out.skip(1);
     }
 
     s.copies = (out.next() + RowsPerCopy - 1) / RowsPerCopy;

@@ -56,13 +56,7 @@ int finishCount(InventorySchedule& s, const InventoryForm& form, int lines, int 
         s.subtotals[TangibleGroup] + s.subtotals[IntangibleGroup] + s.subtotals[RealPropertyGroup];
     const int groups = int(std::count(s.present.begin(), s.present.end(), true));
     s.rowCount = lines + 4 * groups + closingRows;  // header, blank, subtotal, blank
-    const SheetCount count = CountSheets(s.rowCount, form.sheetRows, form.frontRows);
-    s.sheets = count.sheets;
-    if (count.sheets < CopyCount)
-        s.totalPages = count.pages;
-    else
-        ReportError(ReportTooManySheets2503);
-    return CopiesToUse(count.sheets);
+    return CountScheduleSheets(s, form.sheetRows, form.frontRows, ReportTooManySheets2503);
 }
 
 void build(const CaseData& data, InventorySchedule& s, const InventoryForm& form,

@@ -90,6 +90,20 @@ inline int CopiesToUse(int sheets) {
     return sheets < CopyCount ? sheets : CopyCount;
 }
 
+// A two-sided schedule's sheets and printed pages from its rowCount; 100
+// sheets or more are reported with `tooManyReport` (the page count stays 0).
+// Returns the copies to hand on.
+template <typename Schedule>
+int CountScheduleSheets(Schedule& s, int sheetRows, int frontRows, quint16 tooManyReport) {
+    const SheetCount count = CountSheets(s.rowCount, sheetRows, frontRows);
+    s.sheets = count.sheets;
+    if (count.sheets < CopyCount)
+        s.totalPages = count.pages;
+    else
+        ReportError(tooManyReport);
+    return CopiesToUse(count.sheets);
+}
+
 // Writes rows into a buffer; the first row beyond the buffer reports and
 // stops every later write (the rows written so far stay).
 template <typename Row>
