@@ -161,5 +161,18 @@ TEST_F(CaseCheck, ShortNamesOneLetterApartAreTwoPeople) {
     EXPECT_EQ(lines(CheckCaseRule(*caseRule("name-spelling"), data)), QStringList{});
 }
 
+// Each of the two account totals is named with the worksheet it comes from.
+TEST_F(CaseCheck, AccountTotalsNameTheirWorksheets) {
+    run();
+    a().setAnswer(61, 0, 7, QStringLiteral("1.00"));
+    a().setAnswer(61, 0, 17, QStringLiteral("2.00"));
+    const QStringList found = lines(CheckCaseRule(*caseRule("account-totals"), data));
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_TRUE(found[0].contains(u"total receipts (13.0: ")) << found[0].toStdString();
+    EXPECT_TRUE(found[0].contains(u"from the receipts the asset worksheet sends to it ("));
+    EXPECT_TRUE(found[1].contains(u"total disbursements (13.0: ")) << found[1].toStdString();
+    EXPECT_TRUE(found[1].contains(u"from the disbursements the expense worksheet sends to it ("));
+}
+
 }  // namespace
 }  // namespace wm4::test

@@ -125,20 +125,19 @@ void accountTotals(const CaseRule& rule, const CaseData& data, CaseFindings& out
         accountSum(data.ESchedList, expenseColumn::ToForm13_0, expenseColumn::Category13_0,
                    expenseColumn::Amount, AccountDisbursementGroups);
     if (!anyReceipt && !anyDisbursement) return;
-    const double onForm = slotAmount(data, AccountBack, ReceiptsTotalSlot).value_or(0);
-    if (!sameAmount(onForm, receipts))
+    // Each total on the form against the one its worksheet sends.
+    const auto compare = [&](int slot, double sent, QLatin1String what, QLatin1String worksheet) {
+        const double onForm = slotAmount(data, AccountBack, slot).value_or(0);
+        if (sameAmount(onForm, sent)) return;
         add(out, rule,
-            QStringLiteral("The account's total receipts (13.0: %1) differ from the receipts the "
-                           "asset worksheet sends to it (%2).")
-                .arg(money(onForm), money(receipts)),
+            QStringLiteral("The account's total %1 (13.0: %2) differ from the %1 the %3 "
+                           "worksheet sends to it (%4).")
+                .arg(what, money(onForm), worksheet, money(sent)),
             ReportPlace::pageCopy(AccountBack, 0));
-    const double paid = slotAmount(data, AccountBack, DisbursementsTotalSlot).value_or(0);
-    if (!sameAmount(paid, disbursements))
-        add(out, rule,
-            QStringLiteral("The account's total disbursements (13.0: %1) differ from the "
-                           "disbursements the expense worksheet sends to it (%2).")
-                .arg(money(paid), money(disbursements)),
-            ReportPlace::pageCopy(AccountBack, 0));
+    };
+    compare(ReceiptsTotalSlot, receipts, QLatin1String("receipts"), QLatin1String("asset"));
+    compare(DisbursementsTotalSlot, disbursements, QLatin1String("disbursements"),
+            QLatin1String("expense"));
 }
 
 // The executor's fee computation prints its bases beside the figures
