@@ -6,6 +6,20 @@
 #include "calc/casecheck/rules.h"
 #include "calc/units/blocks.h"
 #include "case/worksheet_columns.h"
+#include "forms/page004.h"
+#include "forms/page007.h"
+#include "forms/page016.h"
+#include "forms/page017.h"
+#include "forms/page023.h"
+#include "forms/page024.h"
+#include "forms/page028.h"
+#include "forms/page033.h"
+#include "forms/page047.h"
+#include "forms/page050.h"
+#include "forms/page060.h"
+#include "forms/page061.h"
+#include "forms/page068.h"
+#include "forms/page153.h"
 
 namespace wm4::casecheck {
 
@@ -31,17 +45,19 @@ struct DatedSlot {
     const char* what;
 };
 constexpr DatedSlot kAfterDeath[] = {
-    {4, 1, "the hearing on the application to probate the will (2.0)"},
-    {7, 4, "the date the will was presented (2.3)"},
-    {16, 20, "the hearing on the appointment (4.4)"},
-    {17, 13, "the hearing of the entry appointing the fiduciary (4.5)"},
-    {28, 18, "the date the inventory is signed (6.0)"},
-    {33, 7, "the hearing on the inventory (6.3)"},
-    {50, 19, "the hearing on the distribution in kind (10.2)"},
-    {60, 9, "the start of the account period (13.0)"},
-    {61, 22, "the date the account is signed (13.0)"},
-    {61, 23, "the hearing on the account (13.0)"},
-    {153, 9, "the hearing on the schedule of claims (24.2)"},
+    {page4::Page, page4::DateOfTheHearing,
+     "the hearing on the application to probate the will (2.0)"},
+    {page7::Page, page7::DateWillPresented, "the date the will was presented (2.3)"},
+    {page16::Page, page16::DateOfTheHearing, "the hearing on the appointment (4.4)"},
+    {page17::Page, page17::DateOfTheHearing,
+     "the hearing of the entry appointing the fiduciary (4.5)"},
+    {page28::Page, page28::DateTheInventoryIsSigned, "the date the inventory is signed (6.0)"},
+    {page33::Page, page33::DateOfTheHearing, "the hearing on the inventory (6.3)"},
+    {page50::Page, page50::DateOfTheHearing, "the hearing on the distribution in kind (10.2)"},
+    {page60::Page, page60::AccountPeriodFrom, "the start of the account period (13.0)"},
+    {page61::Page, page61::DateTheAccountIsSigned, "the date the account is signed (13.0)"},
+    {page61::Page, page61::DateOfTheHearingOnTheAccount, "the hearing on the account (13.0)"},
+    {page153::Page, page153::DateOfTheHearing, "the hearing on the schedule of claims (24.2)"},
 };
 
 }  // namespace
@@ -70,11 +86,12 @@ struct HearingPair {
     DatedSlot notice;
 };
 constexpr HearingPair kHearings[] = {
-    {{23, 20, "the notice of the application to relieve (5.3)"},
-     {24, 12, "its publication (5.4)"}},
-    {{47, 49, "the application to distribute in kind (10.0)"},
-     {50, 19, "its notice of hearing (10.2)"}},
-    {{61, 23, "the account (13.0)"}, {68, 9, "its notice of hearing (13.5)"}},
+    {{page23::Page, page23::DateOfTheHearing, "the notice of the application to relieve (5.3)"},
+     {page24::Page, page24::DateOfTheHearing, "its publication (5.4)"}},
+    {{page47::Page, page47::DateOfTheHearing, "the application to distribute in kind (10.0)"},
+     {page50::Page, page50::DateOfTheHearing, "its notice of hearing (10.2)"}},
+    {{page61::Page, page61::DateOfTheHearingOnTheAccount, "the account (13.0)"},
+     {page68::Page, page68::DateOfTheHearing, "its notice of hearing (13.5)"}},
 };
 
 }  // namespace

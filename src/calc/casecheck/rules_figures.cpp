@@ -8,8 +8,11 @@
 #include "calc/casecheck/rules.h"
 #include "case/worksheet_columns.h"
 #include "forms/page028.h"
+#include "forms/page030.h"
+#include "forms/page031.h"
 #include "forms/page060.h"
 #include "forms/page061.h"
+#include "forms/page099.h"
 #include "schedules/schedule_buffers.h"
 #include "schedules/schedule_common.h"
 
@@ -24,23 +27,24 @@ constexpr int Inventory = page28::Page, InventoryTotalSlot = page28::TotalOfTheI
 constexpr int AccountFront = page60::Page, AccountBack = page61::Page;
 constexpr int ReceiptsTotalSlot = page61::TotalReceipts,
               DisbursementsTotalSlot = page61::TotalDisbursements;
-constexpr int ExecutorFee = 99;
+constexpr int ExecutorFee = page99::Page;
 
 struct ScheduleSide {
     int page;
-    int firstSlot;
-    int lines;
+    SlotRange lines;
 };
 // 6.1 front and back: three texts a line (description, appraised, value).
-constexpr ScheduleSide kInventorySides[] = {{30, 6, 36}, {31, 3, 50}};
+constexpr int SlotsPerLine = 3;
+constexpr ScheduleSide kInventorySides[] = {{page30::Page, page30::Lines},
+                                            {page31::Page, page31::Lines}};
 
 // The value of 6.1's grand total row, wherever its sheets put it.
 std::optional<double> scheduleGrandTotal(const CaseData& data) {
     const int copies = qMax(data.answers.NoOf6_1, 1);
     for (int copy = 0; copy < copies; ++copy)
         for (const ScheduleSide& side : kInventorySides)
-            for (int line = 0; line < side.lines; ++line) {
-                const int slot = side.firstSlot + 3 * line;
+            for (int line = 0; line < side.lines.count / SlotsPerLine; ++line) {
+                const int slot = side.lines.start + SlotsPerLine * line;
                 if (data.answers.answer(side.page, copy, slot) == GrandTotalRow)
                     return slotAmount(data, side.page, slot + 2, copy);
             }
@@ -86,7 +90,9 @@ void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings
     }
     if (!onAccount) return;
     double lines = 0;
-    for (int slot = 1; slot <= 4; ++slot) lines += slotAmount(data, AccountBack, slot).value_or(0);
+    for (int slot : {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
+                     page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty})
+        lines += slotAmount(data, AccountBack, slot).value_or(0);
     const double inventory = slotAmount(data, Inventory, InventoryTotalSlot).value_or(0);
     if (sameAmount(lines, inventory + found)) return;
     add(out, rule,
@@ -143,11 +149,12 @@ void accountTotals(const CaseRule& rule, const CaseData& data, CaseFindings& out
 // The executor's fee computation prints its bases beside the figures
 // computed from them; a base typed over no longer matches its figure.
 void executorFeeBases(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
-    const auto base = slotAmount(data, ExecutorFee, 4);
+    const auto base = slotAmount(data, ExecutorFee, page99::TotalBase);
     if (!base) return;  // no computation
     const ReportPlace place = ReportPlace::pageCopy(ExecutorFee, 0);
-    const double shown = slotAmount(data, ExecutorFee, 2).value_or(0) +
-                         slotAmount(data, ExecutorFee, 3).value_or(0);
+    const double shown =
+        slotAmount(data, ExecutorFee, page99::PersonalPropertyAndSaleProceeds).value_or(0) +
+        slotAmount(data, ExecutorFee, page99::IncomeReceived).value_or(0);
     if (!sameAmount(shown, *base))
         add(out, rule,
             QStringLiteral("The executor's fee computation shows property and income of %1, but "
@@ -158,8 +165,9 @@ void executorFeeBases(const CaseRule& rule, const CaseData& data, CaseFindings& 
         int base, fee;
         const char* what;
     };
-    constexpr OnePercent kOnePercent[] = {{10, 11, "real estate not sold"},
-                                          {12, 13, "non-probate assets"}};
+    constexpr OnePercent kOnePercent[] = {
+        {page99::RealEstateNotSold, page99::RealEstateNotSoldCommission, "real estate not sold"},
+        {page99::NonProbateProperty, page99::NonProbateCommission, "non-probate assets"}};
     for (const OnePercent& line : kOnePercent) {
         const double value = slotAmount(data, ExecutorFee, line.base).value_or(0);
         const double fee = slotAmount(data, ExecutorFee, line.fee).value_or(0);

@@ -9,8 +9,9 @@ namespace wm4 {
 namespace {
 
 constexpr ReliefCeiling kCeilings[] = {
-    {13, 15000, 31010}, {14, 25000, 31020}, {15, 35000, 31030},
-    {16, 50000, 31040}, {17, 85000, 31050}, {18, 100000, 31060},
+    {page18::Ceiling15000, 15000, 31010}, {page18::Ceiling25000, 25000, 31020},
+    {page18::Ceiling35000, 35000, 31030}, {page18::Ceiling50000, 50000, 31040},
+    {page18::Ceiling85000, 85000, 31050}, {page18::Ceiling100000, 100000, 31060},
 };
 
 qint64 cents(double amount) {
