@@ -1,12 +1,17 @@
 // Check Case: the rich sample (after a run) gives no finding; each rule
 // finds the inconsistency planted for it, and only where it is.
+#include "calc/casecheck/case_check.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "calc/calc_case.h"
-#include "calc/casecheck/case_check.h"
 #include "calc/run/calculate_complete.h"
+#include "forms/page028.h"
+#include "forms/page050.h"
+#include "forms/page061.h"
+#include "forms/page068.h"
 #include "support/rich_sample.h"
 
 namespace wm4::test {
@@ -66,19 +71,20 @@ TEST_P(EachRule, FindsWhatWasPlantedAndNothingInTheSample) {
 using P = ReportPlace;
 const Planted kPlanted[] = {
     {"inventory-schedule-total",
-     [](CalcCase& c) { c.a().setAnswer(28, 0, 7, QStringLiteral("200,000.00")); }, 1,
-     P::pageCopy(28, 0), true},
+     [](CalcCase& c) {
+         c.a().setAnswer(page28::Page, 0, page28::TotalOfTheInventory,
+                         QStringLiteral("200,000.00"));
+     },
+     1, P::pageCopy(28, 0), true},
     // The tractor's sale proceeds booked as income: the account no longer
     // carries the whole inventory.
     {"inventory-on-account",
-     [](CalcCase& c) {
-         c.data.ASchedList.setCell(56, Tractor, QStringLiteral("Income"));
-     },
-     1, P::pageCopy(61, 0)},
+     [](CalcCase& c) { c.data.ASchedList.setCell(56, Tractor, QStringLiteral("Income")); }, 1,
+     P::pageCopy(61, 0)},
     {"account-totals",
      [](CalcCase& c) {
-         c.a().setAnswer(61, 0, 7, QStringLiteral("1.00"));
-         c.a().setAnswer(61, 0, 17, QStringLiteral("2.00"));
+         c.a().setAnswer(page61::Page, 0, page61::TotalReceipts, QStringLiteral("1.00"));
+         c.a().setAnswer(page61::Page, 0, page61::TotalDisbursements, QStringLiteral("2.00"));
      },
      2, P::pageCopy(61, 0), true},
     {"executor-fee-bases",
@@ -92,14 +98,18 @@ const Planted kPlanted[] = {
      P::pageCopy(0, 0)},
     {"filings-after-death",
      [](CalcCase& c) {
-         c.a().setAnswer(28, 0, 18, QStringLiteral("1/10/2026"));
-         c.a().setAnswer(61, 0, 23, QStringLiteral("December 1, 2025"));
+         c.a().setAnswer(page28::Page, 0, page28::DateTheInventoryIsSigned,
+                         QStringLiteral("1/10/2026"));
+         c.a().setAnswer(page61::Page, 0, page61::DateOfTheHearingOnTheAccount,
+                         QStringLiteral("December 1, 2025"));
      },
      2, P::pageCopy(28, 0)},
     {"hearing-dates-agree",
      [](CalcCase& c) {
-         c.a().setAnswer(50, 0, 19, QStringLiteral("5/27/2026"));   // 10.0 says 5/26/2026
-         c.a().setAnswer(68, 0, 9, QStringLiteral("9/14/2026"));    // as 13.0: agrees
+         c.a().setAnswer(page50::Page, 0, page50::DateOfTheHearing,
+                         QStringLiteral("5/27/2026"));  // 10.0 says 5/26/2026
+         c.a().setAnswer(page68::Page, 0, page68::DateOfTheHearing,
+                         QStringLiteral("9/14/2026"));  // as 13.0: agrees
      },
      1, P::pageCopy(50, 0)},
     {"minor-age",
@@ -111,11 +121,9 @@ const Planted kPlanted[] = {
          (void)child;
      },
      2, P::worksheetRow(0, CoFiduciaryKin)},
-    {"notice-address",
-     [](CalcCase& c) { c.data.KSchedList.setCell(2, Library, QString()); }, 1,
+    {"notice-address", [](CalcCase& c) { c.data.KSchedList.setCell(2, Library, QString()); }, 1,
      P::worksheetRow(0, Library)},
-    {"row-value",
-     [](CalcCase& c) { c.data.ASchedList.setCell(2, Dividend, QString()); }, 1,
+    {"row-value", [](CalcCase& c) { c.data.ASchedList.setCell(2, Dividend, QString()); }, 1,
      P::worksheetRow(1, Dividend)},
     // Every row without its category, not only the first the run stops at.
     {"row-category",
@@ -164,8 +172,8 @@ TEST_F(CaseCheck, ShortNamesOneLetterApartAreTwoPeople) {
 // Each of the two account totals is named with the worksheet it comes from.
 TEST_F(CaseCheck, AccountTotalsNameTheirWorksheets) {
     run();
-    a().setAnswer(61, 0, 7, QStringLiteral("1.00"));
-    a().setAnswer(61, 0, 17, QStringLiteral("2.00"));
+    a().setAnswer(page61::Page, 0, page61::TotalReceipts, QStringLiteral("1.00"));
+    a().setAnswer(page61::Page, 0, page61::TotalDisbursements, QStringLiteral("2.00"));
     const QStringList found = lines(CheckCaseRule(*caseRule("account-totals"), data));
     ASSERT_EQ(found.size(), 2);
     EXPECT_TRUE(found[0].contains(u"total receipts (13.0: ")) << found[0].toStdString();

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_case.h"
-#include "calc/units/units.h"
 #include "calc/relief/relief_units.h"
+#include "calc/units/units.h"
 #include "case/worksheet_columns.h"
+#include "forms/page005.h"
+#include "forms/page020.h"
+#include "forms/page034.h"
 
 namespace wm4::test {
 namespace {
@@ -26,9 +29,9 @@ TEST_F(ContinuedLists, WaiverListsEveryPersonAndTakesNobodyOff) {
     markedPersons(kForm2_1, 36);
     units::Calc5(ctx, 0);
     EXPECT_TRUE(reports.numbers().isEmpty());
-    EXPECT_EQ(slot(5, 0, 4), "Person 1");
-    EXPECT_EQ(slot(5, 0, 36), "Person 33");
-    EXPECT_EQ(slot(5, 0, 37), "(continued on addendum)");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start), "Person 1");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 32), "Person 33");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 33), "(continued on addendum)");
     for (int row = 0; row < 36; ++row) EXPECT_EQ(data.KSchedList.cell(kForm2_1, row), "X");
     const QList<Continuation> rest = data.continuations.of(5, 0);
     ASSERT_EQ(rest.size(), 1);
@@ -39,7 +42,7 @@ TEST_F(ContinuedLists, WaiverListsEveryPersonAndTakesNobodyOff) {
 TEST_F(ContinuedLists, ListThatFitsContinuesNothing) {
     markedPersons(kForm2_1, 34);
     units::Calc5(ctx, 0);
-    EXPECT_EQ(slot(5, 0, 37), "Person 34");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 33), "Person 34");
     EXPECT_TRUE(data.continuations.items().isEmpty());
 }
 
@@ -61,10 +64,10 @@ TEST_F(ContinuedLists, LinesBeyondTheBoxContinueAndThePageIsCalculated) {
     Calc20(ctx, 0);
 
     EXPECT_TRUE(reports.numbers().isEmpty());
-    EXPECT_EQ(slot(20, 10), "line 1");
-    EXPECT_EQ(slot(20, 50), "line 21");
-    EXPECT_EQ(slot(20, 52), "(continued on addendum)");
-    EXPECT_EQ(slot(20, 53), "") << "no value beside the mark";
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start), "line 1");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 40), "line 21");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 42), "(continued on addendum)");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 43), "") << "no value beside the mark";
     const QList<Continuation> rest = data.continuations.of(20, 0);
     ASSERT_EQ(rest.size(), 1);
     EXPECT_EQ(rest[0].slot, 10);
@@ -73,7 +76,7 @@ TEST_F(ContinuedLists, LinesBeyondTheBoxContinueAndThePageIsCalculated) {
     EXPECT_TRUE(rest[0].lines[0].contains("5.00"));
     EXPECT_TRUE(rest[0].lines[1].startsWith("Third"));
     // The page went on: its total counts every asset, continued ones too.
-    EXPECT_FALSE(slot(20, 57).isEmpty());
+    EXPECT_FALSE(slot(page20::Page, page20::TotalToBeRelieved).isEmpty());
 }
 
 TEST_F(ContinuedLists, FullBoxGivesItsLastLineToTheMark) {
@@ -84,8 +87,8 @@ TEST_F(ContinuedLists, FullBoxGivesItsLastLineToTheMark) {
     addAsset({{AssetForm5_1, X}, {AssetCategory5_1, QStringLiteral("Other")},
               {AssetValue, QStringLiteral("$2.00")}, {AssetDescription, QStringLiteral("Last")}});
     Calc20(ctx, 0);
-    EXPECT_EQ(slot(20, 50), "line 21");
-    EXPECT_EQ(slot(20, 52), "(continued on addendum)");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 40), "line 21");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 42), "(continued on addendum)");
     const QList<Continuation> rest = data.continuations.of(20, 0);
     ASSERT_EQ(rest.size(), 1);
     ASSERT_EQ(rest[0].lines.size(), 2);
@@ -110,10 +113,11 @@ TEST_F(ContinuedLists, ItemSectionGivesItsLastPlaceToTheMark) {
                   {AssetValue, QStringLiteral("$%1.00").arg(i)}});
     units::Calc34(ctx, 0);
     EXPECT_TRUE(reports.numbers().isEmpty());
-    EXPECT_EQ(slot(34, 15), "Asset 4");
-    EXPECT_EQ(slot(34, 17), "(continued on addendum)");
-    EXPECT_EQ(slot(34, 18), "");
-    EXPECT_EQ(slot(34, 19), "Ann Lee") << "the page goes on to the fiduciary";
+    EXPECT_EQ(slot(page34::Page, page34::Property.start + 6), "Asset 4");
+    EXPECT_EQ(slot(page34::Page, page34::Property.start + 8), "(continued on addendum)");
+    EXPECT_EQ(slot(page34::Page, page34::Property.start + 9), "");
+    EXPECT_EQ(slot(page34::Page, page34::ApplicantFiduciary), "Ann Lee")
+        << "the page goes on to the fiduciary";
     const QList<Continuation> rest = data.continuations.of(34, 0);
     ASSERT_EQ(rest.size(), 1);
     ASSERT_EQ(rest[0].lines.size(), 3);

@@ -2,13 +2,16 @@
 // same day or the month's last day, days without the event's day, a last day
 // the court is closed moved to its next open day; what is still waiting for a
 // date says which; the Form Tracker shows the dates and keeps a typed-over one.
+#include "calc/deadlines/deadlines.h"
+
 #include <gtest/gtest.h>
 
-#include "calc/deadlines/deadlines.h"
-#include "calc/deadlines/tracker_unit.h"
 #include "calc/calc_case.h"
+#include "calc/deadlines/tracker_unit.h"
 #include "case/conversions.h"
 #include "forms/page060.h"
+#include "forms/page095.h"
+#include "forms/page096.h"
 
 namespace wm4::test {
 namespace {
@@ -130,9 +133,9 @@ TEST_F(CaseDeadlines, TheTrackerShowsEachDateAndKeepsATypedOverOne) {
     tracker(tracker::LettersIssuedDate, "2/20/2026");
     Calc95(ctx, 0);
     Calc96(ctx, 0);
-    EXPECT_EQ(slot(95, 0), QStringLiteral("Harold James Whitcombe"));
-    EXPECT_EQ(slot(95, 1), QStringLiteral("2026 ES 00417"));
-    EXPECT_EQ(slot(96, 0), QStringLiteral("Harold James Whitcombe"));
+    EXPECT_EQ(slot(page95::Page, page95::Estate), QStringLiteral("Harold James Whitcombe"));
+    EXPECT_EQ(slot(page95::Page, page95::CaseNumber), QStringLiteral("2026 ES 00417"));
+    EXPECT_EQ(slot(page96::Page, page96::Estate), QStringLiteral("Harold James Whitcombe"));
     EXPECT_EQ(slot(95, rule("creditor-claims").trackerSlot), QStringLiteral("7/15/2026"));
     EXPECT_EQ(slot(95, rule("fiduciary-claim").trackerSlot), QStringLiteral("5/20/2026"));
     EXPECT_EQ(slot(96, rule("inventory").trackerSlot), QStringLiteral("5/20/2026"));

@@ -6,6 +6,10 @@
 #include "calc/fees/fee_units.h"
 #include "forms/page000.h"
 #include "forms/page020.h"
+#include "forms/page043.h"
+#include "forms/page049.h"
+#include "forms/page099.h"
+#include "forms/page101.h"
 
 namespace wm4 {
 namespace {
@@ -23,7 +27,7 @@ struct FeeTest : CalcCase, ::testing::Test {
 
 struct ExecutorCase {
     double personalProperty, income, realEstateNotSold;
-    const char* expected[6];  // slots 5, 6, 7, 8, 9, 11
+    const char* expected[6];  // the band commissions to the real estate not sold
 };
 
 TEST_F(FeeTest, ExecutorBandsAtTheirBoundaries) {
@@ -38,7 +42,9 @@ TEST_F(FeeTest, ExecutorBandsAtTheirBoundaries) {
         ctx.totals = {};
         ctx.totals.executorFee = {c.personalProperty, 0, c.income, c.realEstateNotSold, 0};
         Calc99(ctx, 0);
-        const int slots[] = {5, 6, 7, 8, 9, 11};
+        const int slots[] = {page99::FirstBandCommission, page99::SecondBandCommission,
+                             page99::BaseAbove400000,     page99::BalanceCommission,
+                             page99::CommissionOnTheBase, page99::RealEstateNotSoldCommission};
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(slot(Exec, slots[i]), QString::fromLatin1(c.expected[i]))
                 << "base " << c.personalProperty + c.income << " slot " << slots[i];
@@ -51,28 +57,30 @@ TEST_F(FeeTest, ExecutorFeeComesFromTheTotalsBesideOverriddenDisplaySlots) {
     a().setAnswer(page0::Page, 0, page0::CaseNumber, QStringLiteral("2024 ES 17"));
     ctx.totals.executorFee = {40000, 10000, 0, 120000, 30000};
     // The user typed over the base line and real estate not sold.
-    a().setAnswer(Exec, 0, 2, QStringLiteral("1.00"));
-    a().setOvRide(Exec, 0, 2, true);
-    a().setAnswer(Exec, 0, 10, QStringLiteral("7.00"));
-    a().setOvRide(Exec, 0, 10, true);
-    a().setAnswer(Exec, 0, 18, QStringLiteral("500.00"));  // fees already paid
+    a().setAnswer(Exec, 0, page99::PersonalPropertyAndSaleProceeds, QStringLiteral("1.00"));
+    a().setOvRide(Exec, 0, page99::PersonalPropertyAndSaleProceeds, true);
+    a().setAnswer(Exec, 0, page99::RealEstateNotSold, QStringLiteral("7.00"));
+    a().setOvRide(Exec, 0, page99::RealEstateNotSold, true);
+    a().setAnswer(Exec, 0, page99::LessCommissionAlreadyPaidOrWaived,
+                  QStringLiteral("500.00"));  // fees already paid
 
     Calc99(ctx, 0);
 
-    EXPECT_EQ(slot(Exec, 0), "JANE DOE");
-    EXPECT_EQ(slot(Exec, 1), "2024 ES 17");
-    EXPECT_EQ(slot(Exec, 2), "1.00");  // kept
-    EXPECT_EQ(slot(Exec, 4), "50,000.00");
-    EXPECT_EQ(slot(Exec, 9), "2,000.00");
-    EXPECT_EQ(slot(Exec, 10), "7.00");      // kept
-    EXPECT_EQ(slot(Exec, 11), "1,200.00");  // from the total, not slot 10
-    EXPECT_EQ(slot(Exec, 12), "30,000.00");
-    EXPECT_EQ(slot(Exec, 13), "300.00");
-    EXPECT_EQ(slot(Exec, 14), "2,000.00");
-    EXPECT_EQ(slot(Exec, 15), "1,200.00");
-    EXPECT_EQ(slot(Exec, 16), "300.00");
-    EXPECT_EQ(slot(Exec, 17), "3,500.00");
-    EXPECT_EQ(slot(Exec, 20), "3,000.00");
+    EXPECT_EQ(slot(Exec, page99::EstateOf), "JANE DOE");
+    EXPECT_EQ(slot(Exec, page99::CaseNumber), "2024 ES 17");
+    EXPECT_EQ(slot(Exec, page99::PersonalPropertyAndSaleProceeds), "1.00");  // kept
+    EXPECT_EQ(slot(Exec, page99::TotalBase), "50,000.00");
+    EXPECT_EQ(slot(Exec, page99::CommissionOnTheBase), "2,000.00");
+    EXPECT_EQ(slot(Exec, page99::RealEstateNotSold), "7.00");  // kept
+    EXPECT_EQ(slot(Exec, page99::RealEstateNotSoldCommission),
+              "1,200.00");  // from the total, not the typed-over line
+    EXPECT_EQ(slot(Exec, page99::NonProbateProperty), "30,000.00");
+    EXPECT_EQ(slot(Exec, page99::NonProbateCommission), "300.00");
+    EXPECT_EQ(slot(Exec, page99::SummaryBaseCommission), "2,000.00");
+    EXPECT_EQ(slot(Exec, page99::CommissionOnRealEstateNotSold), "1,200.00");
+    EXPECT_EQ(slot(Exec, page99::CommissionOnNonProbateProperty), "300.00");
+    EXPECT_EQ(slot(Exec, page99::TotalCommission), "3,500.00");
+    EXPECT_EQ(slot(Exec, page99::CommissionDue), "3,000.00");
 }
 
 // ----- Attorney fee computation -------------------------------------------
@@ -90,16 +98,18 @@ TEST_F(FeeTest, AttorneyScheduleChangesForDeathsFromAugust1_2017) {
     };
     for (const Case& c : cases) {
         a().setAnswer(page0::Page, 0, page0::DeathDate, QString::fromLatin1(c.dateOfDeath));
-        a().setOvRide(Atty, 0, 18, true);  // the schedule is written overridden or not
+        a().setOvRide(Atty, 0, page101::RateOnTheFirstBandPercent,
+                      true);  // the schedule is written overridden or not
         Calc101(ctx, 0);
-        EXPECT_EQ(slot(Atty, 18), c.firstRate) << c.dateOfDeath;
-        EXPECT_EQ(slot(Atty, 21), c.secondMaximum) << c.dateOfDeath;
-        EXPECT_EQ(slot(Atty, 27), c.caption) << c.dateOfDeath;
+        EXPECT_EQ(slot(Atty, page101::RateOnTheFirstBandPercent), c.firstRate) << c.dateOfDeath;
+        EXPECT_EQ(slot(Atty, page101::MostOnTheSecondBand), c.secondMaximum) << c.dateOfDeath;
+        EXPECT_EQ(slot(Atty, page101::Schedule), c.caption) << c.dateOfDeath;
     }
     a().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("08/01/2017"));
     Calc101(ctx, 0);
     const char* from2017[] = {"4.5", "4,500", "3.5", "10,500", "2.5", "750", "2.5", "1.5", "2.5"};
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(slot(Atty, 18 + i), from2017[i]) << 18 + i;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(slot(Atty, page101::ScheduleFigures.start + i), from2017[i]) << i;
 }
 
 TEST_F(FeeTest, AttorneyBandsAndReliefMinimumUnder2017Schedule) {
@@ -112,36 +122,36 @@ TEST_F(FeeTest, AttorneyBandsAndReliefMinimumUnder2017Schedule) {
 
     Calc101(ctx, 0);
 
-    EXPECT_EQ(slot(Atty, 2), "200,001.00");
-    EXPECT_EQ(slot(Atty, 3), "4,500.00");  // 9,000.045 limited
-    EXPECT_EQ(slot(Atty, 4), "3,500.00");
-    EXPECT_EQ(slot(Atty, 5), "0.00");
-    EXPECT_EQ(slot(Atty, 6), "80,000.00");
-    EXPECT_EQ(slot(Atty, 7), "800.00");
-    EXPECT_EQ(slot(Atty, 8), "20,000.00");
-    EXPECT_EQ(slot(Atty, 9), "750.00");  // 500.00 raised to the minimum
-    EXPECT_EQ(slot(Atty, 11), "150.00");
-    EXPECT_EQ(slot(Atty, 13), "500.00");
-    EXPECT_EQ(slot(Atty, 14), "330,001.00");
-    EXPECT_EQ(slot(Atty, 15), "10,200.00");
-    EXPECT_EQ(slot(Atty, 16), "Ann Fid & Bob Cofid");
-    EXPECT_EQ(slot(Atty, 17), "Carl Counsel");
+    EXPECT_EQ(slot(Atty, page101::Base), "200,001.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheFirst100000), "4,500.00");  // 9,000.045 limited
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheNext300000), "3,500.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheBalance), "0.00");
+    EXPECT_EQ(slot(Atty, page101::RealEstateNotSold), "80,000.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnRealEstateNotSold), "800.00");
+    EXPECT_EQ(slot(Atty, page101::AssetsRelieved), "20,000.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnAssetsRelieved), "750.00");  // 500.00 raised to the minimum
+    EXPECT_EQ(slot(Atty, page101::FeeOnOtherAssetsWithoutReturn), "150.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnOtherAssetsWithReturn), "500.00");
+    EXPECT_EQ(slot(Atty, page101::TotalBase), "330,001.00");
+    EXPECT_EQ(slot(Atty, page101::TotalFee), "10,200.00");
+    EXPECT_EQ(slot(Atty, page101::Fiduciary), "Ann Fid & Bob Cofid");
+    EXPECT_EQ(slot(Atty, page101::Attorney), "Carl Counsel");
 }
 
 TEST_F(FeeTest, AttorneyFeeFollowsAnOverriddenBaseAndNoReliefGivesNoMinimum) {
     a().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("3/3/2015"));
     ctx.totals.attorneyFee = {1000, 0, 0, 0, 0, 0};
-    a().setAnswer(Atty, 0, 2, QStringLiteral("500,001.00"));
-    a().setOvRide(Atty, 0, 2, true);
+    a().setAnswer(Atty, 0, page101::Base, QStringLiteral("500,001.00"));
+    a().setOvRide(Atty, 0, page101::Base, true);
 
     Calc101(ctx, 0);
 
-    EXPECT_EQ(slot(Atty, 2), "500,001.00");
-    EXPECT_EQ(slot(Atty, 3), "4,000.00");
-    EXPECT_EQ(slot(Atty, 4), "9,000.00");
-    EXPECT_EQ(slot(Atty, 5), "2,000.00");
-    EXPECT_EQ(slot(Atty, 9), "0.00");  // no relief: no minimum fee
-    EXPECT_EQ(slot(Atty, 15), "15,000.00");
+    EXPECT_EQ(slot(Atty, page101::Base), "500,001.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheFirst100000), "4,000.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheNext300000), "9,000.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnTheBalance), "2,000.00");
+    EXPECT_EQ(slot(Atty, page101::FeeOnAssetsRelieved), "0.00");  // no relief: no minimum fee
+    EXPECT_EQ(slot(Atty, page101::TotalFee), "15,000.00");
 }
 
 // ----- Application for attorney fees and its entry -------------------------
@@ -179,39 +189,40 @@ TEST_F(FeeTest, ApplicationBillsTheTimeWorksheet) {
     Calc49(ctx, 0);
 
     // 1.5 x 200 + 0.333 x 150 = 349.95
-    EXPECT_EQ(slot(Appl, 2), "JANE DOE");
-    EXPECT_EQ(slot(Appl, 3), "2024 ES 17");
-    EXPECT_EQ(slot(Appl, 7), "Three Hundred Forty Nine Dollars and Ninety Five Cents");
-    EXPECT_EQ(slot(Appl, 8), "349.95");
-    EXPECT_EQ(slot(Appl, 10), "1.833");
-    EXPECT_EQ(slot(Appl, 13), slot(Appl, 7));
-    EXPECT_EQ(slot(Appl, 14), "349.95");
-    EXPECT_EQ(slot(Appl, 17), "Wendmoor, OH  44000");
-    EXPECT_EQ(slot(Appl, 19), "Sup Ct Reg No. 0012345");
-    EXPECT_EQ(slot(Appl, 20), "Heir One");
-    EXPECT_EQ(slot(Appl, 21), "Heir Two");
-    EXPECT_EQ(slot(Appl, 22), "");
+    EXPECT_EQ(slot(Appl, page43::EstateOf), "JANE DOE");
+    EXPECT_EQ(slot(Appl, page43::CaseNumber), "2024 ES 17");
+    EXPECT_EQ(slot(Appl, page43::FeeInWords),
+              "Three Hundred Forty Nine Dollars and Ninety Five Cents");
+    EXPECT_EQ(slot(Appl, page43::Fee), "349.95");
+    EXPECT_EQ(slot(Appl, page43::HoursOfService), "1.833");
+    EXPECT_EQ(slot(Appl, page43::FeeInWordsConsent), slot(Appl, page43::FeeInWords));
+    EXPECT_EQ(slot(Appl, page43::FeeConsent), "349.95");
+    EXPECT_EQ(slot(Appl, page43::CityStateAndZIP), "Wendmoor, OH  44000");
+    EXPECT_EQ(slot(Appl, page43::Registration), "Sup Ct Reg No. 0012345");
+    EXPECT_EQ(slot(Appl, page43::Names.start), "Heir One");
+    EXPECT_EQ(slot(Appl, page43::Names.start + 1), "Heir Two");
+    EXPECT_EQ(slot(Appl, page43::Names.start + 2), "");
 
-    EXPECT_EQ(slot(Entry, 7), "Carl Counsel");
-    EXPECT_EQ(slot(Entry, 9), slot(Appl, 7));
-    EXPECT_EQ(slot(Entry, 10), "349.95");
-    EXPECT_EQ(slot(Entry, 11), "Judge Ruth");
+    EXPECT_EQ(slot(Entry, page49::Attorney), "Carl Counsel");
+    EXPECT_EQ(slot(Entry, page49::FeeInWords), slot(Appl, page43::FeeInWords));
+    EXPECT_EQ(slot(Entry, page49::Fee), "349.95");
+    EXPECT_EQ(slot(Entry, page49::Judge), "Judge Ruth");
     EXPECT_TRUE(reports.reports().isEmpty());
 }
 
 TEST_F(FeeTest, ApplicationWithoutTimeRows) {
     Calc43(ctx, 0);
-    EXPECT_EQ(slot(Appl, 7), "No Dollars and No Cents");
-    EXPECT_EQ(slot(Appl, 8), "0.00");
-    EXPECT_EQ(slot(Appl, 10), "0");
-    EXPECT_EQ(slot(Appl, 14), "0.00");
+    EXPECT_EQ(slot(Appl, page43::FeeInWords), "No Dollars and No Cents");
+    EXPECT_EQ(slot(Appl, page43::Fee), "0.00");
+    EXPECT_EQ(slot(Appl, page43::HoursOfService), "0");
+    EXPECT_EQ(slot(Appl, page43::FeeConsent), "0.00");
 }
 
 TEST_F(FeeTest, ApplicationConsentTakesTheEleventhPersonOff) {
     markedKin(12, 11);
     Calc43(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29130});
-    EXPECT_EQ(slot(Appl, 29), "Person 10");
+    EXPECT_EQ(slot(Appl, page43::Names.start + 9), "Person 10");
     EXPECT_EQ(data.KSchedList.cell(12, 10), "");  // off the consent
 }
 

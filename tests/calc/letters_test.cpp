@@ -2,8 +2,12 @@
 // the court; salutations; today's date in long form; kept slots.
 #include "calc/calc_case.h"
 #include "calc/letters/letter_units.h"
+#include "forms/page116.h"
 #include "forms/page117.h"
 #include "forms/page121.h"
+#include "forms/page122.h"
+#include "forms/page123.h"
+#include "forms/page125.h"
 
 namespace wm4 {
 namespace {
@@ -55,8 +59,8 @@ TEST_F(Letters, SalutationsOfKinAddressees) {
     int copy = 0;
     for (const Case& c : cases) {
         Calc116(ctx, copy);
-        EXPECT_EQ(slot(116, copy, 5), c.name);
-        EXPECT_EQ(slot(116, copy, 10), c.salutation) << c.name;
+        EXPECT_EQ(slot(page116::Page, copy, page116::Name), c.name);
+        EXPECT_EQ(slot(page116::Page, copy, page116::Salutation), c.salutation) << c.name;
         ++copy;
     }
 }
@@ -71,22 +75,22 @@ TEST_F(Letters, WillLetterFillsTheCommonParts) {
 
     Calc116(ctx, 0);
 
-    EXPECT_EQ(slot(116, 30), "J. Counsel");
-    EXPECT_EQ(slot(116, 1), "Attorney at Law");
-    EXPECT_EQ(slot(116, 2), "2 Court St");
-    EXPECT_EQ(slot(116, 3), "Akron, OH  44308");
-    EXPECT_EQ(slot(116, 4), "330-555-0100");
-    EXPECT_EQ(slot(116, 17), "July 4, 2024");
-    EXPECT_EQ(slot(116, 6), "9 Oak");
-    EXPECT_EQ(slot(116, 7), "Kent, OH  44240");
-    EXPECT_EQ(slot(116, 8), "Carl Smith");
-    EXPECT_EQ(slot(116, 9), "2021-17");
-    EXPECT_EQ(slot(116, 11), "Mr. Smith");
-    EXPECT_EQ(slot(116, 12), "Ann Lee");
-    EXPECT_EQ(slot(116, 13), "Executor");
-    EXPECT_EQ(slot(116, 14), "Carl A. Smith");
-    EXPECT_EQ(slot(116, 15), "Mr. Smith");
-    EXPECT_EQ(slot(116, 16), "J. Counsel");
+    EXPECT_EQ(slot(page116::Page, page116::Attorney), "J. Counsel");
+    EXPECT_EQ(slot(page116::Page, page116::Title), "Attorney at Law");
+    EXPECT_EQ(slot(page116::Page, page116::Street), "2 Court St");
+    EXPECT_EQ(slot(page116::Page, page116::LetterheadCityStateAndZIP), "Akron, OH  44308");
+    EXPECT_EQ(slot(page116::Page, page116::Telephone), "330-555-0100");
+    EXPECT_EQ(slot(page116::Page, page116::Date), "July 4, 2024");
+    EXPECT_EQ(slot(page116::Page, page116::StreetAddress), "9 Oak");
+    EXPECT_EQ(slot(page116::Page, page116::AddresseeCityStateAndZIP), "Kent, OH  44240");
+    EXPECT_EQ(slot(page116::Page, page116::EstateOf), "Carl Smith");
+    EXPECT_EQ(slot(page116::Page, page116::CaseNumber), "2021-17");
+    EXPECT_EQ(slot(page116::Page, page116::DecedentAsTheLetterNames), "Mr. Smith");
+    EXPECT_EQ(slot(page116::Page, page116::Fiduciary), "Ann Lee");
+    EXPECT_EQ(slot(page116::Page, page116::FiduciaryTitle), "Executor");
+    EXPECT_EQ(slot(page116::Page, page116::DecedentFullName), "Carl A. Smith");
+    EXPECT_EQ(slot(page116::Page, page116::DecedentSecondMention), "Mr. Smith");
+    EXPECT_EQ(slot(page116::Page, page116::SignedBy), "J. Counsel");
 }
 
 // An overridden salutation stays on its copy; the other copies are
@@ -100,10 +104,10 @@ TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
     Calc117(ctx, 0);
     Calc117(ctx, 1);
 
-    EXPECT_EQ(slot(117, 0, 10), "Mr. Jones");
-    EXPECT_EQ(slot(117, 1, 10), "Aunt Sue");
-    EXPECT_EQ(slot(117, 1, 5), "Sue Park");
-    EXPECT_EQ(slot(117, 1, 15), "July 4, 2024");
+    EXPECT_EQ(slot(page117::Page, 0, page117::Salutation), "Mr. Jones");
+    EXPECT_EQ(slot(page117::Page, 1, page117::Salutation), "Aunt Sue");
+    EXPECT_EQ(slot(page117::Page, 1, page117::Name), "Sue Park");
+    EXPECT_EQ(slot(page117::Page, 1, page117::Date), "July 4, 2024");
 }
 
 TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
@@ -114,31 +118,33 @@ TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
     Calc121(ctx, 0);
     Calc121(ctx, 1);
 
-    EXPECT_EQ(slot(121, 0, 5), "Ann Lee");
-    EXPECT_EQ(slot(121, 0, 6), "4 Pine St");
-    EXPECT_EQ(slot(121, 0, 7), "Kent, OH  44240");
-    EXPECT_EQ(slot(121, 0, 10), "Mr. Lee");
-    EXPECT_EQ(slot(121, 0, 11), "Executor");
-    EXPECT_EQ(slot(121, 0, 13), "Mrs. Smith");
-    for (int s : {5, 6, 7, 10}) EXPECT_EQ(slot(121, 1, s), "") << "slot " << s;
-    EXPECT_EQ(slot(121, 1, 15), "July 4, 2024");  // still calculated
+    EXPECT_EQ(slot(page121::Page, 0, page121::Name), "Ann Lee");
+    EXPECT_EQ(slot(page121::Page, 0, page121::StreetAddress), "4 Pine St");
+    EXPECT_EQ(slot(page121::Page, 0, page121::AddresseeCityStateAndZIP), "Kent, OH  44240");
+    EXPECT_EQ(slot(page121::Page, 0, page121::Salutation), "Mr. Lee");
+    EXPECT_EQ(slot(page121::Page, 0, page121::FiduciaryTitle), "Executor");
+    EXPECT_EQ(slot(page121::Page, 0, page121::DecedentAsTheLetterNames), "Mrs. Smith");
+    for (int s : {page121::Name, page121::StreetAddress, page121::AddresseeCityStateAndZIP,
+                  page121::Salutation})
+        EXPECT_EQ(slot(page121::Page, 1, s), "") << "slot " << s;
+    EXPECT_EQ(slot(page121::Page, 1, page121::Date), "July 4, 2024");  // still calculated
 
     gi(35, "Bea Cole");
     gi(41, "Co-Executor");
     Calc121(ctx, 1);
-    EXPECT_EQ(slot(121, 1, 5), "Bea Cole");
-    EXPECT_EQ(slot(121, 1, 10), "Ms. Cole");
-    EXPECT_EQ(slot(121, 1, 11), "Co-Executor");
+    EXPECT_EQ(slot(page121::Page, 1, page121::Name), "Bea Cole");
+    EXPECT_EQ(slot(page121::Page, 1, page121::Salutation), "Ms. Cole");
+    EXPECT_EQ(slot(page121::Page, 1, page121::FiduciaryTitle), "Co-Executor");
 }
 
 TEST_F(Letters, CourtLetterHasFixedAddressAndSalutation) {
     Calc123(ctx, 0);
-    EXPECT_EQ(slot(123, 5), "Wendmoor County Probate Court");
-    EXPECT_EQ(slot(123, 6), "1 Fenwick Plaza");
-    EXPECT_EQ(slot(123, 7), "Ellery, Ohio  43917");
-    EXPECT_EQ(slot(123, 10), "Madam or Sir");
-    EXPECT_EQ(slot(123, 13), "July 4, 2024");
-    EXPECT_EQ(slot(123, 11), "J. Counsel");
+    EXPECT_EQ(slot(page123::Page, page123::Name), "Wendmoor County Probate Court");
+    EXPECT_EQ(slot(page123::Page, page123::StreetAddress), "1 Fenwick Plaza");
+    EXPECT_EQ(slot(page123::Page, page123::AddresseeCityStateAndZIP), "Ellery, Ohio  43917");
+    EXPECT_EQ(slot(page123::Page, page123::Salutation), "Madam or Sir");
+    EXPECT_EQ(slot(page123::Page, page123::Date), "July 4, 2024");
+    EXPECT_EQ(slot(page123::Page, page123::SignedBy), "J. Counsel");
 }
 
 TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
@@ -152,24 +158,25 @@ TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
 
     Calc125(ctx, 0);
 
-    EXPECT_EQ(slot(125, 10), "Mr. Apprais");
-    EXPECT_EQ(slot(125, 13), "Carl A. Smith");
+    EXPECT_EQ(slot(page125::Page, page125::Salutation), "Mr. Apprais");
+    EXPECT_EQ(slot(page125::Page, page125::Decedent), "Carl A. Smith");
     // The city line names its state: no second "Ohio" after the ZIP.
-    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, OH 44300");
-    EXPECT_EQ(slot(125, 16), "J. Counsel");
+    EXPECT_EQ(slot(page125::Page, page125::RealEstateToBeAppraised),
+              "12 Oak Lane, Akron, OH 44300");
+    EXPECT_EQ(slot(page125::Page, page125::SignedBy), "J. Counsel");
     // A city line with the city alone is completed with the state.
     data.ASchedList.setCell(60, 1, QStringLiteral("Akron"));
     Calc125(ctx, 0);
-    EXPECT_EQ(slot(125, 14), "12 Oak Lane, Akron, Ohio");
+    EXPECT_EQ(slot(page125::Page, page125::RealEstateToBeAppraised), "12 Oak Lane, Akron, Ohio");
 }
 
 TEST_F(Letters, InsuranceLetterSalutationSlot) {
     addKin({{KinName, "Bea Cole"}, {KinGender, "F"}, {InsuranceLetter, "X"}});
     Calc122(ctx, 0);
-    EXPECT_EQ(slot(122, 11), "Ms. Cole");
-    EXPECT_EQ(slot(122, 12), "Carl Smith");
-    EXPECT_EQ(slot(122, 13), "J. Counsel");
-    EXPECT_EQ(slot(122, 17), "July 4, 2024");
+    EXPECT_EQ(slot(page122::Page, page122::Salutation), "Ms. Cole");
+    EXPECT_EQ(slot(page122::Page, page122::Decedent), "Carl Smith");
+    EXPECT_EQ(slot(page122::Page, page122::SignedBy), "J. Counsel");
+    EXPECT_EQ(slot(page122::Page, page122::Date), "July 4, 2024");
 }
 
 }  // namespace

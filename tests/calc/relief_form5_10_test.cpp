@@ -3,6 +3,7 @@
 #include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page072.h"
 #include "forms/page073.h"
 
 namespace wm4 {
@@ -31,13 +32,14 @@ TEST_F(Form5_10, FrontListsTwoVehiclesAndReportsTheThird) {
     Calc72(ctx, 0);
 
     EXPECT_EQ(reports.numbers(), QList<int>{30019});
-    EXPECT_EQ(slot(72, 4), "1/2/2020");
-    EXPECT_EQ(slot(72, 5), "1 Main St");
-    EXPECT_EQ(slot(72, 13), "X");
-    EXPECT_EQ(slot(72, 14), "2015 Ford");  // first line only
-    EXPECT_EQ(slot(72, 15), "$4,000");     // the value cell as typed
-    EXPECT_EQ(slot(72, 16), "2012 Honda");
-    EXPECT_EQ(slot(72, 17), "3500");
+    EXPECT_EQ(slot(page72::Page, page72::DateOfDeath), "1/2/2020");
+    EXPECT_EQ(slot(page72::Page, page72::DecedentStreetAddress), "1 Main St");
+    EXPECT_EQ(slot(page72::Page, page72::HoldsVehicles), "X");
+    EXPECT_EQ(slot(page72::Page, page72::VehicleLines.start), "2015 Ford");  // first line only
+    EXPECT_EQ(slot(page72::Page, page72::VehicleLines.start + 1),
+              "$4,000");  // the value cell as typed
+    EXPECT_EQ(slot(page72::Page, page72::VehicleLines.start + 2), "2012 Honda");
+    EXPECT_EQ(slot(page72::Page, page72::VehicleLines.start + 3), "3500");
 }
 
 TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
@@ -56,22 +58,22 @@ TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
     Calc73(ctx, 0);
 
     EXPECT_TRUE(reports.numbers().isEmpty());
-    EXPECT_EQ(slot(73, 0), "2021-17");
-    EXPECT_EQ(slot(73, 1), "X");
-    EXPECT_EQ(slot(73, 2), "Checking");
-    EXPECT_EQ(slot(73, 3), "$10.00");
-    EXPECT_EQ(slot(73, 6), "X");
-    EXPECT_EQ(slot(73, 7), "ACME shares");
-    EXPECT_EQ(slot(73, 9), "Savings bond");
-    EXPECT_EQ(slot(73, 10), "$30.00");
-    EXPECT_EQ(slot(73, 11), "X");
-    EXPECT_EQ(slot(73, 12), "$50.00");
-    EXPECT_EQ(slot(73, 13), "X");
-    EXPECT_EQ(slot(73, 14), "Tools");
-    EXPECT_EQ(slot(73, 15), "$60.00");
-    EXPECT_EQ(slot(73, 18), "1,210.00");
-    EXPECT_EQ(slot(73, 19), "J. Counsel");
-    EXPECT_EQ(slot(73, 24), "Ann Lee");
+    EXPECT_EQ(slot(page73::Page, page73::CaseNumber), "2021-17");
+    EXPECT_EQ(slot(page73::Page, page73::HoldsAccounts), "X");
+    EXPECT_EQ(slot(page73::Page, page73::AccountLines.start), "Checking");
+    EXPECT_EQ(slot(page73::Page, page73::AccountLines.start + 1), "$10.00");
+    EXPECT_EQ(slot(page73::Page, page73::HoldsStocksAndBonds), "X");
+    EXPECT_EQ(slot(page73::Page, page73::SecurityLines.start), "ACME shares");
+    EXPECT_EQ(slot(page73::Page, page73::SecurityLines.start + 2), "Savings bond");
+    EXPECT_EQ(slot(page73::Page, page73::SecurityLines.start + 3), "$30.00");
+    EXPECT_EQ(slot(page73::Page, page73::HoldsRealEstate), "X");
+    EXPECT_EQ(slot(page73::Page, page73::ValueOfTheRealEstate), "$50.00");
+    EXPECT_EQ(slot(page73::Page, page73::HoldsOtherAssets), "X");
+    EXPECT_EQ(slot(page73::Page, page73::OtherAssetLines.start), "Tools");
+    EXPECT_EQ(slot(page73::Page, page73::OtherAssetLines.start + 1), "$60.00");
+    EXPECT_EQ(slot(page73::Page, page73::TotalOfTheAssets), "1,210.00");
+    EXPECT_EQ(slot(page73::Page, page73::Attorney), "J. Counsel");
+    EXPECT_EQ(slot(page73::Page, page73::Fiduciary), "Ann Lee");
 }
 
 // Each listed section of the back holds two items; the third ends the page
@@ -101,8 +103,10 @@ TEST_F(Form5_10, ThirdItemOfASectionEndsTheBack) {
 
         EXPECT_EQ(reports.numbers(), QList<int>{c.errNo}) << c.category;
         EXPECT_EQ(slot(73, c.secondLineSlot), "Two") << c.category;
-        EXPECT_EQ(slot(73, 12), "") << c.category;                // the page ended before it
-        EXPECT_EQ(slot(73, 18), "previous total") << c.category;  // not reached
+        EXPECT_EQ(slot(page73::Page, page73::ValueOfTheRealEstate), "")
+            << c.category;  // the page ended before it
+        EXPECT_EQ(slot(page73::Page, page73::TotalOfTheAssets), "previous total")
+            << c.category;  // not reached
     }
 }
 

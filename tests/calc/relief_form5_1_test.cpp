@@ -5,6 +5,8 @@
 
 #include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page018.h"
+#include "forms/page020.h"
 #include "forms/page021.h"
 
 namespace wm4 {
@@ -22,7 +24,7 @@ protected:
                          {AssetValue, value},
                          {AssetDescription, description}});
     }
-    void checkCeiling(int form5_0Slot) { a().setAnswer(18, 0, form5_0Slot, "X"); }
+    void checkCeiling(int form5_0Slot) { a().setAnswer(page18::Page, 0, form5_0Slot, "X"); }
 };
 
 // The category list's items, the names the forms print and the prior
@@ -38,17 +40,17 @@ TEST_F(Form5_1, CategoriesInEveryWordingReachTheirLines) {
 
     Calc20(ctx, 0);
 
-    EXPECT_EQ(slot(20, 4), "12,000.00");
-    EXPECT_EQ(slot(20, 5), "5,000.50");
-    EXPECT_EQ(slot(20, 6), "17,000.50");
-    EXPECT_EQ(slot(20, 7), "1");
-    EXPECT_EQ(slot(20, 8), "X");
-    EXPECT_EQ(slot(20, 9), "80,000.00");
-    EXPECT_EQ(slot(20, 10), "Savings account");
-    EXPECT_EQ(slot(20, 11), "1,234.56");
-    EXPECT_EQ(slot(20, 12), "");
+    EXPECT_EQ(slot(page20::Page, page20::FirstAutomobile), "12,000.00");
+    EXPECT_EQ(slot(page20::Page, page20::SecondAutomobile), "5,000.50");
+    EXPECT_EQ(slot(page20::Page, page20::TotalOfTheAutomobiles), "17,000.50");
+    EXPECT_EQ(slot(page20::Page, page20::RealPropertyLine), "1");
+    EXPECT_EQ(slot(page20::Page, page20::Appraised), "X");
+    EXPECT_EQ(slot(page20::Page, page20::ValueOfTheRealProperty), "80,000.00");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start), "Savings account");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 1), "1,234.56");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 2), "");
     // The automobiles are not assets to be relieved.
-    EXPECT_EQ(slot(20, 57), "81,234.56");
+    EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "81,234.56");
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
@@ -58,15 +60,15 @@ TEST_F(Form5_1, OtherAssetTakesOneLineSlotPerWrappedLineAndItsValueOnce) {
 
     Calc20(ctx, 0);
 
-    EXPECT_EQ(slot(20, 10), "Line one");
-    EXPECT_EQ(slot(20, 11), "100.00");
-    EXPECT_EQ(slot(20, 12), "Line two");
-    EXPECT_EQ(slot(20, 13), "");
-    EXPECT_EQ(slot(20, 14), "Line three");
-    EXPECT_EQ(slot(20, 15), "");
-    EXPECT_EQ(slot(20, 16), "Next");
-    EXPECT_EQ(slot(20, 17), "0.50");
-    EXPECT_EQ(slot(20, 57), "100.50");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start), "Line one");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 1), "100.00");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 2), "Line two");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 3), "");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 4), "Line three");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 5), "");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 6), "Next");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 7), "0.50");
+    EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "100.50");
 }
 
 // An asset without a description still prints its value and counts toward
@@ -74,9 +76,9 @@ TEST_F(Form5_1, OtherAssetTakesOneLineSlotPerWrappedLineAndItsValueOnce) {
 TEST_F(Form5_1, OtherAssetWithoutDescriptionStillCounts) {
     addReliefAsset("Other", "$500.00");
     Calc20(ctx, 0);
-    EXPECT_EQ(slot(20, 10), "");
-    EXPECT_EQ(slot(20, 11), "500.00");
-    EXPECT_EQ(slot(20, 57), "500.00");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start), "");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 1), "500.00");
+    EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "500.00");
 }
 
 TEST_F(Form5_1, CeilingsCheckedOnForm5_0) {
@@ -86,16 +88,16 @@ TEST_F(Form5_1, CeilingsCheckedOnForm5_0) {
         QList<int> reports;
     };
     const Case cases[] = {
-        {{14}, "$25,000.00", {}},  // equal to the ceiling passes
-        {{14}, "$25,000.01", {31020}},
+        {{page18::Ceiling25000}, "$25,000.00", {}},  // equal to the ceiling passes
+        {{page18::Ceiling25000}, "$25,000.01", {31020}},
         {{}, "$1,000,000.00", {}},  // no box checked: no ceiling
-        {{13, 14}, "$30,000.00", {31010, 31020}},
-        {{13, 18}, "$100,000.01", {31010, 31060}},
-        {{15, 16, 17}, "$40,000.00", {31030}},
+        {{page18::Ceiling15000, page18::Ceiling25000}, "$30,000.00", {31010, 31020}},
+        {{page18::Ceiling15000, page18::Ceiling100000}, "$100,000.01", {31010, 31060}},
+        {{page18::Ceiling35000, page18::Ceiling50000, page18::Ceiling85000}, "$40,000.00", {31030}},
     };
     for (const Case& c : cases) {
         data.ASchedList.clear();
-        a().clearCopy(18, 0);
+        a().clearCopy(page18::Page, 0);
         reports.clear();
         addReliefAsset("Real Property", c.total);
         for (int box : c.boxes) checkCeiling(box);
@@ -129,7 +131,7 @@ TEST_F(Form5_1, AutomobileAllowanceToTheSpouse) {
         Calc20(ctx, 0);
 
         EXPECT_EQ(reports.numbers(), c.reports) << c.autos.begin()->second;
-        EXPECT_EQ(slot(20, 57), "0.00");
+        EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "0.00");
     }
 }
 
@@ -137,19 +139,21 @@ TEST_F(Form5_1, AutomobileAllowanceToTheSpouse) {
 // the totals nor the ceilings are computed; the previous run's totals do not
 // survive beside the cut list.
 TEST_F(Form5_1, TwentyThirdOtherLineEndsThePage) {
+    const int kTotals[] = {page20::FirstAutomobile, page20::SecondAutomobile,
+                           page20::TotalOfTheAutomobiles, page20::TotalToBeRelieved};
     QStringList lines;
     for (int i = 1; i <= 23; ++i) lines << QString("line %1").arg(i);
     addReliefAsset("Other", "$1,000,000.00", lines.join(" | "));
-    checkCeiling(13);
-    for (int s : {4, 5, 6, 57}) a().setAnswer(20, 0, s, "1.00");
+    checkCeiling(page18::Ceiling15000);
+    for (int s : kTotals) a().setAnswer(page20::Page, 0, s, "1.00");
 
     Calc20(ctx, 0);
 
     EXPECT_EQ(reports.numbers(), QList<int>{29170});
-    EXPECT_EQ(slot(20, 10), "line 1");
-    EXPECT_EQ(slot(20, 11), "1,000,000.00");
-    EXPECT_EQ(slot(20, 52), "line 22");
-    for (int s : {4, 5, 6, 57}) EXPECT_EQ(slot(20, s), "") << "slot " << s;
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start), "line 1");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 1), "1,000,000.00");
+    EXPECT_EQ(slot(page20::Page, page20::OtherAssets.start + 42), "line 22");
+    for (int s : kTotals) EXPECT_EQ(slot(page20::Page, s), "") << "slot " << s;
 }
 
 TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
@@ -173,17 +177,17 @@ TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
                                   "",         "Funeral home", "Funeral",  "2,500.50", ""};
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(slot(21, 1 + i), expected[i]) << "slot " << 1 + i;
-    EXPECT_EQ(slot(21, 0), "2021-EST-17");
-    EXPECT_EQ(slot(21, 91), "3,500.50");
-    EXPECT_EQ(slot(21, 92), "March 4, 2021");
-    EXPECT_EQ(slot(21, 94), "Ann Lee & Bob Lee");
+    EXPECT_EQ(slot(page21::Page, page21::CaseNumber), "2021-EST-17");
+    EXPECT_EQ(slot(page21::Page, page21::TotalOfTheDebts), "3,500.50");
+    EXPECT_EQ(slot(page21::Page, page21::DateSigned), "March 4, 2021");
+    EXPECT_EQ(slot(page21::Page, page21::Applicant), "Ann Lee & Bob Lee");
 
     // The signer line is kept when overridden; the debts are recomputed.
     overrideSlot(21, 0, 94, "Ann Lee, Executor");
     data.ESchedList.setCell(ExpenseAmount, 0, "$1.00");
     Calc21(ctx, 0);
-    EXPECT_EQ(slot(21, 94), "Ann Lee, Executor");
-    EXPECT_EQ(slot(21, 91), "2,501.50");
+    EXPECT_EQ(slot(page21::Page, page21::Applicant), "Ann Lee, Executor");
+    EXPECT_EQ(slot(page21::Page, page21::TotalOfTheDebts), "2,501.50");
 }
 
 TEST_F(Form5_1, ThirtyFirstDebtLineEndsTheBack) {
@@ -196,8 +200,8 @@ TEST_F(Form5_1, ThirtyFirstDebtLineEndsTheBack) {
     Calc21(ctx, 0);
 
     EXPECT_EQ(reports.numbers(), QList<int>{29190});
-    EXPECT_EQ(slot(21, 88), "debt 30");
-    EXPECT_EQ(slot(21, 91), "");
+    EXPECT_EQ(slot(page21::Page, page21::Debts.start + 87), "debt 30");
+    EXPECT_EQ(slot(page21::Page, page21::TotalOfTheDebts), "");
 }
 
 }  // namespace

@@ -34,17 +34,17 @@ TEST_F(Form5_6, FrontBoxesDropTheLinesThatDoNotFit) {
     Calc26(ctx, 0);
 
     EXPECT_EQ(reports.numbers(), (QList<int>{29200, 29200}));
-    EXPECT_EQ(slot(26, 6), "X");
-    EXPECT_EQ(slot(26, 7), "Piano");
-    EXPECT_EQ(slot(26, 8), "Organ");
-    EXPECT_EQ(slot(26, 18), "X");
-    EXPECT_EQ(slot(26, 20), "X");
-    EXPECT_EQ(slot(26, 21), "Checking");
-    EXPECT_EQ(slot(26, 22), "Savings");
-    EXPECT_EQ(slot(26, 23), "");
-    EXPECT_EQ(slot(26, 9), "X");
-    EXPECT_EQ(slot(26, 10), "Doctor");
-    EXPECT_EQ(slot(26, 11), "");
+    EXPECT_EQ(slot(page26::Page, page26::SellsPersonalProperty), "X");
+    EXPECT_EQ(slot(page26::Page, page26::Property), "Piano");
+    EXPECT_EQ(slot(page26::Page, page26::PropertyContinued), "Organ");
+    EXPECT_EQ(slot(page26::Page, page26::ReleasesAccounts), "X");
+    EXPECT_EQ(slot(page26::Page, page26::OrdersAccountsReleased), "X");
+    EXPECT_EQ(slot(page26::Page, page26::Accounts), "Checking");
+    EXPECT_EQ(slot(page26::Page, page26::AccountsContinued1), "Savings");
+    EXPECT_EQ(slot(page26::Page, page26::AccountsContinued2), "");
+    EXPECT_EQ(slot(page26::Page, page26::PaysDebts), "X");
+    EXPECT_EQ(slot(page26::Page, page26::Debts), "Doctor");
+    EXPECT_EQ(slot(page26::Page, page26::DebtsContinued), "");
 }
 
 // The front's slots are kept writes: an overridden line keeps its text and
@@ -57,10 +57,10 @@ TEST_F(Form5_6, FrontHonoursOverriddenLines) {
 
     Calc26(ctx, 0);
 
-    EXPECT_EQ(slot(26, 7), "Household goods");
-    EXPECT_EQ(slot(26, 8), "Organ");
-    EXPECT_EQ(slot(26, 18), "");
-    EXPECT_EQ(slot(26, 21), "");
+    EXPECT_EQ(slot(page26::Page, page26::Property), "Household goods");
+    EXPECT_EQ(slot(page26::Page, page26::PropertyContinued), "Organ");
+    EXPECT_EQ(slot(page26::Page, page26::ReleasesAccounts), "");
+    EXPECT_EQ(slot(page26::Page, page26::Accounts), "");
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
@@ -77,22 +77,22 @@ TEST_F(Form5_6, BackListsTheRemainderWithDistributeesBesideTheFirstLine) {
                                   "",         "Tom Lee", "Bonds",  "50.25"};
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(slot(27, 2 + i), expected[i]) << "slot " << 2 + i;
-    EXPECT_EQ(slot(27, 1), "X");
-    EXPECT_EQ(slot(27, 99), "December 1, 2022");
-    EXPECT_EQ(slot(27, 100), "Hon. R. Park");
+    EXPECT_EQ(slot(page27::Page, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows), "X");
+    EXPECT_EQ(slot(page27::Page, page27::DateOfTheEntry), "December 1, 2022");
+    EXPECT_EQ(slot(page27::Page, page27::Judge), "Hon. R. Park");
 }
 
 TEST_F(Form5_6, BackClearsItsCheckBoxWithoutRemainder) {
     a().setAnswer(page27::Page, 0, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows, "X");
-    a().setAnswer(27, 0, 2, "Old distributee");
+    a().setAnswer(page27::Page, 0, page27::Remainder.start, "Old distributee");
     Calc27(ctx, 0);
-    EXPECT_EQ(slot(27, 1), "");
-    EXPECT_EQ(slot(27, 2), "");
+    EXPECT_EQ(slot(page27::Page, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows), "");
+    EXPECT_EQ(slot(page27::Page, page27::Remainder.start), "");
 
     // An overridden check box stays as the user set it.
     overrideSlot(27, 0, 1, "X");
     Calc27(ctx, 0);
-    EXPECT_EQ(slot(27, 1), "X");
+    EXPECT_EQ(slot(page27::Page, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows), "X");
 }
 
 TEST_F(Form5_6, ThirtyThirdRemainderLineEndsTheBack) {
@@ -105,7 +105,7 @@ TEST_F(Form5_6, ThirtyThirdRemainderLineEndsTheBack) {
 
     EXPECT_EQ(reports.numbers(), QList<int>{29230});
     EXPECT_EQ(slot(27, 3 + 3 * 31), "item 32");
-    EXPECT_EQ(slot(27, 100), "previous judge");  // not reached
+    EXPECT_EQ(slot(page27::Page, page27::Judge), "previous judge");  // not reached
 }
 
 }  // namespace

@@ -3,7 +3,14 @@
 // before the later forms (among them the attorney's fee on the 5.1 total).
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "forms/page018.h"
+#include "forms/page020.h"
+#include "forms/page098.h"
 #include "forms/page101.h"
+#include "forms/page111.h"
+#include "forms/page116.h"
+#include "forms/page121.h"
+#include "forms/page123.h"
 
 namespace wm4 {
 namespace {
@@ -39,7 +46,7 @@ protected:
                   {AssetIdentifiers, "X"},
                   {AssetDistributees, "Ann Lee, Tom Lee"},
                   {85, "VIN-9"}});
-        a().setAnswer(18, 0, 14, "X");  // the 25,000 ceiling
+        a().setAnswer(page18::Page, 0, page18::Ceiling25000, "X");
     }
 };
 
@@ -48,16 +55,18 @@ TEST_F(ReliefRun, PagesFollowTheCountedRows) {
 
     EXPECT_TRUE(reports.numbers().isEmpty());
     EXPECT_EQ(a().PgCt[98], 2);
-    EXPECT_EQ(slot(98, 0, 0), "Tom Lee");
-    EXPECT_EQ(slot(98, 1, 0), "Ann Lee (1/2)");  // two applicants, half each
-    EXPECT_EQ(slot(98, 1, 3), "Tom Lee (1/2)");
-    EXPECT_EQ(slot(20, 57), "20,000.00");
-    EXPECT_EQ(slot(20, 4), "5,000.00");
-    EXPECT_EQ(slot(101, 8), "20,000.00");  // the attorney's fee takes the 5.1 total
-    EXPECT_EQ(slot(111, 0, 4), "VIN-9");
-    EXPECT_EQ(slot(116, 1, 10), "Mr. Lee");
-    EXPECT_EQ(slot(121, 0, 5), "Ann Lee");
-    EXPECT_EQ(slot(123, 13), "July 4, 2024");
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "Tom Lee");
+    EXPECT_EQ(slot(page98::Page, 1, page98::Applicant),
+              "Ann Lee (1/2)");  // two applicants, half each
+    EXPECT_EQ(slot(page98::Page, 1, page98::SecondApplicant), "Tom Lee (1/2)");
+    EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "20,000.00");
+    EXPECT_EQ(slot(page20::Page, page20::FirstAutomobile), "5,000.00");
+    EXPECT_EQ(slot(page101::Page, page101::AssetsRelieved),
+              "20,000.00");  // the attorney's fee takes the 5.1 total
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start), "VIN-9");
+    EXPECT_EQ(slot(page116::Page, 1, page116::Salutation), "Mr. Lee");
+    EXPECT_EQ(slot(page121::Page, 0, page121::Name), "Ann Lee");
+    EXPECT_EQ(slot(page123::Page, page123::Date), "July 4, 2024");
 }
 
 TEST_F(ReliefRun, ExceededCeilingStopsTheRunAfterForm5_1) {
@@ -67,9 +76,9 @@ TEST_F(ReliefRun, ExceededCeilingStopsTheRunAfterForm5_1) {
     CalculateComplete(ctx);
 
     EXPECT_EQ(reports.numbers(), QList<int>{31020});
-    EXPECT_EQ(slot(20, 57), "25,000.01");
-    EXPECT_EQ(slot(101, 8), "from the last run");
-    EXPECT_EQ(slot(116, 0, 5), "");  // the letters were not reached
+    EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "25,000.01");
+    EXPECT_EQ(slot(page101::Page, page101::AssetsRelieved), "from the last run");
+    EXPECT_EQ(slot(page116::Page, 0, page116::Name), "");  // the letters were not reached
 }
 
 }  // namespace

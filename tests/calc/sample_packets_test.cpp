@@ -14,6 +14,48 @@
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
 #include "case/conversions.h"
+#include "forms/page001.h"
+#include "forms/page002.h"
+#include "forms/page006.h"
+#include "forms/page008.h"
+#include "forms/page010.h"
+#include "forms/page011.h"
+#include "forms/page012.h"
+#include "forms/page018.h"
+#include "forms/page020.h"
+#include "forms/page021.h"
+#include "forms/page023.h"
+#include "forms/page024.h"
+#include "forms/page026.h"
+#include "forms/page028.h"
+#include "forms/page033.h"
+#include "forms/page034.h"
+#include "forms/page035.h"
+#include "forms/page041.h"
+#include "forms/page043.h"
+#include "forms/page045.h"
+#include "forms/page046.h"
+#include "forms/page049.h"
+#include "forms/page051.h"
+#include "forms/page052.h"
+#include "forms/page056.h"
+#include "forms/page057.h"
+#include "forms/page060.h"
+#include "forms/page061.h"
+#include "forms/page064.h"
+#include "forms/page070.h"
+#include "forms/page079.h"
+#include "forms/page084.h"
+#include "forms/page097.h"
+#include "forms/page099.h"
+#include "forms/page101.h"
+#include "forms/page116.h"
+#include "forms/page121.h"
+#include "forms/page122.h"
+#include "forms/page125.h"
+#include "forms/page128.h"
+#include "forms/page150.h"
+#include "forms/page153.h"
 #include "support/rich_sample.h"
 
 namespace wm4::test {
@@ -120,10 +162,23 @@ TEST_F(RichSamplePacket, FullCalculationReportsNothing) {
 // 13.0: receipts less disbursements are the balance, which is what 13.2
 // lists as remaining; 13.1's grand totals are 13.0's totals.
 TEST_F(RichSamplePacket, AccountReconcilesWithItsSchedules) {
-    const double receipts = amount(61, 7), disbursements = amount(61, 17), balance = amount(61, 18);
+    const double receipts = amount(page61::Page, page61::TotalReceipts),
+                 disbursements = amount(page61::Page, page61::TotalDisbursements),
+                 balance = amount(page61::Page, page61::BalanceRemainingInTheFiduciaryHands);
     EXPECT_GT(receipts, 0);
-    EXPECT_DOUBLE_EQ(receipts, sum(61, {1, 2, 3, 4, 5, 6}));
-    EXPECT_DOUBLE_EQ(disbursements, sum(61, {8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_DOUBLE_EQ(
+        receipts, sum(page61::Page,
+                      {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
+                       page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty,
+                       page61::Income, page61::OtherReceipts}));
+    EXPECT_DOUBLE_EQ(
+        disbursements,
+        sum(page61::Page,
+            {page61::FiduciaryFeesThisAccountPeriod, page61::AttorneyFeesThisAccountPeriod,
+             page61::OtherAdministrativeCostsAndExpenses, page61::DebtsAndClaimsAgainstTheEstate,
+             page61::OhioAndFederalEstateTaxes, page61::PersonalPropertyDistributedInKind,
+             page61::RealPropertyTransferred, page61::OtherDistributionsToBeneficiaries,
+             page61::OtherDisbursements}));
     EXPECT_NEAR(receipts - disbursements, balance, 0.001);
 
     const std::vector<Line> schedule = account();
@@ -131,9 +186,11 @@ TEST_F(RichSamplePacket, AccountReconcilesWithItsSchedules) {
     EXPECT_DOUBLE_EQ(lineAmount(schedule, QStringLiteral("Grand Total of Disbursements"), 3),
                      disbursements);
 
-    EXPECT_DOUBLE_EQ(amount(64, 10), balance);
+    EXPECT_DOUBLE_EQ(amount(page64::Page, page64::TotalAssetsRemaining), balance);
     EXPECT_DOUBLE_EQ(lineAmount(assetsRemaining(), QStringLiteral("Grand Total"), 2), balance);
-    EXPECT_DOUBLE_EQ(amount(64, 8) + amount(64, 9), balance);
+    EXPECT_DOUBLE_EQ(amount(page64::Page, page64::TotalPersonalProperty) +
+                         amount(page64::Page, page64::RealProperty),
+                     balance);
 }
 
 // The inventory's total is the same on 6.0, on 6.1's grand total and in the
@@ -142,22 +199,38 @@ TEST_F(RichSamplePacket, AccountReconcilesWithItsSchedules) {
 // authority to administer (4.0, without its year of rents) and the
 // distribution in kind (10.0, with income) say the same.
 TEST_F(RichSamplePacket, InventoryTotalIsOneFigure) {
-    const double inventory = amount(28, 7);
+    const double inventory = amount(page28::Page, page28::TotalOfTheInventory);
     EXPECT_GT(inventory, 0);
     EXPECT_DOUBLE_EQ(lineAmount(this->inventory(), QStringLiteral("Grand Total"), 2), inventory);
-    EXPECT_DOUBLE_EQ(amount(28, 4) + amount(28, 5) + amount(28, 6), inventory);
-    EXPECT_DOUBLE_EQ(sum(61, {1, 2, 3, 4}), inventory);
-    EXPECT_DOUBLE_EQ(sum(10, {14, 28, 42}), inventory);
-    EXPECT_DOUBLE_EQ(amount(11, 16) + amount(11, 22), inventory);
-    EXPECT_DOUBLE_EQ(amount(11, 24), inventory + amount(11, 18));
-    EXPECT_DOUBLE_EQ(amount(46, 12) + amount(46, 13), inventory);
-    EXPECT_DOUBLE_EQ(amount(46, 15), amount(61, 7));
+    EXPECT_DOUBLE_EQ(amount(page28::Page, page28::TangiblePersonalProperty) +
+                         amount(page28::Page, page28::IntangiblePersonalProperty) +
+                         amount(page28::Page, page28::RealProperty),
+                     inventory);
+    EXPECT_DOUBLE_EQ(
+        sum(page61::Page,
+            {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
+             page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty}),
+        inventory);
+    EXPECT_DOUBLE_EQ(sum(page10::Page, {page10::ReadilyAscertainableTotal, page10::RealEstateTotal,
+                                        page10::OtherPersonalPropertyTotal}),
+                     inventory);
+    EXPECT_DOUBLE_EQ(
+        amount(page11::Page, page11::PersonalProperty) + amount(page11::Page, page11::RealProperty),
+        inventory);
+    EXPECT_DOUBLE_EQ(amount(page11::Page, page11::TotalEstimatedValue),
+                     inventory + amount(page11::Page, page11::AnnualRents));
+    EXPECT_DOUBLE_EQ(
+        amount(page46::Page, page46::PersonalProperty) + amount(page46::Page, page46::RealProperty),
+        inventory);
+    EXPECT_DOUBLE_EQ(amount(page46::Page, page46::Total),
+                     amount(page61::Page, page61::TotalReceipts));
     // The asset found later is reported, not inventoried; the account
     // receives it among its other receipts.
-    EXPECT_TRUE(printed(128, 5).startsWith(QStringLiteral("Refund")))
-        << printed(128, 5).toStdString();
-    EXPECT_EQ(printed(128, 7), "");
-    EXPECT_DOUBLE_EQ(amount(128, 6), amount(61, 6));
+    EXPECT_TRUE(printed(page128::Page, page128::Assets.start).startsWith(QStringLiteral("Refund")))
+        << printed(page128::Page, page128::Assets.start).toStdString();
+    EXPECT_EQ(printed(page128::Page, page128::Assets.start + 2), "");
+    EXPECT_DOUBLE_EQ(amount(page128::Page, page128::Assets.start + 1),
+                     amount(page61::Page, page61::OtherReceipts));
 }
 
 // Each fee prints as one figure: the executors' commission as computed is
@@ -165,22 +238,22 @@ TEST_F(RichSamplePacket, InventoryTotalIsOneFigure) {
 // the court's schedule for the estate, and the account, the entry, the
 // consent, the schedule of claims and the Commissioner's Report print it.
 TEST_F(RichSamplePacket, EachFeeIsOneFigureWhereverItPrints) {
-    const double commission = amount(99, 17);
+    const double commission = amount(page99::Page, page99::TotalCommission);
     EXPECT_GT(commission, 0);
-    EXPECT_DOUBLE_EQ(amount(99, 20), commission);
-    EXPECT_DOUBLE_EQ(amount(61, 8), commission);
+    EXPECT_DOUBLE_EQ(amount(page99::Page, page99::CommissionDue), commission);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::FiduciaryFeesThisAccountPeriod), commission);
     const std::vector<Line> schedule = account();
     EXPECT_DOUBLE_EQ(
         lineAmount(schedule, QStringLiteral("Fiduciary Fees This Accounting Period Subtotal"), 3),
         commission);
 
-    const double fee = amount(43, 8);
+    const double fee = amount(page43::Page, page43::Fee);
     EXPECT_GT(fee, 0);
-    EXPECT_DOUBLE_EQ(amount(43, 14), fee);
-    EXPECT_DOUBLE_EQ(amount(49, 10), fee);
-    EXPECT_DOUBLE_EQ(amount(70, 24), fee);
-    EXPECT_DOUBLE_EQ(amount(101, 15), fee);
-    EXPECT_DOUBLE_EQ(amount(61, 9), fee);
+    EXPECT_DOUBLE_EQ(amount(page43::Page, page43::FeeConsent), fee);
+    EXPECT_DOUBLE_EQ(amount(page49::Page, page49::Fee), fee);
+    EXPECT_DOUBLE_EQ(amount(page70::Page, page70::AttorneyFeeConsentedTo), fee);
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::TotalFee), fee);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::AttorneyFeesThisAccountPeriod), fee);
     EXPECT_DOUBLE_EQ(
         lineAmount(schedule, QStringLiteral("Attorney Fees This Accounting Period Subtotal"), 3),
         fee);
@@ -191,24 +264,36 @@ TEST_F(RichSamplePacket, EachFeeIsOneFigureWhereverItPrints) {
 // receives (everything but the real estate, which is not sold) and the
 // real estate not sold; an administered estate has no relief base.
 TEST_F(RichSamplePacket, FeeBasesAreTheAccountsReceipts) {
-    const double personalAndIncome = sum(61, {1, 2, 5, 6});
-    EXPECT_DOUBLE_EQ(amount(99, 4), personalAndIncome);
-    EXPECT_DOUBLE_EQ(amount(101, 2), personalAndIncome);
-    EXPECT_DOUBLE_EQ(amount(99, 10), amount(61, 3));
-    EXPECT_DOUBLE_EQ(amount(101, 6), amount(61, 3));
-    EXPECT_DOUBLE_EQ(amount(101, 8), 0);
+    const double personalAndIncome = sum(
+        page61::Page, {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
+                       page61::Income, page61::OtherReceipts});
+    EXPECT_DOUBLE_EQ(amount(page99::Page, page99::TotalBase), personalAndIncome);
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::Base), personalAndIncome);
+    EXPECT_DOUBLE_EQ(amount(page99::Page, page99::RealEstateNotSold),
+                     amount(page61::Page, page61::RealPropertyNotSold));
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::RealEstateNotSold),
+                     amount(page61::Page, page61::RealPropertyNotSold));
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::AssetsRelieved), 0);
 }
 
 // The debts and costs the certificate of transfer subtracts are the
 // account's, and the schedule of claims lists the same claims.
 TEST_F(RichSamplePacket, DebtsAreOneFigure) {
-    const double debtsAndCosts = sum(61, {8, 9, 10, 11});
-    EXPECT_DOUBLE_EQ(amount(56, 7), debtsAndCosts);
-    EXPECT_DOUBLE_EQ(amount(150, 10), debtsAndCosts);
+    const double debtsAndCosts =
+        sum(page61::Page,
+            {page61::FiduciaryFeesThisAccountPeriod, page61::AttorneyFeesThisAccountPeriod,
+             page61::OtherAdministrativeCostsAndExpenses, page61::DebtsAndClaimsAgainstTheEstate});
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::LessDebtsAndCosts), debtsAndCosts);
+    EXPECT_DOUBLE_EQ(amount(page150::Page, page150::TotalOfTheClaimsScheduleOfClaims),
+                     debtsAndCosts);
     // Its personal property is the inventory's, with the refund found later.
-    EXPECT_DOUBLE_EQ(amount(56, 2), amount(28, 4) + amount(28, 5));
-    EXPECT_DOUBLE_EQ(amount(56, 3), amount(61, 6));
-    EXPECT_DOUBLE_EQ(amount(56, 4), amount(28, 6));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::PersonalProperty),
+                     amount(page28::Page, page28::TangiblePersonalProperty) +
+                         amount(page28::Page, page28::IntangiblePersonalProperty));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::OtherPersonalProperty),
+                     amount(page61::Page, page61::OtherReceipts));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::ValueOfThisRealEstate),
+                     amount(page28::Page, page28::RealProperty));
 }
 
 // The hearings and papers follow one another as they happened.
@@ -235,87 +320,102 @@ TEST_F(RichSamplePacket, DatesAreInTheOrderOfTheEstate) {
 
 // The capacities, the account's kind and period, the signers.
 TEST_F(RichSamplePacket, CapacitiesAndSignersAreStated) {
-    EXPECT_EQ(printed(8, 10), "X");   // 2.4: the executor
-    EXPECT_EQ(printed(8, 11), "");    // not an administrator with the will annexed
-    EXPECT_EQ(printed(60, 4), "X");   // 13.0: executor
-    EXPECT_EQ(printed(60, 12), "X");  // partial account
-    EXPECT_FALSE(printed(60, 9).isEmpty());
+    EXPECT_EQ(printed(page8::Page, page8::ExecutorSigns), "X");  // 2.4: the executor
+    EXPECT_EQ(printed(page8::Page, page8::AdministratorWwaSigns),
+              "");  // not an administrator with the will annexed
+    EXPECT_EQ(printed(page60::Page, page60::Executor), "X");        // 13.0: executor
+    EXPECT_EQ(printed(page60::Page, page60::PartialAccount), "X");  // partial account
+    EXPECT_FALSE(printed(page60::Page, page60::AccountPeriodFrom).isEmpty());
     // Every notice of probate is signed by the executor.
     ASSERT_EQ(a().NoOf2_2, rich::NoticesOfProbate);
     for (int c = 0; c < a().NoOf2_2; ++c) {
-        EXPECT_EQ(printed(6, 19, c), "X") << c;
-        EXPECT_EQ(printed(6, 15, c),
+        EXPECT_EQ(printed(page6::Page, page6::ExecutorSigns, c), "X") << c;
+        EXPECT_EQ(printed(page6::Page, page6::Signer, c),
                   QStringLiteral("%1 & %2").arg(rich::Fiduciary, rich::CoFiduciary))
             << c;
-        EXPECT_FALSE(printed(6, 4, c).isEmpty()) << c;
+        EXPECT_FALSE(printed(page6::Page, page6::NotifiedName, c).isEmpty()) << c;
     }
-    EXPECT_EQ(printed(34, 2), QString::fromLatin1(rich::Decedent).toUpper());  // 7.1's caption
-    EXPECT_EQ(printed(51, 7), rich::Fiduciary);  // the acceptance's two signers, each named
-    EXPECT_EQ(printed(51, 8), rich::CoFiduciary);
-    EXPECT_EQ(printed(57, 6), "X");  // the certificate: testate
-    EXPECT_EQ(printed(57, 5), "");
+    EXPECT_EQ(printed(page34::Page, page34::EstateOf),
+              QString::fromLatin1(rich::Decedent).toUpper());  // 7.1's caption
+    EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning),
+              rich::Fiduciary);  // the acceptance's two signers, each named
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), rich::CoFiduciary);
+    EXPECT_EQ(printed(page57::Page, page57::DiedTestate), "X");  // the certificate: testate
+    EXPECT_EQ(printed(page57::Page, page57::DiedIntestate), "");
 }
 
 // Each asset goes where it is: the household goods are set off to the spouse
 // (7.1), the tractor is what is sold (9.0), nothing is apportioned (7.2, no
 // minor child); the office's boxes on the estate recovery notices are ticked.
 TEST_F(RichSamplePacket, EachAssetIsDealtWithOnce) {
-    EXPECT_TRUE(printed(34, 9).startsWith(QStringLiteral("Household")));
-    EXPECT_EQ(printed(34, 11), "");
-    EXPECT_TRUE(printed(41, 1).startsWith(QStringLiteral("Garden tractor")));
-    EXPECT_EQ(printed(41, 5), "");
-    EXPECT_EQ(printed(35, 8), "");
-    EXPECT_EQ(printed(45, 5), "X");  // 7.0: 55 or older
-    EXPECT_EQ(printed(79, 7), "84 years");
-    EXPECT_EQ(printed(79, 11), "X");  // 7.0(A): the spouse survives
-    EXPECT_EQ(printed(12, 31), "X");  // 4.0: the applicants live in Ohio
+    EXPECT_TRUE(
+        printed(page34::Page, page34::Property.start).startsWith(QStringLiteral("Household")));
+    EXPECT_EQ(printed(page34::Page, page34::Property.start + 2), "");
+    EXPECT_TRUE(
+        printed(page41::Page, page41::Lines.start).startsWith(QStringLiteral("Garden tractor")));
+    EXPECT_EQ(printed(page41::Page, page41::Lines.start + 4), "");
+    EXPECT_EQ(printed(page35::Page, page35::Minors.start), "");
+    EXPECT_EQ(printed(page45::Page, page45::TheDecedentWas55YearsOfAgeOrOlderAtDeath),
+              "X");  // 7.0: 55 or older
+    EXPECT_EQ(printed(page79::Page, page79::AgeAtDeath), "84 years");
+    EXPECT_EQ(printed(page79::Page, page79::TheDecedentSpouseSurvives),
+              "X");  // 7.0(A): the spouse survives
+    EXPECT_EQ(printed(page12::Page, page12::TheApplicantIsAResidentOfOhio),
+              "X");  // 4.0: the applicants live in Ohio
 }
 
 // The letters and notices go to the parties they are for, and speak of the
 // decedent as a man.
 TEST_F(RichSamplePacket, LettersAndNoticesReachTheirParties) {
     ASSERT_EQ(a().NoOf24_2, 2);
-    EXPECT_EQ(printed(153, 4, 0), "Ashby Funeral Home");
-    EXPECT_EQ(printed(153, 4, 1), "Ellery General Hospital");
-    EXPECT_EQ(printed(153, 9, 1), "June 29, 2026");  // the first notice's hearing, in long form
+    EXPECT_EQ(printed(page153::Page, page153::Name, 0), "Ashby Funeral Home");
+    EXPECT_EQ(printed(page153::Page, page153::Name, 1), "Ellery General Hospital");
+    EXPECT_EQ(printed(page153::Page, page153::DateOfTheHearing, 1),
+              "June 29, 2026");  // the first notice's hearing, in long form
     ASSERT_EQ(a().NoOfInsLtr, 1);
-    EXPECT_EQ(printed(122, 5), "Buckeye Mutual Life Insurance Company");
-    EXPECT_EQ(printed(122, 10), "BM-7730412");
-    EXPECT_EQ(printed(122, 11), "Sir or Madam");
-    EXPECT_EQ(printed(125, 5), "Helen Price");
-    EXPECT_EQ(printed(125, 14), "12 Oak Lane, Ellery, Ohio  43917");
-    for (int c = 0; c < a().NoOfWillLtr; ++c) EXPECT_EQ(printed(116, 11, c), "Mr. Whitcombe");
-    EXPECT_EQ(printed(121, 13), "Mr. Whitcombe");
+    EXPECT_EQ(printed(page122::Page, page122::Name), "Buckeye Mutual Life Insurance Company");
+    EXPECT_EQ(printed(page122::Page, page122::PolicyNumber), "BM-7730412");
+    EXPECT_EQ(printed(page122::Page, page122::Salutation), "Sir or Madam");
+    EXPECT_EQ(printed(page125::Page, page125::Name), "Helen Price");
+    EXPECT_EQ(printed(page125::Page, page125::RealEstateToBeAppraised),
+              "12 Oak Lane, Ellery, Ohio  43917");
+    for (int c = 0; c < a().NoOfWillLtr; ++c)
+        EXPECT_EQ(printed(page116::Page, page116::DecedentAsTheLetterNames, c), "Mr. Whitcombe");
+    EXPECT_EQ(printed(page121::Page, page121::DecedentAsTheLetterNames), "Mr. Whitcombe");
     // The widow is "Ms." in the letters to her.
-    EXPECT_EQ(printed(116, 10, 0), "Ms. Whitcombe");
+    EXPECT_EQ(printed(page116::Page, page116::Salutation, 0), "Ms. Whitcombe");
     // Only the son takes property in kind.
     ASSERT_EQ(a().NoOf10_4, 1);
-    EXPECT_EQ(printed(52, 4), rich::CoFiduciary);
-    EXPECT_EQ(printed(52, 14), "100 shares Ohio Power Co. common stock");  // from 10.0's rows
+    EXPECT_EQ(printed(page52::Page, page52::Name), rich::CoFiduciary);
+    EXPECT_EQ(printed(page52::Page, page52::PropertyDistributedToThisPerson),
+              "100 shares Ohio Power Co. common stock");  // from 10.0's rows
     // 1.0: the spouse and the children on the front, the library on the back.
-    EXPECT_EQ(printed(1, 5), rich::Spouse);
-    EXPECT_EQ(printed(1, 11), rich::Fiduciary);
-    EXPECT_EQ(printed(1, 17), rich::CoFiduciary);
-    EXPECT_EQ(printed(1, 23), "");
-    EXPECT_EQ(printed(2, 2), "Ellery Public Library");
-    EXPECT_EQ(printed(1, 15), "");  // an adult's birth date is not given
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 1), rich::Spouse);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 7), rich::Fiduciary);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 13), rich::CoFiduciary);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 19), "");
+    EXPECT_EQ(printed(page2::Page, page2::Persons.start + 1), "Ellery Public Library");
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 11),
+              "");  // an adult's birth date is not given
     // 6.3AA proves service on the persons 6.3 went to.
-    EXPECT_EQ(printed(84, 5), printed(33, 7));
-    EXPECT_EQ(printed(84, 10), rich::Spouse);
-    EXPECT_EQ(printed(84, 13), "");
+    EXPECT_EQ(printed(page84::Page, page84::DateOfTheHearing),
+              printed(page33::Page, page33::DateOfTheHearing));
+    EXPECT_EQ(printed(page84::Page, page84::Served.start), rich::Spouse);
+    EXPECT_EQ(printed(page84::Page, page84::Served.start + 3), "");
 }
 
 // The spouse's motor vehicle affidavit: the vehicles' total is the
 // inventory's automobiles.
 TEST_F(RichSamplePacket, VehicleAffidavitTotalsTheSpousesCars) {
-    EXPECT_DOUBLE_EQ(amount(97, 7), amount(28, 10));
+    EXPECT_DOUBLE_EQ(amount(page97::Page, page97::TotalValueOfTheVehiclesTaken),
+                     amount(page28::Page, page28::TotalOfTheAutomobiles));
     EXPECT_EQ(a().NoOf3774, 2);
 }
 
 // BMV 3773's "At death __ owned" speaks of the decedent marked as the husband
 // as "he" (the unit once took the husband mark for "she").
 TEST_F(RichSamplePacket, VehicleAffidavitSpeaksOfTheDecedentAsHe) {
-    EXPECT_EQ(printed(97, 4), "he");
+    EXPECT_EQ(printed(page97::Page, page97::DecedentHeOrShe), "he");
 }
 
 // ---------------------------------------------------------------------------
@@ -335,13 +435,13 @@ TEST_F(ReliefSamplePacket, FullCalculationReportsNothing) {
 // releases and distributes exactly those assets, and the report of
 // distribution (5.9) accounts for the same total.
 TEST_F(ReliefSamplePacket, ReliefTotalIsOneFigure) {
-    const double relieved = amount(20, 57);
+    const double relieved = amount(page20::Page, page20::TotalToBeRelieved);
     EXPECT_DOUBLE_EQ(relieved, 80000.00);
     double others = 0;
     for (int p = 0; p < 22; ++p) others += Str2Float_2(printed(20, 11 + 2 * p));
-    EXPECT_DOUBLE_EQ(amount(20, 9) + others, relieved);
+    EXPECT_DOUBLE_EQ(amount(page20::Page, page20::ValueOfTheRealProperty) + others, relieved);
     EXPECT_LE(relieved, 100000.00);  // the ceiling claimed on 5.0
-    EXPECT_EQ(printed(18, 18), "X");
+    EXPECT_EQ(printed(page18::Page, page18::Ceiling100000), "X");
 
     double distributed = 0;
     for (int n = 0; n < 24; ++n) distributed += Str2Float_2(printed(75, 8 + 4 * n));
@@ -353,52 +453,61 @@ TEST_F(ReliefSamplePacket, ReliefTotalIsOneFigure) {
         if (printed(20, 10 + 2 * p).contains(QStringLiteral("account")))
             released += Str2Float_2(printed(20, 11 + 2 * p));
     EXPECT_GT(released, 0);
-    EXPECT_EQ(printed(26, 18), "X");
+    EXPECT_EQ(printed(page26::Page, page26::ReleasesAccounts), "X");
     EXPECT_DOUBLE_EQ(remainder + released, relieved);
 }
 
 // The certificate of transfer carries the relief's figures: the house's
 // value, the personal property, the debts of 5.1's back.
 TEST_F(ReliefSamplePacket, CertificateOfTransferCarriesTheReliefFigures) {
-    EXPECT_DOUBLE_EQ(amount(56, 4), amount(20, 9));
-    EXPECT_DOUBLE_EQ(amount(56, 2), amount(20, 57) - amount(20, 9));
-    EXPECT_DOUBLE_EQ(amount(56, 7), amount(21, 91));
-    EXPECT_DOUBLE_EQ(amount(56, 8), amount(56, 4) - amount(56, 7));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::ValueOfThisRealEstate),
+                     amount(page20::Page, page20::ValueOfTheRealProperty));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::PersonalProperty),
+                     amount(page20::Page, page20::TotalToBeRelieved) -
+                         amount(page20::Page, page20::ValueOfTheRealProperty));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::LessDebtsAndCosts),
+                     amount(page21::Page, page21::TotalOfTheDebts));
+    EXPECT_DOUBLE_EQ(amount(page56::Page, page56::NetValue),
+                     amount(page56::Page, page56::ValueOfThisRealEstate) -
+                         amount(page56::Page, page56::LessDebtsAndCosts));
     EXPECT_EQ(a().NoOf12, 1);
-    EXPECT_EQ(printed(57, 5), "X");  // intestate
-    EXPECT_EQ(printed(57, 6), "");
-    EXPECT_EQ(printed(57, 8), relief::Spouse);
+    EXPECT_EQ(printed(page57::Page, page57::DiedIntestate), "X");  // intestate
+    EXPECT_EQ(printed(page57::Page, page57::DiedTestate), "");
+    EXPECT_EQ(printed(page57::Page, page57::Persons.start), relief::Spouse);
 }
 
 // The attorney's fee of a relieved estate is the schedule's rate on the
 // relieved assets, and the application bills the same amount.
 TEST_F(ReliefSamplePacket, AttorneyFeeIsOneFigure) {
-    EXPECT_DOUBLE_EQ(amount(101, 8), amount(20, 57));
-    const double fee = amount(101, 15);
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::AssetsRelieved),
+                     amount(page20::Page, page20::TotalToBeRelieved));
+    const double fee = amount(page101::Page, page101::TotalFee);
     EXPECT_DOUBLE_EQ(fee, 2000.00);
-    EXPECT_DOUBLE_EQ(amount(101, 9), fee);
-    EXPECT_DOUBLE_EQ(amount(43, 8), fee);
-    EXPECT_DOUBLE_EQ(amount(49, 10), fee);
+    EXPECT_DOUBLE_EQ(amount(page101::Page, page101::FeeOnAssetsRelieved), fee);
+    EXPECT_DOUBLE_EQ(amount(page43::Page, page43::Fee), fee);
+    EXPECT_DOUBLE_EQ(amount(page49::Page, page49::Fee), fee);
 }
 
 // The spouse takes the car outside the relief; its value stands on 5.1 as
 // the first automobile, within the allowance.
 TEST_F(ReliefSamplePacket, VehiclePassesToTheSpouse) {
-    EXPECT_DOUBLE_EQ(amount(20, 4), 14500.00);
-    EXPECT_DOUBLE_EQ(amount(20, 6), 14500.00);
+    EXPECT_DOUBLE_EQ(amount(page20::Page, page20::FirstAutomobile), 14500.00);
+    EXPECT_DOUBLE_EQ(amount(page20::Page, page20::TotalOfTheAutomobiles), 14500.00);
     EXPECT_EQ(a().NoOf3774, 1);
-    EXPECT_DOUBLE_EQ(amount(97, 7), amount(20, 6));
-    EXPECT_EQ(printed(1, 5), relief::Spouse);
-    EXPECT_EQ(printed(1, 11), "Samuel D. Okafor");
-    EXPECT_EQ(printed(1, 15), "5/3/2011");  // a minor's birth date
-    EXPECT_EQ(printed(1, 71), "X");
+    EXPECT_DOUBLE_EQ(amount(page97::Page, page97::TotalValueOfTheVehiclesTaken),
+                     amount(page20::Page, page20::TotalOfTheAutomobiles));
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 1), relief::Spouse);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 7), "Samuel D. Okafor");
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 11), "5/3/2011");  // a minor's birth date
+    EXPECT_EQ(printed(page1::Page, page1::MinorListed), "X");
     // The notice of the hearing on relief and its publication name the
     // applicant, the time and the place.
-    EXPECT_EQ(printed(23, 4), "Samuel D. Okafor");
-    EXPECT_EQ(printed(23, 23), relief::Spouse);
-    EXPECT_EQ(printed(23, 22), "Courtroom 2");
-    EXPECT_EQ(printed(24, 5), relief::Spouse);
-    EXPECT_EQ(printed(24, 12), printed(23, 20));
+    EXPECT_EQ(printed(page23::Page, page23::Notified.start), "Samuel D. Okafor");
+    EXPECT_EQ(printed(page23::Page, page23::Applicant), relief::Spouse);
+    EXPECT_EQ(printed(page23::Page, page23::PlaceOfTheHearing), "Courtroom 2");
+    EXPECT_EQ(printed(page24::Page, page24::Applicant), relief::Spouse);
+    EXPECT_EQ(printed(page24::Page, page24::DateOfTheHearing),
+              printed(page23::Page, page23::DateOfTheHearing));
 }
 
 // The two samples together send rows to every form a worksheet feeds, but

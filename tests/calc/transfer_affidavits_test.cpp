@@ -4,7 +4,9 @@
 
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page104.h"
 #include "forms/page111.h"
+#include "forms/page115.h"
 
 namespace wm4 {
 namespace {
@@ -39,36 +41,37 @@ TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
                     {16, "2/2/2022"}});
     a().NoOfCPID = 2;
     a().setAnswer(page111::Page, 1, page111::AttorneyFirstSheet, "stale");
-    a().setAnswer(111, 1, 9, "stale entry");
+    a().setAnswer(page111::Page, 1, page111::Entries.start + 5, "stale entry");
 
     Calc111(ctx, 0);
     Calc111(ctx, 1);
 
-    EXPECT_EQ(slot(111, 0, 0), "WENDMOOR");
-    EXPECT_EQ(slot(111, 0, 2), "CARL SMITH");
-    EXPECT_EQ(slot(111, 0, 3), "2021-est-17");
-    EXPECT_EQ(slot(111, 0, 4), "A1");
-    EXPECT_EQ(slot(111, 0, 5), "Bank");
-    EXPECT_EQ(slot(111, 0, 6), "B");
-    EXPECT_EQ(slot(111, 0, 7), "4.0");
-    EXPECT_EQ(slot(111, 0, 8), "1/1/2021");
+    EXPECT_EQ(slot(page111::Page, 0, page111::County), "WENDMOOR");
+    EXPECT_EQ(slot(page111::Page, 0, page111::EstateOf), "CARL SMITH");
+    EXPECT_EQ(slot(page111::Page, 0, page111::CaseNumber), "2021-est-17");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start), "A1");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start + 1), "Bank");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start + 2), "B");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start + 3), "4.0");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Entries.start + 4), "1/1/2021");
     EXPECT_EQ(slot(111, 0, 4 + 5 * 8), "E9");
     EXPECT_EQ(slot(111, 0, 4 + 5 * 8 + 1), "Clinic");
     EXPECT_EQ(slot(111, 0, 4 + 5 * 9), "E10");
-    EXPECT_EQ(slot(111, 0, 54), "X");
-    EXPECT_EQ(slot(111, 0, 55), "J. Counsel");
-    EXPECT_EQ(slot(111, 0, 56), "0077001") << "the attorney's registration, as on every court form";
-    EXPECT_EQ(slot(111, 0, 57), "1");
-    EXPECT_EQ(slot(111, 0, 58), "2");
+    EXPECT_EQ(slot(page111::Page, 0, page111::AFurtherSheetFollows), "X");
+    EXPECT_EQ(slot(page111::Page, 0, page111::AttorneyFirstSheet), "J. Counsel");
+    EXPECT_EQ(slot(page111::Page, 0, page111::RegistrationNumberFirstSheet), "0077001")
+        << "the attorney's registration, as on every court form";
+    EXPECT_EQ(slot(page111::Page, 0, page111::Sheet), "1");
+    EXPECT_EQ(slot(page111::Page, 0, page111::Of), "2");
 
-    EXPECT_EQ(slot(111, 1, 4), "E11");
-    EXPECT_EQ(slot(111, 1, 9), "E12");
-    EXPECT_EQ(slot(111, 1, 13), "2/2/2022");
-    EXPECT_EQ(slot(111, 1, 14), "");
-    EXPECT_EQ(slot(111, 1, 54), "");
-    EXPECT_EQ(slot(111, 1, 55), "");
-    EXPECT_EQ(slot(111, 1, 57), "2");
-    EXPECT_EQ(slot(111, 1, 58), "2");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Entries.start), "E11");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Entries.start + 5), "E12");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Entries.start + 9), "2/2/2022");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Entries.start + 10), "");
+    EXPECT_EQ(slot(page111::Page, 1, page111::AFurtherSheetFollows), "");
+    EXPECT_EQ(slot(page111::Page, 1, page111::AttorneyFirstSheet), "");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Sheet), "2");
+    EXPECT_EQ(slot(page111::Page, 1, page111::Of), "2");
 }
 
 TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
@@ -82,13 +85,13 @@ TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
         gi(51, c.mark51);
         gi(52, c.mark52);
         Calc104(ctx, 0);
-        EXPECT_EQ(slot(104, 8), c.pronoun) << c.mark51 << "/" << c.mark52;
+        EXPECT_EQ(slot(page104::Page, page104::HisOrHer), c.pronoun) << c.mark51 << "/" << c.mark52;
     }
     // Without a mark the spouse's kin row tells: a widower's wife.
     gi(42, "Tom Smith");
     addKin({{KinName, "Tom Smith"}, {KinGender, "M"}});
     Calc104(ctx, 0);
-    EXPECT_EQ(slot(104, 8), "her");
+    EXPECT_EQ(slot(page104::Page, page104::HisOrHer), "her");
 }
 
 TEST_F(Affidavits, DomicileNamesTheFiduciary) {
@@ -102,11 +105,12 @@ TEST_F(Affidavits, DomicileNamesTheFiduciary) {
     gi(12, "OH");
     gi(13, "44300");
     Calc104(ctx, 0);
-    EXPECT_EQ(slot(104, 2), "Ann Lee");
-    EXPECT_EQ(slot(104, 3), "4 Pine St, Kent, OH  44240");
-    EXPECT_EQ(slot(104, 9), "1 Main St, Akron, OH  44300");
-    EXPECT_EQ(slot(104, 11), "ANN LEE");
-    EXPECT_EQ(slot(104, 15), "");  // the notary's own line, under "Notary public"
+    EXPECT_EQ(slot(page104::Page, page104::Fiduciary), "Ann Lee");
+    EXPECT_EQ(slot(page104::Page, page104::FiduciaryAddress), "4 Pine St, Kent, OH  44240");
+    EXPECT_EQ(slot(page104::Page, page104::AddressAtDeath), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(page104::Page, page104::SignatureName), "ANN LEE");
+    EXPECT_EQ(slot(page104::Page, page104::Notary),
+              "");  // the notary's own line, under "Notary public"
 }
 
 TEST_F(Affidavits, StockPowerNamesItsTransferee) {
@@ -131,20 +135,24 @@ TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     Calc115(ctx, 0);
     Calc115(ctx, 1);
 
-    EXPECT_EQ(slot(115, 0, 0), "Tom Lee");
-    EXPECT_EQ(slot(115, 0, 1), "3 Elm, Kent, OH  44240");
-    EXPECT_EQ(slot(115, 0, 2), "Social Security No.: 999-00-1111");
-    EXPECT_EQ(slot(115, 0, 3), "100");
-    EXPECT_EQ(slot(115, 0, 5), "ACME Corp.");
-    EXPECT_EQ(slot(115, 0, 6), "C-55");
-    EXPECT_EQ(slot(115, 0, 13), "1/9/2026");
-    EXPECT_EQ(slot(115, 0, 14), "ANN LEE & BO KIM");  // every fiduciary signs
-    EXPECT_EQ(slot(115, 0, 8), "Executor and Co-Executor of the Estate of Carl Smith");
-    EXPECT_EQ(slot(115, 0, 15), "");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Transferee), "Tom Lee");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Address), "3 Elm, Kent, OH  44240");
+    EXPECT_EQ(slot(page115::Page, 0, page115::SocialSecurityNumber),
+              "Social Security No.: 999-00-1111");
+    EXPECT_EQ(slot(page115::Page, 0, page115::NumberOfShares), "100");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Corporation), "ACME Corp.");
+    EXPECT_EQ(slot(page115::Page, 0, page115::CertificateNumber), "C-55");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Date), "1/9/2026");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Fiduciary),
+              "ANN LEE & BO KIM");  // every fiduciary signs
+    EXPECT_EQ(slot(page115::Page, 0, page115::FiduciaryCapacity),
+              "Executor and Co-Executor of the Estate of Carl Smith");
+    EXPECT_EQ(slot(page115::Page, 0, page115::FurtherTransfereesWithTheirShares), "");
 
-    EXPECT_EQ(slot(115, 1, 5), "Other Co.");
-    EXPECT_EQ(slot(115, 1, 0), "");
-    EXPECT_EQ(slot(115, 1, 2), "");  // no transferee: no number line
+    EXPECT_EQ(slot(page115::Page, 1, page115::Corporation), "Other Co.");
+    EXPECT_EQ(slot(page115::Page, 1, page115::Transferee), "");
+    EXPECT_EQ(slot(page115::Page, 1, page115::SocialSecurityNumber),
+              "");  // no transferee: no number line
 }
 
 TEST_F(Affidavits, StockPowerContinuesFurtherTransferees) {
@@ -154,8 +162,9 @@ TEST_F(Affidavits, StockPowerContinuesFurtherTransferees) {
 
     Calc115(ctx, 0);
 
-    EXPECT_EQ(slot(115, 0, 0), "Tom Lee (40 shares)");
-    EXPECT_EQ(slot(115, 0, 15), "and to: | Sue Lee (60 shares), 4 Oak, Kent, OH  44240");
+    EXPECT_EQ(slot(page115::Page, 0, page115::Transferee), "Tom Lee (40 shares)");
+    EXPECT_EQ(slot(page115::Page, 0, page115::FurtherTransfereesWithTheirShares),
+              "and to: | Sue Lee (60 shares), 4 Oak, Kent, OH  44240");
 }
 
 }  // namespace

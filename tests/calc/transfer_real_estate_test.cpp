@@ -78,21 +78,24 @@ TEST_F(RealEstateForms, Dte100WithAParcelNumberWithoutHyphens) {
 
     Calc100(ctx, 0);
 
-    EXPECT_EQ(slot(100, 0), "");
-    EXPECT_EQ(slot(100, 1), "");
-    EXPECT_EQ(slot(100, 2), "12345678");
-    EXPECT_EQ(slot(100, 11), "");
-    EXPECT_EQ(slot(100, 13), "12345678");
-    EXPECT_EQ(slot(100, 8), "Akron");
-    EXPECT_EQ(slot(100, 25), "Estate of Carl Smith");
-    EXPECT_EQ(slot(100, 26), "330-555-0199");  // the fiduciary's, not the attorney's
-    EXPECT_EQ(slot(100, 20), "X");             // exempt: the DTE 100EX goes with it
-    EXPECT_EQ(slot(100, 30), "");              // no house number: no address line
-    EXPECT_EQ(slot(100, 77), "11/30/2025");
-    EXPECT_EQ(slot(100, 27), "Jane Smith");
-    EXPECT_EQ(slot(100, 29), "1 Main St, Akron, OH  44300");
-    EXPECT_EQ(slot(100, 60), "1,002.50");
-    EXPECT_EQ(slot(100, 62), "1,012.50");
+    EXPECT_EQ(slot(page100::Page, page100::ParcelNumberFirstPart), "");
+    EXPECT_EQ(slot(page100::Page, page100::ParcelNumberSecondPart), "");
+    EXPECT_EQ(slot(page100::Page, page100::ParcelNumberThirdPart), "12345678");
+    EXPECT_EQ(slot(page100::Page, page100::ParcelFirstPart), "");
+    EXPECT_EQ(slot(page100::Page, page100::ParcelThirdPart), "12345678");
+    EXPECT_EQ(slot(page100::Page, page100::CityOrTownship), "Akron");
+    EXPECT_EQ(slot(page100::Page, page100::Grantor), "Estate of Carl Smith");
+    EXPECT_EQ(slot(page100::Page, page100::GrantorTelephone),
+              "330-555-0199");  // the fiduciary's, not the attorney's
+    EXPECT_EQ(slot(page100::Page, page100::TheConveyanceIsExemptStatementOfReasonDTE100EX),
+              "X");  // exempt: the DTE 100EX goes with it
+    EXPECT_EQ(slot(page100::Page, page100::PropertyAddress),
+              "");  // no house number: no address line
+    EXPECT_EQ(slot(page100::Page, page100::Date), "11/30/2025");
+    EXPECT_EQ(slot(page100::Page, page100::Grantee), "Jane Smith");
+    EXPECT_EQ(slot(page100::Page, page100::GranteeAddress), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(page100::Page, page100::TotalConsideration), "1,002.50");
+    EXPECT_EQ(slot(page100::Page, page100::Total), "1,012.50");
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
@@ -106,12 +109,12 @@ TEST_F(RealEstateForms, Dte100CopiesFollowTheMarkedRows) {
 
     Calc100(ctx, 1);
 
-    EXPECT_EQ(slot(100, 1, 0), "123");
-    EXPECT_EQ(slot(100, 1, 1), "45");
-    EXPECT_EQ(slot(100, 1, 2), "678");
-    EXPECT_EQ(slot(100, 1, 11), "123");
-    EXPECT_EQ(slot(100, 1, 30), "12 Oak Lane, Akron, OH 44300");
-    EXPECT_EQ(slot(100, 1, 27), "");  // no distributees: no transferee
+    EXPECT_EQ(slot(page100::Page, 1, page100::ParcelNumberFirstPart), "123");
+    EXPECT_EQ(slot(page100::Page, 1, page100::ParcelNumberSecondPart), "45");
+    EXPECT_EQ(slot(page100::Page, 1, page100::ParcelNumberThirdPart), "678");
+    EXPECT_EQ(slot(page100::Page, 1, page100::ParcelFirstPart), "123");
+    EXPECT_EQ(slot(page100::Page, 1, page100::PropertyAddress), "12 Oak Lane, Akron, OH 44300");
+    EXPECT_EQ(slot(page100::Page, 1, page100::Grantee), "");  // no distributees: no transferee
 }
 
 TEST_F(RealEstateForms, Dte100ExStatement) {
@@ -127,28 +130,30 @@ TEST_F(RealEstateForms, Dte100ExStatement) {
 
     Calc196(ctx, 0);
 
-    EXPECT_EQ(slot(196, 3), "Akron, OH 44300");
-    EXPECT_EQ(slot(196, 6), "V9");
-    EXPECT_EQ(slot(196, 7), "P4");
-    EXPECT_EQ(slot(196, 8), "123");
-    EXPECT_EQ(slot(196, 9), "45");
-    EXPECT_EQ(slot(196, 10), "678");
+    EXPECT_EQ(slot(page196::Page, page196::CityStateAndZIP), "Akron, OH 44300");
+    EXPECT_EQ(slot(page196::Page, page196::DeedVolume), "V9");
+    EXPECT_EQ(slot(page196::Page, page196::DeedPage), "P4");
+    EXPECT_EQ(slot(page196::Page, page196::ParcelNumberFirstPart), "123");
+    EXPECT_EQ(slot(page196::Page, page196::ParcelNumberSecondPart), "45");
+    EXPECT_EQ(slot(page196::Page, page196::ParcelNumberThirdPart), "678");
     // The address once: street above the city line.
-    EXPECT_EQ(slot(196, 16), "12 Oak Lane");
-    EXPECT_EQ(slot(196, 17), "Lot 4 of Elm Park");  // the property conveyed
-    EXPECT_EQ(slot(196, 1), "Estate of Carl Smith");
-    EXPECT_EQ(slot(196, 26), "X");  // by a certificate of transfer
-    EXPECT_EQ(slot(196, 49), "11/30/2025");
-    EXPECT_EQ(slot(196, 13), "Jane Smith");
-    EXPECT_EQ(slot(196, 15), "1 Main St, Akron, OH  44300");
-    EXPECT_EQ(slot(196, 50), "");
+    EXPECT_EQ(slot(page196::Page, page196::PropertyAddressHouseNumberAndStreet), "12 Oak Lane");
+    EXPECT_EQ(slot(page196::Page, page196::PropertyConveyedTheAssetDescription),
+              "Lot 4 of Elm Park");  // the property conveyed
+    EXPECT_EQ(slot(page196::Page, page196::Grantor), "Estate of Carl Smith");
+    EXPECT_EQ(slot(page196::Page, page196::CertificateOfTransfer),
+              "X");  // by a certificate of transfer
+    EXPECT_EQ(slot(page196::Page, page196::Date), "11/30/2025");
+    EXPECT_EQ(slot(page196::Page, page196::Grantee), "Jane Smith");
+    EXPECT_EQ(slot(page196::Page, page196::GranteeAddress), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(page196::Page, page196::FurtherGranteesWithTheirShares), "");
 
     // A reason the user chose stays the only one ticked.
     a().setAnswer(page196::Page, 0, page196::CertificateOfTransfer, "");
     a().setAnswer(page196::Page, 0, page196::ByWillDescentOrSurvivorshipTheTransferFromTheEstate,
                   "X");
     Calc196(ctx, 0);
-    EXPECT_EQ(slot(196, 26), "");
+    EXPECT_EQ(slot(page196::Page, page196::CertificateOfTransfer), "");
 }
 
 // A parcel left to several devisees: every conveyance form names each of
@@ -168,11 +173,11 @@ TEST_F(RealEstateForms, ConveyanceFormsNameEveryGranteeWithTheShare) {
     const QString further =
         "Further grantees: | Ann Doe (1/4), 2 Elm, Kent, OH  44240 | Bob Roe (1/4), 3 Ash, "
         "Kent, OH  44240 | Cy Poe (1/4), 4 Fir, Kent, OH  44240";
-    EXPECT_EQ(slot(100, 27), "Jane Smith (1/4)");
-    EXPECT_EQ(slot(100, 29), "1 Main St, Akron, OH  44300");
-    EXPECT_EQ(slot(100, 63), further);
-    EXPECT_EQ(slot(196, 13), "Jane Smith (1/4)");
-    EXPECT_EQ(slot(196, 50), further);
+    EXPECT_EQ(slot(page100::Page, page100::Grantee), "Jane Smith (1/4)");
+    EXPECT_EQ(slot(page100::Page, page100::GranteeAddress), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(page100::Page, page100::FurtherGranteesWithTheirShares), further);
+    EXPECT_EQ(slot(page196::Page, page196::Grantee), "Jane Smith (1/4)");
+    EXPECT_EQ(slot(page196::Page, page196::FurtherGranteesWithTheirShares), further);
 }
 
 TEST_F(RealEstateForms, SharesComeFromTheDistributeesText) {
@@ -214,26 +219,29 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
 
     Calc102(ctx, 0);
 
-    EXPECT_EQ(slot(102, 30), "was");
-    EXPECT_EQ(slot(102, 31), "sole distributee");
-    EXPECT_EQ(slot(102, 9), "Akron");  // the city alone: no ZIP in the description
-    EXPECT_EQ(slot(102, 15) + " " + slot(102, 13),
+    EXPECT_EQ(slot(page102::Page, page102::WordingIs), "was");
+    EXPECT_EQ(slot(page102::Page, page102::WordingOwner), "sole distributee");
+    EXPECT_EQ(slot(page102::Page, page102::ParcelCity),
+              "Akron");  // the city alone: no ZIP in the description
+    EXPECT_EQ(slot(page102::Page, page102::WordingTheUndersignedHas) + " " +
+                  slot(page102::Page, page102::StatementAboutRemarriage),
               "The undersigned has survived the decedent as the decedent's surviving spouse.");
-    EXPECT_EQ(slot(102, 2), "Jane Smith");
-    EXPECT_EQ(slot(102, 4), "Jane Q. Smith");
-    EXPECT_EQ(slot(102, 29), "Jane Q. Smith");  // follows the page's deponent
-    EXPECT_EQ(slot(102, 33), "JANE Q. SMITH");
-    EXPECT_EQ(slot(102, 7), "12 Oak Lane");
-    EXPECT_EQ(slot(102, 11), "1-2-3");
-    EXPECT_EQ(slot(102, 17), "50 ft");
-    EXPECT_EQ(slot(102, 24), "0.2");
-    EXPECT_EQ(slot(102, 26), "Carl A. Smith");
-    EXPECT_EQ(slot(102, 28), "Akron, Ohio");
-    EXPECT_EQ(slot(102, 44), "Akron, OH  44308");
+    EXPECT_EQ(slot(page102::Page, page102::Affiant), "Jane Smith");
+    EXPECT_EQ(slot(page102::Page, page102::SurvivingSpouse), "Jane Q. Smith");
+    EXPECT_EQ(slot(page102::Page, page102::Spouse),
+              "Jane Q. Smith");  // follows the page's deponent
+    EXPECT_EQ(slot(page102::Page, page102::SignatureName), "JANE Q. SMITH");
+    EXPECT_EQ(slot(page102::Page, page102::Address), "12 Oak Lane");
+    EXPECT_EQ(slot(page102::Page, page102::PermanentParcelNumber), "1-2-3");
+    EXPECT_EQ(slot(page102::Page, page102::Frontage), "50 ft");
+    EXPECT_EQ(slot(page102::Page, page102::Acreage), "0.2");
+    EXPECT_EQ(slot(page102::Page, page102::Decedent), "Carl A. Smith");
+    EXPECT_EQ(slot(page102::Page, page102::DecedentResidence), "Akron, Ohio");
+    EXPECT_EQ(slot(page102::Page, page102::CityStateAndZIP), "Akron, OH  44308");
 
     a().setOvRide(page102::Page, 0, page102::WordingIs, false);
     Calc102(ctx, 0);
-    EXPECT_EQ(slot(102, 30), "is");
+    EXPECT_EQ(slot(page102::Page, page102::WordingIs), "is");
 }
 
 }  // namespace

@@ -55,28 +55,31 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
     Calc98(ctx, 1);
 
     // Two persons and no shares typed: each takes half.
-    EXPECT_EQ(slot(98, 0, 0), "John Smith (1/2)");
-    EXPECT_EQ(slot(98, 0, 1), "111-22-3333");
-    EXPECT_EQ(slot(98, 0, 2), "5 Elm St, Kent, OH  44240");
-    EXPECT_EQ(slot(98, 0, 3), "Mary Smith (1/2)");
-    EXPECT_EQ(slot(98, 0, 4), "444");
-    EXPECT_EQ(slot(98, 0, 5), "9 Oak, ");
-    EXPECT_EQ(slot(98, 0, 44), "John Smith");
-    EXPECT_EQ(slot(98, 0, 6), "X");
-    EXPECT_EQ(slot(98, 0, 7), "T-77");
-    EXPECT_EQ(slot(98, 0, 8), "inherited/purchased from decedent's estate");
-    EXPECT_EQ(slot(98, 0, 9), "Carl A. Smith, deceased");
-    EXPECT_EQ(slot(98, 0, 10), "1 Main St, Akron, OH  44300");  // the city with its comma
-    EXPECT_EQ(slot(98, 0, 45), "");  // nobody beyond the form's two lines
-    EXPECT_EQ(slot(98, 0, 26), "2015");
-    EXPECT_EQ(slot(98, 0, 27), "VIN1");
-    EXPECT_EQ(slot(98, 0, 28), "Focus");
-    EXPECT_EQ(slot(98, 0, 29), "Sedan");
-    EXPECT_EQ(slot(98, 0, 30), "Ford");
-    EXPECT_EQ(slot(98, 0, 32), "$4,000");
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "John Smith (1/2)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantSocialSecurityNumber), "111-22-3333");
+    EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantAddress), "5 Elm St, Kent, OH  44240");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Mary Smith (1/2)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantSocialSecurityNumber), "444");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantAddress), "9 Oak, ");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SignedBy), "John Smith");
+    EXPECT_EQ(slot(page98::Page, 0, page98::TransferFromTheEstateOfADecedent), "X");
+    EXPECT_EQ(slot(page98::Page, 0, page98::PreviousTitleNumber), "T-77");
+    EXPECT_EQ(slot(page98::Page, 0, page98::HowObtained),
+              "inherited/purchased from decedent's estate");
+    EXPECT_EQ(slot(page98::Page, 0, page98::PreviousOwner), "Carl A. Smith, deceased");
+    EXPECT_EQ(slot(page98::Page, 0, page98::PreviousOwnerAddress),
+              "1 Main St, Akron, OH  44300");  // the city with its comma
+    EXPECT_EQ(slot(page98::Page, 0, page98::FurtherApplicantsMoreThanTwoDistributees),
+              "");  // nobody beyond the form's two lines
+    EXPECT_EQ(slot(page98::Page, 0, page98::Year), "2015");
+    EXPECT_EQ(slot(page98::Page, 0, page98::VehicleIdentificationNumber), "VIN1");
+    EXPECT_EQ(slot(page98::Page, 0, page98::Model), "Focus");
+    EXPECT_EQ(slot(page98::Page, 0, page98::BodyType), "Sedan");
+    EXPECT_EQ(slot(page98::Page, 0, page98::Make), "Ford");
+    EXPECT_EQ(slot(page98::Page, 0, page98::Value), "$4,000");
 
-    EXPECT_EQ(slot(98, 1, 0), "Doe");
-    EXPECT_EQ(slot(98, 1, 3), "");
+    EXPECT_EQ(slot(page98::Page, 1, page98::Applicant), "Doe");
+    EXPECT_EQ(slot(page98::Page, 1, page98::SecondApplicant), "");
 }
 
 TEST_F(VehicleForms, Bmv3774KeepsAnOverriddenTransferee) {
@@ -86,8 +89,9 @@ TEST_F(VehicleForms, Bmv3774KeepsAnOverriddenTransferee) {
 
     Calc98(ctx, 0);
 
-    EXPECT_EQ(slot(98, 0, 0), "Smith Family Trust");
-    EXPECT_EQ(slot(98, 0, 44), "Smith Family Trust");  // follows the page's transferee
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "Smith Family Trust");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SignedBy),
+              "Smith Family Trust");  // follows the page's transferee
 }
 
 TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
@@ -98,10 +102,11 @@ TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
 
     Calc98(ctx, 0);
 
-    EXPECT_EQ(slot(98, 0, 0), "Ann Roe (1/2)");
-    EXPECT_EQ(slot(98, 0, 3), "Bob Roe (1/4)");
-    EXPECT_EQ(slot(98, 0, 45), "Further applicants: | Cy Roe (1/4), 3 C St, Kent, OH  44240");
-    EXPECT_EQ(slot(98, 0, 44), "Ann Roe");  // signs without the share
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "Ann Roe (1/2)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Bob Roe (1/4)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::FurtherApplicantsMoreThanTwoDistributees),
+              "Further applicants: | Cy Roe (1/4), 3 C St, Kent, OH  44240");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SignedBy), "Ann Roe");  // signs without the share
 }
 
 // The surviving spouse swears to BMV 3773: the spouse is the affiant, the
@@ -122,41 +127,44 @@ TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
 
     Calc97(ctx, 0);
 
-    EXPECT_EQ(slot(97, 0), "WENDMOOR");
-    EXPECT_EQ(slot(97, 1), "3/5/2024");
-    EXPECT_EQ(slot(97, 2), "Carl Smith");
-    EXPECT_EQ(slot(97, 3), "WENDMOOR");
-    EXPECT_EQ(slot(97, 4), "he");  // "the decedent is the husband"
-    EXPECT_EQ(slot(97, 5), "Carl A. Smith");
-    EXPECT_EQ(slot(97, 6), "May 1, 2020");
-    EXPECT_EQ(slot(97, 22), "JANE SMITH");  // the spouse, not the fiduciary Ann Lee
-    EXPECT_EQ(slot(97, 23), "1 Main St, Akron, OH  44300");
-    EXPECT_EQ(slot(97, 8), "2018");
-    EXPECT_EQ(slot(97, 10), "Honda");
-    EXPECT_EQ(slot(97, 14), "$9,000");
-    EXPECT_EQ(slot(97, 15), "2001");
-    EXPECT_EQ(slot(97, 17), "Buick");
-    EXPECT_EQ(slot(97, 21), "$1,500.50");
-    EXPECT_EQ(slot(97, 7), "10,500.50");
+    EXPECT_EQ(slot(page97::Page, page97::CountyVenue), "WENDMOOR");
+    EXPECT_EQ(slot(page97::Page, page97::Date), "3/5/2024");
+    EXPECT_EQ(slot(page97::Page, page97::Decedent), "Carl Smith");
+    EXPECT_EQ(slot(page97::Page, page97::CountyOfTheDecedentResidence), "WENDMOOR");
+    EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "he");  // "the decedent is the husband"
+    EXPECT_EQ(slot(page97::Page, page97::DecedentFullName), "Carl A. Smith");
+    EXPECT_EQ(slot(page97::Page, page97::DateOfDeath), "May 1, 2020");
+    EXPECT_EQ(slot(page97::Page, page97::SurvivingSpouseAffiant),
+              "JANE SMITH");  // the spouse, not the fiduciary Ann Lee
+    EXPECT_EQ(slot(page97::Page, page97::SpouseAddress), "1 Main St, Akron, OH  44300");
+    EXPECT_EQ(slot(page97::Page, page97::VehicleFromTheAssetWorksheetVehicleDetailsYear), "2018");
+    EXPECT_EQ(slot(page97::Page, page97::VehicleFromTheAssetWorksheetVehicleDetailsMake), "Honda");
+    EXPECT_EQ(slot(page97::Page, page97::VehicleFromTheAssetWorksheetVehicleDetailsValue),
+              "$9,000");
+    EXPECT_EQ(slot(page97::Page, page97::SecondVehicleTheSecondAssetRowSentToBMV3773Year), "2001");
+    EXPECT_EQ(slot(page97::Page, page97::SecondVehicleTheSecondAssetRowSentToBMV3773Make), "Buick");
+    EXPECT_EQ(slot(page97::Page, page97::SecondVehicleTheSecondAssetRowSentToBMV3773Value),
+              "$1,500.50");
+    EXPECT_EQ(slot(page97::Page, page97::TotalValueOfTheVehiclesTaken), "10,500.50");
 
     gi(51, "");
     gi(52, "X");
     Calc97(ctx, 0);
-    EXPECT_EQ(slot(97, 4), "she");  // "the decedent is a woman"
+    EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "she");  // "the decedent is a woman"
     gi(52, "");
     Calc97(ctx, 0);
-    EXPECT_EQ(slot(97, 4), "he or she");
+    EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "he or she");
     // Without a mark the spouse's kin row tells: a widow's husband.
     addKin({{KinName, "Jane Smith"}, {KinGender, "F"}});
     Calc97(ctx, 0);
-    EXPECT_EQ(slot(97, 4), "he");
+    EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "he");
 
     // Without a marked vehicle the vehicle lines keep what the user typed.
     data.ASchedList.clear();
     a().setAnswer(page97::Page, 0, page97::VehicleFromTheAssetWorksheetVehicleDetailsYear, "1967");
     Calc97(ctx, 0);
-    EXPECT_EQ(slot(97, 8), "1967");
-    EXPECT_EQ(slot(97, 10), "Honda");
+    EXPECT_EQ(slot(page97::Page, page97::VehicleFromTheAssetWorksheetVehicleDetailsYear), "1967");
+    EXPECT_EQ(slot(page97::Page, page97::VehicleFromTheAssetWorksheetVehicleDetailsMake), "Honda");
 }
 
 TEST_F(VehicleForms, Form9CSearchesUpperCasedAndInheritsTheHearingLines) {
@@ -173,21 +181,21 @@ TEST_F(VehicleForms, Form9CSearchesUpperCasedAndInheritsTheHearingLines) {
     Calc127(ctx, 0);
     Calc127(ctx, 1);
 
-    EXPECT_EQ(slot(127, 0, 2), "CARL SMITH");
-    EXPECT_EQ(slot(127, 0, 4), "X");
-    EXPECT_EQ(slot(127, 0, 10), "Truck");
-    EXPECT_EQ(slot(127, 0, 24), "MARY SMITH");
-    EXPECT_EQ(slot(127, 0, 25), "9 Oak");
-    EXPECT_EQ(slot(127, 0, 26), "Kent, OH  44240");
-    EXPECT_EQ(slot(127, 0, 27), "Ann Lee");
-    EXPECT_EQ(slot(127, 0, 34), "J. Counsel");
-    EXPECT_EQ(slot(127, 0, 35), "0012345");
-    EXPECT_EQ(slot(127, 0, 36), "Judge Park");
+    EXPECT_EQ(slot(page127::Page, 0, page127::EstateOf), "CARL SMITH");
+    EXPECT_EQ(slot(page127::Page, 0, page127::MotorVehicle), "X");
+    EXPECT_EQ(slot(page127::Page, 0, page127::BodyType), "Truck");
+    EXPECT_EQ(slot(page127::Page, 0, page127::Transferee), "MARY SMITH");
+    EXPECT_EQ(slot(page127::Page, 0, page127::StreetAddress), "9 Oak");
+    EXPECT_EQ(slot(page127::Page, 0, page127::CityStateAndZIP), "Kent, OH  44240");
+    EXPECT_EQ(slot(page127::Page, 0, page127::Fiduciary), "Ann Lee");
+    EXPECT_EQ(slot(page127::Page, 0, page127::Attorney), "J. Counsel");
+    EXPECT_EQ(slot(page127::Page, 0, page127::AttorneyRegistrationNumber), "0012345");
+    EXPECT_EQ(slot(page127::Page, 0, page127::Judge), "Judge Park");
 
-    EXPECT_EQ(slot(127, 1, 25), "");
-    EXPECT_EQ(slot(127, 1, 28), "June 1, 2024");  // inherited
-    EXPECT_EQ(slot(127, 1, 29), "2:00 p.m.");     // its own
-    EXPECT_EQ(slot(127, 1, 36), "");              // the judge is on the first copy only
+    EXPECT_EQ(slot(page127::Page, 1, page127::StreetAddress), "");
+    EXPECT_EQ(slot(page127::Page, 1, page127::DateSigned), "June 1, 2024");   // inherited
+    EXPECT_EQ(slot(page127::Page, 1, page127::DateOfTheEntry), "2:00 p.m.");  // its own
+    EXPECT_EQ(slot(page127::Page, 1, page127::Judge), "");  // the judge is on the first copy only
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page010.h"
+#include "forms/page028.h"
+#include "forms/page034.h"
+#include "forms/page036.h"
 #include "forms/page041.h"
 
 namespace wm4::test {
@@ -26,12 +30,12 @@ TEST_F(AssetLists, Form9_0BackWritesEachLineWithTheSaleTermsBesideTheFirst) {
     sale(QStringLiteral("Lawn mower"));
     a().setAnswer(page41::Page, 0, page41::DateOfTheEntry, QStringLiteral("4/1/2026"));
     units::Calc41(ctx, 0);
-    EXPECT_EQ(slot(41, 0, 1), "Piano");
-    EXPECT_EQ(slot(41, 0, 2), "Public");
-    EXPECT_EQ(slot(41, 0, 5), "Steinway upright");
-    EXPECT_EQ(slot(41, 0, 6), "");
-    EXPECT_EQ(slot(41, 0, 9), "Lawn mower");
-    EXPECT_EQ(slot(41, 0, 87), "April 1, 2026");
+    EXPECT_EQ(slot(page41::Page, 0, page41::Lines.start), "Piano");
+    EXPECT_EQ(slot(page41::Page, 0, page41::Lines.start + 1), "Public");
+    EXPECT_EQ(slot(page41::Page, 0, page41::Lines.start + 4), "Steinway upright");
+    EXPECT_EQ(slot(page41::Page, 0, page41::Lines.start + 5), "");
+    EXPECT_EQ(slot(page41::Page, 0, page41::Lines.start + 8), "Lawn mower");
+    EXPECT_EQ(slot(page41::Page, 0, page41::DateOfTheEntry), "April 1, 2026");
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
@@ -41,7 +45,8 @@ TEST_F(AssetLists, LineBeyondTheBoxReportsAndEndsThePage) {
     units::Calc41(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29250});
     EXPECT_EQ(slot(41, 0, 1 + 4 * 19), "Item");
-    EXPECT_EQ(slot(41, 0, 87), "4/1/2026");  // the page ended before its dates
+    EXPECT_EQ(slot(page41::Page, 0, page41::DateOfTheEntry),
+              "4/1/2026");  // the page ended before its dates
 }
 
 TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
@@ -52,20 +57,22 @@ TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
                   {23, QStringLiteral("X")}});
     units::Calc34(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{30189});
-    EXPECT_EQ(slot(34, 0, 9), "Asset 1");  // the first line only
-    EXPECT_EQ(slot(34, 0, 10), "1,000.00");
-    EXPECT_EQ(slot(34, 0, 11), "Asset 2");
-    EXPECT_EQ(slot(34, 0, 17), "Asset 5");
-    EXPECT_EQ(slot(34, 0, 8), "");   // the mark after the list is not set either
-    EXPECT_EQ(slot(34, 0, 19), "");  // the page ended at the sixth asset
+    EXPECT_EQ(slot(page34::Page, 0, page34::Property.start), "Asset 1");  // the first line only
+    EXPECT_EQ(slot(page34::Page, 0, page34::Property.start + 1), "1,000.00");
+    EXPECT_EQ(slot(page34::Page, 0, page34::Property.start + 2), "Asset 2");
+    EXPECT_EQ(slot(page34::Page, 0, page34::Property.start + 8), "Asset 5");
+    EXPECT_EQ(slot(page34::Page, 0, page34::PropertyIsListedBelow),
+              "");  // the mark after the list is not set either
+    EXPECT_EQ(slot(page34::Page, 0, page34::ApplicantFiduciary),
+              "");  // the page ended at the sixth asset
 }
 
 TEST_F(AssetLists, Form7_1CarriesTheCaption) {
     gi(0, QStringLiteral("Ann Doe"));
     gi(4, QStringLiteral("2026 es 7"));
     units::Calc34(ctx, 0);
-    EXPECT_EQ(slot(34, 0, 2), "ANN DOE");
-    EXPECT_EQ(slot(34, 0, 3), "2026 ES 7");
+    EXPECT_EQ(slot(page34::Page, 0, page34::EstateOf), "ANN DOE");
+    EXPECT_EQ(slot(page34::Page, 0, page34::CaseNumber), "2026 ES 7");
 }
 
 TEST_F(AssetLists, Form3_0CategoryTextIsPlacedWholeEvenWhenTooLong) {
@@ -77,18 +84,18 @@ TEST_F(AssetLists, Form3_0CategoryTextIsPlacedWholeEvenWhenTooLong) {
                   {48, QStringLiteral("real estate")}});
     units::Calc10(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29309});
-    const QString text = slot(10, 0, 15);
+    const QString text = slot(page10::Page, 0, page10::RealEstateAssets);
     EXPECT_EQ(text.count(line), 14);
     EXPECT_TRUE(text.startsWith(line + QStringLiteral(";  ") + line));  // trailing bars dropped
-    EXPECT_EQ(slot(10, 0, 1), "");
+    EXPECT_EQ(slot(page10::Page, 0, page10::ReadilyAscertainableAssets), "");
 }
 
 TEST_F(AssetLists, Form6_0AutomobileAllowanceAllowsExactly65000) {
     buffers.inventory.autoValues[0] = 40000;
     buffers.inventory.autoValues[1] = 25000;
     units::Calc28(ctx, 0);
-    EXPECT_EQ(slot(28, 0, 10), "65,000.00");
-    EXPECT_EQ(slot(28, 0, 22), "25,000.00");
+    EXPECT_EQ(slot(page28::Page, 0, page28::TotalOfTheAutomobiles), "65,000.00");
+    EXPECT_EQ(slot(page28::Page, 0, page28::AutosToSpouse.start + 1), "25,000.00");
     EXPECT_TRUE(reports.numbers().isEmpty());
     buffers.inventory.autoValues[1] = 25000.01;
     units::Calc28(ctx, 0);
@@ -105,11 +112,11 @@ TEST_F(AssetLists, Form7_2BackApportionsToTheSpouseAndToOthers) {
               {24, QStringLiteral("X")},
               {55, QStringLiteral("others")}});
     units::Calc36(ctx, 0);
-    EXPECT_EQ(slot(36, 0, 10), "X");
-    EXPECT_EQ(slot(36, 0, 11), "Sue Spouse");
-    EXPECT_EQ(slot(36, 0, 12), "1998 Ford");
-    EXPECT_EQ(slot(36, 0, 16), "Tom Son");
-    EXPECT_EQ(slot(36, 0, 17), "Piano");
+    EXPECT_EQ(slot(page36::Page, 0, page36::SecondAutomobileToTheSpouse), "X");
+    EXPECT_EQ(slot(page36::Page, 0, page36::SpouseTakingSecondAutomobile), "Sue Spouse");
+    EXPECT_EQ(slot(page36::Page, 0, page36::Automobile), "1998 Ford");
+    EXPECT_EQ(slot(page36::Page, 0, page36::Others.start), "Tom Son");
+    EXPECT_EQ(slot(page36::Page, 0, page36::Others.start + 1), "Piano");
 }
 
 }  // namespace

@@ -8,8 +8,13 @@
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
+#include "forms/page005.h"
 #include "forms/page007.h"
 #include "forms/page008.h"
+#include "forms/page013.h"
+#include "forms/page014.h"
+#include "forms/page066.h"
+#include "forms/page076.h"
 
 namespace wm4::test {
 namespace {
@@ -27,22 +32,22 @@ TEST_F(Blocks, KeptWritesLeaveOverriddenSlotsAlonePlainWritesDoNot) {
     overrideSlot(14, 0, 20, QStringLiteral("Typed Attorney"));   // Form 4.2: plain
     units::Calc13(ctx, 0);
     units::Calc14(ctx, 0);
-    EXPECT_EQ(slot(13, 0, 12), "Typed Fiduciary");
-    EXPECT_EQ(slot(14, 0, 20), "Lee Atty");
+    EXPECT_EQ(slot(page13::Page, 0, page13::Applicant), "Typed Fiduciary");
+    EXPECT_EQ(slot(page14::Page, 0, page14::Attorney), "Lee Atty");
 }
 
 TEST_F(Blocks, OverriddenWaiverSlotDropsThatPersonAndKeepsTheRestInPlace) {
     // Form 2.1 lists names from slot 4; the user typed over the third.
     markedPersons(18, 4);
     overrideSlot(5, 0, 6, QStringLiteral("Typed Name"));
-    a().setAnswer(5, 0, 9, QStringLiteral("stale"));
+    a().setAnswer(page5::Page, 0, page5::Names.start + 5, QStringLiteral("stale"));
     units::Calc5(ctx, 0);
-    EXPECT_EQ(slot(5, 0, 4), "Person 1");
-    EXPECT_EQ(slot(5, 0, 5), "Person 2");
-    EXPECT_EQ(slot(5, 0, 6), "Typed Name");
-    EXPECT_EQ(slot(5, 0, 7), "Person 4");
-    EXPECT_EQ(slot(5, 0, 8), "");
-    EXPECT_EQ(slot(5, 0, 9), "");  // the list area is emptied first
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start), "Person 1");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 1), "Person 2");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 2), "Typed Name");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 3), "Person 4");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 4), "");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 5), "");  // the list area is emptied first
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 
@@ -59,7 +64,8 @@ TEST_F(Blocks, DatesInLongForm) {
         a().setAnswer(page7::Page, 0, page7::DateWillPresented,
                       QString::fromLatin1(c.typed));  // Form 2.3 slot 4
         units::Calc7(ctx, 0);
-        EXPECT_EQ(slot(7, 0, 4), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(slot(page7::Page, 0, page7::DateWillPresented), QString::fromLatin1(c.shown))
+            << c.typed;
     }
 }
 
@@ -87,11 +93,11 @@ TEST_F(Blocks, PartyBlocksAndCaptions) {
     for (const auto& [s, text] : expected)
         EXPECT_EQ(slot(18, 0, QString::fromLatin1(s).toInt()), QString::fromLatin1(text)) << s;
     units::Calc66(ctx, 0);  // Form 13.3: the full caption as typed
-    EXPECT_EQ(slot(66, 0, 0), "Wendmoor");
-    EXPECT_EQ(slot(66, 0, 2), "Jane Doe");
+    EXPECT_EQ(slot(page66::Page, 0, page66::County), "Wendmoor");
+    EXPECT_EQ(slot(page66::Page, 0, page66::EstateOf), "Jane Doe");
     units::Calc76(ctx, 0);  // Form 5.5: upper-cased
-    EXPECT_EQ(slot(76, 0, 1), "JUDGES");
-    EXPECT_EQ(slot(76, 0, 3), "2026 es 1");  // the case number as typed
+    EXPECT_EQ(slot(page76::Page, 0, page76::Judges), "JUDGES");
+    EXPECT_EQ(slot(page76::Page, 0, page76::CaseNumber), "2026 es 1");  // the case number as typed
 }
 
 TEST_F(Blocks, SignerIsTheFiduciaryOrTheAttorney) {
@@ -101,13 +107,13 @@ TEST_F(Blocks, SignerIsTheFiduciaryOrTheAttorney) {
     a().setAnswer(page8::Page, 0, page8::AdministratorWwaSigns,
                   QStringLiteral("X"));  // Form 2.4: a fiduciary box
     units::Calc8(ctx, 0);
-    EXPECT_EQ(slot(8, 0, 9), "Ann Fid");
-    EXPECT_EQ(slot(8, 0, 15), "");
+    EXPECT_EQ(slot(page8::Page, 0, page8::Signer), "Ann Fid");
+    EXPECT_EQ(slot(page8::Page, 0, page8::AttorneyRegistrationNumber), "");
     a().setAnswer(page8::Page, 0, page8::AdministratorWwaSigns, QString());
     a().setAnswer(page8::Page, 0, page8::AttorneySigns, QStringLiteral("X"));  // the attorney's box
     units::Calc8(ctx, 0);
-    EXPECT_EQ(slot(8, 0, 9), "Lee Atty");
-    EXPECT_EQ(slot(8, 0, 15), "0012345");
+    EXPECT_EQ(slot(page8::Page, 0, page8::Signer), "Lee Atty");
+    EXPECT_EQ(slot(page8::Page, 0, page8::AttorneyRegistrationNumber), "0012345");
 }
 
 TEST_F(Blocks, AWriteOutsideThePageStopsTheRun) {

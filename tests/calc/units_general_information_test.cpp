@@ -4,6 +4,8 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page000.h"
+#include "forms/page079.h"
 
 namespace wm4::test {
 namespace {
@@ -31,8 +33,8 @@ TEST_F(GeneralInformation, DatesInLongFormUnlessOverridden) {
     gi(14, QStringLiteral("3/4/1941"));
     overrideSlot(0, 0, 16, QStringLiteral("1/15/2026"));
     units::Calc0(ctx, 0);
-    EXPECT_EQ(slot(0, 0, 14), "March 4, 1941");
-    EXPECT_EQ(slot(0, 0, 16), "1/15/2026");
+    EXPECT_EQ(slot(page0::Page, 0, page0::DecedentBirthDate), "March 4, 1941");
+    EXPECT_EQ(slot(page0::Page, 0, page0::DeathDate), "1/15/2026");
 }
 
 TEST_F(GeneralInformation, SpouseWhoIsTheFiduciaryTakesTheFiduciarysAnswersOnEveryRun) {
@@ -40,10 +42,10 @@ TEST_F(GeneralInformation, SpouseWhoIsTheFiduciaryTakesTheFiduciarysAnswersOnEve
     gi(42, QStringLiteral("Old Spouse"));
     gi(50, QStringLiteral("X"));
     units::Calc0(ctx, 0);
-    EXPECT_EQ(slot(0, 0, 42), "Ann Fid");
-    EXPECT_EQ(slot(0, 0, 44), "Ellery");
-    EXPECT_EQ(slot(0, 0, 47), "555-0101");
-    EXPECT_EQ(slot(0, 0, 58), "Daughter");
+    EXPECT_EQ(slot(page0::Page, 0, page0::SpouseName), "Ann Fid");
+    EXPECT_EQ(slot(page0::Page, 0, page0::SpouseCity), "Ellery");
+    EXPECT_EQ(slot(page0::Page, 0, page0::SpousePhone), "555-0101");
+    EXPECT_EQ(slot(page0::Page, 0, page0::SpouseDetail), "Daughter");
     // One kin row for the person who is spouse and fiduciary.
     EXPECT_EQ(rowsNamed(QStringLiteral("Ann Fid")), 1);
     EXPECT_EQ(data.KSchedList.cell(3, 0), "Ellery, Ohio  43917");
@@ -125,13 +127,13 @@ TEST_F(GeneralInformation, Form7_0AAgeAtDeath) {
         gi(14, QString::fromLatin1(c.birth));
         gi(16, QString::fromLatin1(c.death));
         units::Calc79(ctx, 0);
-        EXPECT_EQ(slot(79, 0, 7), QString::fromLatin1(c.age)) << c.birth;
+        EXPECT_EQ(slot(page79::Page, 0, page79::AgeAtDeath), QString::fromLatin1(c.age)) << c.birth;
     }
     gi(5, QStringLiteral("Doe"));
     gi(6, QStringLiteral("Jane"));
     gi(7, QStringLiteral("Q."));
     units::Calc79(ctx, 0);
-    EXPECT_EQ(slot(79, 0, 4), "Jane Q.  Doe");
+    EXPECT_EQ(slot(page79::Page, 0, page79::Name), "Jane Q.  Doe");
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 

@@ -5,8 +5,17 @@
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
 #include "forms/page001.h"
+#include "forms/page002.h"
+#include "forms/page005.h"
 #include "forms/page006.h"
 #include "forms/page016.h"
+#include "forms/page040.h"
+#include "forms/page047.h"
+#include "forms/page052.h"
+#include "forms/page057.h"
+#include "forms/page058.h"
+#include "forms/page068.h"
+#include "forms/page129.h"
 
 namespace wm4::test {
 namespace {
@@ -20,20 +29,21 @@ TEST_F(PersonLists, Form1_0FrontSkipsTheSpouseButTheRowKeepsItsPlace) {
     gi(42, QStringLiteral("Person 2"));
     markedPersons(kFront, 12);
     units::Calc1(ctx, 0);
-    EXPECT_EQ(slot(1, 0, 5), "Person 2");  // the spouse line
-    EXPECT_EQ(slot(1, 0, 8), "Surviving Spouse");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 1), "Person 2");  // the spouse line
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 4), "Surviving Spouse");
     // Persons 1 and 3 ... 10 on copy 0 (Person 2 is the spouse, already shown).
-    EXPECT_EQ(slot(1, 0, 11), "Person 1");
-    EXPECT_EQ(slot(1, 0, 17), "Person 3");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 7), "Person 1");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 13), "Person 3");
     EXPECT_EQ(slot(1, 0, 11 + 6 * 8), "Person 10");
     EXPECT_EQ(slot(1, 0, 11 + 6 * 9), "");
     // Copy 1 takes the marked rows 10 ... 20: persons 11 and 12.
     units::Calc1(ctx, 1);
-    EXPECT_EQ(slot(1, 1, 5), "Person 11");
-    EXPECT_EQ(slot(1, 1, 6), "Street 11");
-    EXPECT_EQ(slot(1, 1, 11), "Person 12");
-    EXPECT_EQ(slot(1, 1, 17), "");
-    EXPECT_EQ(slot(1, 1, 7), "City 11");  // no spouse line on later copies
+    EXPECT_EQ(slot(page1::Page, 1, page1::Persons.start + 1), "Person 11");
+    EXPECT_EQ(slot(page1::Page, 1, page1::Persons.start + 2), "Street 11");
+    EXPECT_EQ(slot(page1::Page, 1, page1::Persons.start + 7), "Person 12");
+    EXPECT_EQ(slot(page1::Page, 1, page1::Persons.start + 13), "");
+    EXPECT_EQ(slot(page1::Page, 1, page1::Persons.start + 3),
+              "City 11");  // no spouse line on later copies
 }
 
 TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
@@ -42,13 +52,14 @@ TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
             {kFront, QStringLiteral("X")},
             {kBack, QStringLiteral("X")}});
     units::Calc1(ctx, 0);
-    EXPECT_EQ(slot(1, 0, 10), "Bartholomew Alexander ");
-    EXPECT_EQ(slot(1, 0, 11), "Montgomery-Fitzwilliam ");
-    EXPECT_EQ(slot(1, 0, 12), "");  // the street, not the third line
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 6), "Bartholomew Alexander ");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 7), "Montgomery-Fitzwilliam ");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 8),
+              "");  // the street, not the third line
     // The back's 2.75 in name box holds 36 characters: two lines.
     units::Calc2(ctx, 0);
-    EXPECT_EQ(slot(2, 0, 1), "Bartholomew Alexander ");
-    EXPECT_EQ(slot(2, 0, 2), "Montgomery-Fitzwilliam the Third");
+    EXPECT_EQ(slot(page2::Page, 0, page2::Persons.start), "Bartholomew Alexander ");
+    EXPECT_EQ(slot(page2::Page, 0, page2::Persons.start + 1), "Montgomery-Fitzwilliam the Third");
 }
 
 // The column is the birth date of a minor: adults' dates stay off the form,
@@ -64,18 +75,18 @@ TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
             {kFront, X},
             {kBack, X}});
     units::Calc1(ctx, 0);
-    EXPECT_EQ(slot(1, 0, 9), "");  // the spouse
-    EXPECT_EQ(slot(1, 0, 15), "");
-    EXPECT_EQ(slot(1, 0, 21), "");  // eighteen on the day of death
-    EXPECT_EQ(slot(1, 0, 27), "1/16/2008");
-    EXPECT_EQ(slot(1, 0, 71), "X");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 5), "");  // the spouse
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 11), "");
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 17), "");  // eighteen on the day of death
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 23), "1/16/2008");
+    EXPECT_EQ(slot(page1::Page, 0, page1::MinorListed), "X");
     units::Calc2(ctx, 0);
-    EXPECT_EQ(slot(2, 0, 5), "1/16/2008");
+    EXPECT_EQ(slot(page2::Page, 0, page2::Persons.start + 4), "1/16/2008");
 
     data.KSchedList.setCell(10, 2, QString());  // no minor on the front: the box is not ticked
     a().setAnswer(page1::Page, 0, page1::MinorListed, QString());
     units::Calc1(ctx, 0);
-    EXPECT_EQ(slot(1, 0, 71), "");
+    EXPECT_EQ(slot(page1::Page, 0, page1::MinorListed), "");
 }
 
 TEST_F(PersonLists, Form4_4SevenPersonsOnTwoCopiesWithInheritedHearingDetails) {
@@ -85,36 +96,36 @@ TEST_F(PersonLists, Form4_4SevenPersonsOnTwoCopiesWithInheritedHearingDetails) {
     a().setAnswer(page16::Page, 0, page16::PlaceOfTheHearing, QStringLiteral("Courtroom 2"));
     a().setAnswer(page16::Page, 1, page16::PlaceOfTheHearing,
                   QStringLiteral("Courtroom 5"));  // typed on the second notice
-    a().setAnswer(16, 1, 13, QStringLiteral("stale"));
+    a().setAnswer(page16::Page, 1, page16::Notified.start + 9, QStringLiteral("stale"));
     units::Calc16(ctx, 0);
     units::Calc16(ctx, 1);
-    EXPECT_EQ(slot(16, 0, 4), "Person 1");
-    EXPECT_EQ(slot(16, 0, 16), "Person 5");
-    EXPECT_EQ(slot(16, 0, 18), "City 5");
-    EXPECT_EQ(slot(16, 1, 4), "Person 6");
-    EXPECT_EQ(slot(16, 1, 7), "Person 7");
-    EXPECT_EQ(slot(16, 1, 10), "");
-    EXPECT_EQ(slot(16, 1, 13), "");
-    EXPECT_EQ(slot(16, 0, 20), "March 10, 2026");
-    EXPECT_EQ(slot(16, 1, 20), "March 10, 2026");
-    EXPECT_EQ(slot(16, 1, 21), "9:00 a.m.");
-    EXPECT_EQ(slot(16, 1, 22), "Courtroom 5");
+    EXPECT_EQ(slot(page16::Page, 0, page16::Notified.start), "Person 1");
+    EXPECT_EQ(slot(page16::Page, 0, page16::Notified.start + 12), "Person 5");
+    EXPECT_EQ(slot(page16::Page, 0, page16::Notified.start + 14), "City 5");
+    EXPECT_EQ(slot(page16::Page, 1, page16::Notified.start), "Person 6");
+    EXPECT_EQ(slot(page16::Page, 1, page16::Notified.start + 3), "Person 7");
+    EXPECT_EQ(slot(page16::Page, 1, page16::Notified.start + 6), "");
+    EXPECT_EQ(slot(page16::Page, 1, page16::Notified.start + 9), "");
+    EXPECT_EQ(slot(page16::Page, 0, page16::DateOfTheHearing), "March 10, 2026");
+    EXPECT_EQ(slot(page16::Page, 1, page16::DateOfTheHearing), "March 10, 2026");
+    EXPECT_EQ(slot(page16::Page, 1, page16::TimeOfTheHearing), "9:00 a.m.");
+    EXPECT_EQ(slot(page16::Page, 1, page16::PlaceOfTheHearing), "Courtroom 5");
 }
 
 TEST_F(PersonLists, OnePersonNoticeTakesTheCopysPerson) {
     markedPersons(kForm13_5, 3);
     units::Calc68(ctx, 2);
-    EXPECT_EQ(slot(68, 2, 4), "Person 3");
-    EXPECT_EQ(slot(68, 2, 5), "Street 3");
-    EXPECT_EQ(slot(68, 2, 6), "City 3");
+    EXPECT_EQ(slot(page68::Page, 2, page68::Name), "Person 3");
+    EXPECT_EQ(slot(page68::Page, 2, page68::StreetAddress), "Street 3");
+    EXPECT_EQ(slot(page68::Page, 2, page68::CityStateAndZIP), "City 3");
 }
 
 TEST_F(PersonLists, SurplusWaiverPersonIsTakenOffTheForm) {
     markedPersons(kForm2_1, 36);
     units::Calc5(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29060});
-    EXPECT_EQ(slot(5, 0, 4), "Person 1");
-    EXPECT_EQ(slot(5, 0, 37), "Person 34");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start), "Person 1");
+    EXPECT_EQ(slot(page5::Page, 0, page5::Names.start + 33), "Person 34");
     EXPECT_EQ(data.KSchedList.cell(kForm2_1, 34), "");   // the 35th: off the form
     EXPECT_EQ(data.KSchedList.cell(kForm2_1, 35), "X");  // the 36th: until the next run
     reports.clear();
@@ -129,16 +140,17 @@ TEST_F(PersonLists, Form9_0KeepsTheSurplusPersonMarkedAndEnds) {
     units::Calc40(ctx, 0);
     ASSERT_EQ(reports.numbers(), QList<int>{30219});
     EXPECT_EQ(reports.reports().first().text, "Form 9.0");
-    EXPECT_EQ(slot(40, 0, 17), "Person 5");
+    EXPECT_EQ(slot(page40::Page, 0, page40::Consent5), "Person 5");
     EXPECT_EQ(data.KSchedList.cell(kForm9_0, 5), "X");
-    EXPECT_EQ(slot(40, 0, 18), "");  // the attorney block after the list is not written
+    EXPECT_EQ(slot(page40::Page, 0, page40::Attorney),
+              "");  // the attorney block after the list is not written
 }
 
 TEST_F(PersonLists, Form6_4CListsThirtyNames) {
     markedPersons(kForm6_4C, 30);
     units::Calc129(ctx, 0);
     EXPECT_TRUE(reports.numbers().isEmpty());
-    EXPECT_EQ(slot(129, 0, 36), "Person 30");
+    EXPECT_EQ(slot(page129::Page, 0, page129::Names.start + 29), "Person 30");
     addKin({{1, QStringLiteral("Person 31")}, {kForm6_4C, QStringLiteral("X")}});
     units::Calc129(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29060});
@@ -147,11 +159,11 @@ TEST_F(PersonLists, Form6_4CListsThirtyNames) {
 TEST_F(PersonLists, Form10_0BackSlot1IsTheSpouseUntilAPersonConsents) {
     gi(42, QStringLiteral("Spouse Name"));
     units::Calc47(ctx, 0);
-    EXPECT_EQ(slot(47, 0, 1), "Spouse Name");
+    EXPECT_EQ(slot(page47::Page, 0, page47::Consents.start), "Spouse Name");
     markedPersons(kForm10_0, 2);
     units::Calc47(ctx, 0);
-    EXPECT_EQ(slot(47, 0, 1), "Person 1");
-    EXPECT_EQ(slot(47, 0, 2), "Person 2");
+    EXPECT_EQ(slot(page47::Page, 0, page47::Consents.start), "Person 1");
+    EXPECT_EQ(slot(page47::Page, 0, page47::Consents.start + 1), "Person 2");
 }
 
 TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
@@ -166,15 +178,16 @@ TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
     a().setAnswer(page6::Page, 0, page6::DateWillAdmitted, QStringLiteral("2/20/2026"));
     units::Calc6(ctx, 0);
     units::Calc6(ctx, 1);
-    EXPECT_EQ(slot(6, 0, 15), "Ann Fid");
-    EXPECT_EQ(slot(6, 0, 16), "1 Elm St");
-    EXPECT_EQ(slot(6, 0, 24), "Ann Fid");
-    EXPECT_EQ(slot(6, 1, 4), "Person 2");
-    EXPECT_EQ(slot(6, 1, 10), "February 20, 2026");  // typed once, on the first notice
+    EXPECT_EQ(slot(page6::Page, 0, page6::Signer), "Ann Fid");
+    EXPECT_EQ(slot(page6::Page, 0, page6::SignedByStreetAddress), "1 Elm St");
+    EXPECT_EQ(slot(page6::Page, 0, page6::NoticeGivenBy), "Ann Fid");
+    EXPECT_EQ(slot(page6::Page, 1, page6::NotifiedName), "Person 2");
+    EXPECT_EQ(slot(page6::Page, 1, page6::DateWillAdmitted),
+              "February 20, 2026");  // typed once, on the first notice
     // The second notice, with no box of its own, is signed as the first.
-    EXPECT_EQ(slot(6, 1, 20), "X");
-    EXPECT_EQ(slot(6, 1, 15), "Ann Fid");
-    EXPECT_EQ(slot(6, 1, 24), "Ann Fid");
+    EXPECT_EQ(slot(page6::Page, 1, page6::AdministratorWwaSigns), "X");
+    EXPECT_EQ(slot(page6::Page, 1, page6::Signer), "Ann Fid");
+    EXPECT_EQ(slot(page6::Page, 1, page6::NoticeGivenBy), "Ann Fid");
 }
 
 TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
@@ -188,9 +201,9 @@ TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
                   QStringLiteral("X"));  // the attorney the second
     units::Calc6(ctx, 0);
     units::Calc6(ctx, 1);
-    EXPECT_EQ(slot(6, 1, 19), "");
-    EXPECT_EQ(slot(6, 1, 15), "Lee Atty");
-    EXPECT_EQ(slot(6, 1, 25), "0012345");
+    EXPECT_EQ(slot(page6::Page, 1, page6::ExecutorSigns), "");
+    EXPECT_EQ(slot(page6::Page, 1, page6::Signer), "Lee Atty");
+    EXPECT_EQ(slot(page6::Page, 1, page6::AttorneyRegistrationNumber), "0012345");
 }
 
 // Each notice to a distributee names what the distribution in kind gives
@@ -208,11 +221,12 @@ TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
     addAsset({{1, QStringLiteral("Not distributed")}, {5, QStringLiteral("Tom Son")}});
     units::Calc52(ctx, 0);
     units::Calc52(ctx, 1);
-    EXPECT_EQ(slot(52, 0, 14), "100 shares  Ohio Power | Piano");
-    EXPECT_EQ(slot(52, 1, 14), "Piano");
+    EXPECT_EQ(slot(page52::Page, 0, page52::PropertyDistributedToThisPerson),
+              "100 shares  Ohio Power | Piano");
+    EXPECT_EQ(slot(page52::Page, 1, page52::PropertyDistributedToThisPerson), "Piano");
     overrideSlot(52, 1, 14, QStringLiteral("Piano, delivered"));
     units::Calc52(ctx, 1);
-    EXPECT_EQ(slot(52, 1, 14), "Piano, delivered");
+    EXPECT_EQ(slot(page52::Page, 1, page52::PropertyDistributedToThisPerson), "Piano, delivered");
 }
 
 TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributees) {
@@ -222,18 +236,21 @@ TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributee
     addAsset({{1, QStringLiteral("Lot 17 | Riverside Addition")},
               {5, QStringLiteral("Tom Son, Ann Fid")},
               {28, QStringLiteral("X")}});
-    a().setAnswer(57, 0, 12, QStringLiteral("1/2"));  // the share, typed by the user
+    a().setAnswer(page57::Page, 0, page57::Persons.start + 4,
+                  QStringLiteral("1/2"));  // the share, typed by the user
     units::Calc57(ctx, 0);
     units::Calc58(ctx, 0);
-    EXPECT_EQ(slot(58, 0, 1), "Lot 17");
-    EXPECT_EQ(slot(58, 0, 2), "Riverside Addition");
-    EXPECT_EQ(slot(57, 0, 8), "Ann Fid");  // in the order of the kin rows
-    EXPECT_EQ(slot(57, 0, 11), "Daughter");
-    EXPECT_EQ(slot(57, 0, 12), "1/2");
-    EXPECT_EQ(slot(57, 0, 13), "Tom Son");
-    EXPECT_EQ(slot(57, 0, 14), "9 Oak St");
-    EXPECT_EQ(slot(57, 0, 18), "");
-    EXPECT_EQ(slot(58, 0, 39), "1");  // the certificate number of the front
+    EXPECT_EQ(slot(page58::Page, 0, page58::Lines.start), "Lot 17");
+    EXPECT_EQ(slot(page58::Page, 0, page58::Lines.start + 1), "Riverside Addition");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start),
+              "Ann Fid");  // in the order of the kin rows
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 3), "Daughter");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 4), "1/2");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 5), "Tom Son");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 6), "9 Oak St");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 10), "");
+    EXPECT_EQ(slot(page58::Page, 0, page58::CertificateNumber),
+              "1");  // the certificate number of the front
     EXPECT_TRUE(reports.numbers().isEmpty());
 }
 

@@ -11,6 +11,13 @@
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
 #include "files/client_file.h"
+#include "forms/page001.h"
+#include "forms/page003.h"
+#include "forms/page028.h"
+#include "forms/page030.h"
+#include "forms/page062.h"
+#include "forms/page079.h"
+#include "forms/page155.h"
 #include "output/qtmeasure/qt_text_measurer.h"
 #include "support/rich_sample.h"
 
@@ -30,14 +37,17 @@ TEST_F(RichSampleRun, FinishesWithoutAReport) {
     EXPECT_FALSE(a().ErrFlag);
     // Every group of units wrote its pages.
     EXPECT_EQ(a().NoOf2_2, rich::NoticesOfProbate);
-    EXPECT_EQ(slot(3, 0, 2), QString::fromLatin1(rich::Decedent).toUpper());
-    EXPECT_EQ(slot(1, 0, 5), rich::Spouse);      // the spouse line, not repeated below
-    EXPECT_EQ(slot(1, 0, 11), rich::Fiduciary);  // the first kin row after the spouse's
-    EXPECT_EQ(slot(30, 0, 6), "TANGIBLE PERSONAL PROPERTY");
-    EXPECT_EQ(slot(62, 0, 6), "RECEIPTS");
-    EXPECT_EQ(slot(155, 0, 8), "(1) ADMINISTRATIVE EXPENSES");
-    EXPECT_EQ(slot(28, 0, 10), "24,500.00");  // both automobiles to the spouse
-    EXPECT_EQ(slot(79, 0, 7), "84 years");
+    EXPECT_EQ(slot(page3::Page, 0, page3::EstateOf), QString::fromLatin1(rich::Decedent).toUpper());
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 1),
+              rich::Spouse);  // the spouse line, not repeated below
+    EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 7),
+              rich::Fiduciary);  // the first kin row after the spouse's
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start), "TANGIBLE PERSONAL PROPERTY");
+    EXPECT_EQ(slot(page62::Page, 0, page62::Lines.start), "RECEIPTS");
+    EXPECT_EQ(slot(page155::Page, 0, page155::Lines.start + 1), "(1) ADMINISTRATIVE EXPENSES");
+    EXPECT_EQ(slot(page28::Page, 0, page28::TotalOfTheAutomobiles),
+              "24,500.00");  // both automobiles to the spouse
+    EXPECT_EQ(slot(page79::Page, 0, page79::AgeAtDeath), "84 years");
 }
 
 TEST_F(RichSampleRun, SecondRunChangesNothing) {

@@ -4,6 +4,11 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page030.h"
+#include "forms/page031.h"
+#include "forms/page061.h"
+#include "forms/page155.h"
+#include "forms/page156.h"
 
 namespace wm4::test {
 namespace {
@@ -28,20 +33,20 @@ TEST_F(ScheduleSheets, InventoryCopiesShowTheirRowsAndSheetNumbers) {
     units::Calc31(ctx, 0);
     units::Calc30(ctx, 1);
     units::Calc31(ctx, 1);
-    EXPECT_EQ(slot(30, 0, 6), "row 0");
-    EXPECT_EQ(slot(30, 0, 8), "0.00");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start), "row 0");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 2), "0.00");
     EXPECT_EQ(slot(30, 0, 6 + 3 * 35), "row 35");
-    EXPECT_EQ(slot(31, 0, 3), "row 36");
+    EXPECT_EQ(slot(page31::Page, 0, page31::Lines.start), "row 36");
     EXPECT_EQ(slot(31, 0, 3 + 3 * 49), "row 85");
-    EXPECT_EQ(slot(30, 1, 6), "row 86");
+    EXPECT_EQ(slot(page30::Page, 1, page30::Lines.start), "row 86");
     EXPECT_EQ(slot(30, 1, 6 + 3 * 14), "");
     // Sheet numbers 1, 2 and 3 of 3; the last back page carries none.
-    EXPECT_EQ(slot(30, 0, 4), "1");
-    EXPECT_EQ(slot(30, 0, 5), "3");
-    EXPECT_EQ(slot(31, 0, 1), "2");
-    EXPECT_EQ(slot(30, 1, 4), "3");
-    EXPECT_EQ(slot(31, 1, 1), "");
-    EXPECT_EQ(slot(31, 1, 2), "");
+    EXPECT_EQ(slot(page30::Page, 0, page30::PageNumber), "1");
+    EXPECT_EQ(slot(page30::Page, 0, page30::NumberOfPages), "3");
+    EXPECT_EQ(slot(page31::Page, 0, page31::PageNumber), "2");
+    EXPECT_EQ(slot(page30::Page, 1, page30::PageNumber), "3");
+    EXPECT_EQ(slot(page31::Page, 1, page31::PageNumber), "");
+    EXPECT_EQ(slot(page31::Page, 1, page31::NumberOfPages), "");
 }
 
 TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
@@ -49,8 +54,8 @@ TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
     overrideSlot(30, 0, 4, QStringLiteral("7"));
     overrideSlot(30, 0, 9, QStringLiteral("typed"));
     units::Calc30(ctx, 0);
-    EXPECT_EQ(slot(30, 0, 4), "7");
-    EXPECT_EQ(slot(30, 0, 9), "row 1");
+    EXPECT_EQ(slot(page30::Page, 0, page30::PageNumber), "7");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 3), "row 1");
 }
 
 // Items come with the worksheet's "$", subtotals without: the money column
@@ -63,8 +68,8 @@ TEST_F(ScheduleSheets, MoneyColumnsPrintItemsLikeSubtotals) {
     buffers.account.totalPages = 1;
     units::Calc30(ctx, 0);
     units::Calc62(ctx, 0);
-    EXPECT_EQ(slot(30, 0, 8), "3,500.00");
-    EXPECT_EQ(slot(30, 0, 11), "1.00");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 2), "3,500.00");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 5), "1.00");
     EXPECT_EQ(slot(62, 0, 6 + 3), "12,345.67");
     EXPECT_EQ(slot(62, 0, 6 + 4 + 2), "250.00");
 }
@@ -75,13 +80,13 @@ TEST_F(ScheduleSheets, ClaimsOnTheFirstSheetAndItsContinuations) {
     a().NoOf24_5 = 2;
     units::Calc155(ctx, 0);
     units::Calc156(ctx, 1);
-    EXPECT_EQ(slot(155, 0, 8), "claim 0");
-    EXPECT_EQ(slot(155, 0, 5), "1");
-    EXPECT_EQ(slot(155, 0, 6), "3");
-    EXPECT_EQ(slot(156, 1, 8), "claim 52");
+    EXPECT_EQ(slot(page155::Page, 0, page155::Lines.start + 1), "claim 0");
+    EXPECT_EQ(slot(page155::Page, 0, page155::PageNumber), "1");
+    EXPECT_EQ(slot(page155::Page, 0, page155::NumberOfPages), "3");
+    EXPECT_EQ(slot(page156::Page, 1, page156::Lines.start + 1), "claim 52");
     EXPECT_EQ(slot(156, 1, 8 + 6 * 7), "claim 59");
     EXPECT_EQ(slot(156, 1, 8 + 6 * 8), "");
-    EXPECT_EQ(slot(156, 1, 5), "3");
+    EXPECT_EQ(slot(page156::Page, 1, page156::PageNumber), "3");
 }
 
 TEST_F(ScheduleSheets, AccountSummaryTakesTheScheduleTotals) {
@@ -90,11 +95,11 @@ TEST_F(ScheduleSheets, AccountSummaryTakesTheScheduleTotals) {
     buffers.account.disbursementSubtotals[3] = 40.5;
     buffers.account.disbursementsTotal = 40.5;
     units::Calc61(ctx, 0);
-    EXPECT_EQ(slot(61, 0, 1), "100.00");
-    EXPECT_EQ(slot(61, 0, 7), "150.00");
-    EXPECT_EQ(slot(61, 0, 11), "40.50");
-    EXPECT_EQ(slot(61, 0, 17), "40.50");
-    EXPECT_EQ(slot(61, 0, 18), "109.50");
+    EXPECT_EQ(slot(page61::Page, 0, page61::PersonalPropertyNotSold), "100.00");
+    EXPECT_EQ(slot(page61::Page, 0, page61::TotalReceipts), "150.00");
+    EXPECT_EQ(slot(page61::Page, 0, page61::DebtsAndClaimsAgainstTheEstate), "40.50");
+    EXPECT_EQ(slot(page61::Page, 0, page61::TotalDisbursements), "40.50");
+    EXPECT_EQ(slot(page61::Page, 0, page61::BalanceRemainingInTheFiduciaryHands), "109.50");
 }
 
 }  // namespace

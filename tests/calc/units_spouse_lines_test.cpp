@@ -8,7 +8,11 @@
 #include "forms/page001.h"
 #include "forms/page003.h"
 #include "forms/page006.h"
+#include "forms/page028.h"
+#include "forms/page029.h"
+#include "forms/page040.h"
 #include "forms/page055.h"
+#include "forms/page056.h"
 #include "forms/page057.h"
 
 namespace wm4 {
@@ -43,47 +47,51 @@ protected:
 
 TEST_F(SpouseLines, NoSpouseNoSpouseLine) {
     runAll();
-    EXPECT_EQ(slot(1, 5), "");
-    EXPECT_EQ(slot(1, 7), "");  // not a lone ","
-    EXPECT_EQ(slot(1, 8), "");  // not "Surviving Spouse"
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 1), "");
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 3), "");  // not a lone ","
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 4), "");  // not "Surviving Spouse"
     // No "0.00" lines; an automobile categorised to the spouse keeps its
     // value on the inventory.
-    EXPECT_EQ(slot(28, 21), "18,500.00");
+    EXPECT_EQ(slot(page28::Page, page28::AutosToSpouse.start), "18,500.00");
     for (int s = 22; s <= 28; ++s) EXPECT_EQ(slot(28, s), "") << s;
-    EXPECT_EQ(slot(29, 1), "");
-    EXPECT_EQ(slot(57, 84), "");
-    EXPECT_EQ(slot(57, 86), "");
-    EXPECT_EQ(slot(40, 12), "");      // 9.0: no "Surviving Spouse" consent line
-    EXPECT_EQ(slot(56, 10), "None");  // 12.0: "Surviving spouse: None"
+    EXPECT_EQ(slot(page29::Page, page29::SpouseJoinderWithASpouseOnly), "");
+    EXPECT_EQ(slot(page57::Page, page57::SurvivingSpouse), "");
+    EXPECT_EQ(slot(page57::Page, page57::AllowanceSentence), "");
+    EXPECT_EQ(slot(page40::Page, page40::SurvivingSpouse),
+              "");  // 9.0: no "Surviving Spouse" consent line
+    EXPECT_EQ(slot(page56::Page, page56::SurvivingSpouse),
+              "None");  // 12.0: "Surviving spouse: None"
 }
 
 TEST_F(SpouseLines, ASpouseGetsEveryLine) {
     withSpouse();
     runAll();
-    EXPECT_EQ(slot(1, 5), "Jane Smith");
-    EXPECT_EQ(slot(1, 7), "Akron, OH  44300");
-    EXPECT_EQ(slot(1, 8), "Surviving Spouse");
-    EXPECT_EQ(slot(40, 12), "Surviving Spouse Jane Smith");
-    EXPECT_EQ(slot(56, 10), "Jane Smith");
-    EXPECT_EQ(slot(28, 21), "18,500.00");
-    EXPECT_EQ(slot(28, 22), "");  // a second automobile the spouse does not take
-    EXPECT_EQ(slot(28, 10), "18,500.00");
-    EXPECT_EQ(slot(29, 1), "Jane Smith, the surviving spouse, joins in this waiver.");
-    EXPECT_EQ(slot(57, 86),
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 1), "Jane Smith");
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 3), "Akron, OH  44300");
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 4), "Surviving Spouse");
+    EXPECT_EQ(slot(page40::Page, page40::SurvivingSpouse), "Surviving Spouse Jane Smith");
+    EXPECT_EQ(slot(page56::Page, page56::SurvivingSpouse), "Jane Smith");
+    EXPECT_EQ(slot(page28::Page, page28::AutosToSpouse.start), "18,500.00");
+    EXPECT_EQ(slot(page28::Page, page28::AutosToSpouse.start + 1),
+              "");  // a second automobile the spouse does not take
+    EXPECT_EQ(slot(page28::Page, page28::TotalOfTheAutomobiles), "18,500.00");
+    EXPECT_EQ(slot(page29::Page, page29::SpouseJoinderWithASpouseOnly),
+              "Jane Smith, the surviving spouse, joins in this waiver.");
+    EXPECT_EQ(slot(page57::Page, page57::AllowanceSentence),
               "The interest of the surviving spouse, Jane Smith, includes the allowance for "
               "support of $2,000.00 satisfied by this transfer.");
 
     // Form 1.0 saying "no surviving spouse" outweighs a name left on page 0.
     a().setAnswer(page1::Page, 0, page1::TheDecedentLeftNoSurvivingSpouse, "X");
     runAll();
-    EXPECT_EQ(slot(1, 8), "");
-    EXPECT_EQ(slot(29, 1), "");
+    EXPECT_EQ(slot(page1::Page, page1::Persons.start + 4), "");
+    EXPECT_EQ(slot(page29::Page, page29::SpouseJoinderWithASpouseOnly), "");
 
     // No allowance typed: no allowance sentence.
     a().setAnswer(page1::Page, 0, page1::TheDecedentLeftNoSurvivingSpouse, "");
     a().setAnswer(page57::Page, 0, page57::SpouseAllowance, "");
     runAll();
-    EXPECT_EQ(slot(57, 86), "");
+    EXPECT_EQ(slot(page57::Page, page57::AllowanceSentence), "");
 }
 
 TEST_F(SpouseLines, CertificateStatesTheSuccessionTheCaseGives) {
@@ -107,15 +115,17 @@ TEST_F(SpouseLines, CertificateStatesTheSuccessionTheCaseGives) {
     a().setAnswer(page55::Page, 0, page55::Intestate, "");
     a().setAnswer(page3::Page, 0, page3::DateOfTheWill, "");
     units::Calc57(ctx, 0);
-    EXPECT_EQ(slot(57, 6), "X");
+    EXPECT_EQ(slot(page57::Page, page57::DiedTestate), "X");
     a().setAnswer(page6::Page, 0, page6::DateWillAdmitted, "");
     for (const Case& c : cases) {
         a().setAnswer(page55::Page, 0, page55::Testate, c.testateBox);
         a().setAnswer(page55::Page, 0, page55::Intestate, c.intestateBox);
         a().setAnswer(page3::Page, 0, page3::DateOfTheWill, c.willDate);
         units::Calc57(ctx, 0);
-        EXPECT_EQ(slot(57, 5), c.intestate) << c.testateBox << c.intestateBox << c.willDate;
-        EXPECT_EQ(slot(57, 6), c.testate) << c.testateBox << c.intestateBox << c.willDate;
+        EXPECT_EQ(slot(page57::Page, page57::DiedIntestate), c.intestate)
+            << c.testateBox << c.intestateBox << c.willDate;
+        EXPECT_EQ(slot(page57::Page, page57::DiedTestate), c.testate)
+            << c.testateBox << c.intestateBox << c.willDate;
     }
 }
 
@@ -131,14 +141,14 @@ TEST_F(SpouseLines, CertificateGivesEachPersonsShare) {
     units::Calc58(ctx, 0);
     units::Calc58(ctx, 1);
 
-    EXPECT_EQ(slot(57, 0, 8), "Jane Smith");
-    EXPECT_EQ(slot(57, 0, 9), "1 Main St");
-    EXPECT_EQ(slot(57, 0, 12), "2/3");
-    EXPECT_EQ(slot(57, 0, 13), "Ann Doe");
-    EXPECT_EQ(slot(57, 0, 17), "1/3");
-    EXPECT_EQ(slot(57, 1, 12), "1/2");
-    EXPECT_EQ(slot(57, 1, 17), "1/2");
-    EXPECT_EQ(slot(57, 1, 22), "");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start), "Jane Smith");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 1), "1 Main St");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 4), "2/3");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 5), "Ann Doe");
+    EXPECT_EQ(slot(page57::Page, 0, page57::Persons.start + 9), "1/3");
+    EXPECT_EQ(slot(page57::Page, 1, page57::Persons.start + 4), "1/2");
+    EXPECT_EQ(slot(page57::Page, 1, page57::Persons.start + 9), "1/2");
+    EXPECT_EQ(slot(page57::Page, 1, page57::Persons.start + 14), "");
 }
 
 }  // namespace

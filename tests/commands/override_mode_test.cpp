@@ -7,16 +7,17 @@
 
 #include "case/field_codes.h"
 #include "commands/commands_fixture.h"
+#include "forms/page028.h"
 
 namespace wm4 {
 namespace {
 
 using test::CommandsTest;
 
-// Form 6.0 shows the inventory's total (slot 16) as a computed answer the
-// user may override.
-constexpr int InventoryPage = 28;
-constexpr int TotalSlot = 16;
+// Form 6.0 shows the fiduciary's name, taken from General Information, as a
+// computed answer the user may override.
+constexpr int InventoryPage = page28::Page;
+constexpr int OverridableSlot = page28::Fiduciary;
 
 class OverrideModeTest : public CommandsTest {
 protected:
@@ -31,11 +32,11 @@ protected:
         screen->LoadPage(InventoryPage * 100);
     }
 
-    // The overridable box of the total (found afresh: a reload replaces it).
+    // The overridable box (found afresh: a reload replaces it).
     QLineEdit* overridable() {
         for (QLineEdit* e : panel->findChildren<QLineEdit*>())
             if (e->property("StyleLookup").toString().startsWith(QLatin1String("EDITOVERRID")) &&
-                SlotOfTag(e->property("Tag").toInt()) == TotalSlot)
+                SlotOfTag(e->property("Tag").toInt()) == OverridableSlot)
                 return e;
         return nullptr;
     }
@@ -53,47 +54,49 @@ protected:
 };
 
 TEST_F(OverrideModeTest, DoubleClickOverridesAndTheFlagSurvivesSaveAndReopen) {
-    QLineEdit* total = overridable();
-    ASSERT_TRUE(total) << "no overridable total on page 28";
-    const QString computed = total->text();
-    enter(total);
-    EXPECT_TRUE(total->isReadOnly());
+    QLineEdit* field = overridable();
+    ASSERT_TRUE(field) << "no overridable field on page 28";
+    const QString computed = field->text();
+    enter(field);
+    EXPECT_TRUE(field->isReadOnly());
     EXPECT_TRUE(overrideButton->isVisible());
     EXPECT_FALSE(cancelButton->isVisible());
 
-    QTest::mouseDClick(total, Qt::LeftButton);
-    total = overridable();
-    EXPECT_FALSE(total->isReadOnly());
-    EXPECT_EQ(total->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
-    EXPECT_EQ(total->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
-    EXPECT_TRUE(session->answers().ovRide(InventoryPage, 0, TotalSlot));
+    QTest::mouseDClick(field, Qt::LeftButton);
+    field = overridable();
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_EQ(field->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    EXPECT_TRUE(session->answers().ovRide(InventoryPage, 0, OverridableSlot));
     EXPECT_FALSE(overrideButton->isVisible());
     EXPECT_TRUE(cancelButton->isVisible());
     EXPECT_TRUE(screen->CaseModified);
 
     // The user's figure stays through a calculation run.
-    total->setText(QStringLiteral("1234.56"));
+    field->setText(QStringLiteral("Ann Typed Over"));
     recalculate();
-    EXPECT_EQ(session->answers().answer(InventoryPage, 0, TotalSlot), QStringLiteral("1234.56"));
+    EXPECT_EQ(session->answers().answer(InventoryPage, 0, OverridableSlot),
+              QStringLiteral("Ann Typed Over"));
 
     const QString saved = temp.filePath(QStringLiteral("overridden.wm4"));
     session->saveCase(saved);
     ASSERT_TRUE(session->openCase(saved));
     screen->setAnswers(&session->answers());
     screen->LoadPage(InventoryPage * 100);
-    total = overridable();
-    EXPECT_FALSE(total->isReadOnly());
-    EXPECT_EQ(total->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
-    EXPECT_EQ(total->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    field = overridable();
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_EQ(field->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
 
     // Cancel Override gives the answer back to the next calculation.
-    enter(total);
+    enter(field);
     EXPECT_TRUE(mode->OverrideClick());
-    total = overridable();
-    EXPECT_TRUE(total->isReadOnly());
-    EXPECT_EQ(total->palette().color(QPalette::Text), QColor(0, 0, 0));
-    EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, TotalSlot));
-    EXPECT_EQ(session->answers().answer(InventoryPage, 0, TotalSlot).trimmed(), computed.trimmed());
+    field = overridable();
+    EXPECT_TRUE(field->isReadOnly());
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0, 0, 0));
+    EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, OverridableSlot));
+    EXPECT_EQ(session->answers().answer(InventoryPage, 0, OverridableSlot).trimmed(),
+              computed.trimmed());
 }
 
 TEST_F(OverrideModeTest, OrdinaryBoxesHideBothTriggersAndAreNotOverridden) {
@@ -116,7 +119,7 @@ TEST_F(OverrideModeTest, OrdinaryBoxesHideBothTriggersAndAreNotOverridden) {
 TEST_F(OverrideModeTest, NothingEnteredOnTheNewPageMeansNothingToToggle) {
     EXPECT_EQ(screen->FocusedBoundControl, nullptr);
     EXPECT_FALSE(mode->OverrideClick());
-    EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, 0));
+    EXPECT_FALSE(session->answers().ovRide(InventoryPage, 0, OverridableSlot));
 }
 
 TEST_F(OverrideModeTest, AnOverridableCheckBoxTogglesItsStyleAndFlag) {

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 
 #include "commands/commands_fixture.h"
+#include "forms/page000.h"
+#include "forms/page028.h"
 #include "mainwindow/window_fixture.h"
 
 namespace wm4 {
@@ -17,12 +19,12 @@ TEST_F(PageChangeTest, TheFocusedBoxOfTheOldPageStaysOnItsPage) {
     // General Information opens with its first box focused; Form 6.0's
     // appraiser (slot 13) is empty in the sample.
     ASSERT_TRUE(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-    const QString before = answers().answer(28, 0, 13);
-    const QString generalInformation = answers().answer(0, 0, 13);
+    const QString before = answers().answer(page28::Page, 0, page28::Appraiser);
+    const QString generalInformation = answers().answer(page0::Page, 0, page0::DecedentZip);
     window->DisplayAPage(2800);
     QApplication::processEvents();
-    EXPECT_EQ(answers().answer(28, 0, 13), before);
-    EXPECT_EQ(answers().answer(0, 0, 13), generalInformation);
+    EXPECT_EQ(answers().answer(page28::Page, 0, page28::Appraiser), before);
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentZip), generalInformation);
 }
 
 }  // namespace

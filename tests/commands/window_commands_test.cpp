@@ -12,6 +12,7 @@
 #include "case/conversions.h"
 #include "case/field_codes.h"
 #include "commands/commands_fixture.h"
+#include "forms/page028.h"
 #include "mainwindow/window_fixture.h"
 #include "ui/commands/override_mode.h"
 #include "ui/dialogs/select_forms_dlg.h"
@@ -75,13 +76,13 @@ TEST_F(WindowCommandsTest, OverrideFromTheMenusAndToolBar) {
     trigger("cbtnOverride");
     total = overridableTotal();
     EXPECT_FALSE(total->isReadOnly());
-    EXPECT_TRUE(answers().ovRide(28, 0, 16));
+    EXPECT_TRUE(answers().ovRide(page28::Page, 0, page28::Fiduciary));
     EXPECT_TRUE(window->CaseModified());
     EXPECT_TRUE(cancelButton->isVisible());
     EXPECT_FALSE(overrideButton->isVisible());
 
     trigger("mnuCancelOverride");
-    EXPECT_FALSE(answers().ovRide(28, 0, 16));
+    EXPECT_FALSE(answers().ovRide(page28::Page, 0, page28::Fiduciary));
     EXPECT_TRUE(overridableTotal()->isReadOnly());
 }
 

@@ -8,6 +8,7 @@
 #include "files/client_file.h"
 #include "files/file_text.h"
 #include "forms/page000.h"
+#include "forms/page001.h"
 #include "forms/page005.h"
 #include "ui/mainwindow/main_menus.h"
 #include "window_fixture.h"
@@ -64,7 +65,8 @@ TEST_F(FileCommands, NewWithNoReturnsToTheTemplateCase) {
 }
 
 TEST_F(FileCommands, SaveOnAnUntitledCaseProposesTheNameFromForm1) {
-    answers().setAnswer(1, 0, 11, QStringLiteral("Estate of Harold Green"));
+    answers().setAnswer(page1::Page, 0, page1::Persons.start + 7,
+                        QStringLiteral("Estate of Harold Green"));
     typeInto(kFirstName, QStringLiteral("Harold"));
     nextSave = path(QStringLiteral("green.wm4"));
     window->action(QStringLiteral("mnuSave"))->trigger();
@@ -161,11 +163,12 @@ TEST_F(FileCommands, ReopenDoesNotUseTheTemplateCaseAndOpenDoes) {
     nextOpen = file;
     window->action(QStringLiteral("mnuOpen"))->trigger();
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Ida"));
-    EXPECT_EQ(answers().answer(5, 1, 3), QStringLiteral("from the template"));
+    EXPECT_EQ(answers().answer(page5::Page, 1, page5::CaseNumber),
+              QStringLiteral("from the template"));
 
     window->action(QStringLiteral("HX0"))->trigger();
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Ida"));
-    EXPECT_EQ(answers().answer(5, 1, 3), QString());
+    EXPECT_EQ(answers().answer(page5::Page, 1, page5::CaseNumber), QString());
 }
 
 // Mended: an Open whose read fails partway leaves the case and its name as
@@ -289,7 +292,7 @@ TEST_F(FileCommands, ABrokenScreenFileEndsTheCommandWithItsName) {
     ASSERT_TRUE(*came);
     EXPECT_TRUE(fault.contains(QStringLiteral("page3.psf"))) << fault.toStdString();
     // What was typed on the page left is in the answers.
-    EXPECT_EQ(answers().answer(0, 0, 6), QStringLiteral("Harold"));
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentFirstName), QStringLiteral("Harold"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 
 #include "case/page_catalogue.h"
+#include "forms/page000.h"
+#include "forms/page001.h"
 #include "ui/dialogs/multiple_dlg.h"
 #include "window_fixture.h"
 
@@ -151,8 +153,8 @@ TEST_F(MainWindow, PriorAndNextOnInventoryLettersAndForm24) {
 TEST_F(MainWindow, CopyDialogOffersTheCopiesAndOpensTheChosenOne) {
     answers().NoOf1_0 = 3;
     answers().PgCt[1] = 3;
-    answers().setAnswer(1, 0, 5, QStringLiteral("Alice Green"));
-    answers().setAnswer(1, 2, 5, QStringLiteral("Carol Green"));
+    answers().setAnswer(page1::Page, 0, page1::Persons.start + 1, QStringLiteral("Alice Green"));
+    answers().setAnswer(page1::Page, 2, page1::Persons.start + 1, QStringLiteral("Carol Green"));
     QString title;
     QString question;
     QStringList items;
@@ -202,7 +204,7 @@ TEST_F(MainWindow, ContinuationDlgKeepsAValueTypedButNotCommitted) {
     answers().PgCt[6] = 0;
     window->ContinuationDlg(navigationCode(6));
     EXPECT_EQ(window->CurrentPage(), 6);
-    EXPECT_EQ(answers().answer(0, 0, 6), QStringLiteral("Harold"));
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentFirstName), QStringLiteral("Harold"));
 }
 
 // Mended: the focused control of a page is forgotten when its screen goes.
@@ -230,7 +232,7 @@ TEST_F(MainWindow, TreeItemOpensItsPageAndIsSelectedWithIt) {
 TEST_F(MainWindow, RefreshStoresThePageRecalculatesAndRestoresTheCursor) {
     typeInto(QStringLiteral("First name"), QStringLiteral("Edith"), /*leave=*/false);
     window->action(QStringLiteral("cbtnRefresh"))->trigger();
-    EXPECT_EQ(answers().answer(0, 0, 6), QStringLiteral("Edith"));
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentFirstName), QStringLiteral("Edith"));
     EXPECT_EQ(field<QLineEdit>(QStringLiteral("First name"))->text(), QStringLiteral("Edith"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(answers().PgCt[121], 2);  // the run counted the copies

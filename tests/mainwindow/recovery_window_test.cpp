@@ -80,10 +80,12 @@ TEST_F(Recovery, AKilledWindowsEditsComeBackAndASaveKeepsOneBackup) {
     EXPECT_LE(qAbs(written.secsTo(QDateTime::currentDateTime())), 120);
     EXPECT_TRUE(question.contains(QLocale().toString(written, QLocale::ShortFormat)));
 
-    EXPECT_EQ(answers().answer(0, 0, 16), "February 1, 2026");    // typed and left (long form after the run)
-    EXPECT_EQ(answers().answer(0, 0, 8), "99 Recovered Road");    // still in the field
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DeathDate),
+              "February 1, 2026");  // typed and left (long form after the run)
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentStreet),
+              "99 Recovered Road");  // still in the field
     EXPECT_EQ(session().data().KSchedList.cell(1, 0), "Edited Kin Name");
-    EXPECT_EQ(answers().answer(0, 0, 0), "Harold James Whitcombe");
+    EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentName), "Harold James Whitcombe");
     EXPECT_EQ(window->ClientFileName(), casePath);
     EXPECT_TRUE(window->CaseModified());
 
@@ -98,7 +100,7 @@ TEST_F(Recovery, AKilledWindowsEditsComeBackAndASaveKeepsOneBackup) {
     const QByteArray firstSave = readAll(casePath);
     EXPECT_NE(firstSave, original);
     // One generation: the next save keeps the first save's file.
-    answers().setAnswer(0, 0, 8, QStringLiteral("100 Second Street"));
+    answers().setAnswer(page0::Page, 0, page0::DecedentStreet, QStringLiteral("100 Second Street"));
     session().setModified(true);
     window->SaveClick();
     EXPECT_EQ(readAll(BackupPath(casePath)), firstSave);
@@ -111,10 +113,10 @@ TEST_F(Recovery, DecliningTheOfferOrACleanExitRemovesTheCopy) {
     keeper->setAsk([](const QString&) { return false; });
     EXPECT_FALSE(keeper->offerRestore());
     EXPECT_FALSE(keeper->copy().pending());
-    EXPECT_NE(answers().answer(0, 0, 8), "99 Recovered Road");
+    EXPECT_NE(answers().answer(page0::Page, 0, page0::DecedentStreet), "99 Recovered Road");
 
     // A copy written during editing goes with a clean exit.
-    answers().setAnswer(0, 0, 8, QStringLiteral("1 Any Street"));
+    answers().setAnswer(page0::Page, 0, page0::DecedentStreet, QStringLiteral("1 Any Street"));
     window->setCaseModified(true);
     keeper->writeNow();
     const RecoveryCopy copy(settings.SettingsFolder);

@@ -4,8 +4,9 @@
 // every folder of tests/ (their support files included): integer literals in
 // the slot arguments of a page copy's reads, writes and blocks (pc.put(12,
 // ...), pc.signer(6, {7, 8}, ...)) and of the answer store's (answer(page,
-// copy, 12)). Page, copy and count arguments, report
-// numbers and offsets from a named slot (slot + 2, Block[2]) are not slots.
+// copy, 12)), and of the tests' and Check Case's own readers (slot(20, 57),
+// sum(61, {1, 2})). Page, copy and count arguments, report numbers and
+// offsets from a named slot (slot + 2, Block[2]) are not slots.
 //
 // The count is zero: a slot passed by number fails here, with its file.
 #include <gtest/gtest.h>
@@ -79,15 +80,40 @@ QStringList callArguments(const QString& text, qsizetype from) {
     return out;
 }
 
-int bareSlotNumbers(const QString& source) {
-    static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
-    static const QRegularExpression call(QStringLiteral(
-        R"(\b(?:pc|front|a|answers|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
+// The tests' own readers, called without an object: slot(page, s) and
+// slot(page, copy, s) of the calculation fixture, printed(page, s, copy) and
+// amount(page, s, copy) of the packet tests, sum(page, {s, ...}), and Check
+// Case's slotAmount(data, page, s, copy). Which
+// argument is the slot, by the number of arguments (-1: none).
+int freeSlotArgument(const QString& name, qsizetype argumentCount) {
+    if (name == u"slot") return argumentCount == 2 ? 1 : argumentCount == 3 ? 2 : -1;
+    if (name == u"printed" || name == u"amount" || name == u"sum")
+        return argumentCount >= 2 ? 1 : -1;
+    if (name == u"slotAmount") return argumentCount >= 3 ? 2 : -1;
+    return -1;
+}
+
+bool isBareSlot(const QString& argument) {
     // A slot argument that is a number, or a list of numbers ({7, 8, 9});
     // an offset from a named slot (slot + 2, Range[1]) is no bare slot.
     static const QRegularExpression number(QStringLiteral(R"(^\s*\d+\s*$)"));
     static const QRegularExpression numberList(QStringLiteral(R"(^\s*\{[\d,\s]*\}\s*$)"));
+    return number.match(argument).hasMatch() || numberList.match(argument).hasMatch();
+}
+
+int digitRuns(const QString& argument) {
     static const QRegularExpression digits(QStringLiteral(R"(\d+)"));
+    int count = 0;
+    for (auto d = digits.globalMatch(argument); d.hasNext(); d.next()) ++count;
+    return count;
+}
+
+int bareSlotNumbers(const QString& source) {
+    static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
+    static const QRegularExpression call(QStringLiteral(
+        R"(\b(?:pc|front|a|a\(\)|answers|answers\(\)|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
+    static const QRegularExpression freeCall(
+        QStringLiteral(R"((?<![\w.>])(slot|printed|amount|sum|slotAmount)\s*\()"));
     QString text = source;
     text.remove(comment);
     int count = 0;
@@ -98,10 +124,14 @@ int bareSlotNumbers(const QString& source) {
         const QStringList args = callArguments(text, m.capturedEnd());
         for (int k = 0; k < args.size(); ++k) {
             if (!positions->contains(-1) && !positions->contains(k)) continue;
-            if (!number.match(args[k]).hasMatch() && !numberList.match(args[k]).hasMatch())
-                continue;
-            for (auto d = digits.globalMatch(args[k]); d.hasNext(); d.next()) ++count;
+            if (isBareSlot(args[k])) count += digitRuns(args[k]);
         }
+    }
+    for (auto it = freeCall.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        const QStringList args = callArguments(text, m.capturedEnd());
+        const int k = freeSlotArgument(m.captured(1), args.size());
+        if (k >= 0 && isBareSlot(args[k])) count += digitRuns(args[k]);
     }
     return count;
 }
@@ -168,6 +198,18 @@ TEST(SlotNames, TheCounterSeesSlotArgumentsOnly) {
         0);
     EXPECT_EQ(bareSlotNumbers(QStringLiteral("front.keep(8, t); a.answer(6, 0, 12);")), 2);
     EXPECT_EQ(bareSlotNumbers(QStringLiteral("// pc.put(3, x) in a comment\npc.put(Name, x);")), 0);
+    // The tests' readers: the slot is the last of slot()'s two or three
+    // arguments, the second of printed(), amount() and sum().
+    EXPECT_EQ(
+        bareSlotNumbers(QStringLiteral("slot(20, 57); slot(20, 1, 4); slot(page20::Page, "
+                                       "page20::TotalToBeRelieved); a().setAnswer(18, 0, 14, x);")),
+        3);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("printed(61, 7, 1); amount(61, Total); "
+                                             "sum(61, {1, 2, 3}); answers().ovRide(28, 0, 16);")),
+              5);
+    EXPECT_EQ(
+        bareSlotNumbers(QStringLiteral("slotAmount(data, 99, 4); slotAmount(data, Fee, Base);")),
+        1);
 }
 
 }  // namespace

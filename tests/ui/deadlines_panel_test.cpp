@@ -27,7 +27,7 @@ TEST(DeadlinesPanel, ListsTheCasesDeadlinesAndFollowsAnOpenedCase) {
     test::widgetApp();
     QTemporaryDir dir;
     CaseSession session(DefaultSettings(dir.path()));
-    session.answers().setAnswer(0, 0, 16, QStringLiteral("1/15/2026"));
+    session.answers().setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
     DeadlinesPanel panel(session);
     panel.setToday([] { return QDate(2026, 7, 20); });
     QTreeWidget* list = tree(panel);
