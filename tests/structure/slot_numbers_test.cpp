@@ -82,14 +82,17 @@ QStringList callArguments(const QString& text, qsizetype from) {
 
 // The tests' own readers, called without an object: slot(page, s) and
 // slot(page, copy, s) of the calculation fixture, printed(page, s, copy) and
-// amount(page, s, copy) of the packet tests, sum(page, {s, ...}), and Check
-// Case's slotAmount(data, page, s, copy). Which
+// amount(page, s, copy) of the packet tests, sum(page, {s, ...}), the sample
+// cases' answer(data, page, s, text), overridden(data, page, s, text) and
+// answers(data, page, {{s, text}, ...}), and Check Case's
+// slotAmount(data, page, s, copy). Which
 // argument is the slot, by the number of arguments (-1: none).
 int freeSlotArgument(const QString& name, qsizetype argumentCount) {
     if (name == u"slot") return argumentCount == 2 ? 1 : argumentCount == 3 ? 2 : -1;
     if (name == u"printed" || name == u"amount" || name == u"sum")
         return argumentCount >= 2 ? 1 : -1;
-    if (name == u"slotAmount") return argumentCount >= 3 ? 2 : -1;
+    if (name == u"slotAmount" || name == u"answer" || name == u"overridden")
+        return argumentCount >= 3 ? 2 : -1;
     return -1;
 }
 
@@ -108,12 +111,27 @@ int digitRuns(const QString& argument) {
     return count;
 }
 
+// The sample cases' answers(data, page, {{slot, text}, ...}): the bare
+// numbers that open the list's pairs.
+int bareSlotsInPairs(const QString& list) {
+    const qsizetype open = list.indexOf(u'{');
+    if (open < 0) return 0;
+    int count = 0;
+    for (const QString& pair : callArguments(list, open + 1)) {
+        const qsizetype inner = pair.indexOf(u'{');
+        if (inner < 0) continue;
+        const QStringList items = callArguments(pair, inner + 1);
+        if (!items.isEmpty() && isBareSlot(items[0])) count += digitRuns(items[0]);
+    }
+    return count;
+}
+
 int bareSlotNumbers(const QString& source) {
     static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
     static const QRegularExpression call(QStringLiteral(
         R"(\b(?:pc|front|a|a\(\)|answers|answers\(\)|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
-    static const QRegularExpression freeCall(
-        QStringLiteral(R"((?<![\w.>])(slot|printed|amount|sum|slotAmount)\s*\()"));
+    static const QRegularExpression freeCall(QStringLiteral(
+        R"((?<![\w.>])(slot|printed|amount|sum|slotAmount|answer|answers|overridden)\s*\()"));
     QString text = source;
     text.remove(comment);
     int count = 0;
@@ -130,6 +148,10 @@ int bareSlotNumbers(const QString& source) {
     for (auto it = freeCall.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         const QStringList args = callArguments(text, m.capturedEnd());
+        if (m.captured(1) == u"answers") {
+            if (args.size() >= 3) count += bareSlotsInPairs(args[2]);
+            continue;
+        }
         const int k = freeSlotArgument(m.captured(1), args.size());
         if (k >= 0 && isBareSlot(args[k])) count += digitRuns(args[k]);
     }
@@ -210,6 +232,10 @@ TEST(SlotNames, TheCounterSeesSlotArgumentsOnly) {
     EXPECT_EQ(
         bareSlotNumbers(QStringLiteral("slotAmount(data, 99, 4); slotAmount(data, Fee, Base);")),
         1);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral(
+                  "answers(data, 45, {{4, \"2/2/2026\"}, {page45::X, \"X\"}, {16, f(1, 2)}}, 1); "
+                  "answer(data, 45, 5, \"X\"); overridden(data, 45, page45::Y, \"1\");")),
+              3);
 }
 
 }  // namespace

@@ -4,6 +4,24 @@
 // pickup truck by the motor vehicle affidavit, the savings account is
 // released to her, the household goods and the house pass to her, the house
 // by certificate of transfer. Nothing is inventoried or accounted for.
+#include "forms/page000.h"
+#include "forms/page002.h"
+#include "forms/page018.h"
+#include "forms/page019.h"
+#include "forms/page021.h"
+#include "forms/page023.h"
+#include "forms/page024.h"
+#include "forms/page026.h"
+#include "forms/page027.h"
+#include "forms/page055.h"
+#include "forms/page056.h"
+#include "forms/page057.h"
+#include "forms/page059.h"
+#include "forms/page075.h"
+#include "forms/page097.h"
+#include "forms/page098.h"
+#include "forms/page100.h"
+#include "forms/page196.h"
 #include "support/rich_sample.h"
 #include "support/sample_rows.h"
 
@@ -14,84 +32,118 @@ using namespace sample;
 namespace {
 
 void fillGeneralInformation(CaseData& data) {
-    answers(data, 0,
+    answers(data, page0::Page,
             {
-                {0, relief::Decedent},
-                {1, "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"},
-                {2, "Edgar T. Willow"},
-                {3, "Wendmoor"},
-                {4, "2026 ES 00612"},
-                {5, "Okafor"},
-                {6, "Daniel"},
-                {7, "P."},
-                {8, "62 Birch Street"},
-                {10, "Ellery"},
-                {11, "Wendmoor"},
-                {12, "Ohio"},
-                {13, "43917"},
-                {14, "7/21/1973"},
-                {16, "3/8/2026"},
-                {21, relief::Attorney},
-                {22, "200 Court Street, Suite 4"},
-                {23, "Ellery"},
-                {24, "Ohio"},
-                {25, "43917"},
-                {26, "(740) 555-0142"},
-                {27, "0071234"},
+                {page0::DecedentName, relief::Decedent},
+                {page0::JudgesLine, "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"},
+                {page0::Judge, "Edgar T. Willow"},
+                {page0::County, "Wendmoor"},
+                {page0::CaseNumber, "2026 ES 00612"},
+                {page0::DecedentLastName, "Okafor"},
+                {page0::DecedentFirstName, "Daniel"},
+                {page0::DecedentMiddleName, "P."},
+                {page0::DecedentStreet, "62 Birch Street"},
+                {page0::DecedentCity, "Ellery"},
+                {page0::DecedentCounty, "Wendmoor"},
+                {page0::DecedentState, "Ohio"},
+                {page0::DecedentZip, "43917"},
+                {page0::DecedentBirthDate, "7/21/1973"},
+                {page0::DeathDate, "3/8/2026"},
+                {page0::AttorneyName, relief::Attorney},
+                {page0::AttorneyStreet, "200 Court Street, Suite 4"},
+                {page0::AttorneyCity, "Ellery"},
+                {page0::AttorneyState, "Ohio"},
+                {page0::AttorneyZip, "43917"},
+                {page0::AttorneyPhone, "(740) 555-0142"},
+                {page0::AttorneyRegistration, "0071234"},
                 // The applicant, the spouse, stands where the forms print the
                 // fiduciary; the spouse's answers are copied from hers.
-                {28, relief::Spouse},
-                {29, "62 Birch Street"},
-                {30, "Ellery"},
-                {31, "Ohio"},
-                {32, "43917"},
-                {33, "(740) 555-0261"},
-                {34, "Applicant"},
-                {48, "10/2/1975"},
-                {50, "X"},
-                {51, "X"},  // the decedent is the husband
-                {59, "office@example.com"},
+                {page0::FiduciaryName, relief::Spouse},
+                {page0::FiduciaryStreet, "62 Birch Street"},
+                {page0::FiduciaryCity, "Ellery"},
+                {page0::FiduciaryState, "Ohio"},
+                {page0::FiduciaryZip, "43917"},
+                {page0::FiduciaryPhone, "(740) 555-0261"},
+                {page0::FiduciaryTitle, "Applicant"},
+                {page0::SpouseBirthDate, "10/2/1975"},
+                {page0::SpouseIsFiduciary, "X"},
+                {page0::DecedentGenderMark, "X"},  // the decedent is the husband
+                {page0::FurtherDetail, "office@example.com"},
             });
 }
 
 void fillTypedAnswers(CaseData& data) {
-    answers(data, 2, {{86, "X"}});  // 1.0: no other heir is known
-    // 5.0 application for relief, heard April 20, 2026.
-    answers(data, 18, {{11, "Surviving spouse"}, {18, "X"}});
-    answers(data, 19, {{9, "4/20/2026"}, {10, "9:00 a.m."}, {11, "X"}, {16, "4/20/2026"}});
-    // 5.3 notice of the hearing to the son; 5.4 its publication.
-    answers(data, 23,
-            {{20, "4/20/2026"}, {21, "9:00 a.m."}, {22, "Courtroom 2"}, {23, relief::Spouse}});
-    answers(data, 24,
-            {{4, "The Ellery Courier"},
-             {5, relief::Spouse},
-             {6, "62 Birch Street, Ellery, Ohio  43917"},
-             {12, "4/20/2026"},
-             {13, "9:00 a.m."}});
-    // 5.6 entry relieving the estate; 5.9 report of distribution.
-    answers(data, 21, {{92, "3/23/2026"}});
-    answers(data, 26, {{4, "X"}, {5, "April 20, 2026"}, {24, relief::Spouse}});
-    answers(data, 27, {{99, "4/20/2026"}});
-    answers(data, 75, {{102, "May 18, 2026"}});
-    // 12.0 to 12.2: the house to the spouse as sole heir.
-    answers(data, 55,
-            {{17, "X"}, {19, "Estate relieved from administration"}, {20, "4/20/2026"}, {21, "X"}});
-    answers(data, 56,
-            {{1, "X"},
-             {2, "$12,000.00"},
-             {4, "$68,000.00"},
-             {7, "$7,635.40"},
-             {14, "May 4, 2026"},
-             {15, "5/11/2026"}});
-    answers(data, 57, {{12, "All"}});
-    answers(data, 59, {{5, "X"}, {6, "5/11/2026"}});
-    // The transfer forms the recorder, the auditor and the BMV receive.
-    answers(data, 97, {{7, "$14,500.00"}, {23, "62 Birch Street, Ellery, Ohio  43917"}});
-    answers(data, 98, {{31, "48,210"}, {33, "X"}, {37, "March 30, 2026"}});
     answers(
-        data, 100,
-        {{3, "Ellery City"}, {9, "1"}, {10, "0.22"}, {15, "X"}, {18, "X"}, {19, "X"}, {20, "X"}});
-    answers(data, 196, {{0, "Ellery City"}, {1, "Estate of Daniel P. Okafor"}, {26, "X"}});
+        data, page2::Page,
+        {{page2::
+              TheApplicantKnowsOfNoOtherPersonWhoIsALegateeDeviseeSurvivingSpouseChildOrNextOfKin,
+          "X"}});  // 1.0: no other heir is known
+    // 5.0 application for relief, heard April 20, 2026.
+    answers(data, page18::Page,
+            {{page18::ApplicantRelationshipToTheDecedent, "Surviving spouse"},
+             {page18::Ceiling100000, "X"}});
+    answers(data, page19::Page,
+            {{page19::DateOfTheHearing, "4/20/2026"},
+             {page19::TimeOfTheHearing, "9:00 a.m."},
+             {page19::NoticeOfTheHearingIsToBeGivenToThePersonsListedOnForm10, "X"},
+             {page19::DateOfTheEntry, "4/20/2026"}});
+    // 5.3 notice of the hearing to the son; 5.4 its publication.
+    answers(data, page23::Page,
+            {{page23::DateOfTheHearing, "4/20/2026"},
+             {page23::TimeOfTheHearing, "9:00 a.m."},
+             {page23::PlaceOfTheHearing, "Courtroom 2"},
+             {page23::Applicant, relief::Spouse}});
+    answers(data, page24::Page,
+            {{page24::Newspaper, "The Ellery Courier"},
+             {page24::Applicant, relief::Spouse},
+             {page24::ApplicantAddress, "62 Birch Street, Ellery, Ohio  43917"},
+             {page24::DateOfTheHearing, "4/20/2026"},
+             {page24::TimeOfTheHearing, "9:00 a.m."}});
+    // 5.6 entry relieving the estate; 5.9 report of distribution.
+    answers(data, page21::Page, {{page21::DateSigned, "3/23/2026"}});
+    answers(data, page26::Page,
+            {{page26::TheCourtFindsThatTheEstateQualifiesForReliefFromAdministration, "X"},
+             {page26::DateOfTheHearing, "April 20, 2026"},
+             {page26::ReleasedTo, relief::Spouse}});
+    answers(data, page27::Page, {{page27::DateOfTheEntry, "4/20/2026"}});
+    answers(data, page75::Page, {{page75::DateOfTheReport, "May 18, 2026"}});
+    // 12.0 to 12.2: the house to the spouse as sole heir.
+    answers(data, page55::Page,
+            {{page55::TheEstateWasRelievedFromAdministration, "X"},
+             {page55::FiduciaryAppointmentOrRelief, "Estate relieved from administration"},
+             {page55::DateOfTheAppointmentOrEntry, "4/20/2026"},
+             {page55::Intestate, "X"}});
+    answers(data, page56::Page,
+            {{page56::AllDebtsOfTheEstateHaveBeenPaidOrProvidedFor, "X"},
+             {page56::PersonalProperty, "$12,000.00"},
+             {page56::ValueOfThisRealEstate, "$68,000.00"},
+             {page56::LessDebtsAndCosts, "$7,635.40"},
+             {page56::DateSigned, "May 4, 2026"},
+             {page56::DateOfTheEntry, "5/11/2026"}});
+    answers(data, page57::Page, {{page57::Persons.start + 4, "All"}});
+    answers(data, page59::Page,
+            {{page59::AllDebtsAndCostsHaveBeenPaidOrProvidedFor, "X"},
+             {page59::DateOfTheEntry, "5/11/2026"}});
+    // The transfer forms the recorder, the auditor and the BMV receive.
+    answers(data, page97::Page,
+            {{page97::TotalValueOfTheVehiclesTaken, "$14,500.00"},
+             {page97::SpouseAddress, "62 Birch Street, Ellery, Ohio  43917"}});
+    answers(data, page98::Page,
+            {{page98::OdometerReading, "48,210"},
+             {page98::TheOdometerReadingIsTheActualMileage, "X"},
+             {page98::DateOfApplication, "March 30, 2026"}});
+    answers(data, page100::Page,
+            {{page100::TaxDistrict, "Ellery City"},
+             {page100::NumberOfParcels, "1"},
+             {page100::Acreage, "0.22"},
+             {page100::LandAndBuildings, "X"},
+             {page100::TheGranteeWillOccupyThePropertyAsAPrincipalResidence, "X"},
+             {page100::ThePropertyHadTheHomesteadReduction, "X"},
+             {page100::TheConveyanceIsExemptStatementOfReasonDTE100EX, "X"}});
+    answers(data, page196::Page,
+            {{page196::TaxDistrict, "Ellery City"},
+             {page196::Grantor, "Estate of Daniel P. Okafor"},
+             {page196::CertificateOfTransfer, "X"}});
 }
 
 void fillKin(CaseData& data) {

@@ -1,5 +1,50 @@
 #include "support/rich_sample.h"
 
+#include "forms/page000.h"
+#include "forms/page002.h"
+#include "forms/page003.h"
+#include "forms/page004.h"
+#include "forms/page006.h"
+#include "forms/page007.h"
+#include "forms/page008.h"
+#include "forms/page009.h"
+#include "forms/page011.h"
+#include "forms/page012.h"
+#include "forms/page016.h"
+#include "forms/page017.h"
+#include "forms/page028.h"
+#include "forms/page033.h"
+#include "forms/page034.h"
+#include "forms/page041.h"
+#include "forms/page042.h"
+#include "forms/page043.h"
+#include "forms/page044.h"
+#include "forms/page045.h"
+#include "forms/page046.h"
+#include "forms/page047.h"
+#include "forms/page048.h"
+#include "forms/page049.h"
+#include "forms/page050.h"
+#include "forms/page051.h"
+#include "forms/page052.h"
+#include "forms/page055.h"
+#include "forms/page056.h"
+#include "forms/page057.h"
+#include "forms/page059.h"
+#include "forms/page060.h"
+#include "forms/page061.h"
+#include "forms/page068.h"
+#include "forms/page079.h"
+#include "forms/page084.h"
+#include "forms/page086.h"
+#include "forms/page092.h"
+#include "forms/page097.h"
+#include "forms/page099.h"
+#include "forms/page122.h"
+#include "forms/page123.h"
+#include "forms/page125.h"
+#include "forms/page128.h"
+#include "forms/page153.h"
 #include "support/sample_rows.h"
 
 namespace wm4::test {
@@ -9,57 +54,59 @@ using namespace sample;
 namespace {
 
 void fillGeneralInformation(CaseData& data) {
-    answers(data, 0,
+    answers(data, page0::Page,
             {
-                {0, rich::Decedent},
-                {1, "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"},
-                {2, "Edgar T. Willow"},
-                {3, "Wendmoor"},
-                {4, "2026 ES 00417"},
-                {5, "Whitcombe"},
-                {6, "Harold"},
-                {7, "James"},
-                {8, "12 Oak Lane"},
-                {9, "Ellery Township"},
-                {10, "Ellery"},
-                {11, "Wendmoor"},
-                {12, "Ohio"},
-                {13, "43917"},
-                {14, "3/4/1941"},
-                {15, "XXX-XX-4821"},  // the decedent's Social Security number, on Form 7.0(A)
-                {16, "1/15/2026"},
-                {21, rich::Attorney},
-                {22, "200 Court Street, Suite 4"},
-                {23, "Ellery"},
-                {24, "Ohio"},
-                {25, "43917"},
-                {26, "(740) 555-0142"},
-                {27, "0071234"},
-                {28, rich::Fiduciary},
-                {29, "48 Maple Drive"},
-                {30, "Columbus"},
-                {31, "Ohio"},
-                {32, "43215"},
-                {33, "(614) 555-0199"},
-                {34, "Executor"},
-                {35, rich::CoFiduciary},
-                {36, "7 River Road"},
-                {37, "Ellery"},
-                {38, "Ohio"},
-                {39, "43917"},
-                {40, "(740) 555-0177"},
-                {41, "Co-Executor"},
-                {42, rich::Spouse},
-                {43, "12 Oak Lane"},
-                {44, "Ellery"},
-                {45, "Ohio"},
-                {46, "43917"},
-                {47, "(740) 555-0110"},
-                {48, "6/2/1944"},
-                {51, "X"},                   // the decedent is the husband; the executor is a woman
-                {55, "X"},                   // the co-executor is a man
-                {57, "cashby@example.net"},  // the executor's e-mail
-                {59, "office@example.com"},  // the attorney's e-mail
+                {page0::DecedentName, rich::Decedent},
+                {page0::JudgesLine, "EDGAR T. WILLOW, Presiding Judge; NORA P. ASHDOWN, Judge"},
+                {page0::Judge, "Edgar T. Willow"},
+                {page0::County, "Wendmoor"},
+                {page0::CaseNumber, "2026 ES 00417"},
+                {page0::DecedentLastName, "Whitcombe"},
+                {page0::DecedentFirstName, "Harold"},
+                {page0::DecedentMiddleName, "James"},
+                {page0::DecedentStreet, "12 Oak Lane"},
+                {page0::DecedentAddressExtra, "Ellery Township"},
+                {page0::DecedentCity, "Ellery"},
+                {page0::DecedentCounty, "Wendmoor"},
+                {page0::DecedentState, "Ohio"},
+                {page0::DecedentZip, "43917"},
+                {page0::DecedentBirthDate, "3/4/1941"},
+                // the decedent's Social Security number, on Form 7.0(A)
+                {page0::DecedentExtra, "XXX-XX-4821"},
+                {page0::DeathDate, "1/15/2026"},
+                {page0::AttorneyName, rich::Attorney},
+                {page0::AttorneyStreet, "200 Court Street, Suite 4"},
+                {page0::AttorneyCity, "Ellery"},
+                {page0::AttorneyState, "Ohio"},
+                {page0::AttorneyZip, "43917"},
+                {page0::AttorneyPhone, "(740) 555-0142"},
+                {page0::AttorneyRegistration, "0071234"},
+                {page0::FiduciaryName, rich::Fiduciary},
+                {page0::FiduciaryStreet, "48 Maple Drive"},
+                {page0::FiduciaryCity, "Columbus"},
+                {page0::FiduciaryState, "Ohio"},
+                {page0::FiduciaryZip, "43215"},
+                {page0::FiduciaryPhone, "(614) 555-0199"},
+                {page0::FiduciaryTitle, "Executor"},
+                {page0::CoFiduciaryName, rich::CoFiduciary},
+                {page0::CoFiduciaryStreet, "7 River Road"},
+                {page0::CoFiduciaryCity, "Ellery"},
+                {page0::CoFiduciaryState, "Ohio"},
+                {page0::CoFiduciaryZip, "43917"},
+                {page0::CoFiduciaryPhone, "(740) 555-0177"},
+                {page0::CoFiduciaryTitle, "Co-Executor"},
+                {page0::SpouseName, rich::Spouse},
+                {page0::SpouseStreet, "12 Oak Lane"},
+                {page0::SpouseCity, "Ellery"},
+                {page0::SpouseState, "Ohio"},
+                {page0::SpouseZip, "43917"},
+                {page0::SpousePhone, "(740) 555-0110"},
+                {page0::SpouseBirthDate, "6/2/1944"},
+                // the decedent is the husband; the executor is a woman
+                {page0::DecedentGenderMark, "X"},
+                {page0::CoFiduciaryGenderMark, "X"},
+                {page0::FiduciaryDetail, "cashby@example.net"},  // the executor's e-mail
+                {page0::FurtherDetail, "office@example.com"},    // the attorney's e-mail
             });
 }
 
@@ -70,148 +117,241 @@ void fillGeneralInformation(CaseData& data) {
 // the first partial account.
 void fillTypedAnswers(CaseData& data) {
     // 2.0 application to probate the will, heard February 2.
-    answers(data, 3, {{28, "June 14, 2019"}, {30, "X"}, {32, "X"}});
-    answers(data, 4, {{1, "2/2/2026"}, {3, "9:00 a.m."}, {7, "X"}});
+    answers(data, page3::Page,
+            {{page3::DateOfTheWill, "June 14, 2019"},
+             {page3::TheWillIsFiledWithThisApplication, "X"},
+             {page3::TheApplicantIsNamedInTheWillAsExecutor, "X"}});
+    answers(data, page4::Page,
+            {{page4::DateOfTheHearing, "2/2/2026"},
+             {page4::TimeOfTheHearing, "9:00 a.m."},
+             {page4::ExecutorSigns, "X"}});
     // 2.2 notice of probate, given by the executor; the other notices take
     // the date and the signer from the first.
-    answers(data, 6, {{10, "2/2/2026"}, {19, "X"}});
+    answers(data, page6::Page,
+            {{page6::DateWillAdmitted, "2/2/2026"}, {page6::ExecutorSigns, "X"}});
     // 2.3 entry admitting the will; 2.4 certificate of notice, by the executor.
-    answers(data, 7, {{4, "2/2/2026"}, {6, "X"}});
-    answers(data, 8, {{4, "X"}, {6, "X"}, {7, "February 9, 2026"}, {10, "X"}});
+    answers(data, page7::Page,
+            {{page7::DateWillPresented, "2/2/2026"},
+             {page7::TheWillWasAdmittedWithoutAnyFurtherTestimony, "X"}});
+    answers(data, page8::Page,
+            {{page8::NoticeWasGivenToEveryPersonEntitledToItAsListedOnForm10, "X"},
+             {page8::NoticeWasGivenByCertifiedMail, "X"},
+             {page8::DateTheLastNoticeWasGiven, "February 9, 2026"},
+             {page8::ExecutorSigns, "X"}});
     // 3.0 appointment of the appraiser for the real estate and the goods.
-    answers(data, 9,
-            {{4, "X"},
-             {5, "Helen Price"},
-             {6, "55 Commerce Street, Ellery, Ohio  43917"},
-             {7, "Licensed real estate appraiser and auctioneer"},
-             {14, "2/16/2026"},
-             {15, "As the court allows"},
-             {16, "The residence, the household goods and the garden tractor"},
-             {17, "2/18/2026"}});
+    answers(
+        data, page9::Page,
+        {{page9::
+              TheEstateHoldsRealEstateOrPersonalPropertyWhoseValueCannotBeReadilyAscertainedAndMustBeAppraised,
+          "X"},
+         {page9::ProposedAppraiser, "Helen Price"},
+         {page9::AppraiserAddress, "55 Commerce Street, Ellery, Ohio  43917"},
+         {page9::AppraiserQualifications, "Licensed real estate appraiser and auctioneer"},
+         {page9::DateOfTheApplication, "2/16/2026"},
+         {page9::AppraiserFee, "As the court allows"},
+         {page9::AssetsToBeAppraised, "The residence, the household goods and the garden tractor"},
+         {page9::DateOfTheEntry, "2/18/2026"}});
     // 4.0 application for authority to administer, 4.4 notice of its
     // hearing, 4.5 entry appointing, the acceptance.
-    answers(data, 2, {{86, "X"}});   // 1.0: no other heir or legatee is known
-    answers(data, 12, {{31, "X"}});  // 4.0: the executors live in Ohio
-    answers(data, 11,
-            {{12, "Daughter and son, executors named in the will"},
-             {15, "Dispensed with by the will"}});
-    answers(data, 16,
-            {{20, "2/2/2026"}, {21, "9:00 a.m."}, {22, "Courtroom 2"}, {23, "Executors"}});
-    answers(data, 17, {{10, "X"}, {13, "2/2/2026"}, {17, "2/2/2026"}});
-    answers(data, 51, {{4, "2/2/2026"}, {6, "X"}});
+    // 1.0: no other heir or legatee is known
+    answer(
+        data, page2::Page,
+        page2::TheApplicantKnowsOfNoOtherPersonWhoIsALegateeDeviseeSurvivingSpouseChildOrNextOfKin,
+        "X");
+    answer(data, page12::Page, page12::TheApplicantIsAResidentOfOhio, "X");  // 4.0
+    answers(data, page11::Page,
+            {{page11::ApplicantRelationshipToTheDecedent,
+              "Daughter and son, executors named in the will"},
+             {page11::BondProposed, "Dispensed with by the will"}});
+    answers(data, page16::Page,
+            {{page16::DateOfTheHearing, "2/2/2026"},
+             {page16::TimeOfTheHearing, "9:00 a.m."},
+             {page16::PlaceOfTheHearing, "Courtroom 2"},
+             {page16::AppointmentAppliedFor, "Executors"}});
+    answers(data, page17::Page,
+            {{page17::BondIsDispensedWith, "X"},
+             {page17::DateOfTheHearing, "2/2/2026"},
+             {page17::LettersIssued, "2/2/2026"}});
+    answers(data, page51::Page,
+            {{page51::DateOfTheAcceptance, "2/2/2026"},
+             {page51::TheFiduciaryHasReadTheDutiesOfAFiduciaryTheCourtProvides, "X"}});
     // 6.0 inventory, filed March 30 and heard April 27.
-    answers(data, 28, {{11, "X"}, {12, "X"}, {13, "Helen Price"}, {18, "3/30/2026"}});
-    answers(data, 33, {{7, "4/27/2026"}, {8, "10:30 a.m."}, {9, "Courtroom 2"}});
-    answers(data, 84, {{6, "X"}, {12, "April 2, 2026"}});
+    answers(
+        data, page28::Page,
+        {{page28::
+              TheFiduciaryFilesTheInventoryOfEveryAssetOfTheEstateThatHasComeIntoTheFiduciaryHands,
+          "X"},
+         {page28::AssetsWereAppraisedByTheAppraiserTheCourtAppointed, "X"},
+         {page28::Appraiser, "Helen Price"},
+         {page28::DateTheInventoryIsSigned, "3/30/2026"}});
+    answers(data, page33::Page,
+            {{page33::DateOfTheHearing, "4/27/2026"},
+             {page33::TimeOfTheHearing, "10:30 a.m."},
+             {page33::PlaceOfTheHearing, "Courtroom 2"}});
+    answers(data, page84::Page,
+            {{page84::NoticeWasServedByCertifiedMail, "X"},
+             {page84::Served.start + 2, "April 2, 2026"}});
     // 7.0 notice to the estate recovery office; 7.0(A): the spouse survives.
-    answers(data, 45, {{4, "February 2, 2026"}, {5, "X"}, {16, "February 10, 2026"}, {17, "X"}});
-    answers(data, 79, {{11, "X"}});
+    answers(data, page45::Page,
+            {{page45::DateTheFiduciaryWasAppointed, "February 2, 2026"},
+             {page45::TheDecedentWas55YearsOfAgeOrOlderAtDeath, "X"},
+             {page45::DateTheNoticeIsSent, "February 10, 2026"},
+             {page45::SentByCertifiedMail, "X"}});
+    answers(data, page79::Page, {{page79::TheDecedentSpouseSurvives, "X"}});
     // 7.1 household goods set off to the spouse toward her allowance.
-    answers(data, 34, {{4, "X"}, {7, "X"}, {26, "March 16, 2026"}});
+    answers(data, page34::Page,
+            {{page34::TheSurvivingSpouseAppliesForTheAllowanceForSupport, "X"},
+             {page34::PropertyOfTheEstateIsToBeSetOffTowardTheAllowance, "X"},
+             {page34::DateOfTheEntry, "March 16, 2026"}});
     // 9.0 to 9.2: the tractor sold privately for its appraised value.
-    answers(data, 41, {{81, "X"}, {82, "X"}, {87, "4/10/2026"}});
-    answers(data, 42, {{5, "X"}, {7, "Cash on delivery"}, {10, "4/10/2026"}});
-    answers(data, 44,
-            {{7, "4/20/2026"},
-             {8, "Private sale at 12 Oak Lane, Ellery"},
-             {10, "Garden tractor, John Deere model X350"},
-             {11, "Cash, not less than the appraised value"},
-             {12, "April 13, 2026"}});
+    answers(data, page41::Page,
+            {{page41::TheSaleIsAuthorizedAsAppliedFor, "X"},
+             {page41::ThePropertyMayNotBeSoldForLessThanItsAppraisedValue, "X"},
+             {page41::DateOfTheEntry, "4/10/2026"}});
+    answers(data, page42::Page,
+            {{page42::AtPrivateSale, "X"},
+             {page42::TermsOfTheSale, "Cash on delivery"},
+             {page42::DateOfTheEntry, "4/10/2026"}});
+    answers(data, page44::Page,
+            {{page44::DateOfTheSale, "4/20/2026"},
+             {page44::TimeAndPlaceOfTheSale, "Private sale at 12 Oak Lane, Ellery"},
+             {page44::PropertyToBeSold, "Garden tractor, John Deere model X350"},
+             {page44::TermsOfTheSale, "Cash, not less than the appraised value"},
+             {page44::DateOfThisNotice, "April 13, 2026"}});
     // 10.0 to 10.4: the shares distributed in kind to the son under the will.
-    answers(data, 46,
-            {{4, "X"},
-             {5, "April 27, 2026"},
-             {6, "X"},
-             {7, "X"},
-             {8, "X"},
-             {9, "X"},
-             {10, "X"},
-             {12, "$26,859.21"},
-             {13, "$185,000.00"},
-             {14, "$1,474.12"},
-             {22, "February 2, 2026"}});
-    answers(data, 47, {{49, "5/26/2026"}, {50, "9:30 a.m."}, {53, "X"}, {55, "5/26/2026"}});
-    answers(data, 48, {{7, "X"}, {11, "5/26/2026"}});
-    answers(data, 50,
-            {{19, "5/26/2026"}, {20, "9:30 a.m."}, {21, "Courtroom 2"}, {22, "May 4, 2026"}});
-    answers(data, 52, {{11, "5/26/2026"}, {12, "6/1/2026"}});
+    answers(data, page46::Page,
+            {{page46::TheInventoryOfTheEstateHasBeenFiled, "X"},
+             {page46::DateTheInventoryWasApproved, "April 27, 2026"},
+             {page46::AllDebtsAndClaimsPresentedHaveBeenPaidOrProvidedFor, "X"},
+             {page46::TheCostsOfAdministrationHaveBeenPaidOrProvidedFor, "X"},
+             {page46::AllTaxesDueHaveBeenPaidOrProvidedFor, "X"},
+             {page46::TheDistributionDoesNotAffectTheShareOfAnyPersonWhoHasNotConsented, "X"},
+             {page46::TheWillPermitsDistributionInKind, "X"},
+             {page46::PersonalProperty, "$26,859.21"},
+             {page46::RealProperty, "$185,000.00"},
+             {page46::IncomeAndOtherReceipts, "$1,474.12"},
+             {page46::DateTheFiduciaryWasAppointed, "February 2, 2026"}});
+    answers(data, page47::Page,
+            {{page47::DateOfTheHearing, "5/26/2026"},
+             {page47::TimeOfTheHearing, "9:30 a.m."},
+             {page47::TheApplicationIsApproved, "X"},
+             {page47::DateOfTheEntry, "5/26/2026"}});
+    answers(data, page48::Page,
+            {{page48::TheDistributionIsApprovedAsAppliedFor, "X"},
+             {page48::DateOfTheEntry, "5/26/2026"}});
+    answers(data, page50::Page,
+            {{page50::DateOfTheHearing, "5/26/2026"},
+             {page50::TimeOfTheHearing, "9:30 a.m."},
+             {page50::Courtroom, "Courtroom 2"},
+             {page50::DateOfThisNotice, "May 4, 2026"}});
+    answers(data, page52::Page,
+            {{page52::DateOfTheEntryApprovingTheDistribution, "5/26/2026"},
+             {page52::DateOfThisNotice, "6/1/2026"}});
     // 12.0 to 12.2: the residence to the spouse, the residuary legatee; the
     // values are the estate's (the debts are the account's debts and costs).
-    answers(data, 55,
-            {{12, "X"},
-             {15, "2/2/2026"},
-             {16, "X"},
-             {19, "Executors appointed"},
-             {20, "2/2/2026"},
-             {23, "X"}});
-    answers(data, 56,
-            {{1, "X"},
-             {2, "$26,859.21"},
-             {3, "$64.12"},
-             {4, "$185,000.00"},
-             {7, "$14,733.58"},
-             {14, "June 1, 2026"},
-             {15, "6/8/2026"}});
-    answers(data, 57, {{12, "All"}});
-    answers(data, 97,
-            {{7, "$24,500.00"}, {23, "12 Oak Lane, Ellery, Ohio  43917"}});  // both cars (BMV 3773)
-    answers(data, 59, {{5, "X"}, {6, "6/8/2026"}});
+    answers(data, page55::Page,
+            {{page55::Testate, "X"},
+             {page55::DateWillAdmitted, "2/2/2026"},
+             {page55::TheEstateIsBeingAdministered, "X"},
+             {page55::FiduciaryAppointmentOrRelief, "Executors appointed"},
+             {page55::DateOfTheAppointmentOrEntry, "2/2/2026"},
+             {page55::TheRealEstatePassesUnderASpecificDeviseOfTheWill, "X"}});
+    answers(data, page56::Page,
+            {{page56::AllDebtsOfTheEstateHaveBeenPaidOrProvidedFor, "X"},
+             {page56::PersonalProperty, "$26,859.21"},
+             {page56::OtherPersonalProperty, "$64.12"},
+             {page56::ValueOfThisRealEstate, "$185,000.00"},
+             {page56::LessDebtsAndCosts, "$14,733.58"},
+             {page56::DateSigned, "June 1, 2026"},
+             {page56::DateOfTheEntry, "6/8/2026"}});
+    answers(data, page57::Page, {{page57::Persons.start + 4, "All"}});
+    answers(data, page97::Page,
+            {{page97::TotalValueOfTheVehiclesTaken, "$24,500.00"},
+             {page97::SpouseAddress, "12 Oak Lane, Ellery, Ohio  43917"}});  // both cars (BMV 3773)
+    answers(data, page59::Page,
+            {{page59::AllDebtsAndCostsHaveBeenPaidOrProvidedFor, "X"},
+             {page59::DateOfTheEntry, "6/8/2026"}});
     // 13.0 first partial account, February 2 to July 31, heard September 14.
-    answers(data, 60,
-            {{4, "X"},
-             {39, "2/2/2026"},
-             {27, "X"},
-             {28, "X"},
-             {9, "2/2/2026"},
-             {10, "7/31/2026"},
-             {12, "X"},
-             {16, "X"},
-             {19, "X"},
-             {21, "X"},
-             {22, "X"},
-             {24, "X"},
-             {25, "X"},
-             {29, "X"},
-             {30, "1"}});
     answers(
-        data, 61,
-        {{22, "8/10/2026"}, {23, "9/14/2026"}, {24, "10:00 a.m."}, {25, "Courtroom 2"}, {28, "X"}});
-    answers(data, 68, {{7, "first partial"}, {8, "9/14/2026"}, {11, "10:00 a.m."}});
-    answers(data, 86,
-            {{4, "first partial"},
-             {5, "8/12/2026"},
-             {6, "X"},
-             {9, "Ellery Public Library, 301 Main Street, Ellery, Ohio  43917"},
-             {10, "August 12, 2026"}});
-    answers(data, 92, {{12, "X"}});
+        data, page60::Page,
+        {{page60::Executor, "X"},
+         {page60::DateTheFiduciaryWasAppointed, "2/2/2026"},
+         {page60::ACertificateOfServiceOfNoticeOfTheAccountForm139IsFiled, "X"},
+         {page60::WaiversOfNoticeOfTheHearingOnTheAccountForm137AreFiled, "X"},
+         {page60::AccountPeriodFrom, "2/2/2026"},
+         {page60::AccountPeriodTo, "7/31/2026"},
+         {page60::PartialAccount, "X"},
+         {page60::AllDebtsAndClaimsPresentedAndAllowedHaveBeenPaidExceptThoseListedBelow, "X"},
+         {page60::NoOhioEstateTaxReturnIsRequired, "X"},
+         {page60::NoFederalEstateTaxReturnIsRequired, "X"},
+         {page60::
+              TheAssetsRemainingInTheFiduciaryHandsAreListedOnTheScheduleOfAssetsRemainingForm132,
+          "X"},
+         {page60::
+              TheFiduciaryFeesChargedInThisAccountWereComputedUnderTheStatuteOrApprovedByTheCourt,
+          "X"},
+         {page60::
+              TheAttorneyFeesChargedInThisAccountWereApprovedByTheCourtOrConsentedToByTheBeneficiaries,
+          "X"},
+         {page60::
+              VouchersOrOtherProofOfTheDisbursementsAreFiledWithThisAccountOrWillBePresentedAtTheHearing,
+          "X"},
+         {page60::NumberOfThisAccount, "1"}});
+    answers(data, page61::Page,
+            {{page61::DateTheAccountIsSigned, "8/10/2026"},
+             {page61::DateOfTheHearingOnTheAccount, "9/14/2026"},
+             {page61::TimeOfTheHearing, "10:00 a.m."},
+             {page61::Courtroom, "Courtroom 2"},
+             {page61::TheAccountIsApprovedAndSettledAsAPartialAccount, "X"}});
+    answers(data, page68::Page,
+            {{page68::Account, "first partial"},
+             {page68::DateTheAccountWasFiled, "9/14/2026"},
+             {page68::TimeOfTheHearing, "10:00 a.m."}});
+    answers(data, page86::Page,
+            {{page86::Account, "first partial"},
+             {page86::DateTheAccountAndNoticeWereServed, "8/12/2026"},
+             {page86::ByOrdinaryMail, "X"},
+             {page86::PersonsServed, "Ellery Public Library, 301 Main Street, Ellery, Ohio  43917"},
+             {page86::DateSigned, "August 12, 2026"}});
+    answers(data, page92::Page, {{page92::TheFiduciary, "X"}});
     // The attorney's fee: applied for with the beneficiaries' consent in
     // July, allowed before the account period closed; the commission as
     // computed when the account was prepared.
-    answers(data, 43, {{9, "1/20/2026"}, {11, "7/13/2026"}, {12, "7/13/2026"}});
-    answers(data, 49, {{4, "July 20, 2026"}, {5, "X"}, {6, "X"}, {8, "7/20/2026"}});
-    answers(data, 99, {{19, "August 10, 2026"}});
+    answers(data, page43::Page,
+            {{page43::ServicesFrom, "1/20/2026"},
+             {page43::ServicesTo, "7/13/2026"},
+             {page43::DateSigned, "7/13/2026"}});
+    answers(data, page49::Page,
+            {{page49::DateOfTheHearing, "July 20, 2026"},
+             {page49::TheBeneficiariesConsentedToTheFeeOrWaivedNotice, "X"},
+             {page49::TheFeeMayBePaidNowBeforeTheFinalAccount, "X"},
+             {page49::DateOfTheEntry, "7/20/2026"}});
+    answers(data, page99::Page, {{page99::PreparedOn, "August 10, 2026"}});
     // The refund found after the inventory.
-    answers(data, 128,
-            {{29, "May 12, 2026"},
-             {30, "X"},
-             {32, "Refund check found in the decedent's mail after the inventory was filed"},
-             {33, "May 14, 2026"}});
+    answers(data, page128::Page,
+            {{page128::DateTheAssetsWereDiscovered, "May 12, 2026"},
+             {page128::TheAssetsAreToBeAddedToTheInventoryAtTheValuesShown, "X"},
+             {page128::HowTheAssetsWereDiscovered,
+              "Refund check found in the decedent's mail after the inventory was filed"},
+             {page128::DateSigned, "May 14, 2026"}});
     // 24.2 notice to the creditors of the hearing on the schedule of claims.
-    answers(data, 153,
-            {{9, "6/29/2026"},
-             {10, "9:00 a.m."},
-             {11, "Courtroom 2"},
-             {12, "6/1/2026"},
-             {13, "6/2/2026"}});
+    answers(data, page153::Page,
+            {{page153::DateOfTheHearing, "6/29/2026"},
+             {page153::TimeOfTheHearing, "9:00 a.m."},
+             {page153::Courtroom, "Courtroom 2"},
+             {page153::DateTheRepresentationWasFiled, "6/1/2026"},
+             {page153::DateOfThisNotice, "6/2/2026"}});
     // The letters: the court letter's enclosures, the appraiser's, the
     // insurer's policy and salutation (typed over the computed one).
-    answers(data, 123,
-            {{12,
+    answers(data, page123::Page,
+            {{page123::PapersEnclosedForFiling,
               "Form 6.0 Inventory and Appraisal | Form 6.1 Schedule of Assets | "
               "Form 6.3 Notice of Hearing on Inventory"}});
-    answers(data, 125, {{11, "February 27, 2026"}, {12, "Caroline W. Ashby, (614) 555-0199"}});
-    answers(data, 122, {{10, "BM-7730412"}});
-    overridden(data, 122, 11, "Sir or Madam");
+    answers(data, page125::Page,
+            {{page125::AppraisalNeededBy, "February 27, 2026"},
+             {page125::ContactForAccessToTheProperty, "Caroline W. Ashby, (614) 555-0199"}});
+    answers(data, page122::Page, {{page122::PolicyNumber, "BM-7730412"}});
+    overridden(data, page122::Page, page122::Salutation, "Sir or Madam");
 }
 
 // The kin worksheet's marks (columns): papers for the whole family, those
