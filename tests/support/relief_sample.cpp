@@ -4,6 +4,7 @@
 // pickup truck by the motor vehicle affidavit, the savings account is
 // released to her, the household goods and the house pass to her, the house
 // by certificate of transfer. Nothing is inventoried or accounted for.
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page002.h"
 #include "forms/page018.h"
@@ -150,98 +151,111 @@ void fillKin(CaseData& data) {
     WorksheetStore& k = data.KSchedList;
     // The spouse: applicant; waives notice; the heir of every form.
     addRow(k,
-           {{1, relief::Spouse},
-            {2, "62 Birch Street"},
-            {3, "Ellery, Ohio  43917"},
-            {4, "Spouse"},
-            {5, "10/2/1975"},
-            {6, "F"},
-            {7, "301-44-2290"}},
-           {12, 23, 24, 25, 27, 40, 41});
+           {{kinColumn::Name, relief::Spouse},
+            {kinColumn::Street, "62 Birch Street"},
+            {kinColumn::CityStateZip, "Ellery, Ohio  43917"},
+            {kinColumn::Relationship, "Spouse"},
+            {kinColumn::BirthDate, "10/2/1975"},
+            {kinColumn::Gender, "F"},
+            {kinColumn::SocialSecurity, "301-44-2290"}},
+           {kinColumn::ToAttorneyFeeApplication, kinColumn::ToForm5_0, kinColumn::ToForm5_9,
+            kinColumn::ToForm5_2, kinColumn::ToForm5_6, kinColumn::ToScheduleE2,
+            kinColumn::ToBmv3774});
     // The son, a minor: next of kin on Form 1.0 and the notice of hearing.
     addRow(k,
-           {{1, "Samuel D. Okafor"},
-            {2, "62 Birch Street"},
-            {3, "Ellery, Ohio  43917"},
-            {4, "Son (minor)"},
-            {5, "5/3/2011"},
-            {6, "M"}},
-           {10, 26});
+           {{kinColumn::Name, "Samuel D. Okafor"},
+            {kinColumn::Street, "62 Birch Street"},
+            {kinColumn::CityStateZip, "Ellery, Ohio  43917"},
+            {kinColumn::Relationship, "Son (minor)"},
+            {kinColumn::BirthDate, "5/3/2011"},
+            {kinColumn::Gender, "M"}},
+           {kinColumn::ToForm1_0Front, kinColumn::ToForm5_3});
 }
 
 void fillAssets(CaseData& data) {
     WorksheetStore& a = data.ASchedList;
+    addRow(
+        a,
+        {{assetColumn::Description, "House and lot at 62 Birch Street, Ellery | Parcel 210-07-115"},
+         {assetColumn::Value, "$68,000.00"},
+         {assetColumn::Appraised, "X"},
+         {assetColumn::Distributees, relief::Spouse},
+         {assetColumn::DistributionDate, "5/11/2026"},
+         {assetColumn::Category5_1, "Real property"},
+         {assetColumn::Category5_6, "Remainder to be distributed"},
+         {assetColumn::RealtyParcelNumber, "210-07-115"},
+         {assetColumn::RealtyCityStateZip, "Ellery, Ohio  43917"},
+         {assetColumn::RealtyHouseNumber, "62"},
+         {assetColumn::RealtyStreetName, "Birch Street"},
+         {assetColumn::RealtyVolume, "388"},
+         {assetColumn::RealtyPage, "214"},
+         {assetColumn::RealtyLotNumber, "41"},
+         {assetColumn::RealtySubdivision, "Northfield Allotment"},
+         {assetColumn::RealtyFrontage, "70 ft"},
+         {assetColumn::RealtyDepth, "135 ft"},
+         {assetColumn::RealtyAcreage, "0.22"}},
+        {assetColumn::ToForm5_1, assetColumn::ToForm5_6, assetColumn::ToForm5_9,
+         assetColumn::ToForm12_0, assetColumn::ToScheduleA});
     addRow(a,
-           {{1, "House and lot at 62 Birch Street, Ellery | Parcel 210-07-115"},
-            {2, "$68,000.00"},
-            {3, "X"},
-            {5, relief::Spouse},
-            {9, "5/11/2026"},
-            {50, "Real property"},
-            {51, "Remainder to be distributed"},
-            {59, "210-07-115"},
-            {60, "Ellery, Ohio  43917"},
-            {61, "62"},
-            {62, "Birch Street"},
-            {63, "388"},
-            {64, "214"},
-            {65, "41"},
-            {66, "Northfield Allotment"},
-            {67, "70 ft"},
-            {68, "135 ft"},
-            {70, "0.22"}},
-           {18, 19, 20, 28, 38});
+           {{assetColumn::Description, "2017 Ford F-150 pickup truck"},
+            {assetColumn::Value, "$14,500.00"},
+            {assetColumn::Distributees, relief::Spouse},
+            {assetColumn::Category5_1, "1st auto to spouse"},
+            {assetColumn::VehicleYear, "2017"},
+            {assetColumn::VehicleSerialNumber, "1FTEW1EP5HFA61734"},
+            {assetColumn::VehicleMake, "Ford"},
+            {assetColumn::VehicleBodyType, "Pickup"},
+            {assetColumn::VehicleModel, "F-150"},
+            {assetColumn::VehicleTitleNumber, "OH5520981"},
+            {assetColumn::VehicleManufacturer, "Ford Motor Co."},
+            {assetColumn::VehicleLength, "19 ft"},
+            {assetColumn::VehicleHorsepower, "282"}},
+           {assetColumn::ToForm5_1, assetColumn::ToBmv3773, assetColumn::ToBmv3774,
+            assetColumn::ToScheduleF});
+    addRow(
+        a,
+        {{assetColumn::Description, "Savings account, Wendmoor Savings Bank | Account ending 2207"},
+         {assetColumn::Value, "$9,347.60"},
+         {assetColumn::Distributees, relief::Spouse},
+         {assetColumn::DistributionDate, "4/27/2026"},
+         {assetColumn::Category5_1, "Other"},
+         {assetColumn::Category5_6, "Accounts to be released"},
+         {assetColumn::IdentifierFilingDate, "4/20/2026"},
+         {assetColumn::IdentifierFormNumber, "5.1"},
+         {assetColumn::IdentifierInstitution, "Wendmoor Savings Bank"},
+         {assetColumn::IdentifierAbbreviation, "WSB savings"},
+         {assetColumn::IdentifierComplete, "7710-002207"}},
+        {assetColumn::ToForm5_1, assetColumn::ToForm5_6, assetColumn::ToForm5_9,
+         assetColumn::ToIdentifiers, assetColumn::ToScheduleC});
     addRow(a,
-           {{1, "2017 Ford F-150 pickup truck"},
-            {2, "$14,500.00"},
-            {5, relief::Spouse},
-            {50, "1st auto to spouse"},
-            {71, "2017"},
-            {72, "1FTEW1EP5HFA61734"},
-            {73, "Ford"},
-            {74, "Pickup"},
-            {75, "F-150"},
-            {76, "OH5520981"},
-            {89, "Ford Motor Co."},
-            {90, "19 ft"},
-            {91, "282"}},
-           {18, 32, 33, 44});
-    addRow(a,
-           {{1, "Savings account, Wendmoor Savings Bank | Account ending 2207"},
-            {2, "$9,347.60"},
-            {5, relief::Spouse},
-            {9, "4/27/2026"},
-            {50, "Other"},
-            {51, "Accounts to be released"},
-            {81, "4/20/2026"},
-            {82, "5.1"},
-            {83, "Wendmoor Savings Bank"},
-            {84, "WSB savings"},
-            {85, "7710-002207"}},
-           {18, 19, 20, 36, 40});
-    addRow(a,
-           {{1, "Household goods and furnishings"},
-            {2, "$2,652.40"},
-            {5, relief::Spouse},
-            {9, "4/20/2026"},
-            {50, "Other"},
-            {51, "Remainder to be distributed"}},
-           {18, 19, 20, 44});
+           {{assetColumn::Description, "Household goods and furnishings"},
+            {assetColumn::Value, "$2,652.40"},
+            {assetColumn::Distributees, relief::Spouse},
+            {assetColumn::DistributionDate, "4/20/2026"},
+            {assetColumn::Category5_1, "Other"},
+            {assetColumn::Category5_6, "Remainder to be distributed"}},
+           {assetColumn::ToForm5_1, assetColumn::ToForm5_6, assetColumn::ToForm5_9,
+            assetColumn::ToScheduleF});
     // The joint account passes to the spouse by survivorship: no relief.
-    addRow(a, {{1, "Joint checking account with the spouse, First Ellery Bank"}, {2, "$3,100.00"}},
-           {42});
+    addRow(a,
+           {{assetColumn::Description, "Joint checking account with the spouse, First Ellery Bank"},
+            {assetColumn::Value, "$3,100.00"}},
+           {assetColumn::ToScheduleE1});
 }
 
 void fillExpenses(CaseData& data) {
     WorksheetStore& e = data.ESchedList;
     addRow(e,
-           {{1, "Funeral services, Ellery Memorial Chapel, paid by the spouse"},
-            {2, "$7,250.00"},
-            {4, "Funeral expenses"}},
-           {7, 12});
+           {{expenseColumn::Description,
+             "Funeral services, Ellery Memorial Chapel, paid by the spouse"},
+            {expenseColumn::Amount, "$7,250.00"},
+            {expenseColumn::NatureOfDebt, "Funeral expenses"}},
+           {expenseColumn::ToForm5_1, expenseColumn::ToScheduleJ});
     addRow(e,
-           {{1, "Ellery Family Practice, last illness"}, {2, "$385.40"}, {4, "Medical services"}},
-           {7, 8, 13});
+           {{expenseColumn::Description, "Ellery Family Practice, last illness"},
+            {expenseColumn::Amount, "$385.40"},
+            {expenseColumn::NatureOfDebt, "Medical services"}},
+           {expenseColumn::ToForm5_1, expenseColumn::ToForm5_6, expenseColumn::ToScheduleK});
 }
 
 // 8 hours at $250: the $2,000.00 the court's schedule allows on the
@@ -261,8 +275,10 @@ void fillTime(CaseData& data) {
         {"5/18/2026", "Report of distribution", "0.75"},
     };
     for (const Entry& entry : entries)
-        addRow(data.TSchedList,
-               {{0, entry.date}, {1, entry.description}, {2, entry.hours}, {3, "$250.00"}});
+        addRow(data.TSchedList, {{timeColumn::Date, entry.date},
+                                 {timeColumn::Description, entry.description},
+                                 {timeColumn::Hours, entry.hours},
+                                 {timeColumn::Rate, "$250.00"}});
 }
 
 }  // namespace
