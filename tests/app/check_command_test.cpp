@@ -7,6 +7,7 @@
 
 #include "app/command_test.h"
 #include "case/case_data.h"
+#include "case/worksheet_columns.h"
 #include "files/client_file.h"
 #include "forms/page000.h"
 
@@ -45,8 +46,10 @@ TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
     data.answers.setAnswer(page0::Page, 0, page0::DecedentBirthDate, QStringLiteral("3/4/2027"));
     // addresses: the library, sent the notice of probate, without a street.
     data.KSchedList.setCell(2, 3, QString());
-    // assets: the dividend sent to the account without a value.
-    data.ASchedList.setCell(2, 8, QString());
+    // assets: the funeral bill sent to the account without an amount (an
+    // asset without its value would also lower the attorney fee's base
+    // below the fee billed, a finding of its own).
+    data.ESchedList.setCell(expenseColumn::Amount, 0, QString());
     // names: the son's name without the period after his initial.
     data.ASchedList.setCell(5, 4, QStringLiteral("Thomas R Whitcombe"));
     WriteClientFile(data, path("planted.wm4"));

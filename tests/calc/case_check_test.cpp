@@ -8,10 +8,15 @@
 
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "forms/page000.h"
 #include "forms/page028.h"
+#include "forms/page043.h"
+#include "forms/page045.h"
 #include "forms/page050.h"
 #include "forms/page061.h"
 #include "forms/page068.h"
+#include "forms/page099.h"
+#include "forms/page122.h"
 #include "support/rich_sample.h"
 
 namespace wm4::test {
@@ -90,11 +95,13 @@ const Planted kPlanted[] = {
     {"executor-fee-bases",
      [](CalcCase& c) {
          // Typed over in override mode: kept writes, which the run leaves.
-         c.overrideSlot(99, 0, 2, QStringLiteral("1.00"));
-         c.overrideSlot(99, 0, 10, QStringLiteral("99,000.00"));
+         c.overrideSlot(page99::Page, 0, page99::PersonalPropertyAndSaleProceeds,
+                        QStringLiteral("1.00"));
+         c.overrideSlot(page99::Page, 0, page99::RealEstateNotSold, QStringLiteral("99,000.00"));
      },
      2, P::pageCopy(99, 0)},
-    {"birth-before-death", [](CalcCase& c) { c.gi(14, QStringLiteral("3/4/2027")); }, 1,
+    {"birth-before-death",
+     [](CalcCase& c) { c.gi(page0::DecedentBirthDate, QStringLiteral("3/4/2027")); }, 1,
      P::pageCopy(0, 0)},
     {"filings-after-death",
      [](CalcCase& c) {
@@ -139,6 +146,32 @@ const Planted kPlanted[] = {
          c.data.ESchedList.setCell(25, 0, QStringLiteral("Ashby Funeral Hom"));
      },
      2, P::worksheetRow(1, Shares)},
+    // The application bills more hours than the schedule allows for; the
+    // account pays it.
+    {"fee-within-schedule",
+     [](CalcCase& c) {
+         c.a().setAnswer(page43::Page, 0, page43::Fee, QStringLiteral("9,000.00"));
+         c.a().setAnswer(page61::Page, 0, page61::AttorneyFeesThisAccountPeriod,
+                         QStringLiteral("9,000.00"));
+     },
+     2, P::pageCopy(page43::Page, 0), true},
+    {"estate-recovery-age",
+     [](CalcCase& c) {
+         c.a().setAnswer(page45::Page, 0, page45::TheDecedentWas55YearsOfAgeOrOlderAtDeath,
+                         QString());  // 7.0(A) says 84
+     },
+     1, P::pageCopy(page45::Page, 0)},
+    // The tractor also on 5.1 in an estate with an inventory and an account.
+    {"relief-while-administered",
+     [](CalcCase& c) {
+         c.data.ASchedList.setCell(assetColumn::ToForm5_1, Tractor, QStringLiteral("X"));
+         c.data.ASchedList.setCell(assetColumn::Category5_1, Tractor, QStringLiteral("Other"));
+     },
+     1, P::worksheetRow(1, Tractor)},
+    // The insurer's greeting no longer typed over: "Ms. Company".
+    {"letter-salutation",
+     [](CalcCase& c) { c.a().setOvRide(page122::Page, 0, page122::Salutation, false); }, 1,
+     P::pageCopy(page122::Page, 0)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, EachRule, ::testing::ValuesIn(kPlanted),
@@ -167,6 +200,21 @@ TEST_F(CaseCheck, ShortNamesOneLetterApartAreTwoPeople) {
     addKin({{1, QStringLiteral("Anne Doe")}});
     run();
     EXPECT_EQ(lines(CheckCaseRule(*caseRule("name-spelling"), data)), QStringList{});
+}
+
+// An organisation is known by a word of its name ("Bank"), not by letters
+// inside a person's name ("Holmes"); each letter names its addressee.
+TEST_F(CaseCheck, SalutationsToOrganisationsOnly) {
+    addKin({{kinColumn::Name, QStringLiteral("Ann Holmes")}, {kinColumn::ToWillLetter, X}});
+    addKin(
+        {{kinColumn::Name, QStringLiteral("Wendmoor Savings Bank")}, {kinColumn::ToWillLetter, X}});
+    run();
+    const QStringList found = lines(CheckCaseRule(*caseRule("letter-salutation"), data));
+    ASSERT_EQ(found.size(), 1) << found.join(u'\n').toStdString();
+    EXPECT_TRUE(found[0].startsWith(
+        QStringLiteral("letter-salutation: The will letter to Wendmoor Savings Bank greets it as "
+                       "\"Ms. Bank\"")))
+        << found[0].toStdString();
 }
 
 // Each of the two account totals is named with the worksheet it comes from.

@@ -9,6 +9,7 @@
 #include "calc/relief/relief_units.h"
 #include "calc/units/units.h"
 #include "case/worksheet_columns.h"
+#include "forms/page000.h"
 #include "forms/page005.h"
 #include "forms/page020.h"
 #include "forms/page034.h"
@@ -106,7 +107,7 @@ namespace {
 // Form 7.1 lists five assets for the family allowance (slots 9, 11, ... 17,
 // the value beside each).
 TEST_F(ContinuedLists, ItemSectionGivesItsLastPlaceToTheMark) {
-    gi(28, QStringLiteral("Ann Lee"));  // the fiduciary
+    gi(page0::FiduciaryName, QStringLiteral("Ann Lee"));  // the fiduciary
     for (int i = 1; i <= 7; ++i)
         addAsset({{assetColumn::ToForm7_1, X},
                   {AssetDescription, QStringLiteral("Asset %1").arg(i)},

@@ -9,6 +9,7 @@
 #include "calc/calc_case.h"
 #include "calc/deadlines/tracker_unit.h"
 #include "case/conversions.h"
+#include "forms/page000.h"
 #include "forms/page060.h"
 #include "forms/page095.h"
 #include "forms/page096.h"
@@ -74,7 +75,7 @@ protected:
 };
 
 TEST_F(CaseDeadlines, WaitingForTheMissingDateRatherThanGuessed) {
-    gi(16, QStringLiteral("January 15, 2026"));  // long form as the forms print it
+    gi(page0::DeathDate, QStringLiteral("January 15, 2026"));  // long form as the forms print it
     const QList<Deadline> list = deadlines("2/1/2026");
     ASSERT_NE(find(list, "creditor-claims"), nullptr);
     EXPECT_EQ(find(list, "creditor-claims")->dateText(), QStringLiteral("7/15/2026"));
@@ -89,8 +90,8 @@ TEST_F(CaseDeadlines, WaitingForTheMissingDateRatherThanGuessed) {
 }
 
 TEST_F(CaseDeadlines, StatusFollowsTodayAndTheTrackersMarks) {
-    gi(16, QStringLiteral("1/15/2026"));
-    gi(42, QStringLiteral("Eleanor M. Whitcombe"));
+    gi(page0::DeathDate, QStringLiteral("1/15/2026"));
+    gi(page0::SpouseName, QStringLiteral("Eleanor M. Whitcombe"));
     tracker(tracker::LettersIssuedDate, "2/20/2026");  // inventory due 5/20/2026
     const struct {
         const char* today;
@@ -127,9 +128,9 @@ TEST_F(CaseDeadlines, TheAccountsAppointmentDateServesWhenTheTrackerHasNone) {
 
 TEST_F(CaseDeadlines, TheTrackerShowsEachDateAndKeepsATypedOverOne) {
     ctx.today = [] { return QDate(2026, 3, 1); };
-    gi(0, QStringLiteral("Harold James Whitcombe"));
-    gi(4, QStringLiteral("2026 ES 00417"));
-    gi(16, QStringLiteral("1/15/2026"));
+    gi(page0::DecedentName, QStringLiteral("Harold James Whitcombe"));
+    gi(page0::CaseNumber, QStringLiteral("2026 ES 00417"));
+    gi(page0::DeathDate, QStringLiteral("1/15/2026"));
     tracker(tracker::LettersIssuedDate, "2/20/2026");
     Calc95(ctx, 0);
     Calc96(ctx, 0);

@@ -2,6 +2,7 @@
 // the court; salutations; today's date in long form; kept slots.
 #include "calc/calc_case.h"
 #include "calc/letters/letter_units.h"
+#include "forms/page000.h"
 #include "forms/page116.h"
 #include "forms/page117.h"
 #include "forms/page121.h"
@@ -21,23 +22,23 @@ class Letters : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2024, 7, 4); };
-        gi(0, "Carl Smith");
-        gi(4, "2021-17");
-        gi(5, "Smith");
-        gi(6, "Carl");
-        gi(7, "A.");
-        gi(21, "J. Counsel");
-        gi(22, "2 Court St");
-        gi(23, "Akron");
-        gi(24, "OH");
-        gi(25, "44308");
-        gi(26, "330-555-0100");
-        gi(28, "Ann Lee");
-        gi(29, "4 Pine St");
-        gi(30, "Kent");
-        gi(31, "OH");
-        gi(32, "44240");
-        gi(34, "Executor");
+        gi(page0::DecedentName, "Carl Smith");
+        gi(page0::CaseNumber, "2021-17");
+        gi(page0::DecedentLastName, "Smith");
+        gi(page0::DecedentFirstName, "Carl");
+        gi(page0::DecedentMiddleName, "A.");
+        gi(page0::AttorneyName, "J. Counsel");
+        gi(page0::AttorneyStreet, "2 Court St");
+        gi(page0::AttorneyCity, "Akron");
+        gi(page0::AttorneyState, "OH");
+        gi(page0::AttorneyZip, "44308");
+        gi(page0::AttorneyPhone, "330-555-0100");
+        gi(page0::FiduciaryName, "Ann Lee");
+        gi(page0::FiduciaryStreet, "4 Pine St");
+        gi(page0::FiduciaryCity, "Kent");
+        gi(page0::FiduciaryState, "OH");
+        gi(page0::FiduciaryZip, "44240");
+        gi(page0::FiduciaryTitle, "Executor");
     }
 };
 
@@ -66,7 +67,7 @@ TEST_F(Letters, SalutationsOfKinAddressees) {
 }
 
 TEST_F(Letters, WillLetterFillsTheCommonParts) {
-    gi(51, "X");
+    gi(page0::DecedentGenderMark, "X");
     addKin({{KinName, "Tom Jones"},
             {KinStreet, "9 Oak"},
             {KinCityLine, "Kent, OH  44240"},
@@ -98,7 +99,7 @@ TEST_F(Letters, WillLetterFillsTheCommonParts) {
 TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
     addKin({{KinName, "Tom Jones"}, {KinGender, "M"}, {InventoryLetter, "X"}});
     addKin({{KinName, "Sue Park"}, {KinGender, "F"}, {InventoryLetter, "X"}});
-    overrideSlot(117, 1, 10, "Aunt Sue");
+    overrideSlot(page117::Page, 1, page117::Salutation, "Aunt Sue");
     a().setAnswer(page117::Page, 0, page117::Salutation, "stale");
 
     Calc117(ctx, 0);
@@ -111,7 +112,7 @@ TEST_F(Letters, OverriddenSalutationStaysOnItsCopy) {
 }
 
 TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
-    gi(53, "X");
+    gi(page0::FiduciaryGenderMark, "X");
     a().setAnswer(page121::Page, 1, page121::Name, "former co-fiduciary");
     a().setAnswer(page121::Page, 1, page121::Salutation, "Ms. Former");
 
@@ -129,8 +130,8 @@ TEST_F(Letters, AppointmentLetterWithoutCoFiduciary) {
         EXPECT_EQ(slot(page121::Page, 1, s), "") << "slot " << s;
     EXPECT_EQ(slot(page121::Page, 1, page121::Date), "July 4, 2024");  // still calculated
 
-    gi(35, "Bea Cole");
-    gi(41, "Co-Executor");
+    gi(page0::CoFiduciaryName, "Bea Cole");
+    gi(page0::CoFiduciaryTitle, "Co-Executor");
     Calc121(ctx, 1);
     EXPECT_EQ(slot(page121::Page, 1, page121::Name), "Bea Cole");
     EXPECT_EQ(slot(page121::Page, 1, page121::Salutation), "Ms. Cole");

@@ -3,6 +3,7 @@
 #include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page000.h"
 #include "forms/page072.h"
 #include "forms/page073.h"
 
@@ -23,8 +24,8 @@ protected:
 };
 
 TEST_F(Form5_10, FrontListsTwoVehiclesAndReportsTheThird) {
-    gi(16, "1/2/2020");
-    gi(8, "1 Main St");
+    gi(page0::DeathDate, "1/2/2020");
+    gi(page0::DecedentStreet, "1 Main St");
     addAsset5_10("Motor vehicle", "2015 Ford | blue", "$4,000");
     addAsset5_10("MOTOR VEHICLE", "2012 Honda", "3500");
     addAsset5_10("Motor Vehicle", "1999 Boat trailer", "$100.00");
@@ -43,9 +44,9 @@ TEST_F(Form5_10, FrontListsTwoVehiclesAndReportsTheThird) {
 }
 
 TEST_F(Form5_10, BackSortsTheAssetsIntoTheirSections) {
-    gi(4, "2021-17");
-    gi(21, "J. Counsel");
-    gi(28, "Ann Lee");
+    gi(page0::CaseNumber, "2021-17");
+    gi(page0::AttorneyName, "J. Counsel");
+    gi(page0::FiduciaryName, "Ann Lee");
     addAsset5_10("Accounts", "Checking", "$10.00");
     addAsset5_10("Stocks and bonds", "ACME shares", "$20.00");  // the category list's item
     addAsset5_10("STOCKS & BONDS", "Savings bond", "$30.00");   // the forms' name

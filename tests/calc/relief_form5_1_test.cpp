@@ -5,6 +5,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page000.h"
 #include "forms/page018.h"
 #include "forms/page020.h"
 #include "forms/page021.h"
@@ -157,9 +158,9 @@ TEST_F(Form5_1, TwentyThirdOtherLineEndsThePage) {
 }
 
 TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
-    gi(4, "2021-EST-17");
-    gi(28, "Ann Lee");
-    gi(35, "Bob Lee");
+    gi(page0::CaseNumber, "2021-EST-17");
+    gi(page0::FiduciaryName, "Ann Lee");
+    gi(page0::CoFiduciaryName, "Bob Lee");
     a().setAnswer(page21::Page, 0, page21::DateSigned, "3/4/2021");
     addExpense({{ExpenseForm5_1, "X"},
                 {ExpenseDescription, "Hospital | Room 12"},
@@ -183,7 +184,7 @@ TEST_F(Form5_1, BackListsTheDebtsWithTheirNatureAndTotal) {
     EXPECT_EQ(slot(page21::Page, page21::Applicant), "Ann Lee & Bob Lee");
 
     // The signer line is kept when overridden; the debts are recomputed.
-    overrideSlot(21, 0, 94, "Ann Lee, Executor");
+    overrideSlot(page21::Page, 0, page21::Applicant, "Ann Lee, Executor");
     data.ESchedList.setCell(ExpenseAmount, 0, "$1.00");
     Calc21(ctx, 0);
     EXPECT_EQ(slot(page21::Page, page21::Applicant), "Ann Lee, Executor");

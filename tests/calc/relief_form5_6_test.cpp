@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/relief/relief_units.h"
+#include "forms/page000.h"
 #include "forms/page026.h"
 #include "forms/page027.h"
 
@@ -50,7 +51,7 @@ TEST_F(Form5_6, FrontBoxesDropTheLinesThatDoNotFit) {
 // The front's slots are kept writes: an overridden line keeps its text and
 // the line whose turn it was is dropped; without rows the boxes are cleared.
 TEST_F(Form5_6, FrontHonoursOverriddenLines) {
-    overrideSlot(26, 0, 7, "Household goods");
+    overrideSlot(page26::Page, 0, page26::Property, "Household goods");
     a().setAnswer(page26::Page, 0, page26::Accounts, "stale account");
     a().setAnswer(page26::Page, 0, page26::ReleasesAccounts, "X");
     addAsset5_6("Personalty to be sold", "Piano | Organ");
@@ -65,7 +66,7 @@ TEST_F(Form5_6, FrontHonoursOverriddenLines) {
 }
 
 TEST_F(Form5_6, BackListsTheRemainderWithDistributeesBesideTheFirstLine) {
-    gi(2, "Hon. R. Park");
+    gi(page0::Judge, "Hon. R. Park");
     a().setAnswer(page27::Page, 0, page27::DateOfTheEntry, "12/1/2022");
     addAsset5_6("Remainder to be distributed", "Stock | in trust", "$300.00", "Mary Lee");
     addAsset5_6("Personalty to be sold", "Piano", "$9.00");
@@ -90,7 +91,7 @@ TEST_F(Form5_6, BackClearsItsCheckBoxWithoutRemainder) {
     EXPECT_EQ(slot(page27::Page, page27::Remainder.start), "");
 
     // An overridden check box stays as the user set it.
-    overrideSlot(27, 0, 1, "X");
+    overrideSlot(page27::Page, 0, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows, "X");
     Calc27(ctx, 0);
     EXPECT_EQ(slot(page27::Page, page27::TheRemainderOfTheEstateIsToBeDistributedAsFollows), "X");
 }

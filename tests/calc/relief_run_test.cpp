@@ -3,6 +3,7 @@
 // before the later forms (among them the attorney's fee on the 5.1 total).
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "forms/page000.h"
 #include "forms/page018.h"
 #include "forms/page020.h"
 #include "forms/page098.h"
@@ -24,11 +25,11 @@ class ReliefRun : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2024, 7, 4); };
-        gi(0, "Carl Smith");
-        gi(4, "2021-17");
-        gi(16, "3/1/2021");
-        gi(21, "J. Counsel");
-        gi(28, "Ann Lee");
+        gi(page0::DecedentName, "Carl Smith");
+        gi(page0::CaseNumber, "2021-17");
+        gi(page0::DeathDate, "3/1/2021");
+        gi(page0::AttorneyName, "J. Counsel");
+        gi(page0::FiduciaryName, "Ann Lee");
         addKin({{KinName, "Ann Lee"}, {KinGender, "F"}, {WillLetter, "X"}});
         addKin({{KinName, "Tom Lee"}, {KinGender, "M"}, {WillLetter, "X"}, {KinSsn, "123"}});
         addAsset({{AssetDescription, "House"},

@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page000.h"
 #include "forms/page104.h"
 #include "forms/page111.h"
 #include "forms/page115.h"
@@ -19,11 +20,11 @@ class Affidavits : public CalcCaseTest {};
 // Twelve identifiers (eight assets, then four expenses) fill two sheets:
 // entries 1-10 and 11-12, with the sheet numbers and the "continued" mark.
 TEST_F(Affidavits, IdentifierSheetsTakeTenEntriesEach) {
-    gi(3, "Wendmoor");
-    gi(0, "Carl Smith");
-    gi(4, "2021-est-17");
-    gi(21, "J. Counsel");
-    gi(27, "0077001");
+    gi(page0::County, "Wendmoor");
+    gi(page0::DecedentName, "Carl Smith");
+    gi(page0::CaseNumber, "2021-est-17");
+    gi(page0::AttorneyName, "J. Counsel");
+    gi(page0::AttorneyRegistration, "0077001");
     for (int i = 1; i <= 8; ++i)
         addAsset({{AssetIdentifiers, "X"},
                   {85, QString("A%1").arg(i)},
@@ -82,28 +83,28 @@ TEST_F(Affidavits, DomicilePronounFollowsTheGenderMarks) {
     };
     const Case cases[] = {{"X", "", "his"}, {"", "X", "her"}, {"X", "X", "her"}, {"", "", ""}};
     for (const Case& c : cases) {
-        gi(51, c.mark51);
-        gi(52, c.mark52);
+        gi(page0::DecedentGenderMark, c.mark51);
+        gi(page0::DecedentGenderMark2, c.mark52);
         Calc104(ctx, 0);
         EXPECT_EQ(slot(page104::Page, page104::HisOrHer), c.pronoun) << c.mark51 << "/" << c.mark52;
     }
     // Without a mark the spouse's kin row tells: a widower's wife.
-    gi(42, "Tom Smith");
+    gi(page0::SpouseName, "Tom Smith");
     addKin({{KinName, "Tom Smith"}, {KinGender, "M"}});
     Calc104(ctx, 0);
     EXPECT_EQ(slot(page104::Page, page104::HisOrHer), "her");
 }
 
 TEST_F(Affidavits, DomicileNamesTheFiduciary) {
-    gi(28, "Ann Lee");
-    gi(29, "4 Pine St");
-    gi(30, "Kent");
-    gi(31, "OH");
-    gi(32, "44240");
-    gi(8, "1 Main St");
-    gi(10, "Akron");
-    gi(12, "OH");
-    gi(13, "44300");
+    gi(page0::FiduciaryName, "Ann Lee");
+    gi(page0::FiduciaryStreet, "4 Pine St");
+    gi(page0::FiduciaryCity, "Kent");
+    gi(page0::FiduciaryState, "OH");
+    gi(page0::FiduciaryZip, "44240");
+    gi(page0::DecedentStreet, "1 Main St");
+    gi(page0::DecedentCity, "Akron");
+    gi(page0::DecedentState, "OH");
+    gi(page0::DecedentZip, "44300");
     Calc104(ctx, 0);
     EXPECT_EQ(slot(page104::Page, page104::Fiduciary), "Ann Lee");
     EXPECT_EQ(slot(page104::Page, page104::FiduciaryAddress), "4 Pine St, Kent, OH  44240");
@@ -115,11 +116,11 @@ TEST_F(Affidavits, DomicileNamesTheFiduciary) {
 
 TEST_F(Affidavits, StockPowerNamesItsTransferee) {
     ctx.today = [] { return QDate(2026, 1, 9); };
-    gi(0, "Carl Smith");
-    gi(28, "Ann Lee");
-    gi(34, "Executor");
-    gi(35, "Bo Kim");
-    gi(41, "Co-Executor");
+    gi(page0::DecedentName, "Carl Smith");
+    gi(page0::FiduciaryName, "Ann Lee");
+    gi(page0::FiduciaryTitle, "Executor");
+    gi(page0::CoFiduciaryName, "Bo Kim");
+    gi(page0::CoFiduciaryTitle, "Co-Executor");
     addKin({{KinName, "Tom Lee"},
             {KinStreet, "3 Elm"},
             {KinCityLine, "Kent, OH  44240"},

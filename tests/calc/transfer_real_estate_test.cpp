@@ -6,6 +6,7 @@
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page000.h"
 #include "forms/page100.h"
 #include "forms/page102.h"
 #include "forms/page196.h"
@@ -47,19 +48,19 @@ class RealEstateForms : public CalcCaseTest {
 protected:
     void SetUp() override {
         ctx.today = [] { return QDate(2025, 11, 30); };
-        gi(0, "Carl Smith");
-        gi(5, "Smith");
-        gi(6, "Carl");
-        gi(7, "A.");
-        gi(10, "Akron");
-        gi(16, "May 1, 2020");
-        gi(21, "J. Counsel");
-        gi(22, "2 Court St");
-        gi(23, "Akron");
-        gi(24, "OH");
-        gi(25, "44308");
-        gi(26, "330-555-0100");
-        gi(42, "Jane Smith");
+        gi(page0::DecedentName, "Carl Smith");
+        gi(page0::DecedentLastName, "Smith");
+        gi(page0::DecedentFirstName, "Carl");
+        gi(page0::DecedentMiddleName, "A.");
+        gi(page0::DecedentCity, "Akron");
+        gi(page0::DeathDate, "May 1, 2020");
+        gi(page0::AttorneyName, "J. Counsel");
+        gi(page0::AttorneyStreet, "2 Court St");
+        gi(page0::AttorneyCity, "Akron");
+        gi(page0::AttorneyState, "OH");
+        gi(page0::AttorneyZip, "44308");
+        gi(page0::AttorneyPhone, "330-555-0100");
+        gi(page0::SpouseName, "Jane Smith");
         addKin(
             {{KinName, "Jane Smith"}, {KinStreet, "1 Main St"}, {KinCityLine, "Akron, OH  44300"}});
     }
@@ -71,7 +72,7 @@ TEST_F(RealEstateForms, Dte100WithAParcelNumberWithoutHyphens) {
               {AssetDistributees, "Jane Smith"},
               {CityStateZip, "Akron, OH 44300"},
               {Street, "Oak Lane"}});
-    gi(33, "330-555-0199");
+    gi(page0::FiduciaryPhone, "330-555-0199");
     a().setAnswer(page100::Page, 0, page100::Cash, "1,000.00");
     a().setAnswer(page100::Page, 0, page100::MortgageAssumed, "$2.50");
     a().setAnswer(page100::Page, 0, page100::MarketValueIfAGift, "10");
@@ -214,8 +215,8 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
               {Acreage, "0.2"},
               {CityStateZip, "Akron, Ohio 44300"},
               {Parcel, "1-2-3"}});
-    overrideSlot(102, 0, 30, "was");
-    overrideSlot(102, 0, 4, "Jane Q. Smith");
+    overrideSlot(page102::Page, 0, page102::WordingIs, "was");
+    overrideSlot(page102::Page, 0, page102::SurvivingSpouse, "Jane Q. Smith");
 
     Calc102(ctx, 0);
 

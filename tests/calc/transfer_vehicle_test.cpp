@@ -3,6 +3,7 @@
 // inherited lines.
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page000.h"
 #include "forms/page097.h"
 #include "forms/page098.h"
 #include "forms/page127.h"
@@ -18,16 +19,16 @@ constexpr int Year = 71, Serial = 72, Make = 73, Body = 74, Model = 75, Title = 
 class VehicleForms : public CalcCaseTest {
 protected:
     void SetUp() override {
-        gi(0, "Carl Smith");
-        gi(5, "Smith");
-        gi(6, "Carl");
-        gi(7, "A.");
-        gi(8, "1 Main St");
-        gi(10, "Akron");
-        gi(12, "OH");
-        gi(13, "44300");
-        gi(16, "May 1, 2020");
-        gi(28, "Ann Lee");
+        gi(page0::DecedentName, "Carl Smith");
+        gi(page0::DecedentLastName, "Smith");
+        gi(page0::DecedentFirstName, "Carl");
+        gi(page0::DecedentMiddleName, "A.");
+        gi(page0::DecedentStreet, "1 Main St");
+        gi(page0::DecedentCity, "Akron");
+        gi(page0::DecedentState, "OH");
+        gi(page0::DecedentZip, "44300");
+        gi(page0::DeathDate, "May 1, 2020");
+        gi(page0::FiduciaryName, "Ann Lee");
     }
 };
 
@@ -85,7 +86,7 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
 TEST_F(VehicleForms, Bmv3774KeepsAnOverriddenTransferee) {
     addKin({{KinName, "John Smith"}});
     addAsset({{AssetBmv3774, "X"}, {AssetDistributees, "John Smith"}});
-    overrideSlot(98, 0, 0, "Smith Family Trust");
+    overrideSlot(page98::Page, 0, page98::Applicant, "Smith Family Trust");
 
     Calc98(ctx, 0);
 
@@ -114,12 +115,12 @@ TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
 // with their total.
 TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
     ctx.today = [] { return QDate(2024, 3, 5); };
-    gi(42, "Jane Smith");
-    gi(43, "1 Main St");
-    gi(44, "Akron");
-    gi(45, "OH");
-    gi(46, "44300");
-    gi(51, "X");
+    gi(page0::SpouseName, "Jane Smith");
+    gi(page0::SpouseStreet, "1 Main St");
+    gi(page0::SpouseCity, "Akron");
+    gi(page0::SpouseState, "OH");
+    gi(page0::SpouseZip, "44300");
+    gi(page0::DecedentGenderMark, "X");
     addAsset({{AssetDescription, "not marked"}, {Year, "1990"}});
     addAsset({{AssetBmv3773, "X"}, {Year, "2018"}, {Make, "Honda"}, {AssetValue, "$9,000"}});
     addAsset({{AssetBmv3773, "X"}, {Year, "2001"}, {Make, "Buick"}, {AssetValue, "$1,500.50"}});
@@ -147,11 +148,11 @@ TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
               "$1,500.50");
     EXPECT_EQ(slot(page97::Page, page97::TotalValueOfTheVehiclesTaken), "10,500.50");
 
-    gi(51, "");
-    gi(52, "X");
+    gi(page0::DecedentGenderMark, "");
+    gi(page0::DecedentGenderMark2, "X");
     Calc97(ctx, 0);
     EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "she");  // "the decedent is a woman"
-    gi(52, "");
+    gi(page0::DecedentGenderMark2, "");
     Calc97(ctx, 0);
     EXPECT_EQ(slot(page97::Page, page97::DecedentHeOrShe), "he or she");
     // Without a mark the spouse's kin row tells: a widow's husband.
@@ -168,9 +169,9 @@ TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
 }
 
 TEST_F(VehicleForms, Form9CSearchesUpperCasedAndInheritsTheHearingLines) {
-    gi(2, "Judge Park");
-    gi(21, "J. Counsel");
-    gi(27, "0012345");
+    gi(page0::Judge, "Judge Park");
+    gi(page0::AttorneyName, "J. Counsel");
+    gi(page0::AttorneyRegistration, "0012345");
     addKin({{KinName, "mary smith"}, {KinStreet, "9 Oak"}, {KinCityLine, "Kent, OH  44240"}});
     addAsset({{AssetForm9C, "X"}, {AssetDistributees, "MARY SMITH"}, {Body, "Truck"}});
     addAsset({{AssetForm9C, "X"}, {AssetDistributees, "nobody we know"}});

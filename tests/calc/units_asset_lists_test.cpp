@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page000.h"
 #include "forms/page010.h"
 #include "forms/page028.h"
 #include "forms/page034.h"
@@ -50,7 +51,7 @@ TEST_F(AssetLists, LineBeyondTheBoxReportsAndEndsThePage) {
 }
 
 TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
-    gi(28, QStringLiteral("Ann Fid"));
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
     for (int i = 1; i <= 6; ++i)
         addAsset({{1, QStringLiteral("Asset %1 | its second line").arg(i)},
                   {2, QStringLiteral("$1,000.00")},
@@ -68,8 +69,8 @@ TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
 }
 
 TEST_F(AssetLists, Form7_1CarriesTheCaption) {
-    gi(0, QStringLiteral("Ann Doe"));
-    gi(4, QStringLiteral("2026 es 7"));
+    gi(page0::DecedentName, QStringLiteral("Ann Doe"));
+    gi(page0::CaseNumber, QStringLiteral("2026 es 7"));
     units::Calc34(ctx, 0);
     EXPECT_EQ(slot(page34::Page, 0, page34::EstateOf), "ANN DOE");
     EXPECT_EQ(slot(page34::Page, 0, page34::CaseNumber), "2026 ES 7");
@@ -103,7 +104,7 @@ TEST_F(AssetLists, Form6_0AutomobileAllowanceAllowsExactly65000) {
 }
 
 TEST_F(AssetLists, Form7_2BackApportionsToTheSpouseAndToOthers) {
-    gi(42, QStringLiteral("Sue Spouse"));
+    gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
     addAsset({{1, QStringLiteral("1998 Ford")},
               {24, QStringLiteral("X")},
               {55, QStringLiteral("2nd Automobile")}});

@@ -8,6 +8,7 @@
 #include "calc/units/blocks.h"
 #include "calc/units/categories.h"
 #include "calc/units/units.h"
+#include "forms/page000.h"
 #include "forms/page005.h"
 #include "forms/page007.h"
 #include "forms/page008.h"
@@ -26,10 +27,12 @@ using units::Write;
 class Blocks : public CalcCaseTest {};
 
 TEST_F(Blocks, KeptWritesLeaveOverriddenSlotsAlonePlainWritesDoNot) {
-    gi(28, QStringLiteral("Ann Fid"));
-    gi(21, QStringLiteral("Lee Atty"));
-    overrideSlot(13, 0, 12, QStringLiteral("Typed Fiduciary"));  // Form 4.1: kept
-    overrideSlot(14, 0, 20, QStringLiteral("Typed Attorney"));   // Form 4.2: plain
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
+    gi(page0::AttorneyName, QStringLiteral("Lee Atty"));
+    overrideSlot(page13::Page, 0, page13::Applicant,
+                 QStringLiteral("Typed Fiduciary"));  // Form 4.1: kept
+    overrideSlot(page14::Page, 0, page14::Attorney,
+                 QStringLiteral("Typed Attorney"));  // Form 4.2: plain
     units::Calc13(ctx, 0);
     units::Calc14(ctx, 0);
     EXPECT_EQ(slot(page13::Page, 0, page13::Applicant), "Typed Fiduciary");
@@ -39,7 +42,7 @@ TEST_F(Blocks, KeptWritesLeaveOverriddenSlotsAlonePlainWritesDoNot) {
 TEST_F(Blocks, OverriddenWaiverSlotDropsThatPersonAndKeepsTheRestInPlace) {
     // Form 2.1 lists names from slot 4; the user typed over the third.
     markedPersons(18, 4);
-    overrideSlot(5, 0, 6, QStringLiteral("Typed Name"));
+    overrideSlot(page5::Page, 0, page5::Names.start + 2, QStringLiteral("Typed Name"));
     a().setAnswer(page5::Page, 0, page5::Names.start + 5, QStringLiteral("stale"));
     units::Calc5(ctx, 0);
     EXPECT_EQ(slot(page5::Page, 0, page5::Names.start), "Person 1");
@@ -70,9 +73,9 @@ TEST_F(Blocks, DatesInLongForm) {
 }
 
 TEST_F(Blocks, FiduciaryNamesWithAndWithoutCoFiduciary) {
-    gi(28, QStringLiteral("Ann Fid"));
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
     EXPECT_EQ(units::fiduciaryNames(ctx), "Ann Fid");
-    gi(35, QStringLiteral("Bob Cofid"));
+    gi(page0::CoFiduciaryName, QStringLiteral("Bob Cofid"));
     EXPECT_EQ(units::fiduciaryNames(ctx), "Ann Fid & Bob Cofid");
     EXPECT_EQ(units::fiduciaryNames(ctx, QStringLiteral(" / ")), "Ann Fid / Bob Cofid");
 }
@@ -101,9 +104,9 @@ TEST_F(Blocks, PartyBlocksAndCaptions) {
 }
 
 TEST_F(Blocks, SignerIsTheFiduciaryOrTheAttorney) {
-    gi(28, QStringLiteral("Ann Fid"));
-    gi(21, QStringLiteral("Lee Atty"));
-    gi(27, QStringLiteral("0012345"));
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
+    gi(page0::AttorneyName, QStringLiteral("Lee Atty"));
+    gi(page0::AttorneyRegistration, QStringLiteral("0012345"));
     a().setAnswer(page8::Page, 0, page8::AdministratorWwaSigns,
                   QStringLiteral("X"));  // Form 2.4: a fiduciary box
     units::Calc8(ctx, 0);

@@ -13,13 +13,13 @@ namespace {
 class GeneralInformation : public CalcCaseTest {
 protected:
     void fiduciary() {
-        gi(28, QStringLiteral("Ann Fid"));
-        gi(29, QStringLiteral("1 Elm St"));
-        gi(30, QStringLiteral("Ellery"));
-        gi(31, QStringLiteral("Ohio"));
-        gi(32, QStringLiteral("43917"));
-        gi(33, QStringLiteral("555-0101"));
-        gi(57, QStringLiteral("Daughter"));
+        gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
+        gi(page0::FiduciaryStreet, QStringLiteral("1 Elm St"));
+        gi(page0::FiduciaryCity, QStringLiteral("Ellery"));
+        gi(page0::FiduciaryState, QStringLiteral("Ohio"));
+        gi(page0::FiduciaryZip, QStringLiteral("43917"));
+        gi(page0::FiduciaryPhone, QStringLiteral("555-0101"));
+        gi(page0::FiduciaryDetail, QStringLiteral("Daughter"));
     }
     int rowsNamed(const QString& name) const {
         int n = 0;
@@ -30,8 +30,8 @@ protected:
 };
 
 TEST_F(GeneralInformation, DatesInLongFormUnlessOverridden) {
-    gi(14, QStringLiteral("3/4/1941"));
-    overrideSlot(0, 0, 16, QStringLiteral("1/15/2026"));
+    gi(page0::DecedentBirthDate, QStringLiteral("3/4/1941"));
+    overrideSlot(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
     units::Calc0(ctx, 0);
     EXPECT_EQ(slot(page0::Page, 0, page0::DecedentBirthDate), "March 4, 1941");
     EXPECT_EQ(slot(page0::Page, 0, page0::DeathDate), "1/15/2026");
@@ -39,8 +39,8 @@ TEST_F(GeneralInformation, DatesInLongFormUnlessOverridden) {
 
 TEST_F(GeneralInformation, SpouseWhoIsTheFiduciaryTakesTheFiduciarysAnswersOnEveryRun) {
     fiduciary();
-    gi(42, QStringLiteral("Old Spouse"));
-    gi(50, QStringLiteral("X"));
+    gi(page0::SpouseName, QStringLiteral("Old Spouse"));
+    gi(page0::SpouseIsFiduciary, QStringLiteral("X"));
     units::Calc0(ctx, 0);
     EXPECT_EQ(slot(page0::Page, 0, page0::SpouseName), "Ann Fid");
     EXPECT_EQ(slot(page0::Page, 0, page0::SpouseCity), "Ellery");
@@ -53,15 +53,16 @@ TEST_F(GeneralInformation, SpouseWhoIsTheFiduciaryTakesTheFiduciarysAnswersOnEve
 
 TEST_F(GeneralInformation, KinRowOfAPersonIsUpdatedOrAdded) {
     fiduciary();
-    gi(53, QStringLiteral("X"));
+    gi(page0::FiduciaryGenderMark, QStringLiteral("X"));
     addKin({{1, QStringLiteral("Ann Fid")},
             {2, QStringLiteral("old street")},
             {6, QStringLiteral("F")}});
     addKin({{1, QStringLiteral("Someone")}});
     addKin({{1, QStringLiteral("Ann Fid")}, {2, QStringLiteral("older street")}});
-    gi(35, QStringLiteral("Bob Cofid"));
-    gi(36, QStringLiteral("9 Oak St"));
-    gi(37, QStringLiteral("Dayton"));  // no state: the city line is still written on a new row
+    gi(page0::CoFiduciaryName, QStringLiteral("Bob Cofid"));
+    gi(page0::CoFiduciaryStreet, QStringLiteral("9 Oak St"));
+    gi(page0::CoFiduciaryCity,
+       QStringLiteral("Dayton"));  // no state: the city line is still written on a new row
     units::Calc0(ctx, 0);
     // The last row of that name is updated; the first stays as it was.
     EXPECT_EQ(data.KSchedList.cell(2, 0), "old street");
@@ -77,9 +78,9 @@ TEST_F(GeneralInformation, KinRowOfAPersonIsUpdatedOrAdded) {
 }
 
 TEST_F(GeneralInformation, EmptyFirstKinRowIsUsedAndTheCityLineNeedsAState) {
-    gi(42, QStringLiteral("Sue Spouse"));
-    gi(43, QStringLiteral("5 Pine St"));
-    gi(44, QStringLiteral("Ellery"));
+    gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
+    gi(page0::SpouseStreet, QStringLiteral("5 Pine St"));
+    gi(page0::SpouseCity, QStringLiteral("Ellery"));
     units::Calc0(ctx, 0);
     ASSERT_EQ(data.KSchedList.rowCount(), 1);
     EXPECT_EQ(data.KSchedList.cell(1, 0), "Sue Spouse");
@@ -99,12 +100,12 @@ TEST_F(GeneralInformation, SpouseGenderFollowsTheDecedentsMarks) {
         const char* gender;
     };
     const Case cases[] = {{"X", "", "F"}, {"", "X", "M"}, {"", "", "typed"}};
-    gi(42, QStringLiteral("Sue Spouse"));
+    gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
     addKin({{1, QStringLiteral("Sue Spouse")}});
     for (const Case& c : cases) {
         data.KSchedList.setCell(6, 0, QStringLiteral("typed"));
-        gi(51, c.husband);
-        gi(52, c.woman);
+        gi(page0::DecedentGenderMark, c.husband);
+        gi(page0::DecedentGenderMark2, c.woman);
         units::Calc0(ctx, 0);
         EXPECT_EQ(data.KSchedList.cell(6, 0), c.gender) << c.husband << c.woman;
     }
@@ -124,14 +125,14 @@ TEST_F(GeneralInformation, Form7_0AAgeAtDeath) {
         {"unknown", "1/1/2020", ""},
     };
     for (const Case& c : cases) {
-        gi(14, QString::fromLatin1(c.birth));
-        gi(16, QString::fromLatin1(c.death));
+        gi(page0::DecedentBirthDate, QString::fromLatin1(c.birth));
+        gi(page0::DeathDate, QString::fromLatin1(c.death));
         units::Calc79(ctx, 0);
         EXPECT_EQ(slot(page79::Page, 0, page79::AgeAtDeath), QString::fromLatin1(c.age)) << c.birth;
     }
-    gi(5, QStringLiteral("Doe"));
-    gi(6, QStringLiteral("Jane"));
-    gi(7, QStringLiteral("Q."));
+    gi(page0::DecedentLastName, QStringLiteral("Doe"));
+    gi(page0::DecedentFirstName, QStringLiteral("Jane"));
+    gi(page0::DecedentMiddleName, QStringLiteral("Q."));
     units::Calc79(ctx, 0);
     EXPECT_EQ(slot(page79::Page, 0, page79::Name), "Jane Q.  Doe");
     EXPECT_TRUE(reports.numbers().isEmpty());

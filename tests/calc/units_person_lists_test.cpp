@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page000.h"
 #include "forms/page001.h"
 #include "forms/page002.h"
 #include "forms/page005.h"
@@ -26,7 +27,7 @@ constexpr int kFront = 10, kBack = 11, kForm2_1 = 18, kForm4_4 = 22, kForm9_0 = 
 class PersonLists : public CalcCaseTest {};
 
 TEST_F(PersonLists, Form1_0FrontSkipsTheSpouseButTheRowKeepsItsPlace) {
-    gi(42, QStringLiteral("Person 2"));
+    gi(page0::SpouseName, QStringLiteral("Person 2"));
     markedPersons(kFront, 12);
     units::Calc1(ctx, 0);
     EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 1), "Person 2");  // the spouse line
@@ -65,9 +66,9 @@ TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
 // The column is the birth date of a minor: adults' dates stay off the form,
 // and a minor listed ticks the form's minor box.
 TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
-    gi(16, QStringLiteral("1/15/2026"));
-    gi(42, QStringLiteral("Sue Spouse"));
-    gi(48, QStringLiteral("6/2/1944"));
+    gi(page0::DeathDate, QStringLiteral("1/15/2026"));
+    gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
+    gi(page0::SpouseBirthDate, QStringLiteral("6/2/1944"));
     addKin({{1, QStringLiteral("Adult Son")}, {5, QStringLiteral("11/2/1971")}, {kFront, X}});
     addKin({{1, QStringLiteral("Turns Eighteen")}, {5, QStringLiteral("1/15/2008")}, {kFront, X}});
     addKin({{1, QStringLiteral("Minor Heir")},
@@ -135,7 +136,7 @@ TEST_F(PersonLists, SurplusWaiverPersonIsTakenOffTheForm) {
 }
 
 TEST_F(PersonLists, Form9_0KeepsTheSurplusPersonMarkedAndEnds) {
-    gi(21, QStringLiteral("Lee Atty"));
+    gi(page0::AttorneyName, QStringLiteral("Lee Atty"));
     markedPersons(kForm9_0, 6);
     units::Calc40(ctx, 0);
     ASSERT_EQ(reports.numbers(), QList<int>{30219});
@@ -157,7 +158,7 @@ TEST_F(PersonLists, Form6_4CListsThirtyNames) {
 }
 
 TEST_F(PersonLists, Form10_0BackSlot1IsTheSpouseUntilAPersonConsents) {
-    gi(42, QStringLiteral("Spouse Name"));
+    gi(page0::SpouseName, QStringLiteral("Spouse Name"));
     units::Calc47(ctx, 0);
     EXPECT_EQ(slot(page47::Page, 0, page47::Consents.start), "Spouse Name");
     markedPersons(kForm10_0, 2);
@@ -167,10 +168,10 @@ TEST_F(PersonLists, Form10_0BackSlot1IsTheSpouseUntilAPersonConsents) {
 }
 
 TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
-    gi(21, QStringLiteral("Lee Atty"));
-    gi(27, QStringLiteral("0012345"));
-    gi(28, QStringLiteral("Ann Fid"));
-    gi(29, QStringLiteral("1 Elm St"));
+    gi(page0::AttorneyName, QStringLiteral("Lee Atty"));
+    gi(page0::AttorneyRegistration, QStringLiteral("0012345"));
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
+    gi(page0::FiduciaryStreet, QStringLiteral("1 Elm St"));
     markedPersons(19, 2);
     a().setAnswer(page6::Page, 0, page6::AttorneySigns, QStringLiteral("X"));  // the attorney's box
     a().setAnswer(page6::Page, 0, page6::AdministratorWwaSigns,
@@ -191,9 +192,9 @@ TEST_F(PersonLists, Form2_2SignerIsTheFiduciaryWhenBothAreTicked) {
 }
 
 TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
-    gi(21, QStringLiteral("Lee Atty"));
-    gi(27, QStringLiteral("0012345"));
-    gi(28, QStringLiteral("Ann Fid"));
+    gi(page0::AttorneyName, QStringLiteral("Lee Atty"));
+    gi(page0::AttorneyRegistration, QStringLiteral("0012345"));
+    gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
     markedPersons(19, 2);
     a().setAnswer(page6::Page, 0, page6::ExecutorSigns,
                   QStringLiteral("X"));  // the executor signs the first
@@ -224,7 +225,8 @@ TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
     EXPECT_EQ(slot(page52::Page, 0, page52::PropertyDistributedToThisPerson),
               "100 shares  Ohio Power | Piano");
     EXPECT_EQ(slot(page52::Page, 1, page52::PropertyDistributedToThisPerson), "Piano");
-    overrideSlot(52, 1, 14, QStringLiteral("Piano, delivered"));
+    overrideSlot(page52::Page, 1, page52::PropertyDistributedToThisPerson,
+                 QStringLiteral("Piano, delivered"));
     units::Calc52(ctx, 1);
     EXPECT_EQ(slot(page52::Page, 1, page52::PropertyDistributedToThisPerson), "Piano, delivered");
 }

@@ -51,8 +51,8 @@ TEST_F(ScheduleSheets, InventoryCopiesShowTheirRowsAndSheetNumbers) {
 
 TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
     inventory(3, 1);
-    overrideSlot(30, 0, 4, QStringLiteral("7"));
-    overrideSlot(30, 0, 9, QStringLiteral("typed"));
+    overrideSlot(page30::Page, 0, page30::PageNumber, QStringLiteral("7"));
+    overrideSlot(page30::Page, 0, page30::Lines.start + 3, QStringLiteral("typed"));
     units::Calc30(ctx, 0);
     EXPECT_EQ(slot(page30::Page, 0, page30::PageNumber), "7");
     EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 3), "row 1");

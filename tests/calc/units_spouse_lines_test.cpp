@@ -5,6 +5,7 @@
 // case says.
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "forms/page000.h"
 #include "forms/page001.h"
 #include "forms/page003.h"
 #include "forms/page006.h"
@@ -23,17 +24,17 @@ using test::CalcCaseTest;
 class SpouseLines : public CalcCaseTest {
 protected:
     void SetUp() override {
-        gi(0, "Carl Smith");
+        gi(page0::DecedentName, "Carl Smith");
         ctx.buffers.inventory.autoValues.fill(0);
         ctx.buffers.inventory.autoValues[0] = 18500;
         a().setAnswer(page57::Page, 0, page57::SpouseAllowance, "2,000");
     }
     void withSpouse() {
-        gi(42, "Jane Smith");
-        gi(43, "1 Main St");
-        gi(44, "Akron");
-        gi(45, "OH");
-        gi(46, "44300");
+        gi(page0::SpouseName, "Jane Smith");
+        gi(page0::SpouseStreet, "1 Main St");
+        gi(page0::SpouseCity, "Akron");
+        gi(page0::SpouseState, "OH");
+        gi(page0::SpouseZip, "44300");
     }
     void runAll() {
         units::Calc1(ctx, 0);

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "calc/casecheck/place_text.h"
+#include "case/worksheet_columns.h"
 #include "ui/mainwindow/desktop_preferences.h"
 #include "ui/mainwindow/desktop_reports.h"
 #include "ui/problems/problems_dock.h"
@@ -169,7 +170,7 @@ TEST_F(ProblemsWindow, CheckCaseListsTheFindingsOfTheRichSample) {
 
     // Two inconsistencies: a notice without an address, a value missing.
     session().data().KSchedList.setCell(2, 3, QString());
-    session().data().ASchedList.setCell(2, 8, QString());
+    session().data().ESchedList.setCell(expenseColumn::Amount, 0, QString());
     check->trigger();
     const QList<Problem>& listed = problems->panel().problems();
     ASSERT_EQ(listed.size(), 2);

@@ -51,6 +51,8 @@ const QMap<QString, QList<int>>& slotArguments() {
         {"setAnswer", {2}},
         {"ovRide", {2}},
         {"setOvRide", {2}},
+        {"gi", {0}},
+        {"overrideSlot", {2}},
     };
     return table;
 }
@@ -84,14 +86,16 @@ QStringList callArguments(const QString& text, qsizetype from) {
 // slot(page, copy, s) of the calculation fixture, printed(page, s, copy) and
 // amount(page, s, copy) of the packet tests, sum(page, {s, ...}), the sample
 // cases' answer(data, page, s, text), overridden(data, page, s, text) and
-// answers(data, page, {{s, text}, ...}), and Check Case's
+// answers(data, page, {{s, text}, ...}), the fixture's gi(s, text) and
+// overrideSlot(page, copy, s, text), and Check Case's gi(data, s) and
 // slotAmount(data, page, s, copy). Which
 // argument is the slot, by the number of arguments (-1: none).
 int freeSlotArgument(const QString& name, qsizetype argumentCount) {
     if (name == u"slot") return argumentCount == 2 ? 1 : argumentCount == 3 ? 2 : -1;
     if (name == u"printed" || name == u"amount" || name == u"sum")
         return argumentCount >= 2 ? 1 : -1;
-    if (name == u"slotAmount" || name == u"answer" || name == u"overridden")
+    if (name == u"slotAmount" || name == u"answer" || name == u"overridden" ||
+        name == u"overrideSlot")
         return argumentCount >= 3 ? 2 : -1;
     return -1;
 }
@@ -129,9 +133,9 @@ int bareSlotsInPairs(const QString& list) {
 int bareSlotNumbers(const QString& source) {
     static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
     static const QRegularExpression call(QStringLiteral(
-        R"(\b(?:pc|front|a|a\(\)|answers|answers\(\)|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
+        R"(\b(?:pc|front|c|a|a\(\)|answers|answers\(\)|ctx\.A\(\)|A\(\)|data\.answers)\s*(?:\.|->)\s*(\w+)\s*\()"));
     static const QRegularExpression freeCall(QStringLiteral(
-        R"((?<![\w.>])(slot|printed|amount|sum|slotAmount|answer|answers|overridden)\s*\()"));
+        R"((?<![\w.>])(slot|printed|amount|sum|slotAmount|answer|answers|overridden|overrideSlot|gi)\s*\()"));
     QString text = source;
     text.remove(comment);
     int count = 0;
@@ -150,6 +154,12 @@ int bareSlotNumbers(const QString& source) {
         const QStringList args = callArguments(text, m.capturedEnd());
         if (m.captured(1) == u"answers") {
             if (args.size() >= 3) count += bareSlotsInPairs(args[2]);
+            continue;
+        }
+        // gi(slot, text) of the calculation fixture, gi(data, slot) of Check Case.
+        if (m.captured(1) == u"gi") {
+            for (const QString& arg : args.mid(0, 2))
+                if (isBareSlot(arg)) count += digitRuns(arg);
             continue;
         }
         const int k = freeSlotArgument(m.captured(1), args.size());
@@ -235,6 +245,9 @@ TEST(SlotNames, TheCounterSeesSlotArgumentsOnly) {
     EXPECT_EQ(bareSlotNumbers(QStringLiteral(
                   "answers(data, 45, {{4, \"2/2/2026\"}, {page45::X, \"X\"}, {16, f(1, 2)}}, 1); "
                   "answer(data, 45, 5, \"X\"); overridden(data, 45, page45::Y, \"1\");")),
+              3);
+    EXPECT_EQ(bareSlotNumbers(QStringLiteral("c.gi(14, t); gi(data, 16); gi(page0::DeathDate, t); "
+                                             "overrideSlot(99, 0, 2, t); units::gi::DeathDate;")),
               3);
 }
 

@@ -14,6 +14,7 @@
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
 #include "files/client_file.h"
+#include "forms/page000.h"
 #include "worksheets/details/detail_dialogs.h"
 #include "worksheets/details/detail_records.h"
 #include "worksheets_details/dialog_driver.h"
@@ -36,16 +37,16 @@ void addKin(test::CalcCase& c) {
 }
 
 void generalInformation(test::CalcCase& c) {
-    c.gi(0, "Carl A. Smith");
-    c.gi(5, "Smith");
-    c.gi(6, "Carl");
-    c.gi(7, "A.");
-    c.gi(8, "1 Main St");
-    c.gi(10, "Akron");
-    c.gi(12, "OH");
-    c.gi(13, "44300");
-    c.gi(16, "May 1, 2020");
-    c.gi(28, "Ann Lee");
+    c.gi(page0::DecedentName, "Carl A. Smith");
+    c.gi(page0::DecedentLastName, "Smith");
+    c.gi(page0::DecedentFirstName, "Carl");
+    c.gi(page0::DecedentMiddleName, "A.");
+    c.gi(page0::DecedentStreet, "1 Main St");
+    c.gi(page0::DecedentCity, "Akron");
+    c.gi(page0::DecedentState, "OH");
+    c.gi(page0::DecedentZip, "44300");
+    c.gi(page0::DeathDate, "May 1, 2020");
+    c.gi(page0::FiduciaryName, "Ann Lee");
 }
 
 // Ticks the send-to boxes of the given captions and confirms.

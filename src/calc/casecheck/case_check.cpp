@@ -24,6 +24,9 @@ constexpr CaseRule kRules[] = {
      accountTotals},
     {"executor-fee-bases", "figures",
      "the executor's fee computation is computed on the bases it shows", executorFeeBases},
+    {"fee-within-schedule", "figures",
+     "the attorney fee applied for (the application for attorney fees) and paid on the account "
+     "(13.0) is no more than the fee the court's schedule computes", feesWithinSchedule},
     {"birth-before-death", "dates", "the decedent was born before the date of death",
      birthBeforeDeath},
     {"filings-after-death", "dates",
@@ -35,6 +38,9 @@ constexpr CaseRule kRules[] = {
     {"minor-age", "dates",
      "a person the kin worksheet calls a minor was under 18 at the death, an adult 18 or older",
      minorsByAge},
+    {"estate-recovery-age", "dates",
+     "7.0's box \"55 years of age or older at death\" agrees with the age at death 7.0(A) prints",
+     estateRecoveryAge},
     {"notice-address", "addresses",
      "every person sent a notice or named on a waiver has a street and a city line",
      noticeAddresses},
@@ -43,9 +49,16 @@ constexpr CaseRule kRules[] = {
     {"row-category", "assets",
      "every row sent to a categorised form has a category (all of them, not only the first)",
      rowCategories},
+    {"relief-while-administered", "assets",
+     "no asset is sent to Form 5.1 (relief from administration) in an estate that is "
+     "administered: a fiduciary appointed, an inventory or an account filed",
+     reliefWhileAdministered},
     {"name-spelling", "names",
      "a person's name is typed alike on General Information and the worksheets",
      nameSpellings},
+    {"letter-salutation", "names",
+     "a letter to an organisation (an insurer, a bank) does not greet it as \"Mr.\" or \"Ms.\" "
+     "and the last word of its name", letterSalutations},
 };
 // clang-format on
 

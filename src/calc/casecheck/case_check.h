@@ -8,11 +8,15 @@
 //
 // Families (a finding names its rule; the README lists every rule):
 //   figures    figures that must agree: the inventory's totals, the
-//              account's receipts and disbursements, fee computations
-//   dates      dates out of order: birth, death, filings and hearings, minors
+//              account's receipts and disbursements, fee computations, fees
+//              billed against the schedule
+//   dates      dates out of order: birth, death, filings and hearings, minors,
+//              the age box of the estate recovery notice
 //   addresses  persons on notices and waivers without an address
-//   assets     rows sent to a form without a value or a category
-//   names      one person's name spelled differently in different places
+//   assets     rows sent to a form without a value or a category, relief
+//              claimed in an administered estate
+//   names      one person's name spelled differently in different places, a
+//              letter greeting an organisation as a person
 #include <QList>
 #include <QString>
 #include <span>

@@ -1,11 +1,14 @@
 // Worksheet rows sent to a form must carry what the form prints: a value
 // (amount) and, for the categorised forms, a category. The calculation stops
-// at the first row without a category; this check lists every one.
+// at the first row without a category; this check lists every one. And an
+// administered estate sends nothing to Form 5.1, relief from administration.
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "calc/checks/category_test.h"
 #include "case/worksheet_columns.h"
 #include "case/worksheet_lists.h"
+#include "forms/page045.h"
+#include "forms/page060.h"
 
 namespace wm4::casecheck {
 
@@ -63,6 +66,48 @@ void rowCategories(const CaseRule& rule, const CaseData& data, CaseFindings& out
                     .arg(description(store, r), QString::fromLatin1(pair.form)),
                 ReportPlace::worksheetRow(sheet, r));
         }
+    }
+}
+
+namespace {
+
+// What shows an estate is administered: a fiduciary's appointment dated on
+// 13.0 or 7.0, or assets sent to the inventory or the account. Empty when
+// nothing does.
+QString administeredBecause(const CaseData& data) {
+    const std::pair<int, int> appointed[] = {{page60::Page, page60::DateTheFiduciaryWasAppointed},
+                                             {page45::Page, page45::DateTheFiduciaryWasAppointed}};
+    for (const auto& [page, slot] : appointed) {
+        const QString date = data.answers.answer(page, 0, slot).trimmed();
+        if (!date.isEmpty()) return QStringLiteral("a fiduciary was appointed on %1").arg(date);
+    }
+    const WorksheetStore& assets = data.ASchedList;
+    for (int r = 0; r < assets.rowCount(); ++r) {
+        if (isMarked(assets, assetColumn::ToForm6_0, r))
+            return QStringLiteral("assets are sent to the inventory (6.0)");
+        if (isMarked(assets, assetColumn::ToForm13_0, r))
+            return QStringLiteral("assets are sent to the account (13.0)");
+    }
+    return QString();
+}
+
+}  // namespace
+
+// Form 5.1 lists what is relieved from administration. The attorney fee
+// computation's line for assets relieved takes whatever 5.1 holds, so a row
+// sent there in an administered estate raises the fee as well.
+void reliefWhileAdministered(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const WorksheetStore& assets = data.ASchedList;
+    QString because;
+    for (int r = 0; r < assets.rowCount(); ++r) {
+        if (!isMarked(assets, assetColumn::ToForm5_1, r)) continue;
+        if (because.isNull()) because = administeredBecause(data);
+        if (because.isEmpty()) return;
+        add(out, rule,
+            QStringLiteral("%1 is sent to Form 5.1 (relief from administration), but the estate is "
+                           "administered: %2.")
+                .arg(description(assets, r), because),
+            ReportPlace::worksheetRow(AssetSheet, r));
     }
 }
 

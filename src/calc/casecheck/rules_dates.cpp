@@ -1,7 +1,10 @@
 // Dates out of order: the decedent born after the death, a filing or hearing
 // dated before the death, an application and its notice naming different
-// hearing dates, and a person the kin worksheet calls a minor who was 18 or
-// older at the death (or an adult under 18).
+// hearing dates, a person the kin worksheet calls a minor who was 18 or
+// older at the death (or an adult under 18), and 7.0's age box against the
+// age at death 7.0(A) prints.
+#include <QRegularExpression>
+
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "calc/units/blocks.h"
@@ -14,11 +17,13 @@
 #include "forms/page024.h"
 #include "forms/page028.h"
 #include "forms/page033.h"
+#include "forms/page045.h"
 #include "forms/page047.h"
 #include "forms/page050.h"
 #include "forms/page060.h"
 #include "forms/page061.h"
 #include "forms/page068.h"
+#include "forms/page079.h"
 #include "forms/page153.h"
 
 namespace wm4::casecheck {
@@ -137,6 +142,34 @@ void minorsByAge(const CaseRule& rule, const CaseData& data, CaseFindings& out) 
                         .arg(name, relationship.trimmed(), kin.cell(kinColumn::BirthDate, r)),
             ReportPlace::worksheetRow(KinSheet, r));
     }
+}
+
+// 7.0's age box is the user's; 7.0(A) prints the age from the dates of
+// birth and death. Only a 7.0 in use is compared: one with its box ticked or
+// a date typed on it.
+void estateRecoveryAge(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const TAnswer& a = data.answers;
+    const bool ticked =
+        a.answer(page45::Page, 0, page45::TheDecedentWas55YearsOfAgeOrOlderAtDeath) == u"X";
+    const bool inUse =
+        ticked ||
+        !a.answer(page45::Page, 0, page45::DateTheFiduciaryWasAppointed).trimmed().isEmpty() ||
+        !a.answer(page45::Page, 0, page45::DateTheNoticeIsSent).trimmed().isEmpty();
+    if (!inUse) return;
+    // "84 years"
+    const QString printed = a.answer(page79::Page, 0, page79::AgeAtDeath).trimmed();
+    static const QRegularExpression leadingYears(QStringLiteral("^(\\d+)"));
+    const QRegularExpressionMatch years = leadingYears.match(printed);
+    if (!years.hasMatch()) return;
+    constexpr int RecoveryAge = 55;
+    if ((years.captured(1).toInt() >= RecoveryAge) == ticked) return;
+    add(out, rule,
+        (ticked ? QStringLiteral("7.0 says the decedent was 55 years of age or older at death, but "
+                                 "7.0(A) gives the age at death as %1.")
+                : QStringLiteral("7.0 does not say the decedent was 55 years of age or older at "
+                                 "death, but 7.0(A) gives the age at death as %1."))
+            .arg(printed),
+        ReportPlace::pageCopy(page45::Page, 0));
 }
 
 }  // namespace wm4::casecheck

@@ -4,15 +4,19 @@
 // computation with its bases. Every calculation writes these figures from one
 // source, so a difference means a figure was typed over (override) or the
 // worksheets send the inventory's assets to the account in other categories.
+// And the attorney fee billed, which comes from the time records, is held
+// against the fee the court's schedule computes.
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "case/worksheet_columns.h"
 #include "forms/page028.h"
 #include "forms/page030.h"
 #include "forms/page031.h"
+#include "forms/page043.h"
 #include "forms/page060.h"
 #include "forms/page061.h"
 #include "forms/page099.h"
+#include "forms/page101.h"
 #include "schedules/schedule_buffers.h"
 #include "schedules/schedule_common.h"
 
@@ -27,7 +31,7 @@ constexpr int Inventory = page28::Page, InventoryTotalSlot = page28::TotalOfTheI
 constexpr int AccountFront = page60::Page, AccountBack = page61::Page;
 constexpr int ReceiptsTotalSlot = page61::TotalReceipts,
               DisbursementsTotalSlot = page61::TotalDisbursements;
-constexpr int ExecutorFee = page99::Page;
+constexpr int ExecutorFee = page99::Page, AttorneyFee = page101::Page;
 
 struct ScheduleSide {
     int page;
@@ -177,6 +181,32 @@ void executorFeeBases(const CaseRule& rule, const CaseData& data, CaseFindings& 
                            "is not one percent of it.")
                 .arg(QString::fromLatin1(line.what), money(value), money(fee)),
             place);
+    }
+}
+
+// The computation gives the allowance of the court's schedule; the
+// application bills the time records, and the account pays what was billed.
+// They agree only when the office bills what the schedule allows, so a fee
+// above the allowance is worth a look before it is filed.
+void feesWithinSchedule(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const auto allowed = slotAmount(data, AttorneyFee, page101::TotalFee);
+    if (!allowed || *allowed <= 0) return;  // no computation
+    struct Billed {
+        int page, slot;
+        const char* what;
+    };
+    constexpr Billed kBilled[] = {
+        {page43::Page, page43::Fee, "the application for attorney fees"},
+        {page61::Page, page61::AttorneyFeesThisAccountPeriod, "the account (13.0)"},
+    };
+    for (const Billed& billed : kBilled) {
+        const auto fee = slotAmount(data, billed.page, billed.slot);
+        if (!fee || !exceeds(*fee, *allowed)) continue;
+        add(out, rule,
+            QStringLiteral("The attorney fee on %1 (%2) is above the fee the court's schedule "
+                           "computes (%3, Computation of Attorney Fee).")
+                .arg(QString::fromLatin1(billed.what), money(*fee), money(*allowed)),
+            ReportPlace::pageCopy(billed.page, 0));
     }
 }
 

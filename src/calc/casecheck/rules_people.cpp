@@ -1,13 +1,20 @@
-// Persons: everyone a notice goes to or a waiver names needs an address, and
-// one person's name is spelled alike wherever it is typed.
+// Persons: everyone a notice goes to or a waiver names needs an address, one
+// person's name is spelled alike wherever it is typed, and a letter to an
+// organisation is not greeted as a person.
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "calc/checks/worksheet_marks.h"
 #include "calc/units/blocks.h"
 #include "case/worksheet_columns.h"
+#include "forms/page116.h"
+#include "forms/page117.h"
+#include "forms/page119.h"
+#include "forms/page122.h"
+#include "forms/page125.h"
 
 namespace wm4::casecheck {
 
@@ -180,6 +187,77 @@ void nameSpellings(const CaseRule& rule, const CaseData& data, CaseFindings& out
                     .arg(b.text, b.where, a.text, a.where),
                 b.place);
         }
+}
+
+namespace {
+
+// The letters to kin rows: the (k+1)-th row marked for a letter gets its
+// copy k, greeted "Mr." or "Ms." and the last word of the name.
+struct KinLetter {
+    int kinColumn;
+    int page;
+    int salutationSlot;
+    int copies;  // how many of the marked rows get one (0: every one)
+    const char* what;
+};
+constexpr KinLetter kKinLetters[] = {
+    {kinColumn::ToWillLetter, page116::Page, page116::Salutation, 0, "will letter"},
+    {kinColumn::ToInventoryLetter, page117::Page, page117::Salutation, 0, "inventory letter"},
+    {kinColumn::ToAccountLetter, page119::Page, page119::Salutation, 0, "account letter"},
+    {kinColumn::ToInsuranceLetter, page122::Page, page122::Salutation, 0, "life insurance letter"},
+    {kinColumn::ToAppraiserLetter, page125::Page, page125::Salutation, 1,
+     "letter to the appraiser"},
+};
+
+// Words that name an organisation rather than a person.
+bool namesAnOrganisation(const QString& name) {
+    static const QSet<QString> words{QStringLiteral("company"),      QStringLiteral("co"),
+                                     QStringLiteral("corporation"),  QStringLiteral("corp"),
+                                     QStringLiteral("incorporated"), QStringLiteral("inc"),
+                                     QStringLiteral("llc"),          QStringLiteral("llp"),
+                                     QStringLiteral("ltd"),          QStringLiteral("bank"),
+                                     QStringLiteral("trust"),        QStringLiteral("insurance"),
+                                     QStringLiteral("association"),  QStringLiteral("society"),
+                                     QStringLiteral("church"),       QStringLiteral("foundation"),
+                                     QStringLiteral("university"),   QStringLiteral("college"),
+                                     QStringLiteral("hospital"),     QStringLiteral("fund"),
+                                     QStringLiteral("department"),   QStringLiteral("agency"),
+                                     QStringLiteral("bureau"),       QStringLiteral("office"),
+                                     QStringLiteral("services"),     QStringLiteral("group"),
+                                     QStringLiteral("partners"),     QStringLiteral("union"),
+                                     QStringLiteral("home"),         QStringLiteral("county")};
+    static const QRegularExpression separators(QStringLiteral("[^A-Za-z]+"));
+    for (const QString& word : name.toLower().split(separators, Qt::SkipEmptyParts))
+        if (words.contains(word)) return true;
+    return false;
+}
+
+}  // namespace
+
+// A letter greets its addressee "Mr." or "Ms." and the last word of the
+// name, which for a company reads "Ms. Company"; the office types the
+// greeting over on the letter (override), after which it is left alone.
+void letterSalutations(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    const WorksheetStore& kin = data.KSchedList;
+    for (const KinLetter& letter : kKinLetters) {
+        int copy = 0;
+        for (int r = 0; r < kin.rowCount(); ++r) {
+            if (!isMarked(kin, letter.kinColumn, r)) continue;
+            const int thisCopy = copy++;
+            if (letter.copies > 0 && thisCopy >= letter.copies) break;
+            const QString name = kin.cell(kinColumn::Name, r).trimmed();
+            if (!namesAnOrganisation(name) ||
+                data.answers.ovRide(letter.page, thisCopy, letter.salutationSlot))
+                continue;
+            add(out, rule,
+                QStringLiteral("The %1 to %2 greets it as \"%3\"; type the greeting over on the "
+                               "letter.")
+                    .arg(QString::fromLatin1(letter.what), name,
+                         data.answers.answer(letter.page, thisCopy, letter.salutationSlot)
+                             .trimmed()),
+                ReportPlace::pageCopy(letter.page, thisCopy));
+        }
+    }
 }
 
 }  // namespace wm4::casecheck
