@@ -41,17 +41,17 @@ TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
     ASSERT_TRUE(ReadClientFile(data, fixture("rich_sample.wm4"), &error)) << error.toStdString();
     // figures: the tractor's sale proceeds booked on the account as income,
     // so the account no longer carries the whole inventory.
-    data.ASchedList.setCell(56, 6, QStringLiteral("Income"));
+    data.ASchedList.setCell(assetColumn::Category13_0, 6, QStringLiteral("Income"));
     // dates: the decedent born after the death.
     data.answers.setAnswer(page0::Page, 0, page0::DecedentBirthDate, QStringLiteral("3/4/2027"));
     // addresses: the library, sent the notice of probate, without a street.
-    data.KSchedList.setCell(2, 3, QString());
+    data.KSchedList.setCell(kinColumn::Street, 3, QString());
     // assets: the funeral bill sent to the account without an amount (an
     // asset without its value would also lower the attorney fee's base
     // below the fee billed, a finding of its own).
     data.ESchedList.setCell(expenseColumn::Amount, 0, QString());
     // names: the son's name without the period after his initial.
-    data.ASchedList.setCell(5, 4, QStringLiteral("Thomas R Whitcombe"));
+    data.ASchedList.setCell(assetColumn::Distributees, 4, QStringLiteral("Thomas R Whitcombe"));
     WriteClientFile(data, path("planted.wm4"));
 
     const CommandRun r = runProgram({"check", path("planted.wm4")});

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_test.h"
+#include "case/worksheet_columns.h"
 #include "files/client_file.h"
 #include "files/file_text.h"
 #include "forms/page000.h"
@@ -30,7 +31,7 @@ protected:
         data.answers.setAnswer(page1::Page, 1, page1::CaseNumber, "second copy");
         data.KSchedList.setRowCount(2);
         data.KSchedList.setCell(0, 0, "Son");
-        data.KSchedList.setCell(1, 0, "Robert");
+        data.KSchedList.setCell(kinColumn::Name, 0, "Robert");
         WriteClientFile(data, m_case);
     }
 

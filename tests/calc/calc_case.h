@@ -14,6 +14,7 @@
 
 #include "calc/calc_context.h"
 #include "case/case_data.h"
+#include "case/worksheet_columns.h"
 #include "files/settings.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_buffers.h"
@@ -81,14 +82,14 @@ struct CalcCase {
     // `count` kin rows named "Person 1" ... marked "X" in `column`.
     void markedKin(int column, int count) {
         for (int i = 1; i <= count; ++i)
-            addKin({{1, QStringLiteral("Person %1").arg(i)}, {column, X}});
+            addKin({{kinColumn::Name, QStringLiteral("Person %1").arg(i)}, {column, X}});
     }
     // The same with street and city line "Street i", "City i".
     void markedPersons(int column, int count) {
         for (int i = 1; i <= count; ++i)
-            addKin({{1, QStringLiteral("Person %1").arg(i)},
-                    {2, QStringLiteral("Street %1").arg(i)},
-                    {3, QStringLiteral("City %1").arg(i)},
+            addKin({{kinColumn::Name, QStringLiteral("Person %1").arg(i)},
+                    {kinColumn::Street, QStringLiteral("Street %1").arg(i)},
+                    {kinColumn::CityStateZip, QStringLiteral("City %1").arg(i)},
                     {column, X}});
     }
 };

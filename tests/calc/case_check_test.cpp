@@ -8,6 +8,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page028.h"
 #include "forms/page043.h"
@@ -84,8 +85,10 @@ const Planted kPlanted[] = {
     // The tractor's sale proceeds booked as income: the account no longer
     // carries the whole inventory.
     {"inventory-on-account",
-     [](CalcCase& c) { c.data.ASchedList.setCell(56, Tractor, QStringLiteral("Income")); }, 1,
-     P::pageCopy(61, 0)},
+     [](CalcCase& c) {
+         c.data.ASchedList.setCell(assetColumn::Category13_0, Tractor, QStringLiteral("Income"));
+     },
+     1, P::pageCopy(61, 0)},
     {"account-totals",
      [](CalcCase& c) {
          c.a().setAnswer(page61::Page, 0, page61::TotalReceipts, QStringLiteral("1.00"));
@@ -121,29 +124,36 @@ const Planted kPlanted[] = {
      1, P::pageCopy(50, 0)},
     {"minor-age",
      [](CalcCase& c) {
-         c.data.KSchedList.setCell(4, CoFiduciaryKin, QStringLiteral("Son, a minor"));  // born 1971
-         const int child = c.addKin({{1, QStringLiteral("Lily Ashby")},
-                                     {4, QStringLiteral("Granddaughter (adult)")},
-                                     {5, QStringLiteral("5/1/2012")}});
+         c.data.KSchedList.setCell(kinColumn::Relationship, CoFiduciaryKin,
+                                   QStringLiteral("Son, a minor"));  // born 1971
+         const int child =
+             c.addKin({{kinColumn::Name, QStringLiteral("Lily Ashby")},
+                       {kinColumn::Relationship, QStringLiteral("Granddaughter (adult)")},
+                       {kinColumn::BirthDate, QStringLiteral("5/1/2012")}});
          (void)child;
      },
      2, P::worksheetRow(0, CoFiduciaryKin)},
-    {"notice-address", [](CalcCase& c) { c.data.KSchedList.setCell(2, Library, QString()); }, 1,
+    {"notice-address",
+     [](CalcCase& c) { c.data.KSchedList.setCell(kinColumn::Street, Library, QString()); }, 1,
      P::worksheetRow(0, Library)},
-    {"row-value", [](CalcCase& c) { c.data.ASchedList.setCell(2, Dividend, QString()); }, 1,
+    {"row-value",
+     [](CalcCase& c) { c.data.ASchedList.setCell(assetColumn::Value, Dividend, QString()); }, 1,
      P::worksheetRow(1, Dividend)},
     // Every row without its category, not only the first the run stops at.
     {"row-category",
      [](CalcCase& c) {
-         c.data.ASchedList.setCell(53, Tractor, QString());
-         c.data.ASchedList.setCell(56, Dividend, QStringLiteral("Not used for this asset"));
-         c.data.ESchedList.setCell(6, 0, QString());
+         c.data.ASchedList.setCell(assetColumn::Category6_0, Tractor, QString());
+         c.data.ASchedList.setCell(assetColumn::Category13_0, Dividend,
+                                   QStringLiteral("Not used for this asset"));
+         c.data.ESchedList.setCell(expenseColumn::Category13_0, 0, QString());
      },
      3, P::worksheetRow(1, Tractor)},
     {"name-spelling",
      [](CalcCase& c) {
-         c.data.ASchedList.setCell(5, Shares, QStringLiteral("Thomas R Whitcombe"));
-         c.data.ESchedList.setCell(25, 0, QStringLiteral("Ashby Funeral Hom"));
+         c.data.ASchedList.setCell(assetColumn::Distributees, Shares,
+                                   QStringLiteral("Thomas R Whitcombe"));
+         c.data.ESchedList.setCell(expenseColumn::InterestedPersons, 0,
+                                   QStringLiteral("Ashby Funeral Hom"));
      },
      2, P::worksheetRow(1, Shares)},
     // The application bills more hours than the schedule allows for; the
@@ -195,9 +205,9 @@ TEST(CaseRules, EveryRuleHasAFamilyAndAPlantedTest) {
 // Names that only look alike are different people: a slip of one letter
 // counts only in a long name.
 TEST_F(CaseCheck, ShortNamesOneLetterApartAreTwoPeople) {
-    addKin({{1, QStringLiteral("Ann Doe")}});
-    addKin({{1, QStringLiteral("Dan Doe")}});
-    addKin({{1, QStringLiteral("Anne Doe")}});
+    addKin({{kinColumn::Name, QStringLiteral("Ann Doe")}});
+    addKin({{kinColumn::Name, QStringLiteral("Dan Doe")}});
+    addKin({{kinColumn::Name, QStringLiteral("Anne Doe")}});
     run();
     EXPECT_EQ(lines(CheckCaseRule(*caseRule("name-spelling"), data)), QStringList{});
 }

@@ -7,6 +7,7 @@
 #include "calc/checks/item_capacity.h"
 #include "calc/checks/line_capacity.h"
 #include "calc/checks/person_capacity.h"
+#include "case/worksheet_columns.h"
 
 namespace wm4 {
 namespace {
@@ -37,25 +38,38 @@ TEST_F(CheckTest, EveryCategoryRuleReportsItsRowWhenTheCategoryIsMissing) {
 TEST_F(CheckTest, ForAnExpenseSentToForm24_4TheOnItemCountsAsMissing) {
     // The expense list's first item reads "on", not "for": a claim left on it
     // was never categorised and would drop out of the schedule of claims.
-    addExpense({{1, "Hospital bill"}, {21, X}, {22, "Not used on this expense"}});
+    addExpense({{expenseColumn::Description, "Hospital bill"},
+                {expenseColumn::ToForm24_4, X},
+                {expenseColumn::Category24_4, "Not used on this expense"}});
     EXPECT_FALSE(Test4Errs(data));
     EXPECT_EQ(reports.numbers(), QList<int>{16140});
 }
 
 TEST_F(CheckTest, CategoryTestStopsAtTheFirstAssetFaultAndSkipsExpenses) {
-    addExpense({{1, "Funeral"}, {9, X}});                    // no Form 13.0 category
-    addAsset({{1, "Cash"}, {16, X}, {48, "Real Estate"}});   // categorised
-    addAsset({{1, "Old car"}, {29, X}, {22, X}, {53, ""}});  // 6.0 (rule 6) before 13.0 (rule 9)
-    addAsset({{1, "Boat"}, {16, X}});                        // never reached
+    addExpense({{expenseColumn::Description, "Funeral"},
+                {expenseColumn::ToForm13_0, X}});  // no Form 13.0 category
+    addAsset({{assetColumn::Description, "Cash"},
+              {assetColumn::ToForm3_0, X},
+              {assetColumn::Category3_0, "Real Estate"}});  // categorised
+    addAsset({{assetColumn::Description, "Old car"},
+              {assetColumn::ToForm13_0, X},
+              {assetColumn::ToForm6_0, X},
+              {assetColumn::Category6_0, ""}});  // 6.0 (rule 6) before 13.0 (rule 9)
+    addAsset({{assetColumn::Description, "Boat"}, {assetColumn::ToForm3_0, X}});  // never reached
     EXPECT_FALSE(Test4Errs(data));
     ASSERT_EQ(reports.numbers(), QList<int>{16060});
     EXPECT_EQ(reports.reports()[0].text, "Old car");
 }
 
 TEST_F(CheckTest, CategorisedAndUnmarkedRowsPass) {
-    addAsset({{1, "Cash"}, {16, X}, {48, "Readily Ascertainable Value"}});
-    addAsset({{1, "Unsent"}, {16, "x"}});  // only "X" marks a row
-    addExpense({{1, "Claim"}, {21, X}, {22, "(3) Funeral"}});
+    addAsset({{assetColumn::Description, "Cash"},
+              {assetColumn::ToForm3_0, X},
+              {assetColumn::Category3_0, "Readily Ascertainable Value"}});
+    addAsset({{assetColumn::Description, "Unsent"},
+              {assetColumn::ToForm3_0, "x"}});  // only "X" marks a row
+    addExpense({{expenseColumn::Description, "Claim"},
+                {expenseColumn::ToForm24_4, X},
+                {expenseColumn::Category24_4, "(3) Funeral"}});
     EXPECT_TRUE(Test4Errs(data));
     EXPECT_TRUE(reports.reports().isEmpty());
 }

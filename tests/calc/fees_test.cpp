@@ -4,6 +4,7 @@
 #include "calc/calc_case.h"
 #include "calc/fees/calc_ttls.h"
 #include "calc/fees/fee_units.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page020.h"
 #include "forms/page043.h"
@@ -181,9 +182,9 @@ TEST_F(FeeTest, ApplicationBillsTheTimeWorksheet) {
     a().setAnswer(page0::Page, 0, page0::Judge, QStringLiteral("Judge Ruth"));
     addRow(data.TSchedList, {{1, "Opened estate"}, {2, "1.5"}, {3, "$200.00"}});
     addRow(data.TSchedList, {{1, "Inventory"}, {2, "0.333"}, {3, "$150.00"}});
-    addKin({{1, "Heir One"}, {12, X}});
-    addKin({{1, "Not Consenting"}});
-    addKin({{1, "Heir Two"}, {12, X}});
+    addKin({{kinColumn::Name, "Heir One"}, {kinColumn::ToAttorneyFeeApplication, X}});
+    addKin({{kinColumn::Name, "Not Consenting"}});
+    addKin({{kinColumn::Name, "Heir Two"}, {kinColumn::ToAttorneyFeeApplication, X}});
 
     Calc43(ctx, 0);
     Calc49(ctx, 0);
@@ -223,34 +224,40 @@ TEST_F(FeeTest, ApplicationConsentTakesTheEleventhPersonOff) {
     Calc43(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29130});
     EXPECT_EQ(slot(Appl, page43::Names.start + 9), "Person 10");
-    EXPECT_EQ(data.KSchedList.cell(12, 10), "");  // off the consent
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::ToAttorneyFeeApplication, 10),
+              "");  // off the consent
 }
 
 // ----- CalcTtls -----------------------------------------------------------
 
 TEST_F(FeeTest, CalcTtlsTotalsByCategoryIgnoringCase) {
-    addAsset({{1, "House"},
-              {2, "$100,000.00"},
-              {16, X},
-              {48, "real estate"},
-              {17, X},
-              {49, "Real Property"},
-              {35, X},
-              {58, "Real Estate Not Sold"},
-              {86, X},
-              {87, "REAL ESTATE NOT SOLD"},
-              {28, X}});
-    addAsset(
-        {{1, "Car"}, {2, "$5,000.50"}, {21, X}, {88, X}, {33, X}, {86, X}, {87, "Something Else"}});
-    addAsset({{1, "Stock"},
-              {2, "$1,000.00"},
-              {16, X},
-              {48, "Readily Ascertainable Value"},
-              {35, X},
-              {58, "Personal Property"},
-              {34, X},
-              {31, X},
-              {21, X}});
+    addAsset({{assetColumn::Description, "House"},
+              {assetColumn::Value, "$100,000.00"},
+              {assetColumn::ToForm3_0, X},
+              {assetColumn::Category3_0, "real estate"},
+              {assetColumn::ToForm4_0, X},
+              {assetColumn::Category4_0, "Real Property"},
+              {assetColumn::ToExecutorFee, X},
+              {assetColumn::CategoryExecutorFee, "Real Estate Not Sold"},
+              {assetColumn::ToAttorneyFee, X},
+              {assetColumn::CategoryAttorneyFee, "REAL ESTATE NOT SOLD"},
+              {assetColumn::ToForm12_0, X}});
+    addAsset({{assetColumn::Description, "Car"},
+              {assetColumn::Value, "$5,000.50"},
+              {assetColumn::ToForm5_10, X},
+              {assetColumn::ToForm9_C, X},
+              {assetColumn::ToBmv3774, X},
+              {assetColumn::ToAttorneyFee, X},
+              {assetColumn::CategoryAttorneyFee, "Something Else"}});
+    addAsset({{assetColumn::Description, "Stock"},
+              {assetColumn::Value, "$1,000.00"},
+              {assetColumn::ToForm3_0, X},
+              {assetColumn::Category3_0, "Readily Ascertainable Value"},
+              {assetColumn::ToExecutorFee, X},
+              {assetColumn::CategoryExecutorFee, "Personal Property"},
+              {assetColumn::ToStockPower, X},
+              {assetColumn::ToSpouseAffidavit, X},
+              {assetColumn::ToForm5_10, X}});
 
     EXPECT_TRUE(CalcTtls(ctx));
     const CategoryTotals& t = ctx.totals;
@@ -276,9 +283,19 @@ TEST_F(FeeTest, CalcTtlsEndsAtAnUnknownCategory) {
     } cases[] = {{16, 48, 16010}, {17, 49, 16020}, {35, 58, 16110}};
     for (const Case& c : cases) {
         CalcCase f;
-        f.addAsset({{1, "First"}, {2, "10.00"}, {21, X}, {28, X}});
-        f.addAsset({{1, "Odd one"}, {2, "20.00"}, {c.send, X}, {c.category, "Furniture"}, {28, X}});
-        f.addAsset({{1, "Below"}, {2, "30.00"}, {21, X}, {28, X}});
+        f.addAsset({{assetColumn::Description, "First"},
+                    {assetColumn::Value, "10.00"},
+                    {assetColumn::ToForm5_10, X},
+                    {assetColumn::ToForm12_0, X}});
+        f.addAsset({{assetColumn::Description, "Odd one"},
+                    {assetColumn::Value, "20.00"},
+                    {c.send, X},
+                    {c.category, "Furniture"},
+                    {assetColumn::ToForm12_0, X}});
+        f.addAsset({{assetColumn::Description, "Below"},
+                    {assetColumn::Value, "30.00"},
+                    {assetColumn::ToForm5_10, X},
+                    {assetColumn::ToForm12_0, X}});
         f.a().NoOf12 = 7;
         EXPECT_FALSE(CalcTtls(f.ctx));
         ASSERT_EQ(f.reports.numbers(), QList<int>{c.errNo});

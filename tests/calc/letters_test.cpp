@@ -2,6 +2,7 @@
 // the court; salutations; today's date in long form; kept slots.
 #include "calc/calc_case.h"
 #include "calc/letters/letter_units.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page116.h"
 #include "forms/page117.h"
@@ -150,12 +151,14 @@ TEST_F(Letters, CourtLetterHasFixedAddressAndSalutation) {
 
 TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
     addKin({{KinName, "Al Apprais"}, {KinGender, "M"}, {AppraiserLetter, "X"}});
-    addAsset({{AssetForm3_0, "X"}, {AssetCategory3_0, "Readily Ascertainable Value"}, {61, "7"}});
+    addAsset({{AssetForm3_0, "X"},
+              {AssetCategory3_0, "Readily Ascertainable Value"},
+              {assetColumn::RealtyHouseNumber, "7"}});
     addAsset({{AssetForm3_0, "X"},
               {AssetCategory3_0, "real estate"},
-              {61, "12"},
-              {62, "Oak Lane"},
-              {60, "Akron, OH 44300"}});
+              {assetColumn::RealtyHouseNumber, "12"},
+              {assetColumn::RealtyStreetName, "Oak Lane"},
+              {assetColumn::RealtyCityStateZip, "Akron, OH 44300"}});
 
     Calc125(ctx, 0);
 
@@ -166,7 +169,7 @@ TEST_F(Letters, AppraiserLetterNamesTheRealEstateSentToForm3_0) {
               "12 Oak Lane, Akron, OH 44300");
     EXPECT_EQ(slot(page125::Page, page125::SignedBy), "J. Counsel");
     // A city line with the city alone is completed with the state.
-    data.ASchedList.setCell(60, 1, QStringLiteral("Akron"));
+    data.ASchedList.setCell(assetColumn::RealtyCityStateZip, 1, QStringLiteral("Akron"));
     Calc125(ctx, 0);
     EXPECT_EQ(slot(page125::Page, page125::RealEstateToBeAppraised), "12 Oak Lane, Akron, Ohio");
 }

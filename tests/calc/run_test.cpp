@@ -10,6 +10,7 @@
 #include "calc/run/calculate_complete.h"
 #include "calc/run/stage_order.h"
 #include "case/page_catalogue.h"
+#include "case/worksheet_columns.h"
 #include "forms/page099.h"
 
 namespace wm4 {
@@ -71,9 +72,14 @@ TEST_F(RunTest, KinCountersAndTheirCopyThresholds) {
 }
 
 TEST_F(RunTest, AssetCountersAndTheirPages) {
-    addAsset({{1, "House"}, {28, X}});
-    addAsset({{1, "Lot"}, {28, X}, {33, X}});
-    addAsset({{1, "Car"}, {88, X}, {31, X}, {34, X}});
+    addAsset({{assetColumn::Description, "House"}, {assetColumn::ToForm12_0, X}});
+    addAsset({{assetColumn::Description, "Lot"},
+              {assetColumn::ToForm12_0, X},
+              {assetColumn::ToBmv3774, X}});
+    addAsset({{assetColumn::Description, "Car"},
+              {assetColumn::ToForm9_C, X},
+              {assetColumn::ToSpouseAffidavit, X},
+              {assetColumn::ToStockPower, X}});
     PrepareCopiesAndSchedules(ctx);
     EXPECT_EQ(a().NoOf12, 2);
     for (int page : {55, 56, 57, 58, 59, 100, 196}) EXPECT_EQ(a().PgCt[page], 2) << page;
@@ -94,8 +100,10 @@ TEST_F(RunTest, FortyOneNoticesOfProbateReportOnceAndEndTheRunAfterCounting) {
 }
 
 TEST_F(RunTest, ACategoryFaultReportsOnceAndCalculatesNoPage) {
-    addAsset({{1, "Painting"}, {16, X}, {48, "Not used for this asset"}});
-    addExpense({{1, "Funeral"}, {9, X}});
+    addAsset({{assetColumn::Description, "Painting"},
+              {assetColumn::ToForm3_0, X},
+              {assetColumn::Category3_0, "Not used for this asset"}});
+    addExpense({{expenseColumn::Description, "Funeral"}, {expenseColumn::ToForm13_0, X}});
     a().NoOf4_4 = 3;  // from an earlier run
     CalculateComplete(ctx);
     EXPECT_EQ(reports.numbers(), QList<int>{16010});

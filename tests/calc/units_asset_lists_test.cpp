@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page010.h"
 #include "forms/page028.h"
@@ -18,10 +19,10 @@ class AssetLists : public CalcCaseTest {
 protected:
     void sale(const QString& description, int n = 1) {
         for (int i = 0; i < n; ++i)
-            addAsset({{1, description},
-                      {2, QStringLiteral("$10.00")},
-                      {6, QStringLiteral("Public")},
-                      {25, QStringLiteral("X")}});
+            addAsset({{assetColumn::Description, description},
+                      {assetColumn::Value, QStringLiteral("$10.00")},
+                      {assetColumn::PublicPrivate, QStringLiteral("Public")},
+                      {assetColumn::ToForm9_0, QStringLiteral("X")}});
     }
 };
 
@@ -53,9 +54,9 @@ TEST_F(AssetLists, LineBeyondTheBoxReportsAndEndsThePage) {
 TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
     gi(page0::FiduciaryName, QStringLiteral("Ann Fid"));
     for (int i = 1; i <= 6; ++i)
-        addAsset({{1, QStringLiteral("Asset %1 | its second line").arg(i)},
-                  {2, QStringLiteral("$1,000.00")},
-                  {23, QStringLiteral("X")}});
+        addAsset({{assetColumn::Description, QStringLiteral("Asset %1 | its second line").arg(i)},
+                  {assetColumn::Value, QStringLiteral("$1,000.00")},
+                  {assetColumn::ToForm7_1, QStringLiteral("X")}});
     units::Calc34(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{30189});
     EXPECT_EQ(slot(page34::Page, 0, page34::Property.start), "Asset 1");  // the first line only
@@ -80,9 +81,9 @@ TEST_F(AssetLists, Form3_0CategoryTextIsPlacedWholeEvenWhenTooLong) {
     // 6.75 in of Arial 11: 88 characters a line with the test measurer.
     const QString line(80, u'x');
     for (int i = 0; i < 14; ++i)
-        addAsset({{1, line + QStringLiteral(" | ")},
-                  {16, QStringLiteral("X")},
-                  {48, QStringLiteral("real estate")}});
+        addAsset({{assetColumn::Description, line + QStringLiteral(" | ")},
+                  {assetColumn::ToForm3_0, QStringLiteral("X")},
+                  {assetColumn::Category3_0, QStringLiteral("real estate")}});
     units::Calc10(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29309});
     const QString text = slot(page10::Page, 0, page10::RealEstateAssets);
@@ -105,13 +106,13 @@ TEST_F(AssetLists, Form6_0AutomobileAllowanceAllowsExactly65000) {
 
 TEST_F(AssetLists, Form7_2BackApportionsToTheSpouseAndToOthers) {
     gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
-    addAsset({{1, QStringLiteral("1998 Ford")},
-              {24, QStringLiteral("X")},
-              {55, QStringLiteral("2nd Automobile")}});
-    addAsset({{1, QStringLiteral("Piano")},
-              {5, QStringLiteral("Tom Son")},
-              {24, QStringLiteral("X")},
-              {55, QStringLiteral("others")}});
+    addAsset({{assetColumn::Description, QStringLiteral("1998 Ford")},
+              {assetColumn::ToForm7_2, QStringLiteral("X")},
+              {assetColumn::Category7_2, QStringLiteral("2nd Automobile")}});
+    addAsset({{assetColumn::Description, QStringLiteral("Piano")},
+              {assetColumn::Distributees, QStringLiteral("Tom Son")},
+              {assetColumn::ToForm7_2, QStringLiteral("X")},
+              {assetColumn::Category7_2, QStringLiteral("others")}});
     units::Calc36(ctx, 0);
     EXPECT_EQ(slot(page36::Page, 0, page36::SecondAutomobileToTheSpouse), "X");
     EXPECT_EQ(slot(page36::Page, 0, page36::SpouseTakingSecondAutomobile), "Sue Spouse");

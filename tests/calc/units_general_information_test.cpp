@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page079.h"
 
@@ -24,7 +25,7 @@ protected:
     int rowsNamed(const QString& name) const {
         int n = 0;
         for (int row = 0; row < data.KSchedList.rowCount(); ++row)
-            n += data.KSchedList.cell(1, row) == name;
+            n += data.KSchedList.cell(kinColumn::Name, row) == name;
         return n;
     }
 };
@@ -48,30 +49,31 @@ TEST_F(GeneralInformation, SpouseWhoIsTheFiduciaryTakesTheFiduciarysAnswersOnEve
     EXPECT_EQ(slot(page0::Page, 0, page0::SpouseDetail), "Daughter");
     // One kin row for the person who is spouse and fiduciary.
     EXPECT_EQ(rowsNamed(QStringLiteral("Ann Fid")), 1);
-    EXPECT_EQ(data.KSchedList.cell(3, 0), "Ellery, Ohio  43917");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::CityStateZip, 0), "Ellery, Ohio  43917");
 }
 
 TEST_F(GeneralInformation, KinRowOfAPersonIsUpdatedOrAdded) {
     fiduciary();
     gi(page0::FiduciaryGenderMark, QStringLiteral("X"));
-    addKin({{1, QStringLiteral("Ann Fid")},
-            {2, QStringLiteral("old street")},
-            {6, QStringLiteral("F")}});
-    addKin({{1, QStringLiteral("Someone")}});
-    addKin({{1, QStringLiteral("Ann Fid")}, {2, QStringLiteral("older street")}});
+    addKin({{kinColumn::Name, QStringLiteral("Ann Fid")},
+            {kinColumn::Street, QStringLiteral("old street")},
+            {kinColumn::Gender, QStringLiteral("F")}});
+    addKin({{kinColumn::Name, QStringLiteral("Someone")}});
+    addKin({{kinColumn::Name, QStringLiteral("Ann Fid")},
+            {kinColumn::Street, QStringLiteral("older street")}});
     gi(page0::CoFiduciaryName, QStringLiteral("Bob Cofid"));
     gi(page0::CoFiduciaryStreet, QStringLiteral("9 Oak St"));
     gi(page0::CoFiduciaryCity,
        QStringLiteral("Dayton"));  // no state: the city line is still written on a new row
     units::Calc0(ctx, 0);
     // The last row of that name is updated; the first stays as it was.
-    EXPECT_EQ(data.KSchedList.cell(2, 0), "old street");
-    EXPECT_EQ(data.KSchedList.cell(2, 2), "1 Elm St");
-    EXPECT_EQ(data.KSchedList.cell(6, 2), "M");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Street, 0), "old street");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Street, 2), "1 Elm St");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Gender, 2), "M");
     ASSERT_EQ(data.KSchedList.rowCount(), 4);
-    EXPECT_EQ(data.KSchedList.cell(1, 3), "Bob Cofid");
-    EXPECT_EQ(data.KSchedList.cell(3, 3), "Dayton,   ");
-    EXPECT_EQ(data.KSchedList.cell(6, 3), "F");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Name, 3), "Bob Cofid");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::CityStateZip, 3), "Dayton,   ");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Gender, 3), "F");
     // A second run finds the rows it added.
     units::Calc0(ctx, 0);
     EXPECT_EQ(data.KSchedList.rowCount(), 4);
@@ -83,11 +85,11 @@ TEST_F(GeneralInformation, EmptyFirstKinRowIsUsedAndTheCityLineNeedsAState) {
     gi(page0::SpouseCity, QStringLiteral("Ellery"));
     units::Calc0(ctx, 0);
     ASSERT_EQ(data.KSchedList.rowCount(), 1);
-    EXPECT_EQ(data.KSchedList.cell(1, 0), "Sue Spouse");
-    EXPECT_EQ(data.KSchedList.cell(6, 0), "");  // the decedent's marks say nothing
-    data.KSchedList.setCell(3, 0, QStringLiteral("typed city line"));
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Name, 0), "Sue Spouse");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::Gender, 0), "");  // the decedent's marks say nothing
+    data.KSchedList.setCell(kinColumn::CityStateZip, 0, QStringLiteral("typed city line"));
     units::Calc0(ctx, 0);  // no state answer: the row's city line stays
-    EXPECT_EQ(data.KSchedList.cell(3, 0), "typed city line");
+    EXPECT_EQ(data.KSchedList.cell(kinColumn::CityStateZip, 0), "typed city line");
 }
 
 // The spouse's kin row takes the gender opposite the decedent's marks: the
@@ -101,13 +103,13 @@ TEST_F(GeneralInformation, SpouseGenderFollowsTheDecedentsMarks) {
     };
     const Case cases[] = {{"X", "", "F"}, {"", "X", "M"}, {"", "", "typed"}};
     gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
-    addKin({{1, QStringLiteral("Sue Spouse")}});
+    addKin({{kinColumn::Name, QStringLiteral("Sue Spouse")}});
     for (const Case& c : cases) {
-        data.KSchedList.setCell(6, 0, QStringLiteral("typed"));
+        data.KSchedList.setCell(kinColumn::Gender, 0, QStringLiteral("typed"));
         gi(page0::DecedentGenderMark, c.husband);
         gi(page0::DecedentGenderMark2, c.woman);
         units::Calc0(ctx, 0);
-        EXPECT_EQ(data.KSchedList.cell(6, 0), c.gender) << c.husband << c.woman;
+        EXPECT_EQ(data.KSchedList.cell(kinColumn::Gender, 0), c.gender) << c.husband << c.woman;
     }
 }
 

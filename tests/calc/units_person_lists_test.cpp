@@ -4,6 +4,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/units/units.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page001.h"
 #include "forms/page002.h"
@@ -49,7 +50,8 @@ TEST_F(PersonLists, Form1_0FrontSkipsTheSpouseButTheRowKeepsItsPlace) {
 
 TEST_F(PersonLists, Form1_0NameOfThreeLinesShowsItsFirstTwo) {
     // 1.75 in of 11-point text holds 22 characters with the test measurer.
-    addKin({{1, QStringLiteral("Bartholomew Alexander Montgomery-Fitzwilliam the Third")},
+    addKin({{kinColumn::Name,
+             QStringLiteral("Bartholomew Alexander Montgomery-Fitzwilliam the Third")},
             {kFront, QStringLiteral("X")},
             {kBack, QStringLiteral("X")}});
     units::Calc1(ctx, 0);
@@ -69,10 +71,14 @@ TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
     gi(page0::DeathDate, QStringLiteral("1/15/2026"));
     gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
     gi(page0::SpouseBirthDate, QStringLiteral("6/2/1944"));
-    addKin({{1, QStringLiteral("Adult Son")}, {5, QStringLiteral("11/2/1971")}, {kFront, X}});
-    addKin({{1, QStringLiteral("Turns Eighteen")}, {5, QStringLiteral("1/15/2008")}, {kFront, X}});
-    addKin({{1, QStringLiteral("Minor Heir")},
-            {5, QStringLiteral("1/16/2008")},
+    addKin({{kinColumn::Name, QStringLiteral("Adult Son")},
+            {kinColumn::BirthDate, QStringLiteral("11/2/1971")},
+            {kFront, X}});
+    addKin({{kinColumn::Name, QStringLiteral("Turns Eighteen")},
+            {kinColumn::BirthDate, QStringLiteral("1/15/2008")},
+            {kFront, X}});
+    addKin({{kinColumn::Name, QStringLiteral("Minor Heir")},
+            {kinColumn::BirthDate, QStringLiteral("1/16/2008")},
             {kFront, X},
             {kBack, X}});
     units::Calc1(ctx, 0);
@@ -84,7 +90,8 @@ TEST_F(PersonLists, Form1_0GivesBirthDatesOfMinorsOnly) {
     units::Calc2(ctx, 0);
     EXPECT_EQ(slot(page2::Page, 0, page2::Persons.start + 4), "1/16/2008");
 
-    data.KSchedList.setCell(10, 2, QString());  // no minor on the front: the box is not ticked
+    data.KSchedList.setCell(kinColumn::ToForm1_0Front, 2,
+                            QString());  // no minor on the front: the box is not ticked
     a().setAnswer(page1::Page, 0, page1::MinorListed, QString());
     units::Calc1(ctx, 0);
     EXPECT_EQ(slot(page1::Page, 0, page1::MinorListed), "");
@@ -152,7 +159,7 @@ TEST_F(PersonLists, Form6_4CListsThirtyNames) {
     units::Calc129(ctx, 0);
     EXPECT_TRUE(reports.numbers().isEmpty());
     EXPECT_EQ(slot(page129::Page, 0, page129::Names.start + 29), "Person 30");
-    addKin({{1, QStringLiteral("Person 31")}, {kForm6_4C, QStringLiteral("X")}});
+    addKin({{kinColumn::Name, QStringLiteral("Person 31")}, {kForm6_4C, QStringLiteral("X")}});
     units::Calc129(ctx, 0);
     EXPECT_EQ(reports.numbers(), QList<int>{29060});
 }
@@ -211,15 +218,16 @@ TEST_F(PersonLists, Form2_2NoticeWithItsOwnSigningBoxKeepsIt) {
 // that person, and only that.
 TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
     constexpr int kForm10_4 = 35, kAssetForm10_0 = 26;
-    addKin({{1, QStringLiteral("Tom Son")}, {kForm10_4, X}});
-    addKin({{1, QStringLiteral("Ann Fid")}, {kForm10_4, X}});
-    addAsset({{1, QStringLiteral("100 shares | Ohio Power")},
-              {5, QStringLiteral("Tom Son")},
+    addKin({{kinColumn::Name, QStringLiteral("Tom Son")}, {kForm10_4, X}});
+    addKin({{kinColumn::Name, QStringLiteral("Ann Fid")}, {kForm10_4, X}});
+    addAsset({{assetColumn::Description, QStringLiteral("100 shares | Ohio Power")},
+              {assetColumn::Distributees, QStringLiteral("Tom Son")},
               {kAssetForm10_0, X}});
-    addAsset({{1, QStringLiteral("Piano")},
-              {5, QStringLiteral("Ann Fid, Tom Son")},
+    addAsset({{assetColumn::Description, QStringLiteral("Piano")},
+              {assetColumn::Distributees, QStringLiteral("Ann Fid, Tom Son")},
               {kAssetForm10_0, X}});
-    addAsset({{1, QStringLiteral("Not distributed")}, {5, QStringLiteral("Tom Son")}});
+    addAsset({{assetColumn::Description, QStringLiteral("Not distributed")},
+              {assetColumn::Distributees, QStringLiteral("Tom Son")}});
     units::Calc52(ctx, 0);
     units::Calc52(ctx, 1);
     EXPECT_EQ(slot(page52::Page, 0, page52::PropertyDistributedToThisPerson),
@@ -232,12 +240,14 @@ TEST_F(PersonLists, Form10_4ListsThePropertyOfItsDistributee) {
 }
 
 TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributees) {
-    addKin({{1, QStringLiteral("Ann Fid")}, {4, QStringLiteral("Daughter")}});
-    addKin({{1, QStringLiteral("Someone Else")}});
-    addKin({{1, QStringLiteral("Tom Son")}, {2, QStringLiteral("9 Oak St")}});
-    addAsset({{1, QStringLiteral("Lot 17 | Riverside Addition")},
-              {5, QStringLiteral("Tom Son, Ann Fid")},
-              {28, QStringLiteral("X")}});
+    addKin({{kinColumn::Name, QStringLiteral("Ann Fid")},
+            {kinColumn::Relationship, QStringLiteral("Daughter")}});
+    addKin({{kinColumn::Name, QStringLiteral("Someone Else")}});
+    addKin({{kinColumn::Name, QStringLiteral("Tom Son")},
+            {kinColumn::Street, QStringLiteral("9 Oak St")}});
+    addAsset({{assetColumn::Description, QStringLiteral("Lot 17 | Riverside Addition")},
+              {assetColumn::Distributees, QStringLiteral("Tom Son, Ann Fid")},
+              {assetColumn::ToForm12_0, QStringLiteral("X")}});
     a().setAnswer(page57::Page, 0, page57::Persons.start + 4,
                   QStringLiteral("1/2"));  // the share, typed by the user
     units::Calc57(ctx, 0);

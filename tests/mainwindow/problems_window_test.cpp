@@ -129,7 +129,8 @@ TEST_F(ProblemsWindow, DoubleClickOpensThePageCopyOrTheWorksheetRow) {
 
     session().data().KSchedList.setRowCount(4);
     for (int r = 0; r < 4; ++r)
-        session().data().KSchedList.setCell(1, r, QStringLiteral("Person %1").arg(r + 1));
+        session().data().KSchedList.setCell(kinColumn::Name, r,
+                                            QStringLiteral("Person %1").arg(r + 1));
     int rowShown = -1;
     ModalWatch worksheet([&rowShown](QWidget* modal) {
         if (auto* sheet = qobject_cast<WorksheetWindow*>(modal)) rowShown = sheet->currentRow();
@@ -169,7 +170,7 @@ TEST_F(ProblemsWindow, CheckCaseListsTheFindingsOfTheRichSample) {
     EXPECT_TRUE(problems->dock().isVisible());  // "No problems."
 
     // Two inconsistencies: a notice without an address, a value missing.
-    session().data().KSchedList.setCell(2, 3, QString());
+    session().data().KSchedList.setCell(kinColumn::Street, 3, QString());
     session().data().ESchedList.setCell(expenseColumn::Amount, 0, QString());
     check->trigger();
     const QList<Problem>& listed = problems->panel().problems();

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include "case/worksheet_columns.h"
 #include "files/backup_generation.h"
 #include "files/client_file.h"
 #include "forms/page000.h"
@@ -28,7 +29,7 @@ protected:
         data.answers.setAnswer(page0::Page, 0, page0::DecedentName,
                                QStringLiteral("Harold James Whitcombe"));
         data.answers.setAnswer(page0::Page, 0, page0::DeathDate, QStringLiteral("1/15/2026"));
-        data.KSchedList.setCell(1, 0, QStringLiteral("Eleanor M. Whitcombe"));
+        data.KSchedList.setCell(kinColumn::Name, 0, QStringLiteral("Eleanor M. Whitcombe"));
         WriteClientFile(data, casePath);
         original = readAll(casePath);
     }
@@ -84,7 +85,7 @@ TEST_F(Recovery, AKilledWindowsEditsComeBackAndASaveKeepsOneBackup) {
               "February 1, 2026");  // typed and left (long form after the run)
     EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentStreet),
               "99 Recovered Road");  // still in the field
-    EXPECT_EQ(session().data().KSchedList.cell(1, 0), "Edited Kin Name");
+    EXPECT_EQ(session().data().KSchedList.cell(kinColumn::Name, 0), "Edited Kin Name");
     EXPECT_EQ(answers().answer(page0::Page, 0, page0::DecedentName), "Harold James Whitcombe");
     EXPECT_EQ(window->ClientFileName(), casePath);
     EXPECT_TRUE(window->CaseModified());

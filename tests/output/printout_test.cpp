@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "case/case_data.h"
+#include "case/worksheet_columns.h"
 #include "output/document/packet.h"
 #include "output/document/template_merge.h"
 #include "output/document/worksheet_printout.h"
@@ -88,9 +89,9 @@ TEST_F(PrintoutTest, PageCountsAtTheBoundaries) {
 
 TEST_F(PrintoutTest, AssetLinesFillTheirSlots) {
     fill(data.ASchedList, 54, 1);
-    data.ASchedList.setCell(3, 0, QStringLiteral("X"));
-    data.ASchedList.setCell(10, 0, QStringLiteral("Jane"));
-    data.ASchedList.setCell(11, 0, QStringLiteral("Bank"));
+    data.ASchedList.setCell(assetColumn::Appraised, 0, QStringLiteral("X"));
+    data.ASchedList.setCell(assetColumn::SendToSummary, 0, QStringLiteral("Jane"));
+    data.ASchedList.setCell(assetColumn::CategorySummary, 0, QStringLiteral("Bank"));
     const auto pages = print(WorksheetKind::Asset);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(pages[0][0], QStringLiteral("Doe Estate.wm4"));
@@ -111,8 +112,8 @@ TEST_F(PrintoutTest, AssetLinesFillTheirSlots) {
 
 TEST_F(PrintoutTest, RowStraddlingAPageShowsItsValuesOnItsFirstPageOnly) {
     fill(data.TSchedList, 20, 2, 3);  // 40 lines: row 19 has lines 38 and 39
-    data.TSchedList.setCell(0, 19, QStringLiteral("1/2/2024"));
-    data.TSchedList.setCell(2, 19, QStringLiteral("2.00"));
+    data.TSchedList.setCell(timeColumn::Date, 19, QStringLiteral("1/2/2024"));
+    data.TSchedList.setCell(timeColumn::Hours, 19, QStringLiteral("2.00"));
     const auto pages = print(WorksheetKind::Time);
     ASSERT_EQ(pages.size(), 2);
     const int last = 2 + 5 * 38;  // line 38: date, description, hours, rate, amount
@@ -189,8 +190,8 @@ TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     EXPECT_EQ(assetPages[1][267], QStringLiteral("1,431.00"));
 
     data.ESchedList.setRowCount(2);
-    data.ESchedList.setCell(2, 0, QStringLiteral("$1,000.10"));
-    data.ESchedList.setCell(2, 1, QStringLiteral("$0.20"));
+    data.ESchedList.setCell(expenseColumn::Amount, 0, QStringLiteral("$1,000.10"));
+    data.ESchedList.setCell(expenseColumn::Amount, 1, QStringLiteral("$0.20"));
     EXPECT_EQ(print(WorksheetKind::Expense)[0][267], QStringLiteral("1,000.30"));
 
     // Time: each row's amount is its hours times its rate, to the cent; a
@@ -236,9 +237,9 @@ TEST_F(PrintoutTest, EmptyWorksheetPrintsOnePageWithNameAndDate) {
 
 TEST_F(PrintoutTest, RowWithAnAmountButNoDescriptionKeepsItsLine) {
     data.ESchedList.setRowCount(2);
-    data.ESchedList.setCell(2, 0, QStringLiteral("$500.00"));
-    data.ESchedList.setCell(1, 1, QStringLiteral("Funeral"));
-    data.ESchedList.setCell(2, 1, QStringLiteral("$7.00"));
+    data.ESchedList.setCell(expenseColumn::Amount, 0, QStringLiteral("$500.00"));
+    data.ESchedList.setCell(expenseColumn::Description, 1, QStringLiteral("Funeral"));
+    data.ESchedList.setCell(expenseColumn::Amount, 1, QStringLiteral("$7.00"));
     const auto pages = print(WorksheetKind::Expense);
     EXPECT_EQ(pages[0][6], QStringLiteral("$500.00"));
     EXPECT_EQ(pages[0][8], QStringLiteral("Funeral"));

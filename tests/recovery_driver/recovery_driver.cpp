@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <cstdio>
 
+#include "case/worksheet_columns.h"
 #include "files/settings.h"
 #include "session/case_session.h"
 #include "ui/mainwindow/main_window.h"
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
     window.CommitFocusedEdit();
     street->setFocus();
     street->setText(QStringLiteral("99 Recovered Road"));
-    window.session().data().KSchedList.setCell(1, 0, QStringLiteral("Edited Kin Name"));
+    window.session().data().KSchedList.setCell(wm4::kinColumn::Name, 0,
+                                               QStringLiteral("Edited Kin Name"));
     window.setCaseModified(true);
     std::puts("EDITED");
     std::fflush(stdout);

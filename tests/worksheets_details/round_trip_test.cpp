@@ -13,6 +13,7 @@
 
 #include "calc/calc_case.h"
 #include "calc/run/calculate_complete.h"
+#include "case/worksheet_columns.h"
 #include "files/client_file.h"
 #include "forms/page000.h"
 #include "worksheets/details/detail_dialogs.h"
@@ -177,58 +178,58 @@ void enterThroughDialogs(test::CalcCase& c) {
 // The same case with its cells written into the stores by column number.
 void writeDirectly(test::CalcCase& c) {
     const QString X = test::X;
-    c.addAsset({{1, "2015 Ford Focus"},
-                {2, "$4,000.00"},
-                {5, "John Smith, Mary Smith"},
-                {32, X},
-                {33, X},
-                {88, X},
-                {74, "Sedan"},
-                {73, "Ford"},
-                {71, "2015"},
-                {89, "Ford Motor Co."},
-                {90, "15 ft"},
-                {75, "Focus"},
-                {72, "1FADP3F2XFL123456"},
-                {76, "T-77"},
-                {91, "160"}});
-    c.addAsset({{1, "Home | 12 Oak Lane"},
-                {2, "$150,000.00"},
-                {5, "Lee, Ann"},
-                {28, X},
-                {31, X},
-                {59, "012-34-567"},
-                {60, "Akron, OH 44300"},
-                {61, "12"},
-                {62, "Oak Lane"},
-                {63, "V1"},
-                {64, "P2"},
-                {65, "L3"},
-                {66, "Oakwood"},
-                {67, "60"},
-                {68, "120"},
-                {69, "S4"},
-                {70, "0.17"}});
-    c.addAsset({{1, "100 shares Acme Corp."},
-                {2, "$5,000.00"},
-                {5, "John Smith, Lee, Ann"},
-                {34, X},
-                {36, X},
-                {77, "100"},
-                {78, "Common"},
-                {79, "Acme Corp."},
-                {80, "C-17"},
-                {85, "Acct 987654321"},
-                {83, "First Bank"},
-                {84, "FB-4321"},
-                {82, "6.0"},
-                {81, "1/2/2026"}});
-    c.addExpense({{1, "Credit card"},
-                  {2, "$300.00"},
-                  {10, X},
-                  {20, "Card 4111111111111111"},
-                  {18, "Card Co."},
-                  {19, "CC-1111"}});
+    c.addAsset({{assetColumn::Description, "2015 Ford Focus"},
+                {assetColumn::Value, "$4,000.00"},
+                {assetColumn::Distributees, "John Smith, Mary Smith"},
+                {assetColumn::ToBmv3773, X},
+                {assetColumn::ToBmv3774, X},
+                {assetColumn::ToForm9_C, X},
+                {assetColumn::VehicleBodyType, "Sedan"},
+                {assetColumn::VehicleMake, "Ford"},
+                {assetColumn::VehicleYear, "2015"},
+                {assetColumn::VehicleManufacturer, "Ford Motor Co."},
+                {assetColumn::VehicleLength, "15 ft"},
+                {assetColumn::VehicleModel, "Focus"},
+                {assetColumn::VehicleSerialNumber, "1FADP3F2XFL123456"},
+                {assetColumn::VehicleTitleNumber, "T-77"},
+                {assetColumn::VehicleHorsepower, "160"}});
+    c.addAsset({{assetColumn::Description, "Home | 12 Oak Lane"},
+                {assetColumn::Value, "$150,000.00"},
+                {assetColumn::Distributees, "Lee, Ann"},
+                {assetColumn::ToForm12_0, X},
+                {assetColumn::ToSpouseAffidavit, X},
+                {assetColumn::RealtyParcelNumber, "012-34-567"},
+                {assetColumn::RealtyCityStateZip, "Akron, OH 44300"},
+                {assetColumn::RealtyHouseNumber, "12"},
+                {assetColumn::RealtyStreetName, "Oak Lane"},
+                {assetColumn::RealtyVolume, "V1"},
+                {assetColumn::RealtyPage, "P2"},
+                {assetColumn::RealtyLotNumber, "L3"},
+                {assetColumn::RealtySubdivision, "Oakwood"},
+                {assetColumn::RealtyFrontage, "60"},
+                {assetColumn::RealtyDepth, "120"},
+                {assetColumn::RealtySublot, "S4"},
+                {assetColumn::RealtyAcreage, "0.17"}});
+    c.addAsset({{assetColumn::Description, "100 shares Acme Corp."},
+                {assetColumn::Value, "$5,000.00"},
+                {assetColumn::Distributees, "John Smith, Lee, Ann"},
+                {assetColumn::ToStockPower, X},
+                {assetColumn::ToIdentifiers, X},
+                {assetColumn::StockShares, "100"},
+                {assetColumn::StockShareClass, "Common"},
+                {assetColumn::StockCorporation, "Acme Corp."},
+                {assetColumn::StockCertificate, "C-17"},
+                {assetColumn::IdentifierComplete, "Acct 987654321"},
+                {assetColumn::IdentifierInstitution, "First Bank"},
+                {assetColumn::IdentifierAbbreviation, "FB-4321"},
+                {assetColumn::IdentifierFormNumber, "6.0"},
+                {assetColumn::IdentifierFilingDate, "1/2/2026"}});
+    c.addExpense({{expenseColumn::Description, "Credit card"},
+                  {expenseColumn::Amount, "$300.00"},
+                  {expenseColumn::ToIdentifiers, X},
+                  {expenseColumn::IdentifierComplete, "Card 4111111111111111"},
+                  {expenseColumn::IdentifierInstitution, "Card Co."},
+                  {expenseColumn::IdentifierAbbreviation, "CC-1111"}});
 }
 
 TEST(DetailRoundTrip, DialogRowsSavedAndCalculatedFillTheFormsAsWrittenRows) {
