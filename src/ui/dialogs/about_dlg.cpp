@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "messages/version.h"
+#include "ui/dialogs/button_names.h"
 #include "ui_about_dlg.h"
 
 namespace wm4 {
@@ -27,6 +28,7 @@ TfrmAboutDlg::TfrmAboutDlg(const QString& iconPath, QWidget* parent)
     ui->lblCredits->hide();
     ui->imgLogo->installEventFilter(this);
     connect(ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    NameButtonsByCaptions(this);
 }
 
 TfrmAboutDlg::~TfrmAboutDlg() = default;

@@ -4,6 +4,7 @@
 
 #include "files/settings.h"
 #include "ui/commands/tools_commands.h"
+#include "ui/dialogs/button_names.h"
 #include "ui_preference_dlg.h"
 
 namespace wm4 {
@@ -48,6 +49,7 @@ TfrmPreferenceDlg::TfrmPreferenceDlg(const ProgramSettings& settings, bool iconB
     connect(ui->cbxAddenda, &QCheckBox::toggled, this, filingChanged);
     connect(ui->cbxTypedSignatures, &QCheckBox::toggled, this, filingChanged);
     connect(ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    NameButtonsByCaptions(this);
 }
 
 TfrmPreferenceDlg::~TfrmPreferenceDlg() = default;

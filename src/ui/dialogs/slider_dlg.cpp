@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "ui/dialogs/button_names.h"
 #include "ui_slider_dlg.h"
 
 namespace wm4 {
@@ -19,6 +20,7 @@ TfrmSlider::TfrmSlider(const QString& title, const QString& hint, double maximum
     ui->TrackBar1->setPageStep(10);
     ui->TrackBar1->setAccessibleName(title);
     ui->buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Ok"));
+    NameButtonsByCaptions(this);
     connect(ui->TrackBar1, &QSlider::valueChanged, this, &TfrmSlider::showValue);
     connect(ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
