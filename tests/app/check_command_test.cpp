@@ -35,7 +35,7 @@ TEST_F(CheckCommand, TheRichSampleHasNothingToReport) {
     EXPECT_EQ(r.err, QString());
 }
 
-TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
+TEST_F(CheckCommand, FivePlantedInconsistenciesAndTheOneTheyCause) {
     CaseData data;
     QString error;
     ASSERT_TRUE(ReadClientFile(data, fixture("rich_sample.wm4"), &error)) << error.toStdString();
@@ -46,9 +46,9 @@ TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
     data.answers.setAnswer(page0::Page, 0, page0::DecedentBirthDate, QStringLiteral("3/4/2027"));
     // addresses: the library, sent the notice of probate, without a street.
     data.KSchedList.setCell(kinColumn::Street, 3, QString());
-    // assets: the funeral bill sent to the account without an amount (an
-    // asset without its value would also lower the attorney fee's base
-    // below the fee billed, a finding of its own).
+    // assets: the funeral bill sent to the account without an amount. The
+    // account's costs drop with it, below the debts and costs typed on 12.0:
+    // a finding of the figures family that follows from it.
     data.ESchedList.setCell(expenseColumn::Amount, 0, QString());
     // names: the son's name without the period after his initial.
     data.ASchedList.setCell(assetColumn::Distributees, 4, QStringLiteral("Thomas R Whitcombe"));
@@ -59,15 +59,20 @@ TEST_F(CheckCommand, FivePlantedInconsistenciesGiveFiveLines) {
     const QStringList found = r.out.split(u'\n', Qt::SkipEmptyParts);
     QStringList rules;
     for (const QString& line : found) rules << line.section(u':', 0, 0);
-    EXPECT_EQ(rules, (QStringList{"inventory-on-account", "birth-before-death", "notice-address",
-                                  "row-value", "name-spelling"}))
+    EXPECT_EQ(rules,
+              (QStringList{"inventory-on-account", "distribution-values", "birth-before-death",
+                           "notice-address", "row-value", "name-spelling"}))
         << r.out.toStdString();
-    ASSERT_EQ(found.size(), 5);
-    EXPECT_EQ(found[2],
+    ASSERT_EQ(found.size(), 6);
+    EXPECT_EQ(found[1],
+              "distribution-values: 12.0 subtracts debts and costs of 14,733.58, the account's "
+              "fees, costs and claims (13.0) are 7,933.58. [12.0 Application for Certificate of "
+              "Transfer, copy 1]");
+    EXPECT_EQ(found[3],
               "notice-address: Ellery Public Library has no street address but is on 2.2 Notice "
               "of Probate, 10.2 Notice of Hearing on Application, 13.5 Notice of Hearing on "
               "Account. [Kin Worksheet, row 4]");
-    EXPECT_TRUE(found[4].endsWith("[Asset Worksheet, row 5]")) << found[4].toStdString();
+    EXPECT_TRUE(found[5].endsWith("[Asset Worksheet, row 5]")) << found[5].toStdString();
 }
 
 TEST_F(CheckCommand, AFileThatCannotBeReadIsStatusOne) {

@@ -13,7 +13,9 @@
 #include "forms/page028.h"
 #include "forms/page043.h"
 #include "forms/page045.h"
+#include "forms/page046.h"
 #include "forms/page050.h"
+#include "forms/page056.h"
 #include "forms/page061.h"
 #include "forms/page068.h"
 #include "forms/page099.h"
@@ -165,6 +167,14 @@ const Planted kPlanted[] = {
                          QStringLiteral("9,000.00"));
      },
      2, P::pageCopy(page43::Page, 0), true},
+    // 10.0's income typed apart from the account, 12.0's debts as the
+    // review first found them.
+    {"distribution-values",
+     [](CalcCase& c) {
+         c.a().setAnswer(page46::Page, 0, page46::IncomeAndOtherReceipts, QStringLiteral("1.00"));
+         c.a().setAnswer(page56::Page, 0, page56::LessDebtsAndCosts, QStringLiteral("5,000.00"));
+     },
+     2, P::pageCopy(page46::Page, 0)},
     {"estate-recovery-age",
      [](CalcCase& c) {
          c.a().setAnswer(page45::Page, 0, page45::TheDecedentWas55YearsOfAgeOrOlderAtDeath,

@@ -169,15 +169,16 @@ TEST_F(ProblemsWindow, CheckCaseListsTheFindingsOfTheRichSample) {
     EXPECT_TRUE(problems->panel().problems().isEmpty());
     EXPECT_TRUE(problems->dock().isVisible());  // "No problems."
 
-    // Two inconsistencies: a notice without an address, a value missing.
+    // Two inconsistencies: a notice without an address, a name misspelled.
     session().data().KSchedList.setCell(kinColumn::Street, 3, QString());
-    session().data().ESchedList.setCell(expenseColumn::Amount, 0, QString());
+    session().data().ASchedList.setCell(assetColumn::Distributees, 4,
+                                        QStringLiteral("Thomas R Whitcombe"));
     check->trigger();
     const QList<Problem>& listed = problems->panel().problems();
     ASSERT_EQ(listed.size(), 2);
     EXPECT_EQ(listed[0].number, "notice-address");
     EXPECT_EQ(listed[0].place, ReportPlace::worksheetRow(0, 3));
-    EXPECT_EQ(listed[1].number, "row-value");
+    EXPECT_EQ(listed[1].number, "name-spelling");
 }
 
 }  // namespace

@@ -27,6 +27,9 @@ constexpr CaseRule kRules[] = {
     {"fee-within-schedule", "figures",
      "the attorney fee applied for (the application for attorney fees) and paid on the account "
      "(13.0) is no more than the fee the court's schedule computes", feesWithinSchedule},
+    {"distribution-values", "figures",
+     "the values typed on 10.0 (distribution in kind) and 12.0 (certificate of transfer) agree "
+     "with the inventory and the account", distributionValues},
     {"birth-before-death", "dates", "the decedent was born before the date of death",
      birthBeforeDeath},
     {"filings-after-death", "dates",

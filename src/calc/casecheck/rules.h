@@ -10,6 +10,7 @@ void inventoryOnAccount(const CaseRule&, const CaseData&, CaseFindings&);
 void accountTotals(const CaseRule&, const CaseData&, CaseFindings&);
 void executorFeeBases(const CaseRule&, const CaseData&, CaseFindings&);
 void feesWithinSchedule(const CaseRule&, const CaseData&, CaseFindings&);
+void distributionValues(const CaseRule&, const CaseData&, CaseFindings&);
 // dates
 void birthBeforeDeath(const CaseRule&, const CaseData&, CaseFindings&);
 void filingsAfterDeath(const CaseRule&, const CaseData&, CaseFindings&);

@@ -4,8 +4,9 @@
 // computation with its bases. Every calculation writes these figures from one
 // source, so a difference means a figure was typed over (override) or the
 // worksheets send the inventory's assets to the account in other categories.
-// And the attorney fee billed, which comes from the time records, is held
-// against the fee the court's schedule computes.
+// The values typed on 10.0 and 12.0 are held against the inventory and the
+// account they repeat, and the attorney fee billed, which comes from the time
+// records, against the fee the court's schedule computes.
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
 #include "case/worksheet_columns.h"
@@ -13,6 +14,8 @@
 #include "forms/page030.h"
 #include "forms/page031.h"
 #include "forms/page043.h"
+#include "forms/page046.h"
+#include "forms/page056.h"
 #include "forms/page060.h"
 #include "forms/page061.h"
 #include "forms/page099.h"
@@ -207,6 +210,51 @@ void feesWithinSchedule(const CaseRule& rule, const CaseData& data, CaseFindings
                            "computes (%3, Computation of Attorney Fee).")
                 .arg(QString::fromLatin1(billed.what), money(*fee), money(*allowed)),
             ReportPlace::pageCopy(billed.page, 0));
+    }
+}
+
+namespace {
+
+double sumOf(const CaseData& data, int page, std::initializer_list<int> slots) {
+    double sum = 0;
+    for (int slot : slots) sum += slotAmount(data, page, slot).value_or(0);
+    return sum;
+}
+
+}  // namespace
+
+// 10.0's and 12.0's values are typed, not computed: 10.0's property is the
+// inventory's and its total the account's receipts; 12.0's debts and costs
+// are the account's fees, costs and claims. Each pair is compared only when
+// both sides hold a figure.
+void distributionValues(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
+    struct Pair {
+        int page;
+        double onForm;
+        double onAccount;
+        const char* text;
+    };
+    const Pair pairs[] = {
+        {page46::Page, sumOf(data, page46::Page, {page46::PersonalProperty, page46::RealProperty}),
+         inventoryFiled(data) ? slotAmount(data, Inventory, InventoryTotalSlot).value_or(0) : 0,
+         "10.0 gives the personal and real property as %1, the inventory total on 6.0 is %2."},
+        {page46::Page, slotAmount(data, page46::Page, page46::Total).value_or(0),
+         slotAmount(data, AccountBack, ReceiptsTotalSlot).value_or(0),
+         "10.0's total is %1, the account's total receipts (13.0) are %2."},
+        {page56::Page, slotAmount(data, page56::Page, page56::LessDebtsAndCosts).value_or(0),
+         sumOf(
+             data, AccountBack,
+             {page61::FiduciaryFeesThisAccountPeriod, page61::AttorneyFeesThisAccountPeriod,
+              page61::OtherAdministrativeCostsAndExpenses, page61::DebtsAndClaimsAgainstTheEstate}),
+         "12.0 subtracts debts and costs of %1, the account's fees, costs and claims (13.0) are "
+         "%2."},
+    };
+    for (const Pair& pair : pairs) {
+        if (pair.onForm == 0 || pair.onAccount == 0 || sameAmount(pair.onForm, pair.onAccount))
+            continue;
+        add(out, rule,
+            QString::fromLatin1(pair.text).arg(money(pair.onForm), money(pair.onAccount)),
+            ReportPlace::pageCopy(pair.page, 0));
     }
 }
 
