@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "case/page_catalogue.h"
+#include "case/worksheet_columns.h"
 #include "forms/page000.h"
 #include "forms/page001.h"
 #include "ui/dialogs/multiple_dlg.h"
@@ -245,9 +246,9 @@ TEST_F(MainWindow, RefreshAfterAReportedErrorLeavesTheScreenAsItIs) {
     // An asset sent to the inventory without its category stops the run.
     WorksheetStore& assets = session().data().ASchedList;
     assets.setRowCount(1);
-    assets.setCell(1, 0, QStringLiteral("Piano"));
-    assets.setCell(2, 0, QStringLiteral("$500.00"));
-    assets.setCell(22, 0, QStringLiteral("X"));
+    assets.setCell(assetColumn::Description, 0, QStringLiteral("Piano"));
+    assets.setCell(assetColumn::Value, 0, QStringLiteral("$500.00"));
+    assets.setCell(assetColumn::ToForm6_0, 0, QStringLiteral("X"));
     before = window->pageScreen().screenRoot();
     window->RefreshClick();
     EXPECT_FALSE(reports.numbers().isEmpty());

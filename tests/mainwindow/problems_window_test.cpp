@@ -55,9 +55,9 @@ protected:
         WorksheetStore& assets = session().data().ASchedList;
         assets.setRowCount(count);
         for (int r = 0; r < count; ++r) {
-            assets.setCell(1, r, QStringLiteral("Asset %1").arg(r + 1));
-            assets.setCell(2, r, QStringLiteral("$10.00"));
-            assets.setCell(22, r, QStringLiteral("X"));  // to Form 6.0, no category
+            assets.setCell(assetColumn::Description, r, QStringLiteral("Asset %1").arg(r + 1));
+            assets.setCell(assetColumn::Value, r, QStringLiteral("$10.00"));
+            assets.setCell(assetColumn::ToForm6_0, r, QStringLiteral("X"));  // no category
         }
     }
     QTreeWidget* list() { return problems->panel().list(); }

@@ -133,20 +133,20 @@ TEST_F(PrintoutTest, EmptySummaryCellsPrintAsTheWorksheetWouldBuildThem) {
     assets.setRowCount(2);
     // Row 0 was never saved through the window: flags and categories only,
     // and the "0" a new row holds in its flag and category cells.
-    assets.setCell(1, 0, QStringLiteral("House"));
-    assets.setCell(3, 0, QStringLiteral("0"));
+    assets.setCell(assetColumn::Description, 0, QStringLiteral("House"));
+    assets.setCell(assetColumn::Appraised, 0, QStringLiteral("0"));
     for (int column : {18, 22, 29}) assets.setCell(column, 0, QStringLiteral("X"));
-    assets.setCell(48, 0, QStringLiteral("Real Estate"));
-    assets.setCell(49, 0, QStringLiteral("0"));
-    assets.setCell(50, 0, QStringLiteral("Not used for this asset"));
-    assets.setCell(56, 0, QStringLiteral("Income"));
+    assets.setCell(assetColumn::Category3_0, 0, QStringLiteral("Real Estate"));
+    assets.setCell(assetColumn::Category4_0, 0, QStringLiteral("0"));
+    assets.setCell(assetColumn::Category5_1, 0, QStringLiteral("Not used for this asset"));
+    assets.setCell(assetColumn::Category13_0, 0, QStringLiteral("Income"));
     // Row 1 holds the summaries a window wrote: they print as they stand.
-    assets.setCell(1, 1, QStringLiteral("Car"));
-    assets.setCell(22, 1, QStringLiteral("X"));
-    assets.setCell(10, 1, QStringLiteral("6.0 (as saved)"));
-    assets.setCell(11, 1, QStringLiteral("Tangible"));
+    assets.setCell(assetColumn::Description, 1, QStringLiteral("Car"));
+    assets.setCell(assetColumn::ToForm6_0, 1, QStringLiteral("X"));
+    assets.setCell(assetColumn::SendToSummary, 1, QStringLiteral("6.0 (as saved)"));
+    assets.setCell(assetColumn::CategorySummary, 1, QStringLiteral("Tangible"));
     WorksheetStore& expenses = data.ESchedList;
-    expenses.setCell(1, 0, QStringLiteral("Funeral"));
+    expenses.setCell(expenseColumn::Description, 0, QStringLiteral("Funeral"));
     for (int column : {9, 12, 21}) expenses.setCell(column, 0, QStringLiteral("X"));
     const WorksheetStore assetsBefore = assets, expensesBefore = expenses;
 
@@ -165,10 +165,10 @@ TEST_F(PrintoutTest, EmptySummaryCellsPrintAsTheWorksheetWouldBuildThem) {
 TEST_F(PrintoutTest, ALongSummaryRunsOnOverTheRowsFurtherLines) {
     WorksheetStore& assets = data.ASchedList;
     assets.setRowCount(2);
-    assets.setCell(1, 0, QStringLiteral("House"));
-    assets.setCell(2, 0, QStringLiteral("$9.00"));
+    assets.setCell(assetColumn::Description, 0, QStringLiteral("House"));
+    assets.setCell(assetColumn::Value, 0, QStringLiteral("$9.00"));
     for (int column : {16, 17, 18, 19, 20, 21, 22}) assets.setCell(column, 0, QStringLiteral("X"));
-    assets.setCell(1, 1, QStringLiteral("Car"));
+    assets.setCell(assetColumn::Description, 1, QStringLiteral("Car"));
     const auto pages = print(WorksheetKind::Asset);
     ASSERT_EQ(pages.size(), 1);
     // "3.0, 4.0, 5.1, 5.6, 5.9, 5.10, 6.0" takes two lines of its column.
@@ -200,9 +200,9 @@ TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     times.setRowCount(3);
     const QStringList hours = {"1.50", "0.25", "2.00"}, rates = {"$250.00", "$133.33", ""};
     for (int r = 0; r < 3; ++r) {
-        times.setCell(1, r, QStringLiteral("Work %1").arg(r));
-        times.setCell(2, r, hours[r]);
-        times.setCell(3, r, rates[r]);
+        times.setCell(timeColumn::Description, r, QStringLiteral("Work %1").arg(r));
+        times.setCell(timeColumn::Hours, r, hours[r]);
+        times.setCell(timeColumn::Rate, r, rates[r]);
     }
     const auto timePages = print(WorksheetKind::Time);
     ASSERT_EQ(timePages.size(), 1);
