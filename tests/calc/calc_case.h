@@ -16,6 +16,7 @@
 #include "case/case_data.h"
 #include "case/worksheet_columns.h"
 #include "files/settings.h"
+#include "forms/page000.h"
 #include "output/textfit/text_wrapper.h"
 #include "schedules/schedule_buffers.h"
 #include "support/fixed_width_measurer.h"
@@ -54,7 +55,17 @@ struct CalcCase {
     TAnswer& a() { return data.answers; }
 
     // A General Information answer.
-    void gi(int answer, const QString& text) { a().setAnswer(0, 0, answer, text); }
+    void gi(int answer, const QString& text) { a().setAnswer(page0::Page, 0, answer, text); }
+    // The attorney the letters and the transfer forms print: J. Counsel,
+    // 2 Court St, Akron, OH 44308, 330-555-0100.
+    void typeAttorney() {
+        gi(page0::AttorneyName, "J. Counsel");
+        gi(page0::AttorneyStreet, "2 Court St");
+        gi(page0::AttorneyCity, "Akron");
+        gi(page0::AttorneyState, "OH");
+        gi(page0::AttorneyZip, "44308");
+        gi(page0::AttorneyPhone, "330-555-0100");
+    }
 
     const QString& slot(int page, int copy, int s) { return a().answer(page, copy, s); }
     const QString& slot(int page, int s) { return slot(page, 0, s); }

@@ -28,12 +28,7 @@ protected:
         gi(page0::DecedentLastName, "Smith");
         gi(page0::DecedentFirstName, "Carl");
         gi(page0::DecedentMiddleName, "A.");
-        gi(page0::AttorneyName, "J. Counsel");
-        gi(page0::AttorneyStreet, "2 Court St");
-        gi(page0::AttorneyCity, "Akron");
-        gi(page0::AttorneyState, "OH");
-        gi(page0::AttorneyZip, "44308");
-        gi(page0::AttorneyPhone, "330-555-0100");
+        typeAttorney();
         gi(page0::FiduciaryName, "Ann Lee");
         gi(page0::FiduciaryStreet, "4 Pine St");
         gi(page0::FiduciaryCity, "Kent");

@@ -54,12 +54,7 @@ protected:
         gi(page0::DecedentMiddleName, "A.");
         gi(page0::DecedentCity, "Akron");
         gi(page0::DeathDate, "May 1, 2020");
-        gi(page0::AttorneyName, "J. Counsel");
-        gi(page0::AttorneyStreet, "2 Court St");
-        gi(page0::AttorneyCity, "Akron");
-        gi(page0::AttorneyState, "OH");
-        gi(page0::AttorneyZip, "44308");
-        gi(page0::AttorneyPhone, "330-555-0100");
+        typeAttorney();
         gi(page0::SpouseName, "Jane Smith");
         addKin(
             {{KinName, "Jane Smith"}, {KinStreet, "1 Main St"}, {KinCityLine, "Akron, OH  44300"}});
