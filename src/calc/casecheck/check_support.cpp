@@ -29,10 +29,6 @@ bool sameAmount(double a, double b) {
     return std::llround(a * 100) == std::llround(b * 100);
 }
 
-bool exceeds(double amount, double limit) {
-    return std::llround(amount * 100) > std::llround(limit * 100);
-}
-
 QString money(double amount) {
     return FormatAmount(amount);
 }

@@ -19,8 +19,6 @@ std::optional<double> amountOf(const QString& text);
 std::optional<double> slotAmount(const CaseData& data, int page, int slot, int copy = 0);
 // Equal to the cent.
 bool sameAmount(double a, double b);
-// More than the limit by a cent or more.
-bool exceeds(double amount, double limit);
 QString money(double amount);  // "1,234.56"
 
 // A date as typed on a form or worksheet ("3/4/1941", "March 4, 1941").

@@ -9,6 +9,7 @@
 // records, against the fee the court's schedule computes.
 #include "calc/casecheck/check_support.h"
 #include "calc/casecheck/rules.h"
+#include "calc/checks/dollar_ceilings.h"
 #include "case/worksheet_columns.h"
 #include "forms/page028.h"
 #include "forms/page030.h"
@@ -44,6 +45,13 @@ struct ScheduleSide {
 constexpr int SlotsPerLine = 3;
 constexpr ScheduleSide kInventorySides[] = {{page30::Page, page30::Lines},
                                             {page31::Page, page31::Lines}};
+
+// The amounts of a page's slots added up, an empty slot as 0.
+double sumOf(const CaseData& data, int page, std::initializer_list<int> slots) {
+    double sum = 0;
+    for (int slot : slots) sum += slotAmount(data, page, slot).value_or(0);
+    return sum;
+}
 
 // The value of 6.1's grand total row, wherever its sheets put it.
 std::optional<double> scheduleGrandTotal(const CaseData& data) {
@@ -96,10 +104,10 @@ void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings
             found += amountOf(assets.cell(assetColumn::Value, r)).value_or(0);
     }
     if (!onAccount) return;
-    double lines = 0;
-    for (int slot : {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
-                     page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty})
-        lines += slotAmount(data, AccountBack, slot).value_or(0);
+    const double lines =
+        sumOf(data, AccountBack,
+              {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
+               page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty});
     const double inventory = slotAmount(data, Inventory, InventoryTotalSlot).value_or(0);
     if (sameAmount(lines, inventory + found)) return;
     add(out, rule,
@@ -160,8 +168,7 @@ void executorFeeBases(const CaseRule& rule, const CaseData& data, CaseFindings& 
     if (!base) return;  // no computation
     const ReportPlace place = ReportPlace::pageCopy(ExecutorFee, 0);
     const double shown =
-        slotAmount(data, ExecutorFee, page99::PersonalPropertyAndSaleProceeds).value_or(0) +
-        slotAmount(data, ExecutorFee, page99::IncomeReceived).value_or(0);
+        sumOf(data, ExecutorFee, {page99::PersonalPropertyAndSaleProceeds, page99::IncomeReceived});
     if (!sameAmount(shown, *base))
         add(out, rule,
             QStringLiteral("The executor's fee computation shows property and income of %1, but "
@@ -204,7 +211,7 @@ void feesWithinSchedule(const CaseRule& rule, const CaseData& data, CaseFindings
     };
     for (const Billed& billed : kBilled) {
         const auto fee = slotAmount(data, billed.page, billed.slot);
-        if (!fee || !exceeds(*fee, *allowed)) continue;
+        if (!fee || !exceedsInCents(*fee, *allowed)) continue;
         add(out, rule,
             QStringLiteral("The attorney fee on %1 (%2) is above the fee the court's schedule "
                            "computes (%3, Computation of Attorney Fee).")
@@ -212,16 +219,6 @@ void feesWithinSchedule(const CaseRule& rule, const CaseData& data, CaseFindings
             ReportPlace::pageCopy(billed.page, 0));
     }
 }
-
-namespace {
-
-double sumOf(const CaseData& data, int page, std::initializer_list<int> slots) {
-    double sum = 0;
-    for (int slot : slots) sum += slotAmount(data, page, slot).value_or(0);
-    return sum;
-}
-
-}  // namespace
 
 // 10.0's and 12.0's values are typed, not computed: 10.0's property is the
 // inventory's and its total the account's receipts; 12.0's debts and costs
