@@ -88,8 +88,8 @@ QStringList callArguments(const QString& text, qsizetype from) {
 // cases' answer(data, page, s, text), overridden(data, page, s, text) and
 // answers(data, page, {{s, text}, ...}), the fixture's gi(s, text) and
 // overrideSlot(page, copy, s, text), and Check Case's gi(data, s) and
-// slotAmount(data, page, s, copy). Which
-// argument is the slot, by the number of arguments (-1: none).
+// slotAmount(data, page, s, copy). Which argument is the slot, by the number
+// of arguments (-1: none); answers() and gi() are read apart below.
 int freeSlotArgument(const QString& name, qsizetype argumentCount) {
     if (name == u"slot") return argumentCount == 2 ? 1 : argumentCount == 3 ? 2 : -1;
     if (name == u"printed" || name == u"amount" || name == u"sum")
