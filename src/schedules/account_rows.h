@@ -3,8 +3,11 @@
 // Commissioner's Report): wrapped item lines with their amounts beside the
 // first line, and label rows (headers, subtotals, totals) with the amount in
 // the column of the section they close: receipts under receipts,
-// disbursements under disbursements. Rows are written at the cursor, which
-// advances by the rows written; skip() leaves empty rows.
+// disbursements under disbursements. The disbursements' subtotals and totals
+// once stood in the receipt column too, where a reader adds them to the
+// receipts; they stand under their own heading (disbursementTotal). Rows are
+// written at the cursor, which advances by the rows written; skip() leaves
+// empty rows.
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"

@@ -82,8 +82,9 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
                               ReportRowBeyondBuffer))
             return;
     }
-    if (s.receiptsTotal > 0 && !out.receiptTotal(QStringLiteral("Grand Total of Receipts"),
-                                                 s.receiptsTotal, ReportSectionBeyondBuffer))
+    if (s.receiptsTotal > 0 &&
+        !out.receiptTotal(QStringLiteral("********** Grand Total of Receipts"), s.receiptsTotal,
+                          ReportSectionBeyondBuffer))
         return;
 
     if (s.disbursementsTotal > 0 &&
@@ -103,8 +104,10 @@ void BuildAccountSchedule(const CaseData& data, ScheduleBuffers& buffers, TextWr
                                    s.disbursementSubtotals[g], ReportRowBeyondBuffer))
             return;
     }
+    // The disbursements' subtotals and total stand in the disbursement
+    // column, under their own heading (AccountRowBuilder).
     if (s.disbursementsTotal > 0)
-        out.disbursementTotal(QStringLiteral("Grand Total of Disbursements"),
+        out.disbursementTotal(QStringLiteral("********** Grand Total of Disbursements"),
                               s.disbursementsTotal, ReportSectionBeyondBuffer);
 }
 

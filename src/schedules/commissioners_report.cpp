@@ -39,7 +39,7 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
             if (IsMarked(assets, assetColumn::ToCommissionersReport, a) &&
                 !out.receipt(assets, a, true))
                 return;
-        if (!out.receiptTotal(QStringLiteral("Total of Receipts"), s.receiptsTotal,
+        if (!out.receiptTotal(QStringLiteral("********** Total of Receipts"), s.receiptsTotal,
                               ReportSectionBeyondBuffer))
             return;
     }
@@ -49,8 +49,10 @@ void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrap
             if (IsMarked(expenses, expenseColumn::ToCommissionersReport, e) &&
                 !out.disbursement(expenses, e))
                 return;
-        if (!out.disbursementTotal(QStringLiteral("Total of Disbursements"), s.disbursementsTotal,
-                                   ReportSectionBeyondBuffer))
+        // The total stands in the disbursement column, under its own
+        // heading (AccountRowBuilder).
+        if (!out.disbursementTotal(QStringLiteral("********** Total of Disbursements"),
+                                   s.disbursementsTotal, ReportSectionBeyondBuffer))
             return;
     }
 

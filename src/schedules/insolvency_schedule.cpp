@@ -101,6 +101,7 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         if (!s.present[k]) continue;
         InsolvencyRow* header = out.row(i);
         if (!header) return;
+        header->claimNumber = QStringLiteral("***");
         header->description = InsolvencyClasses[k].header;
         i += 2;
         for (int e : claims[k]) {
@@ -124,6 +125,8 @@ void BuildInsolvencySchedule(const CaseData& data, ScheduleBuffers& buffers, Tex
         if (!subtotal) return;
         subtotal->description = QStringLiteral("SUBTOTAL");
         subtotal->amount = FormatAmount(s.subtotals[k]);
+        // The subtotal and grand-total rows also total the estimated
+        // payments typed for their claims (left empty where none was typed).
         if (s.estimated[k]) subtotal->estimatedPayment = FormatAmount(s.estimatedSubtotals[k]);
         i += 2;
     }

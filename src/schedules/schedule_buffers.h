@@ -88,15 +88,16 @@ struct InsolvencyClass {
 extern const std::array<InsolvencyClass, InsolvencyClassCount> InsolvencyClasses;
 
 // The section rows of the account and the Commissioner's Report.
-extern const QString ReceiptsSectionRow;       // "RECEIPTS": the section header
-extern const QString DisbursementsSectionRow;  // "DISBURSEMENTS"
-extern const QString GrandTotalRow;            // "Grand Total" (6.1, 13.2)
+extern const QString ReceiptsSectionRow;       // "RECEIPTS *****...": the section header
+extern const QString DisbursementsSectionRow;  // "DISBURSEMENTS *****..."
+extern const QString GrandTotalRow;            // "********** Grand Total" (6.1, 13.2)
 
 // ---- Account schedule (Form 13.1; totals for Form 13.0) ----
 
 // description | check number | disbursement amount | receipt amount or total.
-// Receipt amounts stand in `receipt`, disbursement amounts in `disbursement`;
-// every subtotal and grand total stands in `receipt`.
+// Receipt amounts and the receipts' subtotals and totals stand in `receipt`,
+// disbursement amounts and the disbursements' subtotals and totals in
+// `disbursement` (see AccountRowBuilder).
 struct AccountRow {
     QString description, checkNumber, disbursement, receipt;
 };
@@ -138,7 +139,7 @@ struct InventoryScheduleWithAutos : InventorySchedule {
 
 // ---- Insolvency schedule of claims (Forms 24.4, 24.5; values of 24.0) ----
 
-// claim number (empty on a class header) | description | class code | amount |
+// claim number or "***" on a class header | description | class code | amount |
 // estimated payment | rejected ("Y"/"N").
 struct InsolvencyRow {
     QString claimNumber, description, classCode, amount, estimatedPayment, rejected;

@@ -43,7 +43,8 @@ TEST_F(RichSampleRun, FinishesWithoutAReport) {
     EXPECT_EQ(slot(page1::Page, 0, page1::Persons.start + 7),
               rich::Fiduciary);  // the first kin row after the spouse's
     EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start), "TANGIBLE PERSONAL PROPERTY");
-    EXPECT_EQ(slot(page62::Page, 0, page62::Lines.start), "RECEIPTS");
+    EXPECT_EQ(slot(page62::Page, 0, page62::Lines.start), "RECEIPTS *****************************");
+    EXPECT_EQ(slot(page155::Page, 0, page155::Lines.start), "***");
     EXPECT_EQ(slot(page155::Page, 0, page155::Lines.start + 1), "(1) ADMINISTRATIVE EXPENSES");
     EXPECT_EQ(slot(page28::Page, 0, page28::TotalOfTheAutomobiles),
               "24,500.00");  // both automobiles to the spouse

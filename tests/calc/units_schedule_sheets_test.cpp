@@ -58,9 +58,9 @@ TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {
     EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 3), "row 1");
 }
 
-// Items come with the worksheet's "$", subtotals without: the money column
-// prints them alike.
-TEST_F(ScheduleSheets, MoneyColumnsPrintItemsLikeSubtotals) {
+// Items come with the worksheet's "$", subtotals without: the sheets copy
+// both as the schedule wrote them.
+TEST_F(ScheduleSheets, MoneyColumnsCopyTheScheduleTextsAsTheyStand) {
     inventory(2, 1);
     buffers.inventory.rows.at(0).value = QStringLiteral("$3,500.00");
     buffers.account.rows.at(0).receipt = QStringLiteral("$12,345.67");
@@ -68,10 +68,10 @@ TEST_F(ScheduleSheets, MoneyColumnsPrintItemsLikeSubtotals) {
     buffers.account.totalPages = 1;
     units::Calc30(ctx, 0);
     units::Calc62(ctx, 0);
-    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 2), "3,500.00");
+    EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 2), "$3,500.00");
     EXPECT_EQ(slot(page30::Page, 0, page30::Lines.start + 5), "1.00");
-    EXPECT_EQ(slot(62, 0, 6 + 3), "12,345.67");
-    EXPECT_EQ(slot(62, 0, 6 + 4 + 2), "250.00");
+    EXPECT_EQ(slot(62, 0, 6 + 3), "$12,345.67");
+    EXPECT_EQ(slot(62, 0, 6 + 4 + 2), "$ 250.00");
 }
 
 TEST_F(ScheduleSheets, ClaimsOnTheFirstSheetAndItsContinuations) {

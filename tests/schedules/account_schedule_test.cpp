@@ -32,16 +32,16 @@ TEST_F(AccountScheduleTest, OneIncomeReceiptOfThreeLines) {
     const auto& rows = buffers.account.rows;
     EXPECT_EQ(rows.size(), 10);
     const QList<QStringList> expected = {
-        {"RECEIPTS", "", "", ""},
+        {"RECEIPTS *****************************", "", "", ""},
         {"", "", "", ""},
-        {"INCOME", "", "", ""},
+        {"INCOME ****", "", "", ""},
         {"", "", "", ""},
         {"Dividend", "", "", "$1,250.00"},
         {"Acme Corp.", "", "", ""},
         {"2023", "", "", ""},
-        {"Income Subtotal", "", "", "1,250.00"},
+        {"**********Income Subtotal", "", "", "1,250.00"},
         {"", "", "", ""},
-        {"Grand Total of Receipts", "", "", "1,250.00"},
+        {"********** Grand Total of Receipts", "", "", "1,250.00"},
     };
     for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(texts(rows.row(i)), expected[i]) << i;
     EXPECT_TRUE(reports.numbers().isEmpty());
@@ -67,37 +67,111 @@ TEST_F(AccountScheduleTest, ReceiptsAndDisbursementsInTableOrder) {
     BuildAccountSchedule(data, buffers, wrapper);
 
     const QList<QStringList> expected = {
-        {"RECEIPTS", "", "", ""},
+        {"RECEIPTS *****************************", "", "", ""},
         {"", "", "", ""},
-        {"PERSONAL PROPERTY NOT SOLD", "", "", ""},
+        {"PERSONAL PROPERTY NOT SOLD ***", "", "", ""},
         {"", "", "", ""},
         {"Household goods", "", "", "$500.00"},
-        {"Personal Property Not Sold Subtotal", "", "", "500.00"},
+        {"********** Personal Property Not Sold Subtotal", "", "", "500.00"},
         {"", "", "", ""},
-        {"OTHER RECEIPTS", "", "", ""},
+        {"OTHER RECEIPTS ****", "", "", ""},
         {"", "", "", ""},
         {"Interest", "", "", "$10.00"},
-        {"Other Receipts Subtotal", "", "", "10.00"},
+        {"**********Other Receipts Subtotal", "", "", "10.00"},
         {"", "", "", ""},
-        {"Grand Total of Receipts", "", "", "510.00"},
+        {"********** Grand Total of Receipts", "", "", "510.00"},
         {"", "", "", ""},
-        {"DISBURSEMENTS", "", "", ""},
+        {"DISBURSEMENTS *****************************", "", "", ""},
         {"", "", "", ""},
-        {"FIDUCIARY FEES THIS ACCOUNTING PERIOD", "", "", ""},
+        {"FIDUCIARY FEES THIS ACCOUNTING PERIOD ***", "", "", ""},
         {"", "", "", ""},
         {"Fiduciary fee", "1003", "$300.00", ""},
-        {"Fiduciary Fees This Accounting Period Subtotal", "", "300.00", ""},
+        {"********** Fiduciary Fees This Accounting Period Subtotal", "", "300.00", ""},
         {"", "", "", ""},
-        {"OTHER ADMINISTRATIVE COSTS & EXPENSES", "", "", ""},
+        {"OTHER ADMINISTRATIVE COSTS & EXPENSES ***", "", "", ""},
         {"", "", "", ""},
         {"Court costs", "1001", "$100.00", ""},
-        {"Other Administrative Costs & Expenses Subtotal", "", "100.00", ""},
+        {"********** Other Administrative Costs & Expenses Subtotal", "", "100.00", ""},
         {"", "", "", ""},
-        {"Grand Total of Disbursements", "", "400.00", ""},
+        {"********** Grand Total of Disbursements", "", "400.00", ""},
     };
     ASSERT_EQ(buffers.account.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(texts(buffers.account.rows.row(i)), expected[i]) << i;
+}
+
+// Every group's header and subtotal row, word for word, in printing order:
+// one receipt or disbursement of 1.00 in each category.
+TEST_F(AccountScheduleTest, EveryGroupPrintsItsHeaderAndSubtotalAsTheFormHasThem) {
+    const struct {
+        const char* category;
+        const char* header;
+        const char* subtotal;
+    } receipts[] =
+        {
+            {"PERSONAL PROPERTY NOT SOLD", "PERSONAL PROPERTY NOT SOLD ***",
+             "********** Personal Property Not Sold Subtotal"},
+            {"PROCEEDS FROM SALE OF PERSONAL PROPERTY",
+             "PROCEEDS FROM SALE OF PERSONAL PROPERTY ***",
+             "********** Proceeds From Sale of Personal Property Subtotal"},
+            // The form's row ends "Subtotal of" with nothing after it; the
+            // stray word is left off.
+            {"REAL PROPERTY NOT SOLD", "REAL PROPERTY NOT SOLD ***",
+             "********** Real Property Not Sold Subtotal"},
+            {"PROCEEDS FROM SALE OF REAL PROPERTY", "PROCEEDS FROM SALE OF REAL PROPERTY ***",
+             "********** Proceeds From Sale of Real Property Subtotal"},
+            {"INCOME", "INCOME ****", "**********Income Subtotal"},
+            {"OTHER RECEIPTS", "OTHER RECEIPTS ****", "**********Other Receipts Subtotal"},
+        },
+      disbursements[] = {
+          {"FIDUCIARY FEES THIS ACCOUNTING PERIOD", "FIDUCIARY FEES THIS ACCOUNTING PERIOD ***",
+           "********** Fiduciary Fees This Accounting Period Subtotal"},
+          {"ATTORNEY FEES THIS ACCOUNTING PERIOD", "ATTORNEY FEES THIS ACCOUNTING PERIOD ***",
+           "********** Attorney Fees This Accounting Period Subtotal"},
+          {"OTHER ADMINISTRATIVE COSTS AND EXPENSES", "OTHER ADMINISTRATIVE COSTS & EXPENSES ***",
+           "********** Other Administrative Costs & Expenses Subtotal"},
+          {"DEBTS AND CLAIMS AGAINST ESTATE", "DEBTS & CLAIMS AGAINST ESTATE ***",
+           "********** Debts & Claims Against Estate Subtotal"},
+          {"OHIO AND FEDERAL ESTATE TAXES", "OHIO & FEDERAL ESTATE TAXES ***",
+           "********** Ohio & Federal Estate Taxes Subtotal"},
+          {"PERSONAL PROPERTY DISTRIBUTED IN KIND", "PERSONAL PROPERTY DISTRIBUTED IN KIND ***",
+           "********** Personal Property Distributed in Kind Subtotal"},
+          {"REAL PROPERTY TRANSFERRED", "REAL PROPERTY TRANSFERRED ***",
+           "********** Real Property Transferred Subtotal"},
+          {"OTHER DISTRIBUTIONS TO BENEFICIARIES", "OTHER DISTRIBUTIONS TO BENEFICIARIES ***",
+           "********** Other Distributions To Beneficiaries Subtotal"},
+          {"OTHER DISBURSEMENTS", "OTHER DISBURSEMENTS ***",
+           "********** Other Disbursements Subtotal"},
+      };
+    // Entered in reverse order: the schedule prints in the groups' order.
+    for (int i = int(std::size(receipts)) - 1; i >= 0; --i)
+        test::AddRow(data.ASchedList, Receipt("item", "$1.00", receipts[i].category));
+    for (int i = int(std::size(disbursements)) - 1; i >= 0; --i)
+        test::AddRow(data.ESchedList, Disbursement("item", "$1.00", "", disbursements[i].category));
+
+    QList<QStringList> expected = {{"RECEIPTS *****************************", "", "", ""}};
+    for (const auto& g : receipts) {
+        expected.append({g.header, "", "", ""});
+        expected.append({"item", "", "", "$1.00"});
+        expected.append({g.subtotal, "", "", "1.00"});
+    }
+    expected.append({"********** Grand Total of Receipts", "", "", "6.00"});
+    expected.append({"DISBURSEMENTS *****************************", "", "", ""});
+    // The disbursements' subtotals and total stand under their heading.
+    for (const auto& g : disbursements) {
+        expected.append({g.header, "", "", ""});
+        expected.append({"item", "", "$1.00", ""});
+        expected.append({g.subtotal, "", "1.00", ""});
+    }
+    expected.append({"********** Grand Total of Disbursements", "", "9.00", ""});
+
+    CountAccountSchedule(data, buffers, wrapper);
+    BuildAccountSchedule(data, buffers, wrapper);
+    QList<QStringList> printed;
+    for (int i = 0; i < buffers.account.rows.size(); ++i)
+        if (!buffers.account.rows.row(i).description.isEmpty())
+            printed.append(texts(buffers.account.rows.row(i)));
+    EXPECT_EQ(printed, expected);
 }
 
 TEST_F(AccountScheduleTest, NothingMarkedGivesNoSchedule) {
@@ -118,10 +192,10 @@ TEST_F(AccountScheduleTest, ZeroTotalsDecideWhatIsPrinted) {
     EXPECT_EQ(buffers.account.rowCount, 1 + 4 + 1);
     BuildAccountSchedule(data, buffers, wrapper);
     const QList<QStringList> expected = {
-        {"INCOME", "", "", ""},
+        {"INCOME ****", "", "", ""},
         {"", "", "", ""},
         {"Worthless stock", "", "", "$0.00"},
-        {"Income Subtotal", "", "", "0.00"},
+        {"**********Income Subtotal", "", "", "0.00"},
     };
     ASSERT_EQ(buffers.account.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
@@ -142,7 +216,7 @@ TEST_F(AccountScheduleTest, AmountsThatCancelOutTotalExactlyZero) {
     BuildAccountSchedule(data, buffers, wrapper);
     EXPECT_EQ(buffers.account.rows.size(), 6);
     EXPECT_EQ(texts(buffers.account.rows.row(5)),
-              QStringList({"Other Receipts Subtotal", "", "", "0.00"}));
+              QStringList({"**********Other Receipts Subtotal", "", "", "0.00"}));
 }
 
 TEST_F(AccountScheduleTest, UncategorisedReceiptCountsButIsNotPrinted) {

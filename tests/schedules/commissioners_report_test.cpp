@@ -28,10 +28,10 @@ TEST_F(CommissionersReportTest, OneReceipt) {
     test::AddRow(data.ASchedList, Receipt("Sale of piano", "$100.00", "V-17"));
     BuildCommissionersReport(data, buffers, wrapper);
     const QList<QStringList> expected = {
-        {"RECEIPTS", "", "", ""},
+        {"RECEIPTS *****************************", "", "", ""},
         {"", "", "", ""},
         {"Sale of piano", "V-17", "", "$100.00"},
-        {"Total of Receipts", "", "", "100.00"},
+        {"********** Total of Receipts", "", "", "100.00"},
     };
     ASSERT_EQ(buffers.commissionersReport.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
@@ -45,11 +45,11 @@ TEST_F(CommissionersReportTest, SectionAtZeroIsLeftOut) {
     test::AddRow(data.ESchedList, Disbursement("Appraiser | fee", "$250.00", "2001"));
     BuildCommissionersReport(data, buffers, wrapper);
     const QList<QStringList> expected = {
-        {"DISBURSEMENTS", "", "", ""},
+        {"DISBURSEMENTS *****************************", "", "", ""},
         {"", "", "", ""},
         {"Appraiser", "2001", "$250.00", ""},
         {"fee", "", "", ""},
-        {"Total of Disbursements", "", "250.00", ""},
+        {"********** Total of Disbursements", "", "250.00", ""},
     };
     ASSERT_EQ(buffers.commissionersReport.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)

@@ -22,6 +22,40 @@ QStringList texts(const InsolvencyRow& row) {
 
 using InsolvencyScheduleTest = test::ScheduleTest;
 
+// Each class's header row, word for word, with "***" in the number column;
+// one claim in each class, entered last class first.
+TEST_F(InsolvencyScheduleTest, EveryClassPrintsItsHeaderAsTheFormHasIt) {
+    const struct {
+        const char* category;
+        const char* header;
+    } classes[] = {
+        {"(1) Costs and expenses of administration", "(1) ADMINISTRATIVE EXPENSES"},  // spelt right
+        {"(2) Funeral expenses", "(2) FUNERAL EXPENSES TO $4,000"},
+        {"(3) Support", "(3) SPOUSAL & CHILD SUPPORT"},
+        {"(4) Preference", "(4) PREFERENCE DEBTS"},
+        {"(5) Last sickness", "(5) LAST SICKNESS EXPS"},
+        {"(6) Funeral over", "(6) EXCESS FUNERAL EXPS"},
+        {"(7) Nursing home", "(7) LAST NURSING HOME STAY"},
+        {"(8) Taxes", "(8) PERSONALTY TAXES, ETC."},
+        {"(9) Wages", "(9) MANUAL LABOR"},
+        {"(10) Other", "(10) OTHER DEBTS"},
+    };
+    for (int k = int(std::size(classes)) - 1; k >= 0; --k)
+        test::AddRow(data.ESchedList, Claim("claim", "$1.00", classes[k].category));
+    CountInsolvencySchedule(data, buffers, wrapper);
+    BuildInsolvencySchedule(data, buffers, wrapper);
+    QList<QStringList> headers;
+    for (int i = 0; i < buffers.insolvency.rows.size(); ++i)
+        if (buffers.insolvency.rows.row(i).claimNumber == QLatin1String("***"))
+            headers.append(texts(buffers.insolvency.rows.row(i)));
+    QList<QStringList> expected;
+    for (const auto& c : classes) expected.append({"***", c.header, "", "", "", ""});
+    EXPECT_EQ(headers, expected);
+    // The claims are numbered 1 to 10 in class order.
+    EXPECT_EQ(buffers.insolvency.rows.row(2).claimNumber, "1");
+    EXPECT_EQ(buffers.insolvency.rows.row(2).classCode, "(1)");
+}
+
 TEST_F(InsolvencyScheduleTest, ClassesInOrderAndClaimsNumberedAcrossThem) {
     auto& expenses = data.ESchedList;
     test::AddRow(expenses, Claim("Funeral home", "$3,000.00", "(2) FUNERAL EXPENSES", "$3,000.00"));
@@ -40,19 +74,19 @@ TEST_F(InsolvencyScheduleTest, ClassesInOrderAndClaimsNumberedAcrossThem) {
     BuildInsolvencySchedule(data, buffers, wrapper);
 
     const QList<QStringList> expected = {
-        {"", "(1) ADMINISTRATIVE EXPENSES", "", "", "", ""},
+        {"***", "(1) ADMINISTRATIVE EXPENSES", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"1", "Attorney", "(1)", "$1,000.00", "$1,000.00", "N"},
         {"", "fees", "", "", "", ""},
         {"", "SUBTOTAL", "", "1,000.00", "1,000.00", ""},
         {"", "", "", "", "", ""},
-        {"", "(2) FUNERAL EXPENSES TO $4,000", "", "", "", ""},
+        {"***", "(2) FUNERAL EXPENSES TO $4,000", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"2", "Funeral home", "(2)", "$3,000.00", "$3,000.00", "N"},
         {"3", "Flowers", "(2)", "$200.00", "$0.00", "Y"},
         {"", "SUBTOTAL", "", "3,200.00", "3,000.00", ""},
         {"", "", "", "", "", ""},
-        {"", "(10) OTHER DEBTS", "", "", "", ""},
+        {"***", "(10) OTHER DEBTS", "", "", "", ""},
         {"", "", "", "", "", ""},
         {"4", "Credit card", "(10)", "$900.00", "", "N"},
         {"", "SUBTOTAL", "", "900.00", "", ""},

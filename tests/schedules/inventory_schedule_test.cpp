@@ -36,15 +36,15 @@ TEST_F(InventoryScheduleTest, GroupsInTableOrderWithSubtotalsAndGrandTotal) {
         {"", "", ""},
         {"Furniture", "", "$1,500.00"},
         {"Jewelry", "X", "$500.50"},
-        {"Subtotal of Tangible Personal Property", "", "2,000.50"},
+        {"********** Subtotal of Tangible Personal Property", "", "2,000.50"},
         {"", "", ""},
         {"REAL PROPERTY", "", ""},
         {"", "", ""},
         {"Residence", "X", "$90,000.00"},
         {"12 Elm St.", "", ""},
-        {"Subtotal of Real Property", "", "90,000.00"},
+        {"********** Subtotal of Real Property", "", "90,000.00"},
         {"", "", ""},
-        {"Grand Total", "", "92,000.50"},
+        {"********** Grand Total", "", "92,000.50"},
     };
     ASSERT_EQ(buffers.inventory.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
@@ -76,7 +76,7 @@ TEST_F(InventoryScheduleTest, NoMarkedAssets) {
     BuildAssetsRemaining(data, buffers, wrapper);
     for (const auto* s : {&buffers.inventory.rows, &buffers.assetsRemaining.rows}) {
         ASSERT_EQ(s->size(), 1);
-        EXPECT_EQ(texts(s->row(0)), QStringList({"Grand Total", "", "0.00"}));
+        EXPECT_EQ(texts(s->row(0)), QStringList({"********** Grand Total", "", "0.00"}));
     }
 }
 
@@ -96,7 +96,7 @@ TEST_F(InventoryScheduleTest, Form6_1SheetsAndPagesAtTheBoundaries) {
         // Every built row lies on the sheets counted, the grand total too.
         BuildInventorySchedule(data, buffers, wrapper);
         EXPECT_EQ(buffers.inventory.rows.size(), c.rows);
-        EXPECT_EQ(buffers.inventory.rows.row(c.rows - 1).description, "Grand Total");
+        EXPECT_EQ(buffers.inventory.rows.row(c.rows - 1).description, "********** Grand Total");
     }
 }
 
@@ -125,9 +125,9 @@ TEST_F(InventoryScheduleTest, Form13_2ListsWithoutAppraisalAndCountsUncategorise
         {"INTANGIBLE PERSONAL PROPERTY", "", ""},
         {"", "", ""},
         {"Bonds", "", "$300.00"},
-        {"Subtotal of Intangible Personal Property", "", "300.00"},
+        {"********** Subtotal of Intangible Personal Property", "", "300.00"},
         {"", "", ""},
-        {"Grand Total", "", "300.00"},
+        {"********** Grand Total", "", "300.00"},
     };
     ASSERT_EQ(buffers.assetsRemaining.rows.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)

@@ -50,6 +50,8 @@
 //   decedent S | attorney S | fiduciary S
 // A field place {K SLOT:IN} prints the merge marker /K SLOT/ (K one of
 // * < $ # % & + ~ ^) and gives the slot's width in inches to the width file.
+// "<" prints the text as it stands, like "*", but flush right: a schedule's
+// value column, whose items keep their "$" while the subtotals print bare.
 #include <QList>
 #include <QMap>
 #include <QSet>

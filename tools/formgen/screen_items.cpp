@@ -90,7 +90,7 @@ QList<ColumnSpec> ParseColumns(const QString& text) {
         ColumnSpec c;
         QString p = part.trimmed();
         c.kind = u'*';
-        if (!p.isEmpty() && QStringLiteral("$%#*").contains(p[0])) {
+        if (!p.isEmpty() && QStringLiteral("$%#*<").contains(p[0])) {
             c.kind = p[0];
             p = p.mid(1);
         }

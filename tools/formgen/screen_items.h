@@ -57,7 +57,7 @@ QList<int> ScreenSlots(const QList<ScreenControl>& controls);
 // # whole number; width in pixels for screens, inches for print).
 struct ColumnSpec {
     QString label;
-    QChar kind;  // '*', '$', '%', '#'
+    QChar kind;  // '*', '$', '%', '#', '<' (a text set flush right)
     double width = 0;
 };
 QList<ColumnSpec> ParseColumns(const QString& text);

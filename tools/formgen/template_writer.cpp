@@ -19,10 +19,12 @@ constexpr int kSmallSize = 14;
 constexpr int kCellGap = 72;  // twips of padding on each side of a cell text
 const QString FigureSpace = QStringLiteral("\\u8199?");  // U+2007, as wide as a digit
 
-// Amounts, whole numbers and percentages stand flush right in their cells.
+// Amounts, whole numbers and percentages stand flush right in their cells,
+// and so does a text printed as it stands in a column of figures ("<": a
+// schedule's value text, "$" and all).
 bool isNumberKind(QChar kind) {
     return kind == MarkerKind::Amount || kind == MarkerKind::AmountToo ||
-           kind == MarkerKind::Percent;
+           kind == MarkerKind::Percent || kind == MarkerKind::PlainToo;
 }
 
 int twips(double inches) {

@@ -57,21 +57,13 @@ static_assert(kInventoryFront.layout.lines == 36 && kInventoryBack.layout.lines 
               kAccountFront.layout.lines == 40 && kAccountBack.layout.lines == 50 &&
               kRemainingFront.layout.lines == 26 && kRemainingBack.layout.lines == 48);
 
-// A money column's text on the sheet: items carry the worksheet cell's
-// "$", subtotals and totals none, so the column drops it from all of them
-// and every line of the column reads alike ("12,345.67").
-QString moneyColumn(const QString& amount) {
-    if (!amount.contains(u'$')) return amount;
-    QString text = amount;
-    text.remove(u'$');
-    return text.trimmed();
-}
-
+// The sheets copy the schedules' texts as they stand: an item's amount is
+// its worksheet text ("$" and all), a subtotal or total the figure alone.
 SheetSource inventorySource(const InventorySchedule& schedule) {
     return {
         schedule.rows.size(), [&schedule](int line, int text) {
             const InventoryRow& row = schedule.rows.row(line);
-            return text == 0 ? row.description : text == 1 ? row.appraised : moneyColumn(row.value);
+            return text == 0 ? row.description : text == 1 ? row.appraised : row.value;
         }};
 }
 
@@ -84,9 +76,9 @@ SheetSource accountSource(const ScheduleTable<AccountRow>& rows) {
                     case 1:
                         return row.checkNumber;
                     case 2:
-                        return moneyColumn(row.disbursement);
+                        return row.disbursement;
                     default:
-                        return moneyColumn(row.receipt);
+                        return row.receipt;
                 }
             }};
 }
