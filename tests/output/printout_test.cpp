@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "case/case_data.h"
 #include "case/worksheet_columns.h"
@@ -66,24 +67,45 @@ protected:
     PacketBuilder packet{merger, dir.path()};
 };
 
-TEST_F(PrintoutTest, PageCountsAtTheBoundaries) {
+// The page counts hold with the totals printed: a total has a slot of its
+// own below the lines and takes no line position.
+TEST_F(PrintoutTest, PageCountsAtTheBoundariesWithTheTotalsPrinted) {
     const struct {
         WorksheetKind kind;
         int rows;
         int pages;
+        std::vector<int> totalSlots;  // filled on the last page only
     } cases[] = {
-        {WorksheetKind::Asset, 53, 1},    {WorksheetKind::Asset, 54, 2},
-        {WorksheetKind::Expense, 106, 2}, {WorksheetKind::Expense, 107, 3},
-        {WorksheetKind::Time, 39, 1},     {WorksheetKind::Time, 40, 2},
-        {WorksheetKind::Kin, 17, 1},      {WorksheetKind::Kin, 18, 2},
-        {WorksheetKind::Kin, 35, 3},
+        {WorksheetKind::Asset, 53, 1, {267}},     {WorksheetKind::Asset, 54, 2, {267}},
+        {WorksheetKind::Expense, 53, 1, {267}},   {WorksheetKind::Expense, 54, 2, {267}},
+        {WorksheetKind::Expense, 106, 2, {267}},  {WorksheetKind::Expense, 107, 3, {267}},
+        {WorksheetKind::Time, 49, 1, {198, 199}}, {WorksheetKind::Time, 50, 2, {198, 199}},
+        {WorksheetKind::Time, 98, 2, {198, 199}}, {WorksheetKind::Time, 99, 3, {198, 199}},
+        {WorksheetKind::Kin, 17, 1, {}},          {WorksheetKind::Kin, 18, 2, {}},
+        {WorksheetKind::Kin, 35, 3, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.kind) << " rows " << c.rows);
         WorksheetStore& store = StoreOf(data, c.kind);
+        // Values $0 ... (and for time, hours and a rate) so every total is
+        // above 0.
         fill(store, c.rows, 1);
+        if (c.kind == WorksheetKind::Time)
+            for (int r = 0; r < c.rows; ++r) store.setCell(timeColumn::Rate, r, "$100.00");
         EXPECT_EQ(PrintoutPageCount(data, c.kind, wrapper), c.pages);
-        EXPECT_EQ(print(c.kind).size(), c.pages);
+        const auto pages = print(c.kind);
+        ASSERT_EQ(pages.size(), c.pages);
+        // The last page holds the last row in its line position.
+        const int lastLine = (c.rows - 1) % LayoutOf(c.kind).linesPerPage;
+        const int descriptionSlot =
+            c.kind == WorksheetKind::Kin ? 2 : 3;  // the kin row's name block starts a line
+        EXPECT_TRUE(
+            pages.back()[descriptionSlot + lastLine * LayoutOf(c.kind).slotsPerLine].contains(
+                QStringLiteral("r%1l0").arg(c.rows - 1)));
+        for (int slot : c.totalSlots) {
+            EXPECT_FALSE(pages.back()[slot].isEmpty()) << slot;
+            for (int p = 0; p + 1 < pages.size(); ++p) EXPECT_EQ(pages[p][slot], QString()) << slot;
+        }
     }
 }
 
@@ -111,21 +133,20 @@ TEST_F(PrintoutTest, AssetLinesFillTheirSlots) {
 }
 
 TEST_F(PrintoutTest, RowStraddlingAPageShowsItsValuesOnItsFirstPageOnly) {
-    fill(data.TSchedList, 20, 2, 3);  // 40 lines: row 19 has lines 38 and 39
-    data.TSchedList.setCell(timeColumn::Date, 19, QStringLiteral("1/2/2024"));
-    data.TSchedList.setCell(timeColumn::Hours, 19, QStringLiteral("2.00"));
+    fill(data.TSchedList, 25, 2, 3);  // 50 lines: row 24 has lines 48 and 49
+    data.TSchedList.setCell(timeColumn::Date, 24, QStringLiteral("1/2/2024"));
+    data.TSchedList.setCell(timeColumn::Hours, 24, QStringLiteral("2.00"));
     const auto pages = print(WorksheetKind::Time);
     ASSERT_EQ(pages.size(), 2);
-    const int last = 2 + 5 * 38;  // line 38: date, description, hours, rate, amount
+    const int last = 2 + 4 * 48;  // line 48: date, description, hours, rate
     EXPECT_EQ(pages[0][last], QStringLiteral("1/2/2024"));
-    EXPECT_EQ(pages[0][last + 1], QStringLiteral("r19l0"));
+    EXPECT_EQ(pages[0][last + 1], QStringLiteral("r24l0"));
     EXPECT_EQ(pages[0][last + 2], QStringLiteral("2.00"));
-    EXPECT_EQ(pages[0][last + 3], QStringLiteral("$19"));
-    EXPECT_EQ(pages[0][last + 4], QStringLiteral("38.00"));
+    EXPECT_EQ(pages[0][last + 3], QStringLiteral("$24"));
     EXPECT_EQ(pages[1][2], QString());
-    EXPECT_EQ(pages[1][3], QStringLiteral("r19l1"));
+    EXPECT_EQ(pages[1][3], QStringLiteral("r24l1"));
+    EXPECT_EQ(pages[1][4], QString());
     EXPECT_EQ(pages[1][5], QString());
-    EXPECT_EQ(pages[1][6], QString());
 }
 
 TEST_F(PrintoutTest, EmptySummaryCellsPrintAsTheWorksheetWouldBuildThem) {
@@ -194,8 +215,8 @@ TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     data.ESchedList.setCell(expenseColumn::Amount, 1, QStringLiteral("$0.20"));
     EXPECT_EQ(print(WorksheetKind::Expense)[0][267], QStringLiteral("1,000.30"));
 
-    // Time: each row's amount is its hours times its rate, to the cent; a
-    // row without a rate has no amount.
+    // Time: the hours, and the fees as each row's hours times its rate to
+    // the cent (a row without a rate adds no fee).
     WorksheetStore& times = data.TSchedList;
     times.setRowCount(3);
     const QStringList hours = {"1.50", "0.25", "2.00"}, rates = {"$250.00", "$133.33", ""};
@@ -206,11 +227,10 @@ TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     }
     const auto timePages = print(WorksheetKind::Time);
     ASSERT_EQ(timePages.size(), 1);
-    EXPECT_EQ(timePages[0][6], QStringLiteral("375.00"));
-    EXPECT_EQ(timePages[0][11], QStringLiteral("33.33"));
-    EXPECT_EQ(timePages[0][16], QString());
-    EXPECT_EQ(timePages[0][197], QStringLiteral("3.75"));
-    EXPECT_EQ(timePages[0][198], QStringLiteral("408.33"));
+    EXPECT_EQ(timePages[0][4], QStringLiteral("1.50"));  // line 0: date, services, hours, rate
+    EXPECT_EQ(timePages[0][5], QStringLiteral("$250.00"));
+    EXPECT_EQ(timePages[0][198], QStringLiteral("3.75"));
+    EXPECT_EQ(timePages[0][199], QStringLiteral("408.33"));
 }
 
 TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {

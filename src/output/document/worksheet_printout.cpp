@@ -54,17 +54,28 @@ constexpr PrintoutLayout ExpenseLayout{
     .widthInches = 2.82,
     .summaryWidths = {0, 0, 0.85, 1.5, 0},
     .totals = {{{267, PrintoutTotal::Column, expenseColumn::Amount}}}};
-// The time page's 200 slots hold 39 lines of five (date, description, hours,
-// rate, amount) and the two totals.
+// The time page's slots 2 to 197 hold its 49 lines of four; the totals take
+// slots 198 and 199, below the lines.
 constexpr PrintoutLayout TimeLayout{
     .page = 187,
-    .linesPerPage = 39,
-    .slotsPerLine = 5,
-    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, TimeAmount},
+    .linesPerPage = 49,
+    .slotsPerLine = 4,
+    .columns = {timeColumn::Date, DescriptionLine, timeColumn::Hours, timeColumn::Rate, 0},
     .wrapped = true,
-    .widthInches = 3.5,
+    .widthInches = 4.1,
     .totals = {
-        {{197, PrintoutTotal::Column, timeColumn::Hours}, {198, PrintoutTotal::TimeFees, -1}}}};
+        {{198, PrintoutTotal::Column, timeColumn::Hours}, {199, PrintoutTotal::TimeFees, -1}}}};
+
+// Every total's slot lies beyond the page's lines: a total takes no line
+// position, so a page holds its full number of lines with the totals on it.
+constexpr bool totalsAfterLines(const PrintoutLayout& layout) {
+    const int lastLineSlot = 1 + layout.linesPerPage * layout.slotsPerLine;
+    for (const PrintoutLayout::Total& total : layout.totals)
+        if (total.what != PrintoutTotal::None && total.slot <= lastLineSlot) return false;
+    return true;
+}
+static_assert(totalsAfterLines(AssetLayout) && totalsAfterLines(ExpenseLayout) &&
+              totalsAfterLines(TimeLayout) && totalsAfterLines(KinLayout));
 
 // The kin row's name and address as three RTF paragraphs (a raw field).
 QString kinBlock(const WorksheetStore& store, int row) {
@@ -73,8 +84,7 @@ QString kinBlock(const WorksheetStore& store, int row) {
            EscapeRtf(store.cell(kinColumn::CityStateZip, row));
 }
 
-// A time row's fee, and a cell as the grid shows it (below).
-double timeFee(const WorksheetStore& times, int row);
+// A cell as the grid shows it (below).
 QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row);
 
 // The printed lines of one row: for each slot of a line the texts of the
@@ -139,11 +149,6 @@ QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int
     }
     if (layout.page == ExpenseLayout.page && column == expenseColumn::SendToSummary)
         return ShownExpenseSendTo(store, row);
-    if (column == TimeAmount) {
-        const bool priced = !store.cell(timeColumn::Hours, row).trimmed().isEmpty() &&
-                            !store.cell(timeColumn::Rate, row).trimmed().isEmpty();
-        return priced ? FormatAmount(timeFee(store, row)) : QString();
-    }
     return store.cell(column, row);
 }
 

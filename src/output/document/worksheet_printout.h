@@ -13,8 +13,8 @@
 // is empty (written without passing through a worksheet window) gets the
 // summary built from its flags and categories for the printout, the stored
 // row left as it is. The last page closes with the totals of the value,
-// amount, hours and fee columns; a time row also prints its amount (hours
-// times rate).
+// amount and hours columns and the time fees (hours times rate), in slots
+// of their own below the lines: the totals take no line position.
 #include <QDate>
 #include <QString>
 #include <array>
@@ -31,8 +31,6 @@ enum class WorksheetKind { Kin, Asset, Expense, Time };
 // Column standing for the row's (wrapped) description line, or the kin
 // name-and-address block.
 inline constexpr int DescriptionLine = -1;
-// Column standing for a time row's amount: its hours times its rate.
-inline constexpr int TimeAmount = -2;
 
 // What a total of the printout adds up, printed on its last page.
 enum class PrintoutTotal { None, Column, TimeFees };
