@@ -36,12 +36,16 @@ QString AssetSendToSummary(const WorksheetStore& assets, int row) {
     return codesOf(assets, row, AssetSendToFlags);
 }
 
-QString AssetCategorySummary(const WorksheetStore& assets, int row) {
+QString AssetCategoryList(const WorksheetStore& assets, int row) {
     QStringList chosen;
     for (const CategoryList& list : AssetCategoryLists)
         if (isChosenCategory(list, assets.cell(list.column, row)))
             chosen << assets.cell(list.column, row);
-    return chosen.join(u'/').left(CategorySummaryLength);
+    return chosen.join(u'/');
+}
+
+QString AssetCategorySummary(const WorksheetStore& assets, int row) {
+    return AssetCategoryList(assets, row).left(CategorySummaryLength);
 }
 
 QString ExpenseSendToSummary(const WorksheetStore& expenses, int row) {

@@ -22,6 +22,9 @@ QString AssetSendToSummary(const WorksheetStore& assets, int row);
 // asset", in the category dialog's form order, joined by "/" and cut to 50
 // characters ("Real Estate/Income").
 QString AssetCategorySummary(const WorksheetStore& assets, int row);
+// The same items joined by "/", whole (the printout wraps them between
+// items rather than cutting a word).
+QString AssetCategoryList(const WorksheetStore& assets, int row);
 
 // The codes of the set send-to flags of an expense row ("13.0, SchJ").
 QString ExpenseSendToSummary(const WorksheetStore& expenses, int row);

@@ -8,6 +8,7 @@
 
 #include "case/case_data.h"
 #include "case/worksheet_columns.h"
+#include "case/worksheet_summaries.h"
 #include "output/document/packet.h"
 #include "output/document/template_merge.h"
 #include "output/document/worksheet_printout.h"
@@ -205,6 +206,7 @@ TEST_F(PrintoutTest, ALongSummaryRunsOnOverTheRowsFurtherLines) {
 
 TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     fill(data.ASchedList, 54, 1);  // values 0 ... 53 on two pages
+    for (int r = 0; r < 54; ++r) data.ASchedList.setCell(assetColumn::ToForm6_0, r, "X");
     const auto assetPages = print(WorksheetKind::Asset);
     ASSERT_EQ(assetPages.size(), 2);
     EXPECT_EQ(assetPages[0][267], QString());
@@ -231,6 +233,79 @@ TEST_F(PrintoutTest, TotalsCloseTheLastPage) {
     EXPECT_EQ(timePages[0][5], QStringLiteral("$250.00"));
     EXPECT_EQ(timePages[0][198], QStringLiteral("3.75"));
     EXPECT_EQ(timePages[0][199], QStringLiteral("408.33"));
+}
+
+// The asset list holds rows of many kinds (the inventory, receipts of the
+// account, a year's rent for the bond, property outside the estate): its
+// totals add the rows sent to 6.0 and to 13.0 apart, never all rows into one.
+TEST_F(PrintoutTest, AssetTotalsAddTheInventoryAndTheReceiptsApart) {
+    WorksheetStore& assets = data.ASchedList;
+    const struct {
+        const char* description;
+        const char* value;
+        std::vector<int> marks;
+    } rows[] = {
+        {"House", "$100,000.00", {assetColumn::ToForm6_0, assetColumn::ToForm13_0}},
+        {"Bank account", "$2,500.50", {assetColumn::ToForm6_0}},
+        {"Dividend", "$40.00", {assetColumn::ToForm13_0}},
+        {"Rent for a year", "$9,600.00", {assetColumn::ToForm4_0}},
+        {"Life insurance to the spouse", "$50,000.00", {assetColumn::ToAttorneyFee}},
+    };
+    assets.setRowCount(int(std::size(rows)));
+    for (int r = 0; r < int(std::size(rows)); ++r) {
+        assets.setCell(assetColumn::Description, r, rows[r].description);
+        assets.setCell(assetColumn::Value, r, rows[r].value);
+        for (int column : rows[r].marks) assets.setCell(column, r, "X");
+    }
+    const auto pages = print(WorksheetKind::Asset);
+    EXPECT_EQ(pages[0][267], QStringLiteral("102,500.50"));  // sent to 6.0
+    EXPECT_EQ(pages[0][268], QStringLiteral("100,040.00"));  // sent to 13.0
+}
+
+// A rejected claim stays on the list, marked, and out of the total.
+TEST_F(PrintoutTest, ARejectedClaimIsMarkedAndLeftOutOfTheTotal) {
+    WorksheetStore& expenses = data.ESchedList;
+    expenses.setRowCount(2);
+    expenses.setCell(expenseColumn::Description, 0, "Funeral home");
+    expenses.setCell(expenseColumn::Amount, 0, "$6,800.00");
+    expenses.setCell(expenseColumn::ToForm24_4, 0, "X");
+    expenses.setCell(expenseColumn::Description, 1, "Disputed repair bill");
+    expenses.setCell(expenseColumn::Amount, 1, "$1,200.00");
+    expenses.setCell(expenseColumn::ToForm24_4, 1, "X");
+    expenses.setCell(expenseColumn::ClaimRejected, 1, "X");
+    const auto pages = print(WorksheetKind::Expense);
+    EXPECT_EQ(pages[0][4], QStringLiteral("24.4"));
+    // The Send-to cell of line 1 and the line after it (its summary runs on).
+    EXPECT_EQ((pages[0][9] + QLatin1Char(' ') + pages[0][14]).simplified(),
+              QStringLiteral("24.4; rejected claim"));
+    EXPECT_EQ(pages[0][11], QStringLiteral("$1,200.00"));
+    EXPECT_EQ(pages[0][267], QStringLiteral("6,800.00"));
+}
+
+// A category cell prints every chosen category, wrapped between them: no
+// line ends inside a word, and nothing is cut at the window's 50 characters.
+TEST_F(PrintoutTest, CategoryCellsWrapBetweenCategoriesAndKeepThemAll) {
+    WorksheetStore& assets = data.ASchedList;
+    assets.setRowCount(1);
+    assets.setCell(assetColumn::Description, 0, "Residence");
+    assets.setCell(assetColumn::Category3_0, 0, "Real Estate");
+    assets.setCell(assetColumn::Category4_0, 0, "Real property");
+    assets.setCell(assetColumn::Category5_1, 0, "Real property");
+    assets.setCell(assetColumn::Category5_10, 0, "Real estate");
+    assets.setCell(assetColumn::Category6_0, 0, "Real property");
+    const QString whole = AssetCategoryList(assets, 0);
+    ASSERT_GT(whole.size(), CategorySummaryLength);
+    const auto pages = print(WorksheetKind::Asset);
+    QStringList lines;
+    for (int line = 0; !pages[0][5 + 5 * line].isEmpty(); ++line) lines << pages[0][5 + 5 * line];
+    ASSERT_GT(lines.size(), 1);
+    const QStringList categories = whole.split(u'/');
+    for (const QString& line : lines) {
+        // Each line is whole categories, each but the last with its "/".
+        for (const QString& part : line.split(u'/', Qt::SkipEmptyParts))
+            EXPECT_TRUE(categories.contains(part)) << line.toStdString();
+    }
+    EXPECT_EQ(lines.join(QString()), whole);
 }
 
 TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {

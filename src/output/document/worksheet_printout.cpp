@@ -43,7 +43,8 @@ constexpr PrintoutLayout AssetLayout{
     .wrapped = true,
     .widthInches = 2.65,
     .summaryWidths = {0, 0, 1.25, 1.3, 0},
-    .totals = {{{267, PrintoutTotal::Column, assetColumn::Value}}}};
+    .totals = {{{267, PrintoutTotal::Column, assetColumn::Value, assetColumn::ToForm6_0},
+                {268, PrintoutTotal::Column, assetColumn::Value, assetColumn::ToForm13_0}}}};
 constexpr PrintoutLayout ExpenseLayout{
     .page = 185,
     .linesPerPage = 53,
@@ -53,7 +54,8 @@ constexpr PrintoutLayout ExpenseLayout{
     .wrapped = true,
     .widthInches = 2.82,
     .summaryWidths = {0, 0, 0.85, 1.5, 0},
-    .totals = {{{267, PrintoutTotal::Column, expenseColumn::Amount}}}};
+    .totals = {
+        {{267, PrintoutTotal::Column, expenseColumn::Amount, -1, expenseColumn::ClaimRejected}}}};
 // The time page's slots 2 to 197 hold its 49 lines of four; the totals take
 // slots 198 and 199, below the lines.
 constexpr PrintoutLayout TimeLayout{
@@ -87,6 +89,45 @@ QString kinBlock(const WorksheetStore& store, int row) {
 // A cell as the grid shows it (below).
 QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row);
 
+bool isMarked(const WorksheetStore& store, int column, int row) {
+    return store.cell(column, row) == QLatin1String("X");
+}
+
+// A summary's lines in a column `width` inches wide: its items ("Real
+// Estate/", "13.0, ") run on whole to the next line, so no word is cut; an
+// item wider than the column wraps at its own blanks.
+QStringList wrapSummary(TextWrapper& wrapper, const QString& text, double width) {
+    const QString family = QString::fromLatin1(SummaryFont);
+    const auto fits = [&](const QString& t) {
+        return wrapper.LineCount(t.trimmed(), family, SummaryFontSize, width) <= 1;
+    };
+    QStringList items;
+    QString item;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        item += text[i];
+        const bool endsItem = text[i] == u'/' || (text[i] == u' ' && i > 0 && text[i - 1] == u',');
+        if (endsItem) items << std::exchange(item, QString());
+    }
+    if (!item.isEmpty()) items << item;
+
+    QStringList lines;
+    QString line;
+    for (const QString& next : items) {
+        if (fits(line + next)) {
+            line += next;
+            continue;
+        }
+        if (!line.trimmed().isEmpty()) lines << line.trimmed();
+        line = next;
+        if (fits(line)) continue;
+        QStringList parts = wrapper.WrapText(line.trimmed(), family, SummaryFontSize, width);
+        line = parts.isEmpty() ? QString() : parts.takeLast();
+        lines << parts;
+    }
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+    return lines;
+}
+
 // The printed lines of one row: for each slot of a line the texts of the
 // row's lines (the description, or a summary wrapped to its column), and the
 // number of lines the row takes.
@@ -111,9 +152,8 @@ std::vector<RowLines> rowLines(const WorksheetStore& store, const PrintoutLayout
             } else if (layout.summaryWidths[size_t(s)] > 0) {
                 // A summary runs on over the row's further lines rather than
                 // crowding its cell.
-                texts = wrapper.WrapText(shownCell(layout, store, column, row),
-                                         QString::fromLatin1(SummaryFont), SummaryFontSize,
-                                         layout.summaryWidths[size_t(s)]);
+                texts = wrapSummary(wrapper, shownCell(layout, store, column, row),
+                                    layout.summaryWidths[size_t(s)]);
             }
             rows.count = qMax(rows.count, texts.size());
         }
@@ -142,13 +182,24 @@ double timeFee(const WorksheetStore& times, int row) {
 QString shownCell(const PrintoutLayout& layout, const WorksheetStore& store, int column, int row) {
     if (layout.page == AssetLayout.page) {
         if (column == assetColumn::SendToSummary) return ShownAssetSendTo(store, row);
-        if (column == assetColumn::CategorySummary) return ShownAssetCategory(store, row);
+        // Every chosen category, not the summary the window cuts to its
+        // cell's length.
+        if (column == assetColumn::CategorySummary) {
+            const QString categories = AssetCategoryList(store, row);
+            return categories.isEmpty() ? ShownAssetCategory(store, row) : categories;
+        }
         // A flag; a row never saved holds "0" there.
         if (column == assetColumn::Appraised)
             return store.cell(column, row) == QLatin1String("X") ? QStringLiteral("X") : QString();
     }
-    if (layout.page == ExpenseLayout.page && column == expenseColumn::SendToSummary)
-        return ShownExpenseSendTo(store, row);
+    if (layout.page == ExpenseLayout.page && column == expenseColumn::SendToSummary) {
+        // A rejected claim says so where the list shows what a row is for
+        // (its amount is left out of the total).
+        const QString sendTo = ShownExpenseSendTo(store, row);
+        if (!isMarked(store, expenseColumn::ClaimRejected, row)) return sendTo;
+        return sendTo.isEmpty() ? QStringLiteral("rejected claim")
+                                : sendTo + QStringLiteral("; rejected claim");
+    }
     return store.cell(column, row);
 }
 
@@ -162,6 +213,9 @@ void fillTotals(TAnswer& answers, const WorksheetStore& store, const PrintoutLay
         if (lastPage) {
             qint64 cents = 0;
             for (int row = 0; row < store.rowCount(); ++row) {
+                if (total.onlyMarked >= 0 && !isMarked(store, total.onlyMarked, row)) continue;
+                if (total.leftOutWhenMarked >= 0 && isMarked(store, total.leftOutWhenMarked, row))
+                    continue;
                 const double value = total.what == PrintoutTotal::TimeFees
                                          ? timeFee(store, row)
                                          : Str2Float_2(store.cell(total.column, row));

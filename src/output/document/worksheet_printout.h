@@ -12,9 +12,14 @@
 // Summary cells print as the worksheet shows them: a row whose summary cell
 // is empty (written without passing through a worksheet window) gets the
 // summary built from its flags and categories for the printout, the stored
-// row left as it is. The last page closes with the totals of the value,
-// amount and hours columns and the time fees (hours times rate), in slots
-// of their own below the lines: the totals take no line position.
+// row left as it is; the category cell prints every chosen category, and a
+// summary runs on between its items (never inside a word). The last page
+// closes with totals in slots of their own below the lines (they take no
+// line position), each saying what it adds: the values of the rows sent to
+// 6.0 and to 13.0 (the inventory and the account's receipts, not the rents
+// and nonprobate values of other rows), the amounts of the expenses but a
+// rejected claim (which its Send-to cell marks rejected), the hours and the
+// time fees (hours times rate).
 #include <QDate>
 #include <QString>
 #include <array>
@@ -48,11 +53,15 @@ struct PrintoutLayout {
     // further lines; 0 for a slot that prints on the row's first line only.
     std::array<double, 5> summaryWidths{};
     // The totals below the last page's lines: the slot each is written to
-    // and what it adds up (a money or hours column, or the time fees).
+    // and what it adds up (a money or hours column, or the time fees), of
+    // the rows marked in `onlyMarked` (every row when -1) and not marked in
+    // `leftOutWhenMarked` (a rejected claim).
     struct Total {
         int slot = -1;
         PrintoutTotal what = PrintoutTotal::None;
         int column = -1;
+        int onlyMarked = -1;
+        int leftOutWhenMarked = -1;
     };
     std::array<Total, 2> totals{};
 };
