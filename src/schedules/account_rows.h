@@ -8,6 +8,13 @@
 // receipts; they stand under their own heading (disbursementTotal). Rows are
 // written at the cursor, which advances by the rows written; skip() leaves
 // empty rows.
+//
+// With `keepWithin` (the rows of a sheet) an item's lines stay on one sheet:
+// an item that would run over the sheet's end starts the next sheet, the
+// rest of the sheet left empty. Without a table the builder only lays the
+// rows out (the counter's dry run, which sees the same empty rows).
+#include <optional>
+
 #include "case/conversions.h"
 #include "case/worksheet_columns.h"
 #include "output/textfit/text_wrapper.h"
@@ -17,13 +24,16 @@ namespace wm4::schedules {
 
 class AccountRowBuilder {
 public:
-    AccountRowBuilder(ScheduleTable<AccountRow>& table, TextWrapper& wrapper, double wrapWidth)
-        : m_out(table), m_wrapper(wrapper), m_wrapWidth(wrapWidth) {}
+    AccountRowBuilder(ScheduleTable<AccountRow>* table, TextWrapper& wrapper, double wrapWidth,
+                      int keepWithin = 0)
+        : m_wrapper(wrapper), m_wrapWidth(wrapWidth), m_keepWithin(keepWithin) {
+        if (table) m_out.emplace(*table);
+    }
 
     // One row: `text` in the description, `receipt` in the receipt column.
     // False when the buffer ran out (reported with `reportNo`).
     bool label(const QString& text, const QString& receipt, quint16 reportNo) {
-        AccountRow* row = m_out.row(m_next, reportNo);
+        AccountRow* row = rowAt(m_next, reportNo);
         if (!row) return false;
         row->description = text;
         row->receipt = receipt;
@@ -34,7 +44,7 @@ public:
     // A label row of the disbursements: `disbursement` in the disbursement
     // column.
     bool disbursementLabel(const QString& text, const QString& disbursement, quint16 reportNo) {
-        AccountRow* row = m_out.row(m_next, reportNo);
+        AccountRow* row = rowAt(m_next, reportNo);
         if (!row) return false;
         row->description = text;
         row->disbursement = disbursement;
@@ -47,8 +57,9 @@ public:
     bool item(const QString& description, const AccountRow& first) {
         const QStringList lines =
             m_wrapper.WrapText(description, ScheduleFont, ScheduleFontSize, m_wrapWidth);
+        keepOnOneSheet(int(lines.size()));
         for (int i = 0; i < lines.size(); ++i) {
-            AccountRow* row = m_out.row(m_next);
+            AccountRow* row = rowAt(m_next, ReportRowBeyondBuffer);
             if (!row) return false;
             if (i == 0) *row = first;
             row->description = lines[i];
@@ -97,9 +108,29 @@ public:
     int next() const { return m_next; }
 
 private:
-    RowWriter<AccountRow> m_out;
+    // The row to write at, or nullptr when the buffer ran out; a dry run
+    // writes into a scratch row.
+    AccountRow* rowAt(int index, quint16 reportNo) {
+        if (!m_out) {
+            m_scratch = {};
+            return &m_scratch;
+        }
+        return m_out->row(index, reportNo);
+    }
+
+    // Moves the cursor to the next sheet when `lines` would run over the end
+    // of this one (an item longer than a sheet runs over anyway).
+    void keepOnOneSheet(int lines) {
+        if (m_keepWithin <= 0 || lines > m_keepWithin) return;
+        const int used = m_next % m_keepWithin;
+        if (used + lines > m_keepWithin) m_next += m_keepWithin - used;
+    }
+
+    std::optional<RowWriter<AccountRow>> m_out;
+    AccountRow m_scratch;
     TextWrapper& m_wrapper;
     double m_wrapWidth;
+    int m_keepWithin;
     int m_next = 0;
 };
 

@@ -3,7 +3,9 @@
 // (asset column 29), disbursements the expenses sent to it (expense column 9),
 // grouped by their Form 13.0 category (asset column 56, expense column 6).
 // Descriptions wrap in "Arial Narrow" 11 at 3.58 inches; a sheet holds 90
-// rows, 40 on the front and 50 on the back.
+// rows, 40 on the front and 50 on the back. An entry's lines stay on one
+// sheet: one that would run over a sheet's end starts the next sheet, and
+// the counter counts the rows left empty.
 #include "case/case_data.h"
 #include "schedules/schedule_buffers.h"
 

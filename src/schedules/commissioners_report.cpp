@@ -24,7 +24,7 @@ double markedTotal(const WorksheetStore& store, int markColumn, int amountColumn
 
 void BuildCommissionersReport(CaseData& data, ScheduleBuffers& buffers, TextWrapper& wrapper) {
     CommissionersReport& s = buffers.commissionersReport;
-    AccountRowBuilder out(s.rows, wrapper, WrapWidth);
+    AccountRowBuilder out(&s.rows, wrapper, WrapWidth);
     s.copies = 0;
     const WorksheetStore& assets = data.ASchedList;
     const WorksheetStore& expenses = data.ESchedList;

@@ -69,6 +69,17 @@ TEST_F(AssetLists, Form7_1ListsFiveAssetsOneLineEach) {
               "");  // the page ended at the sixth asset
 }
 
+// Below its five lines 7.1 states the value of all the property set off,
+// the assets beyond the lines included.
+TEST_F(AssetLists, Form7_1StatesThePropertySetOff) {
+    for (const char* value : {"$1,000.10", "$250.20"})
+        addAsset({{assetColumn::Description, QStringLiteral("Asset")},
+                  {assetColumn::Value, QString::fromLatin1(value)},
+                  {assetColumn::ToForm7_1, QStringLiteral("X")}});
+    units::Calc34(ctx, 0);
+    EXPECT_EQ(slot(page34::Page, 0, page34::TotalValueOfThePropertySetOff), "1,250.30");
+}
+
 TEST_F(AssetLists, Form7_1CarriesTheCaption) {
     gi(page0::DecedentName, QStringLiteral("Ann Doe"));
     gi(page0::CaseNumber, QStringLiteral("2026 es 7"));
@@ -118,6 +129,22 @@ TEST_F(AssetLists, Form7_2BackApportionsToTheSpouseAndToOthers) {
     EXPECT_EQ(slot(page36::Page, 0, page36::SpouseTakingSecondAutomobile), "Sue Spouse");
     EXPECT_EQ(slot(page36::Page, 0, page36::Automobile), "1998 Ford");
     EXPECT_EQ(slot(page36::Page, 0, page36::Others.start), "Tom Son");
+    EXPECT_EQ(slot(page36::Page, 0, page36::Others.start + 1), "Piano");
+}
+
+// A description 7.2 cuts to its one line says so; one that fits stands whole.
+TEST_F(AssetLists, Form7_2BackMarksACutDescription) {
+    gi(page0::SpouseName, QStringLiteral("Sue Spouse"));
+    addAsset(
+        {{assetColumn::Description, QStringLiteral("2019 Honda Accord | VIN 1HGCV1F30KA000001")},
+         {assetColumn::ToForm7_2, QStringLiteral("X")},
+         {assetColumn::Category7_2, QStringLiteral("Spouse")}});
+    addAsset({{assetColumn::Description, QStringLiteral("Piano")},
+              {assetColumn::Distributees, QStringLiteral("Tom Son")},
+              {assetColumn::ToForm7_2, QStringLiteral("X")},
+              {assetColumn::Category7_2, QStringLiteral("others")}});
+    units::Calc36(ctx, 0);
+    EXPECT_EQ(slot(page36::Page, 0, page36::Assets), "2019 Honda Accord ...");
     EXPECT_EQ(slot(page36::Page, 0, page36::Others.start + 1), "Piano");
 }
 

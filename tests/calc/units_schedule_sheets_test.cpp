@@ -7,6 +7,10 @@
 #include "forms/page030.h"
 #include "forms/page031.h"
 #include "forms/page061.h"
+#include "forms/page062.h"
+#include "forms/page063.h"
+#include "forms/page064.h"
+#include "forms/page065.h"
 #include "forms/page155.h"
 #include "forms/page156.h"
 
@@ -40,13 +44,36 @@ TEST_F(ScheduleSheets, InventoryCopiesShowTheirRowsAndSheetNumbers) {
     EXPECT_EQ(slot(31, 0, 3 + 3 * 49), "row 85");
     EXPECT_EQ(slot(page30::Page, 1, page30::Lines.start), "row 86");
     EXPECT_EQ(slot(30, 1, 6 + 3 * 14), "");
-    // Sheet numbers 1, 2 and 3 of 3; the last back page carries none.
+    // The schedule's 3 pages print on 4 sides: the last back, empty, is
+    // numbered with them ("Page 4 of 4", not "Page __ of __").
     EXPECT_EQ(slot(page30::Page, 0, page30::PageNumber), "1");
-    EXPECT_EQ(slot(page30::Page, 0, page30::NumberOfPages), "3");
+    EXPECT_EQ(slot(page30::Page, 0, page30::NumberOfPages), "4");
     EXPECT_EQ(slot(page31::Page, 0, page31::PageNumber), "2");
     EXPECT_EQ(slot(page30::Page, 1, page30::PageNumber), "3");
-    EXPECT_EQ(slot(page31::Page, 1, page31::PageNumber), "");
-    EXPECT_EQ(slot(page31::Page, 1, page31::NumberOfPages), "");
+    EXPECT_EQ(slot(page31::Page, 1, page31::PageNumber), "4");
+    EXPECT_EQ(slot(page31::Page, 1, page31::NumberOfPages), "4");
+}
+
+// Every empty back of the two-sided schedules (6.1, 13.1, 13.2) is numbered.
+TEST_F(ScheduleSheets, EmptyBacksAreNumberedWithTheSidesPrinted) {
+    buffers.account.totalPages = 3;  // 2 sheets, the second ending on its front
+    buffers.assetsRemaining.totalPages = 1;
+    units::Calc62(ctx, 1);
+    units::Calc63(ctx, 1);
+    units::Calc64(ctx, 0);
+    units::Calc65(ctx, 0);
+    const struct {
+        int page, copy, number, count;
+    } sides[] = {{page62::Page, 1, page62::PageNumber, page62::NumberOfPages},
+                 {page63::Page, 1, page63::PageNumber, page63::NumberOfPages},
+                 {page64::Page, 0, page64::PageNumber, page64::NumberOfPages},
+                 {page65::Page, 0, page65::PageNumber, page65::NumberOfPages}};
+    const char* expected[][2] = {{"3", "4"}, {"4", "4"}, {"1", "2"}, {"2", "2"}};
+    for (size_t i = 0; i < std::size(sides); ++i) {
+        SCOPED_TRACE(sides[i].page);
+        EXPECT_EQ(slot(sides[i].page, sides[i].copy, sides[i].number), expected[i][0]);
+        EXPECT_EQ(slot(sides[i].page, sides[i].copy, sides[i].count), expected[i][1]);
+    }
 }
 
 TEST_F(ScheduleSheets, OverriddenSheetNumberIsKeptAndLinesAreRewritten) {

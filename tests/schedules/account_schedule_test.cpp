@@ -174,6 +174,28 @@ TEST_F(AccountScheduleTest, EveryGroupPrintsItsHeaderAndSubtotalAsTheFormHasThem
     EXPECT_EQ(printed, expected);
 }
 
+// An entry stays on one sheet: a receipt of three lines that would take rows
+// 89 to 91 starts the second sheet at row 90, row 89 left empty, and the
+// counter counts that row too.
+TEST_F(AccountScheduleTest, AnEntryIsNotSplitAcrossTwoSheets) {
+    for (int i = 0; i < 85; ++i) test::AddRow(data.ASchedList, Receipt("item", "$1.00", "INCOME"));
+    test::AddRow(data.ASchedList, Receipt("Bond | series | 2020", "$5.00", "INCOME"));
+    // Rows 0-3 section and group headers, 4-88 the one-line items.
+    EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 2);
+    EXPECT_EQ(buffers.account.rowCount, 85 + 3 + 8 + 1);
+    EXPECT_EQ(buffers.account.totalPages, 3);
+    BuildAccountSchedule(data, buffers, wrapper);
+    const auto& rows = buffers.account.rows;
+    EXPECT_EQ(texts(rows.row(88)), QStringList({"item", "", "", "$1.00"}));
+    EXPECT_EQ(texts(rows.row(89)), QStringList({"", "", "", ""}));
+    EXPECT_EQ(texts(rows.row(90)), QStringList({"Bond", "", "", "$5.00"}));
+    EXPECT_EQ(rows.row(92).description, "2020");
+    EXPECT_EQ(rows.row(93).description, "**********Income Subtotal");
+    EXPECT_EQ(rows.row(95).description, "********** Grand Total of Receipts");
+    EXPECT_EQ(rows.size(), 96);
+    EXPECT_TRUE(reports.numbers().isEmpty());
+}
+
 TEST_F(AccountScheduleTest, NothingMarkedGivesNoSchedule) {
     test::AddRow(data.ASchedList, {{1, "Not sent"}, {2, "$5.00"}, {56, "INCOME"}});
     EXPECT_EQ(CountAccountSchedule(data, buffers, wrapper), 0);

@@ -34,6 +34,16 @@
 namespace wm4::units {
 
 namespace {
+
+// The first line of `text`, ending in " ..." when the text goes on, so that
+// a description cut to one line does not pass for the whole (the line
+// leaves room for the mark).
+QString firstLineMarked(CalcContext& ctx, const QString& text, const TextFont& font) {
+    if (wrapLines(ctx, text, font).size() <= 1) return firstLine(ctx, text, font);
+    constexpr double MarkInches = 0.2;  // " ..." in an 11-point narrow face
+    const TextFont shorter{font.family, font.points, font.inches - MarkInches};
+    return firstLine(ctx, text, shorter) + QStringLiteral(" ...");
+}
 const ItemCapacity& itemBox(quint16 errNo) {
     const ItemCapacity* box = itemCapacity(errNo);
     if (!box) throw std::logic_error("no item capacity with this message");
@@ -89,6 +99,17 @@ void Calc34(CalcContext& ctx, int copy) {
     // estate and case number, and the clerk could not docket it).
     pc.caption();
     pc.clear(page34::Property.start, page34::Property.last(), Write::Kept);
+    // The value of all the property set off, the lines beyond the five shown
+    // included, so that the form states what the property covers of the
+    // allowance (the total allowance is typed, slot 25).
+    qint64 setOffCents = 0;
+    for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1))
+        setOffCents += qRound64(Str2Float_2(assets.cell(assetColumn::Value, row)) * 100);
+    const double setOff = double(setOffCents) / 100;
+    if (setOffCents != 0)
+        pc.putAmount(page34::TotalValueOfThePropertySetOff, setOff, Write::Kept);
+    else
+        pc.keep(page34::TotalValueOfThePropertySetOff, QString());
     ItemContinuation continued(pc, box);
     int k = 0;
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_1)) {
@@ -160,8 +181,9 @@ void Calc36(CalcContext& ctx, int copy) {
     QStringList spouseAssets[2];
     for (int row : markedAssetRows(ctx, assetColumn::ToForm7_2)) {
         const QString& category = assets.cell(assetColumn::Category7_2, row);
+        // One line an asset; a description cut to it says so.
         const QString description =
-            firstLine(ctx, assets.cell(assetColumn::Description, row), kFont);
+            firstLineMarked(ctx, assets.cell(assetColumn::Description, row), kFont);
         int section = -1;  // 0: the automobile line, 1: the spouse's other assets
         if (categoryMatches(category, Category::SecondAutomobile)) section = 0;
         if (categoryMatches(category, Category::Spouse)) section = 1;

@@ -104,12 +104,16 @@ SheetSource insolvencySource(const InsolvencySchedule& schedule) {
 }
 
 // Writes one side of copy c of a two-sided schedule of `totalPages` pages.
-// A back page beyond the schedule's last page carries no page number.
+// Every side that prints is numbered, of all the sides that print: a
+// schedule ending on a front still prints that sheet's back, which would
+// read "Page __ of __" (or "Page 2 of 1"), so the count takes it in ("Page 2
+// of 2"). No schedule (0 pages, or too many sheets) numbers none.
 void writeSide(PageCopy& pc, const Side& side, const SheetSource& source, int totalPages) {
     const int copy = pc.copy();
     const int sheetNumber = 2 * copy + (side.firstRow == 0 ? 1 : 2);
+    const int printedSides = totalPages + totalPages % 2;
     writeScheduleSheet(pc, side.layout, source, side.rowsPerSheet * copy + side.firstRow,
-                       sheetNumber <= totalPages ? sheetNumber : 0, totalPages);
+                       sheetNumber <= printedSides ? sheetNumber : 0, printedSides);
 }
 
 }  // namespace
