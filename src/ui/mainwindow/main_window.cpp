@@ -36,6 +36,7 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     ui->pnlMainForm->setStyleSheet(OverrideStyleSheet());
     connect(m_session.get(), &CaseSession::caseReplaced, this,
             [this] { m_screen->setAnswers(&m_session->answers()); });
+    connect(m_session.get(), &CaseSession::readOnlyChanged, this, [this] { updateCaption(); });
     connect(m_screen.get(), &PageScreen::controlEntered, this, [this](QWidget* control) {
         Q_EMIT controlEntered(control);
         UpdateMenuItems();
@@ -56,7 +57,7 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     QString error;
     if (QFileInfo::exists(templateCasePath()) &&
         !m_session->openTemplateCase(templateCasePath(), &error))
-        ReportError(11340);
+        ReportError(11340, error);
     updateCaption();
 }
 
@@ -69,7 +70,9 @@ void TfrmMain::start(const QString& caseFile) {
     if (!caseFile.isEmpty() && !IsUntitled(caseFile)) {
         QString error;
         const QString path = QFileInfo(caseFile).absoluteFilePath();
-        if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error)) showFault(error);
+        if (const std::optional<CaseAccess> access = accessFor(path))
+            if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error, *access))
+                showFault(error);
     }
     RefreshRecentMenu();
     runGuarded([this] { DisplayAPage(navigationCode(0)); });
