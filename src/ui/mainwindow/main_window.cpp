@@ -18,6 +18,7 @@
 #include "files/client_file.h"
 #include "messages/report.h"
 #include "session/case_session.h"
+#include "ui/mainwindow/case_text_guard.h"
 #include "ui/mainwindow/main_menus.h"
 #include "ui/mainwindow/recent_files.h"
 #include "ui/mainwindow/window_sizing.h"
@@ -52,6 +53,8 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     action(QStringLiteral("cbtnOverride"))->setVisible(false);
     action(QStringLiteral("cbtnCancelOverride"))->setVisible(false);
     qApp->installEventFilter(this);
+    // Text the case file cannot hold is refused where it is typed.
+    InstallCaseTextGuard();
 
     ensureTemplateCase();
     QString error;
