@@ -5,9 +5,10 @@
 #include "app/commands.h"
 #include "app/runtime_folder.h"
 #include "files/settings.h"
-#include "ui/mainwindow/desktop_reports.h"
+#include "session/case_session.h"
 #include "ui/commands/window_commands.h"
 #include "ui/deadlines/deadlines_dock.h"
+#include "ui/mainwindow/desktop_reports.h"
 #include "ui/mainwindow/main_window.h"
 #include "ui/mainwindow/recovery_keeper.h"
 #include "ui/problems/problems_dock.h"
@@ -43,6 +44,8 @@ int runDesktop(int argc, char** argv) {
         QString(), QApplication::applicationDirPath(), QStringLiteral(WM4_BUILD_TREE_DIR),
         QStringLiteral(WM4_SOURCE_DATA_DIR), QStringLiteral(WM4_INSTALL_DATA_DIR));
     wm4::TfrmMain window(wm4::DefaultSettings(dataFolder));
+    // A case open here is locked: a second copy opens it read-only.
+    window.session().setLockCases(true);
     // Override, printing, Tools, Help and the display adjustments.
     new wm4::WindowCommands(window);
     wm4::InstallDeadlinesPanel(window);

@@ -87,7 +87,7 @@ void TAnswer::clearCopy(int page, int copy) { m_pages[page][copy].reset(); }
 
 void TAnswer::CreateAPage(int page, int copy) {
     if (copy > 98) {
-        ReportError(18012);
+        ReportError(18012, QStringLiteral("page %1").arg(page));
         throw SilentAbort{};
     }
     clearCopy(page, copy);

@@ -42,8 +42,10 @@ void writeCopy(LineWriter& out, const TAnswer& a, int page, int copy) {
         out.line(a.ovRide(page, copy, slot) ? "1" : "0");
     }
     // The copy's slot lines are written whatever happens; the user hears that
-    // one of them could not be stored exactly.
-    if (!exact) ReportError(35014, QString::fromLatin1(copyHeader(page, copy)));
+    // one of them could not be stored exactly. The desktop refuses such text
+    // where it is typed, so this is text that came another way.
+    if (!exact)
+        ReportError(InexactTextReport, QStringLiteral("page %1, copy %2").arg(page).arg(copy));
 }
 
 void writeSheet(LineWriter& out, const SheetSection& section, const WorksheetStore& store) {
@@ -52,8 +54,11 @@ void writeSheet(LineWriter& out, const SheetSection& section, const WorksheetSto
     out.integer(store.columnCount());
     out.line("Row Count");
     out.integer(store.rowCount());
+    bool exact = true;
     for (int c = 0; c < store.columnCount(); ++c)
-        for (int r = 0; r < store.rowCount(); ++r) out.line(store.cell(c, r));
+        for (int r = 0; r < store.rowCount(); ++r) exact = out.line(store.cell(c, r)) && exact;
+    if (!exact)
+        ReportError(InexactTextReport, QStringLiteral("the %1").arg(QLatin1String(section.name)));
 }
 
 // Files written before 4.37 held other answers in these slots of copy 0.

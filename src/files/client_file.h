@@ -11,6 +11,9 @@
 
 namespace wm4 {
 
+// A text the file's code page cannot hold was written with "?".
+inline constexpr quint16 InexactTextReport = 35010;
+
 // The fixed client-file names.
 inline const QString UntitledFileName = QStringLiteral("Untitled.wm4");
 inline const QString TemplateCaseFileName = QStringLiteral("default.wm4");
@@ -20,7 +23,7 @@ inline const QString TemplateCaseFileName = QStringLiteral("default.wm4");
 // case was written, so a failed save leaves the previous file as it was.
 // Throws FileError naming the file when the file cannot be written. An answer
 // holding a character Windows-1252 cannot store is written with "?" and
-// reported (35014, once per copy).
+// reported (35010, once per copy or worksheet).
 void WriteClientFile(const CaseData& data, const QString& path);
 
 // The file's bytes, as WriteClientFile writes them.

@@ -22,6 +22,22 @@ char byteFor(char16_t ch) {
     return 0;
 }
 
+bool storable(char16_t ch) {
+    return ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF) || byteFor(ch) != 0;
+}
+
+// Calls take(first, length) for each character the code page cannot hold.
+template <typename Take>
+void forEachUnstorable(QStringView text, Take take) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (storable(text[i].unicode())) continue;
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        take(i, pair ? 2 : 1);
+        if (pair) ++i;
+    }
+}
+
 }  // namespace
 
 QString DecodeCp1252(const char* bytes, qsizetype size) {
@@ -40,6 +56,28 @@ QString DecodeCp1252(const char* bytes, qsizetype size) {
         out[i] = (b >= 0x80 && b < 0xA0) ? HighControls[b - 0x80] : char16_t(b);
     }
     return text;
+}
+
+QList<char32_t> UnstorableCharacters(QStringView text) {
+    QList<char32_t> out;
+    forEachUnstorable(text, [&](qsizetype at, qsizetype length) {
+        const char32_t ch = length == 2 ? QChar::surrogateToUcs4(text[at], text[at + 1])
+                                        : char32_t(text[at].unicode());
+        if (!out.contains(ch)) out.append(ch);
+    });
+    return out;
+}
+
+QString WithoutUnstorable(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    forEachUnstorable(text, [&](qsizetype at, qsizetype length) {
+        out += text.mid(from, at - from);
+        from = at + length;
+    });
+    out += text.mid(from);
+    return out;
 }
 
 bool AppendCp1252(QByteArray& out, QStringView text) {

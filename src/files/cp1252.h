@@ -3,6 +3,7 @@
 // files (the code page of the Windows version, so files stay exchangeable).
 // Qt's own converters offer it only with ICU, hence this small table codec.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace wm4 {
@@ -18,5 +19,12 @@ inline QString DecodeCp1252(const QByteArray& bytes) {
 // Appends text in Windows-1252 to out. A character the code page cannot hold
 // is written as "?"; returns false when that happened.
 bool AppendCp1252(QByteArray& out, QStringView text);
+
+// The characters of text the code page cannot hold, each once, in the order
+// they first appear (a surrogate pair is one character).
+QList<char32_t> UnstorableCharacters(QStringView text);
+
+// The text without those characters.
+QString WithoutUnstorable(QStringView text);
 
 }  // namespace wm4

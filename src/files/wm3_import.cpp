@@ -120,7 +120,7 @@ void TWM3Answer::setAnswer(int page, int copyIndex, int slot, const QString& tex
 
 void TWM3Answer::CreateAPage(int page, int copyIndex) {
     if (copyIndex > 98) {
-        ReportError(18012);
+        ReportError(18012, QStringLiteral("page %1").arg(page));
         throw SilentAbort{};
     }
     m_copies[page][copyIndex].clear();

@@ -24,18 +24,32 @@ struct Entry {
 // are kept exactly as users and support know them, trailing blanks included.
 // Each hundred has a placeholder entry (NN00).
 constexpr std::array catalogue = std::to_array<Entry>({
+    {999,
+     u"999-Wendmoor4 has no web address for this tax form. Look the form up on the tax "
+     u"authority's forms page in your web browser. "},
     {1100, u"1100-Error messages go here"},
     {1101,
      u"1101-You should save client files with the extension wm4. The extension of this file is "
      u"being changed to wm4. "},
     {1106, u"1106 -An error occurred while attempting to View a continuation page. "},
     {1107, u"1107-Error in New Form routine - ", Kind::Text},
+    {1108,
+     u"1108-The screen is narrower than 1024 pixels, the width Wendmoor4's pages are laid out "
+     u"for: the window starts minimized and shows the pages at 90 percent. Use a screen "
+     u"resolution at least 1024 pixels wide to see whole pages. "},
     {1126, u"1126-Error in Delete Form routine - ", Kind::Text},
     {1129, u"1129-Bad Tag. Please call Quillon Vale Software about this error. "},
+    {1134,
+     u"1134-Wendmoor4 could not read its template case default.wm4 in the client files folder, so "
+     u"new cases start empty. Remove that file: Wendmoor4 puts a fresh copy there at its next "
+     u"start. The reason: ",
+     Kind::Text},
     {1155,
-     u"1155-Word Processing Error. You must have MS Word installed for Send to Word Processor to "
-     u"work. If Word is not available, use the Print function which will send the file to your "
-     u"default RTF editor - WordPad (Windows) or TextEdit (Mac). "},
+     u"1155-Word Processing Error. You must have LibreOffice Writer installed for Send to Word "
+     u"Processor to work: install the Debian package libreoffice-writer, or name its program "
+     u"with Options > Find LibreOffice Writer. If Writer is not available, use the Print "
+     u"function which will send the file to your default RTF viewer "
+     u"(Options > Force Default RTF Viewer). "},
     {1200, u"1200-Error in Margins"},
     {1202, u"1202-Unable to convert the text - ", Kind::TextAndEnding,
      u" - to a number. Str2Float_2. "},
@@ -46,15 +60,18 @@ constexpr std::array catalogue = std::to_array<Entry>({
      u"1211-Overflow Error. Too much worksheet information is being sent to the worksheet print "
      u"out. The amount exceeds 25 pages in length. "},
     {1300, u"1300-ErrorMessage. "},
+    // The settings errors quote the file, the line and the reason.
     {1301,
      u"1301-INI File Error. Wendmoor4 was unable to find or read the configuration file, usually "
-     u"by default: \"C:\\Quillon\\Wendmoor4\\Wendmoor4.ini.\" Wendmoor4 will fix this error "
-     u"automatically. If it occurs regularly this issue needs investigation. "},
+     u"by default: \"~/.config/Quillon/Wendmoor4/wendmoor4.ini\". Wendmoor4 will fix this error "
+     u"automatically. If it occurs regularly this issue needs investigation. The reason: ",
+     Kind::Text},
     {1302,
      u"1302-INI File Error. Wendmoor4 was unable to write/update the configuration file, usually "
-     u"by default: \"C:\\Quillon\\Wendmoor4\\Wendmoor4.ini.\" Wendmoor4 will fix this error "
+     u"by default: \"~/.config/Quillon/Wendmoor4/wendmoor4.ini\". Wendmoor4 will fix this error "
      u"automatically the next time it starts. If it occurs regularly this issue needs "
-     u"investigation. "},
+     u"investigation. The reason: ",
+     Kind::Text},
     {1400, u"1400-Error messages go here. "},
     {1401, u"1401-Clear page error in Main. "},
     {1402, u"1402-Form create error in multiple. "},
@@ -67,76 +84,87 @@ constexpr std::array catalogue = std::to_array<Entry>({
     {1500, u"1500-Reserved."},
     {1501,
      u"1501-The directory choice is not valid. You'll need to reset the default zq3 file location "
-     u"when the dialog opens. The default path is C:\\Quillon\\Wendmoor4\\Files\\"},
+     u"when the dialog opens. The default path is ~/Documents/Wendmoor4/Files/"},
     {1503, u"1503-The directory you chose does not exist or there is an access problem."},
     {1600, u"1600-Error messages go here"},
     {1601,
-     u"1601. You sent an asset to Form 3.0, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1601. You sent an asset to Form 3.0, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1602,
-     u"1602. You sent an asset to Form 4.0, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1602. You sent an asset to Form 4.0, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1603,
-     u"1603. You sent an asset to Form 5.1, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1603. You sent an asset to Form 5.1, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1604,
-     u"1604. You sent an asset to Form 5.6, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1604. You sent an asset to Form 5.6, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1605,
-     u"1605. You sent an asset to Form 5.10, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1605. You sent an asset to Form 5.10, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1606,
-     u"1606. You sent an asset to Form 6.0, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1606. You sent an asset to Form 6.0, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1607,
-     u"1607. You sent an asset to Form 7.1, but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet and pick an "
+     u"1607. You sent an asset to Form 7.1, but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet and pick an "
      u"appropriate category. The uncategorized asset is: ",
      Kind::TextAndEnding, u"...."},
     {1608,
-     u"1608. You sent an asset to Form 7.2 but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet. The asset with the "
+     u"1608. You sent an asset to Form 7.2 but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet. The asset with the "
      u"category is: ",
      Kind::TextAndEnding, u"...."},
     {1609,
-     u"1609. You sent an asset to Form 13.0 but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet. The asset with the "
+     u"1609. You sent an asset to Form 13.0 but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet. The asset with the "
      u"category is: ",
      Kind::TextAndEnding, u"...."},
     {1610,
-     u"1610. You sent an asset to Form 13.2 but have not categorized it. Click on the \"Change\" "
-     u"button to the right of the \"Categories\" label on the Asset Worksheet. The asset with the "
+     u"1610. You sent an asset to Form 13.2 but have not categorized it. Click on the \"Set\" "
+     u"button to the right of the \"Category:\" label on the Asset Worksheet. The asset with the "
      u"category is: ",
      Kind::TextAndEnding, u"...."},
     {1611,
      u"1611. You sent an asset to the Executor's fee calculation form  but have not categorized "
-     u"it. Click on the \"Change\" button to the right of the \"Categories\" label on the Asset "
+     u"it. Click on the \"Set\" button to the right of the \"Category:\" label on the Asset "
      u"Worksheet. The asset with the category is: ",
      Kind::TextAndEnding, u"...."},
     {1612,
      u"1612. You sent an asset to the attorney's fee calculation form  but have not categorized "
-     u"it. Click on the \"Change\" button to the right of the \"Categories\" label on the Asset "
+     u"it. Click on the \"Set\" button to the right of the \"Category:\" label on the Asset "
      u"Worksheet. The asset with the category is: ",
      Kind::TextAndEnding, u"...."},
     {1613,
-     u"1613. You sent a disbursement to Form 13.0 but have not categorized it. Click on the "
-     u"\"Change\" button to the right of the \"Categories\" label on the Expense Worksheet. The "
-     u"disbursement with the category is: ",
+     u"1613. You sent a disbursement to Form 13.0 but have not categorized it. Choose its "
+     u"category in the \"13.0/13.1 Category\" list on the Expense Worksheet. The disbursement "
+     u"with the category is: ",
+     Kind::TextAndEnding, u"...."},
+    {1614,
+     u"1614. You sent a disbursement to Form 24.4 but have not categorized it. Choose its "
+     u"category in the \"24.4 Category\" list on the Expense Worksheet. The disbursement without "
+     u"a category is: ",
      Kind::TextAndEnding, u"...."},
     {1700, u"1700-Error messages go here"},
     {1800, u"1800-Error messages go here"},
+    {1801, u"1801-Too many copies of ", Kind::TextAndEnding,
+     u": a case holds at most 100 copies of one form or page, and the copies beyond the 100th "
+     u"are neither calculated nor printed. Send fewer worksheet rows to that form (clear the "
+     u"send-to mark of the rows it does not need), or keep the remaining persons or items in a "
+     u"second case file (File > Save As, then delete them from one of the two) and print the "
+     u"form from each. "},
     {1802,
      u"1802-TAnswer.Create. An error occurred when Wendmoor4 attempted to create an answer "
      u"structure for the imported file. "},
@@ -219,6 +247,20 @@ constexpr std::array catalogue = std::to_array<Entry>({
     {2305, u"2305-No record selected."},
     {2400, u"2400-Error messages go here"},
     {2500, u"2500-Error messages go here"},
+    {2501,
+     u"2501-The account schedule or the schedule of claims would need 100 sheets or more, more "
+     u"than a case can print, so it is left out of the packet. Condense the descriptions of the "
+     u"asset and expense rows sent to the account, or combine small items into one row. "},
+    {2502,
+     u"2502-Form 2.2, the notice of probate, is printed for at most 40 persons, and a person "
+     u"marked for it beyond the 40th was not counted. Clear the Form 2.2 mark on the Kin "
+     u"Worksheet of the persons who need no notice, or print the other notices from a second "
+     u"case file. "},
+    {2503,
+     u"2503-The inventory schedule (Form 6.1), the schedule of assets remaining or the "
+     u"Commissioner's Report would need 100 sheets or more, more than a case can print, so it is "
+     u"left out of the packet. Condense the descriptions of the asset rows sent to it, or "
+     u"combine small items into one row. "},
     {2600, u"2600-Error messages go here"},
     {2700, u"2700-Error messages go here"},
     {2800, u"2800-Error messages go here"},
@@ -344,6 +386,10 @@ constexpr std::array catalogue = std::to_array<Entry>({
      u"revisit the Asset Worksheet and remove some items, or condense the text so it will fit in "
      u"the alloted space. Try shortening your descriptions. Complete legal descriptions will "
      u"almost never fit. "},
+    {2939,
+     u"2939-Form 8.2, the surviving spouse's election, could not be calculated: its answers stay "
+     u"as they were before this calculation. Check the dates and amounts typed on Form 8.2 and "
+     u"on the General Information page, then press Refresh. "},
     {3000, u"3000-Error messages go here"},
     {3001,
      u"3001-The \"motor vehicle\" portion of Form 5.10 is limited to 2 lines of text. You have "
@@ -361,6 +407,39 @@ constexpr std::array catalogue = std::to_array<Entry>({
      u"3004-The \"other assets\" portion of Form 5.10 is limited to 2 lines of text. You have "
      u"assigned more text than will fit on that form. You need to revisit the Asset Worksheet and "
      u"remove some items, or condense the text so it will fit in the alloted space."},
+    {3018,
+     u"3018-The family allowance section of Form 7.1 has room for 5 assets. You have sent more "
+     u"assets to Form 7.1 than will fit on that form. Send fewer assets to Form 7.1 on the Asset "
+     u"Worksheet, or tick \"Continue text that does not fit on an addendum page\" in Preferences "
+     u"so that the rest are listed on an addendum."},
+    {3020,
+     u"3020-The apportionment to others on the back of Form 7.2 has room for 6 assets. You have "
+     u"sent more assets of the category \"Others\" to Form 7.2 than will fit on that form. Send "
+     u"fewer of them to Form 7.2 on the Asset Worksheet, or tick \"Continue text that does not "
+     u"fit on an addendum page\" in Preferences so that the rest are listed on an addendum."},
+    {3021,
+     u"3021-The consent on Form 9.0 has room for 5 persons, and more persons are marked for Form "
+     u"9.0 on the Kin Worksheet: the ones after the fifth are not on the form. Clear the Form 9.0 "
+     u"mark of the persons who need not consent, or have the others sign a second consent. "},
+    {3027,
+     u"3027-The persons entitled on the back of Form 12.1 have room for 15 names. The parcel's "
+     u"distributees on the Asset Worksheet name more; the ones after the fifteenth are not on "
+     u"the form. Shorten the list of distributees, or tick \"Continue text that does not fit on "
+     u"an addendum page\" in Preferences so that the rest are listed on an addendum."},
+    {3037,
+     u"3037-The report of distribution on Form 5.9 is limited to 24 lines of text. You have "
+     u"assigned more text than will fit on that form. You need to revisit the Asset Worksheet and "
+     u"remove some items, or condense the text so it will fit in the allotted space."},
+    {3050,
+     u"3050-A schedule (inventory, account, assets remaining, insolvency or Commissioner's "
+     u"Report) would need more than 10,000 rows: the rows beyond were left out and the "
+     u"calculation stopped. Send fewer worksheet rows to the form, or condense their "
+     u"descriptions. "},
+    {3051,
+     u"3051-A schedule (inventory, account, assets remaining, insolvency or Commissioner's "
+     u"Report) would need more than 10,000 rows with its section and total rows: the rows beyond "
+     u"were left out and the calculation stopped. Send fewer worksheet rows to the form, or "
+     u"condense their descriptions. "},
     {3100, u"3100-Error messages go here"},
     {3101,
      u"3101-The assets in this estate exceed the $15,000 limitation as per the box you checked on "
@@ -392,6 +471,12 @@ constexpr std::array catalogue = std::to_array<Entry>({
     {3305, u"3305-An error occurred when Wendmoor4 attempted to import the file: ", Kind::Text},
     {3400, u"3400-Error messages go here"},
     {3500, u"3500-Error messages go here"},
+    // The file holds Windows-1252 text (the Windows version's character set).
+    {3501,
+     u"3501-Some text of this case holds characters a case file cannot store (its character set "
+     u"has no emoji, Chinese, Greek, Cyrillic or right-to-left letters); they were saved as "
+     u"\"?\". Retype that text in letters of the Latin alphabet. Where: ",
+     Kind::Text},
     {3600, u"3600-Error messages go here"},
     {3700, u"3700-Error messages go here"},
 });
@@ -412,8 +497,9 @@ constexpr std::array<const char16_t*, 10> adviceLines = {
     u"repaired by assigning a non-conflicting record number. ",
     u"Calculation Error. An error occurred as Wendmoor4 attempted to make the calculations on "
     u"the schedule or form above.",
-    u"This error is usually related to the Borland Database Engine installation or aliases. "
-    u"Consult the last section of the Wendmoor4 manual for solutions. ",
+    u"This error is usually related to the installation of LibreOffice Writer (the Debian package "
+    u"libreoffice-writer) or of Wendmoor4's data folder. Reinstalling the package concerned "
+    u"usually solves it. ",
     u"You must reduce the amount of text sent to the form referred to above. ",
 };
 

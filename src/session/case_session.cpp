@@ -6,6 +6,7 @@
 #include "calc/run/calculate_complete.h"
 #include "files/backup_generation.h"
 #include "files/client_file.h"
+#include "files/file_error.h"
 #include "files/wm3_import.h"
 #include "messages/report.h"
 #include "output/qtmeasure/qt_text_measurer.h"
@@ -38,10 +39,63 @@ void CaseSession::resetWrapper() {
     m_wrapper.reset();
 }
 
+namespace {
+
+// The same file, through a link too.
+bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists()) return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+}  // namespace
+
 void CaseSession::setFileName(const QString& path) {
     if (path == m_fileName) return;
+    adoptFile(path, CaseAccess::Edit);
     m_fileName = path;
     Q_EMIT fileNameChanged(m_fileName);
+}
+
+void CaseSession::setLockCases(bool lock) {
+    m_lockCases = lock;
+    if (!lock) m_lock.reset();
+}
+
+std::optional<CaseLockInfo> CaseSession::heldElsewhere(const QString& path) const {
+    if (path.isEmpty()) return std::nullopt;
+    std::optional<CaseLockInfo> lock = ReadCaseLock(path);
+    if (!lock || IsStale(*lock)) return std::nullopt;
+    if (lock->readable && IsThisProcess(lock->holder.host, lock->holder.pid)) return std::nullopt;
+    return lock;
+}
+
+bool CaseSession::changedOnDisk() const {
+    if (m_fileName.isEmpty()) return false;
+    const FileStamp now = StampOf(m_fileName);
+    // A file that went away is simply written again.
+    return now.exists && now != m_stamp;
+}
+
+void CaseSession::setReadOnly(bool readOnly) {
+    if (readOnly == m_readOnly) return;
+    m_readOnly = readOnly;
+    Q_EMIT readOnlyChanged(m_readOnly);
+}
+
+void CaseSession::adoptFile(const QString& path, CaseAccess access) {
+    if (m_lock && !sameFile(m_lock->casePath(), path)) m_lock.reset();
+    bool readOnly = access == CaseAccess::ReadOnly && !path.isEmpty();
+    if (m_lockCases && !path.isEmpty() && !readOnly && !m_lock) {
+        std::optional<CaseLockInfo> holder;
+        m_lock = CaseLock::take(path, &holder);
+        // Another copy took it since the question was asked.
+        if (!m_lock && holder) readOnly = true;
+    }
+    if (readOnly) m_lock.reset();
+    m_stamp = StampOf(path);
+    setReadOnly(readOnly);
 }
 
 void CaseSession::setModified(bool modified) {
@@ -50,10 +104,15 @@ void CaseSession::setModified(bool modified) {
     Q_EMIT modifiedChanged(m_modified);
 }
 
-void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified) {
+void CaseSession::takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified,
+                           CaseAccess access) {
     m_data = std::move(data);
     setErrFlagTarget(&m_data->answers.ErrFlag);
-    setFileName(fileName);
+    adoptFile(fileName, access);
+    if (fileName != m_fileName) {
+        m_fileName = fileName;
+        Q_EMIT fileNameChanged(m_fileName);
+    }
     setModified(modified);
     Q_EMIT caseReplaced();
 }
@@ -72,22 +131,22 @@ std::unique_ptr<CaseData> readFresh(Read read) {
 
 }  // namespace
 
-bool CaseSession::openCase(const QString& path, QString* error) {
+bool CaseSession::openCase(const QString& path, QString* error, CaseAccess access) {
     auto fresh = readFresh([&](CaseData& d) { return ReadClientFile(d, path, error); });
     if (!fresh) return false;
-    takeOver(std::move(fresh), path, false);
+    takeOver(std::move(fresh), path, false, access);
     return true;
 }
 
 bool CaseSession::openCaseOverTemplate(const QString& templatePath, const QString& path,
-                                       QString* error) {
+                                       QString* error, CaseAccess access) {
     auto fresh = readFresh([&](CaseData& d) {
         if (QFileInfo::exists(templatePath) && !ReadClientFile(d, templatePath, error))
             return false;
         return ReadClientFile(d, path, error);
     });
     if (!fresh) return false;
-    takeOver(std::move(fresh), path, false);
+    takeOver(std::move(fresh), path, false, access);
     return true;
 }
 
@@ -110,10 +169,21 @@ bool CaseSession::importWM3(const QString& path, QString* error) {
 }
 
 void CaseSession::saveCase(const QString& path) {
+    if (m_readOnly && sameFile(path, m_fileName))
+        throw FileError(path, 0,
+                        QStringLiteral("is open read-only here, since another copy of Wendmoor4 "
+                                       "had it open: save your changes under another name with "
+                                       "Save As"));
+    if (m_lockCases && !sameFile(path, m_fileName))
+        if (const std::optional<CaseLockInfo> holder = heldElsewhere(path))
+            throw FileError(path, 0,
+                            QStringLiteral("is open in Wendmoor4 by %1: choose another name")
+                                .arg(DescribeHolder(*holder)));
     storeOpenWorksheets();
     KeepBackupGeneration(path);  // NAME.wm4.bak: the file as it was before this save
     WriteClientFile(*m_data, path);
     setFileName(path);
+    m_stamp = StampOf(path);  // the file is now the one this case was saved as
     setModified(false);
 }
 

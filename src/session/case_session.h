@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "case/case_data.h"
+#include "files/case_lock.h"
+#include "files/file_stamp.h"
 #include "files/settings.h"
 #include "schedules/schedule_buffers.h"
 
@@ -20,6 +22,10 @@ namespace wm4 {
 
 class TextMeasurer;
 class TextWrapper;
+
+// How a case file is opened: for editing, or read-only (saving over the file
+// is refused; Save As to another name still works).
+enum class CaseAccess { Edit, ReadOnly };
 
 class CaseSession : public QObject {
     Q_OBJECT
@@ -44,22 +50,38 @@ public:
     // MemoWidthFactor.
     void resetWrapper();
 
-    // The client file of the case; empty while the case is untitled.
+    // The client file of the case; empty while the case is untitled. Naming
+    // another file opens it for editing (and takes its lock, when cases are
+    // locked).
     const QString& fileName() const { return m_fileName; }
     void setFileName(const QString& path);
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
 
+    // The desktop locks the case files it has open (files/case_lock.h); the
+    // commands do not. Off by default.
+    void setLockCases(bool lock);
+    bool locksCases() const { return m_lockCases; }
+    // The lock of another running copy on path (a stale one does not count);
+    // nullopt when no other copy has the case open.
+    std::optional<CaseLockInfo> heldElsewhere(const QString& path) const;
+    // The case was opened read-only: a save over its file is refused.
+    bool isReadOnly() const { return m_readOnly; }
+    // The file on disk is no longer the one this case was read from or last
+    // saved as (another program or copy wrote it since).
+    bool changedOnDisk() const;
+
     // Reads a client file into a fresh case; on success the session takes it
     // over with the file's name and no unsaved changes. On failure returns
     // false with the reason (file and line) and keeps the case as it was.
-    bool openCase(const QString& path, QString* error = nullptr);
+    bool openCase(const QString& path, QString* error = nullptr,
+                  CaseAccess access = CaseAccess::Edit);
     // Reads the template case, then the client file over it, into a fresh
     // case: answers the file lacks keep the template's. Takes it over with
     // the file's name only when both reads succeed; a missing template is
     // skipped. On failure returns false with the reason and keeps the case.
     bool openCaseOverTemplate(const QString& templatePath, const QString& path,
-                              QString* error = nullptr);
+                              QString* error = nullptr, CaseAccess access = CaseAccess::Edit);
     // The same for the template case: the case read is untitled.
     bool openTemplateCase(const QString& path, QString* error = nullptr);
     // Starts an empty untitled case (no template case available).
@@ -70,8 +92,9 @@ public:
     // Writes the case atomically to path, first keeping the file there as
     // path + ".bak" (one generation). Throws FileError and then changes
     // nothing (a .bak that cannot be written stops the save: the case file is
-    // still as it was); on success the case takes path as its file name and
-    // is saved.
+    // still as it was; a case opened read-only is not saved over its file,
+    // nor a case over a file another running copy has open); on success the
+    // case takes path as its file name and is saved.
     void saveCase(const QString& path);
     // Writes the case to path without taking that name (a duplicate).
     void writeCopy(const QString& path) const;
@@ -98,6 +121,7 @@ Q_SIGNALS:
     // A new case (opened, imported, new) replaced the previous one.
     void caseReplaced();
     void fileNameChanged(const QString& fileName);
+    void readOnlyChanged(bool readOnly);
     void modifiedChanged(bool modified);
     // A calculation run ended (its answers are in the case).
     void calculated();
@@ -107,7 +131,12 @@ Q_SIGNALS:
     void calculationEnded();
 
 private:
-    void takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified);
+    void takeOver(std::unique_ptr<CaseData> data, const QString& fileName, bool modified,
+                  CaseAccess access = CaseAccess::Edit);
+    // The case's file is now path: the lock of the previous one goes, the
+    // new one's is taken, and its stamp is kept.
+    void adoptFile(const QString& path, CaseAccess access);
+    void setReadOnly(bool readOnly);
 
     std::unique_ptr<CaseData> m_data;
     ProgramSettings m_settings;
@@ -117,6 +146,10 @@ private:
     std::function<void()> m_storeOpenWorksheets;
     std::function<bool()> m_addendaOn;
     QString m_fileName;
+    std::unique_ptr<CaseLock> m_lock;
+    FileStamp m_stamp;  // of the file as read or last saved
+    bool m_lockCases = false;
+    bool m_readOnly = false;
     bool m_modified = false;
     bool m_everyCategoryFault = false;
 };

@@ -154,6 +154,9 @@ TEST_F(Commands, ReportsArePrintedAndTheSettingsFileIsLeftAlone) {
     const CommandRun r = runCommand({"resave", m_case, path("copy.wm4")});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.startsWith("REPORT 13010: 1301-INI File Error.")) << r.err.toStdString();
+    // The report says which file and line, and why.
+    EXPECT_TRUE(r.err.contains("The reason: \"" + folder + "/wendmoor4.ini\", line "))
+        << r.err.toStdString();
     EXPECT_EQ(r.err.count('\n'), 1);
     EXPECT_EQ(readAll(folder + "/wendmoor4.ini"), "one line\r\n");
     EXPECT_TRUE(QFile::exists(path("copy.wm4")));

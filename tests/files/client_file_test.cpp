@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "case/worksheet_columns.h"
 #include "files/cp1252.h"
 #include "files/file_text.h"
 #include "files/text_lines.h"
@@ -463,7 +464,7 @@ TEST(ClientFile, FailedSaveLeavesThePreviousFile) {
     EXPECT_EQ(readAll(path), ClientFileBytes(*data));
 }
 
-TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
+TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopyAndWorksheet) {
     // Slots the screens leave unused: the file keeps them all the same.
     constexpr int UnusedPage3Slot = 1, FirstSlot = 0;
     test::ReportRecorder recorder;
@@ -472,10 +473,17 @@ TEST(ClientFile, TextOutsideTheCodePageIsReportedPerCopy) {
                            "Zoë Kovač");  // č has no Windows-1252 byte
     data.answers.setAnswer(page2::Page, 0, page2::Persons[3], "ok");
     data.answers.setAnswer(3, 0, UnusedPage3Slot, "smile 😀");
+    data.KSchedList.setRowCount(1);
+    data.KSchedList.setCell(kinColumn::Name, 0, "Ελένη");
     const QByteArray bytes = ClientFileBytes(data);
     EXPECT_TRUE(bytes.contains("\r\nZo\xEB Kova?\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nsmile ?\r\n"));
-    EXPECT_EQ(recorder.numbers(), (QList<int>{35014, 35014}));
+    EXPECT_TRUE(bytes.contains("\r\n?????\r\n"));
+    // Digit 0: no disk-error advice behind it; the text says where.
+    ASSERT_EQ(recorder.numbers(), (QList<int>{35010, 35010, 35010}));
+    EXPECT_TRUE(recorder.reports()[0].message.endsWith("Where: page 2, copy 0"));
+    EXPECT_TRUE(recorder.reports()[2].message.endsWith("Where: the kin worksheet"));
+    EXPECT_TRUE(recorder.reports()[2].advice.isEmpty());
     // A line break inside an answer would shift every later line.
     CaseData broken;
     broken.answers.setAnswer(5, 0, FirstSlot, "first\nsecond\r\nthird");

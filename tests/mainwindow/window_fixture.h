@@ -4,9 +4,12 @@
 // dialogs that return what the test chose and report what they were asked.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +45,26 @@ inline std::shared_ptr<bool> onNextModal(std::function<void(QWidget*)> act) {
     // A dialog that never comes must not act on a later test's dialog.
     QTimer::singleShot(3000, timer, [timer] { timer->deleteLater(); });
     return seen;
+}
+
+// Runs `act`, answering every message box that comes meanwhile with its
+// button captioned `answer` ("Yes", "Open Read-Only"; one without it is
+// rejected); returns their texts. Nothing is left waiting for a later test.
+inline QStringList answerMessageBoxes(const QString& answer, const std::function<void()>& act) {
+    QStringList texts;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        texts << box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove(u'&') == answer) return b->click();
+        box->reject();
+    });
+    timer.start();
+    act();
+    return texts;
 }
 
 // The window sizes itself by the screen: the tests run on a 1920 x 1080

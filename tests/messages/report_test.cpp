@@ -40,7 +40,12 @@ TEST(BuildReport, SplitsTheNumberIntoMessageAndAdvice) {
          "2120-Str2Float_2. An error occurred while Wendmoor4 was attempting to convert this text "
          "to a real number: 12a",
          DigitTwoAdvice},
-        {30500, "ignored", "Unidentified error -  3050", QString()},
+        {30500, "ignored",
+         "3050-A schedule (inventory, account, assets remaining, insolvency or Commissioner's "
+         "Report) would need more than 10,000 rows: the rows beyond were left out and the "
+         "calculation stopped. Send fewer worksheet rows to the form, or condense their "
+         "descriptions. ",
+         QString()},
         {29299, "",
          "2929-Assets with readily ascertainable value sent to Form 3.0 may be truncated because "
          "your description(s) exceed the space provided on the form. You need to revisit the "
@@ -50,14 +55,22 @@ TEST(BuildReport, SplitsTheNumberIntoMessageAndAdvice) {
          "You must reduce the amount of text sent to the form referred to above. "},
         {16010, "1998 Buick LeSabre",
          "1601. You sent an asset to Form 3.0, but have not categorized it. Click on the "
-         "\"Change\" button to the right of the \"Categories\" label on the Asset Worksheet and "
+         "\"Set\" button to the right of the \"Category:\" label on the Asset Worksheet and "
          "pick an appropriate category. The uncategorized asset is: 1998 Buick LeSabre....",
          QString()},
         {11552, "x",
-         "1155-Word Processing Error. You must have MS Word installed for Send to Word Processor "
-         "to work. If Word is not available, use the Print function which will send the file to "
-         "your default RTF editor - WordPad (Windows) or TextEdit (Mac). ",
+         "1155-Word Processing Error. You must have LibreOffice Writer installed for Send to Word "
+         "Processor to work: install the Debian package libreoffice-writer, or name its program "
+         "with Options > Find LibreOffice Writer. If Writer is not available, use the Print "
+         "function which will send the file to your default RTF viewer "
+         "(Options > Force Default RTF Viewer). ",
          DigitTwoAdvice},
+        {13010, "/home/ann/.config/Quillon/Wendmoor4/wendmoor4.ini, line 7: not a number",
+         "1301-INI File Error. Wendmoor4 was unable to find or read the configuration file, "
+         "usually by default: \"~/.config/Quillon/Wendmoor4/wendmoor4.ini\". Wendmoor4 will fix "
+         "this error automatically. If it occurs regularly this issue needs investigation. The "
+         "reason: /home/ann/.config/Quillon/Wendmoor4/wendmoor4.ini, line 7: not a number",
+         QString()},
         {1153, "", "Unidentified error -  115",
          "Possible memory error. Close any other programs. "},
     };
@@ -74,13 +87,14 @@ TEST(ReportError, HandsTheBuiltReportToTheHandlerAndSetsTheFlag) {
     ErrFlagScope errFlag;
     test::ReportRecorder recorder;
     ReportError(21202, "12a");
-    ReportError(30500);
+    ReportError(11453);
     EXPECT_TRUE(errFlag.flag);
-    ASSERT_EQ(recorder.numbers(), (QList<int>{21202, 30500}));
+    ASSERT_EQ(recorder.numbers(), (QList<int>{21202, 11453}));
     EXPECT_EQ(recorder.reports()[0].message, buildReport(21202, "12a").message);
     EXPECT_EQ(recorder.reports()[0].advice, DigitTwoAdvice);
-    EXPECT_EQ(recorder.reports()[1].message, "Unidentified error -  3050");
-    EXPECT_EQ(currentReportNumber(), 30500);
+    // A number without an entry (none the program reports) still shows.
+    EXPECT_EQ(recorder.reports()[1].message, "Unidentified error -  1145");
+    EXPECT_EQ(currentReportNumber(), 11453);
 }
 
 TEST(ReportError, SetsTheFlagWithoutAHandlerAndWhenTheHandlerFails) {
@@ -108,8 +122,8 @@ TEST(ReportLine, OneLineWithTheReportNumberAndTheMainText) {
     EXPECT_EQ(reportLine(buildReport(21202, "12a")),
               "REPORT 21202: 2120-Str2Float_2. An error occurred while Wendmoor4 was attempting "
               "to convert this text to a real number: 12a");
-    EXPECT_EQ(reportLine(buildReport(30500, QString())),
-              "REPORT 30500: Unidentified error -  3050");
+    EXPECT_EQ(reportLine(buildReport(25020, QString())).left(50),
+              "REPORT 25020: 2502-Form 2.2, the notice of probate");
     EXPECT_EQ(reportLine(buildReport(33020, "/cases/a\r\nb\nc\rd.wm4")),
               "REPORT 33020: 3302-An error occurred when Wendmoor4 attempted to open the file: "
               "/cases/a b c d.wm4");

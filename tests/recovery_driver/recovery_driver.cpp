@@ -1,12 +1,19 @@
-// The desktop window as the program runs it, with the recovery copy kept,
-// over the private folders of a test (ROOT/Files, ROOT/config, ...): opens
-// CASE, makes the edits the recovery test looks for, says "EDITED" on
-// standard output and runs until it is killed.
+// The desktop window as the program runs it, with the recovery copy kept and
+// the case locked, over the private folders of a test (ROOT/Files,
+// ROOT/config, ...): opens CASE, makes the edits the recovery test looks for,
+// says "EDITED" on standard output and runs until it is killed, or until a
+// line on standard input asks it to:
+//
+//   save   saves the case, then says "SAVED"
+//   quit   closes the window without saving (a clean exit)
 //
 //   wm4_recovery_driver ROOT CASE.wm4
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QSocketNotifier>
 #include <cstdio>
 
 #include "case/worksheet_columns.h"
@@ -41,6 +48,7 @@ int main(int argc, char** argv) {
     settings.RecentFiles.clear();
 
     wm4::TfrmMain window(settings);
+    window.session().setLockCases(true);
     wm4::InstallRecoveryKeeper(window);
     window.start(QString::fromLocal8Bit(argv[2]));
     window.show();
@@ -60,5 +68,28 @@ int main(int argc, char** argv) {
     window.setCaseModified(true);
     std::puts("EDITED");
     std::fflush(stdout);
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buffer[256];
+        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        pending.append(buffer, n);
+        for (qsizetype end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1)) {
+            const QByteArray command = pending.left(end).trimmed();
+            if (command == "save") {
+                window.SaveClick();
+                std::puts(window.CaseModified() ? "NOT SAVED" : "SAVED");
+                std::fflush(stdout);
+            } else if (command == "quit") {
+                window.setCaseModified(false);
+                window.close();
+            }
+        }
+    });
     return app.exec();
 }

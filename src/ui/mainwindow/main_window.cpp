@@ -18,6 +18,7 @@
 #include "files/client_file.h"
 #include "messages/report.h"
 #include "session/case_session.h"
+#include "ui/mainwindow/case_text_guard.h"
 #include "ui/mainwindow/main_menus.h"
 #include "ui/mainwindow/recent_files.h"
 #include "ui/mainwindow/window_sizing.h"
@@ -36,6 +37,7 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     ui->pnlMainForm->setStyleSheet(OverrideStyleSheet());
     connect(m_session.get(), &CaseSession::caseReplaced, this,
             [this] { m_screen->setAnswers(&m_session->answers()); });
+    connect(m_session.get(), &CaseSession::readOnlyChanged, this, [this] { updateCaption(); });
     connect(m_screen.get(), &PageScreen::controlEntered, this, [this](QWidget* control) {
         Q_EMIT controlEntered(control);
         UpdateMenuItems();
@@ -51,12 +53,14 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     action(QStringLiteral("cbtnOverride"))->setVisible(false);
     action(QStringLiteral("cbtnCancelOverride"))->setVisible(false);
     qApp->installEventFilter(this);
+    // Text the case file cannot hold is refused where it is typed.
+    InstallCaseTextGuard();
 
     ensureTemplateCase();
     QString error;
     if (QFileInfo::exists(templateCasePath()) &&
         !m_session->openTemplateCase(templateCasePath(), &error))
-        ReportError(11340);
+        ReportError(11340, error);
     updateCaption();
 }
 
@@ -69,7 +73,9 @@ void TfrmMain::start(const QString& caseFile) {
     if (!caseFile.isEmpty() && !IsUntitled(caseFile)) {
         QString error;
         const QString path = QFileInfo(caseFile).absoluteFilePath();
-        if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error)) showFault(error);
+        if (const std::optional<CaseAccess> access = accessFor(path))
+            if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error, *access))
+                showFault(error);
     }
     RefreshRecentMenu();
     runGuarded([this] { DisplayAPage(navigationCode(0)); });

@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "case/page_catalogue.h"
 #include "files/settings.h"
@@ -33,6 +34,7 @@ class TfrmMain;
 namespace wm4 {
 
 class CaseSession;
+enum class CaseAccess;
 class MainMenus;
 class PageScreen;
 
@@ -127,6 +129,12 @@ private:
     void RefreshRecentMenu();
     bool saveTo(const QString& path);
     bool runSaveAs(const QString& proposedName = QString());
+    // How to open path: for editing, or read-only when another running copy
+    // has it open and the user chose so; nullopt when the user cancelled.
+    std::optional<CaseAccess> accessFor(const QString& path);
+    // Before a save over the case's own file: true when it is still the one
+    // read or saved last, or the user chose to write over a newer one.
+    bool mayOverwrite(const QString& path);
     void openWorksheet(int worksheet, int row = -1);
 
     // main_window_navigation.cpp

@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 
+#include "files/case_lock.h"
 #include "files/client_file.h"
 #include "files/file_error.h"
 #include "messages/report.h"
@@ -49,11 +51,52 @@ bool TfrmMain::askToSave() {
     return !CaseModified();
 }
 
+std::optional<CaseAccess> TfrmMain::accessFor(const QString& path) {
+    if (!m_session->locksCases()) return CaseAccess::Edit;
+    const std::optional<CaseLockInfo> holder = m_session->heldElsewhere(path);
+    if (!holder) return CaseAccess::Edit;
+    const QFileInfo file(path);
+    const QString text =
+        QStringLiteral(
+            "%1 is open in Wendmoor4 by %2.\n\nYou can open it read-only: you see the case and "
+            "can save your changes under another name with Save As, but not over this file.\n\n"
+            "If nobody has it open any more (the other computer stopped without closing "
+            "Wendmoor4), delete the file %3 in that folder and open the case again.")
+            .arg(file.fileName(), DescribeHolder(*holder),
+                 QFileInfo(CaseLockPath(path)).fileName());
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Wendmoor4"), text, QMessageBox::NoButton,
+                    this);
+    QPushButton* readOnly =
+        box.addButton(QStringLiteral("Open Read-Only"), QMessageBox::AcceptRole);
+    readOnly->setAccessibleName(readOnly->text());
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(readOnly);
+    box.exec();
+    if (box.clickedButton() == readOnly) return CaseAccess::ReadOnly;
+    return std::nullopt;
+}
+
+bool TfrmMain::mayOverwrite(const QString& path) {
+    // A read-only case is refused by the save itself, with the reason.
+    if (path != m_session->fileName() || m_session->isReadOnly() || !m_session->changedOnDisk())
+        return true;
+    const QString text =
+        QStringLiteral(
+            "%1 was changed on disk after you opened it, by another program or another copy of "
+            "Wendmoor4.\n\nSave over it? Its changes would be lost (the file as it is now is "
+            "kept as %2). No keeps it: you can save your version under another name with Save "
+            "As.")
+            .arg(QFileInfo(path).fileName(), QFileInfo(path).fileName() + QStringLiteral(".bak"));
+    return QMessageBox::warning(this, QStringLiteral("Wendmoor4"), text,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool TfrmMain::newCase() {
     QString error;
     if (QFileInfo::exists(templateCasePath())) {
         if (!m_session->openTemplateCase(templateCasePath(), &error)) {
-            ReportError(11340);
+            ReportError(11340, error);
             return false;
         }
     } else {
@@ -90,10 +133,12 @@ void TfrmMain::OpenClick() {
         this,
         clientFileRequest(QStringLiteral("Open File Dialog"), m_session->settings().ClientFolder));
     if (path.isEmpty()) return;
+    const std::optional<CaseAccess> access = accessFor(path);
+    if (!access) return;
     QString error;
     // The file is read over the template case into a fresh case; a read
     // error leaves the case on display and its name as they were.
-    if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error)) {
+    if (!m_session->openCaseOverTemplate(templateCasePath(), path, &error, *access)) {
         showFault(error);
         return;
     }
@@ -112,12 +157,14 @@ void TfrmMain::ReopenClick(int index) {
     const QString path = recent[index];
     PromoteRecentFile(recent, path);
     RefreshRecentMenu();
+    const std::optional<CaseAccess> access = accessFor(path);
+    if (!access) return;
     QString error;
     bool read = false;
     {
         const auto cursor = waitCursor();
         // A recent file is read without the template case.
-        read = m_session->openCase(path, &error);
+        read = m_session->openCase(path, &error, *access);
     }
     if (!read) {
         showFault(error);
@@ -131,7 +178,8 @@ void TfrmMain::ReopenClick(int index) {
 void TfrmMain::SaveClick() {
     CommitFocusedEdit();
     m_screen->Components2Answers(m_screen->panel());
-    if (IsUntitled(ClientFileName())) {
+    // A case opened read-only is saved under another name.
+    if (IsUntitled(ClientFileName()) || m_session->isReadOnly()) {
         runSaveAs();
         return;
     }
@@ -139,6 +187,7 @@ void TfrmMain::SaveClick() {
 }
 
 bool TfrmMain::saveTo(const QString& path) {
+    if (!mayOverwrite(path)) return false;
     try {
         const auto cursor = waitCursor();
         m_session->saveCase(path);

@@ -127,7 +127,8 @@ void TfrmMain::selectTreeItem(int page) {
 }
 
 void TfrmMain::updateCaption() {
-    setWindowTitle(FileNamePart(ClientFileName()));
+    setWindowTitle(FileNamePart(ClientFileName()) +
+                   (m_session->isReadOnly() ? QStringLiteral(" [read-only]") : QString()));
 }
 
 void TfrmMain::UpdateMenuItems() {

@@ -52,24 +52,32 @@ void RecoveryKeeper::writeNow() {
 }
 
 bool RecoveryKeeper::offerRestore() {
-    const std::optional<RecoveryInfo> info = m_copy.pending();
-    if (!info) return false;
-    const QString name = info->caseFile.isEmpty() ? QStringLiteral("an untitled case")
-                                                  : QFileInfo(info->caseFile).fileName();
-    const QString when = QLocale().toString(info->written, QLocale::ShortFormat);
-    const QString question =
-        QStringLiteral("Wendmoor4 did not close normally. A recovery copy of %1 from %2 was "
-                       "kept.\n\nRestore it? (No discards the copy.)")
-            .arg(name, when);
-    if (!m_ask(question)) {
-        m_copy.remove();
-        return false;
+    // Only copies whose program ended: another running copy's live work is
+    // its own. Newest first; each declined one goes.
+    for (const RecoveryInfo& info : m_copy.orphans()) {
+        const QString name = info.caseFile.isEmpty() ? QStringLiteral("an untitled case")
+                                                     : QFileInfo(info.caseFile).fileName();
+        const QString when = QLocale().toString(info.written, QLocale::ShortFormat);
+        const QString question =
+            QStringLiteral(
+                "Wendmoor4 did not close normally. A recovery copy of %1 from %2 was "
+                "kept.\n\nRestore it? (No discards the copy.)")
+                .arg(name, when);
+        if (!m_ask(question)) {
+            RecoveryCopy::discard(info);
+            continue;
+        }
+        return restore(info);
     }
+    return false;
+}
+
+bool RecoveryKeeper::restore(const RecoveryInfo& info) {
     m_restoring = true;
     QString error;
-    const bool read = m_window.session().openCase(m_copy.copyPath(), &error);
+    const bool read = m_window.session().openCase(info.copyPath, &error);
     if (read) {
-        m_window.session().setFileName(info->caseFile);
+        m_window.session().setFileName(info.caseFile);
         m_window.setCaseModified(true);  // restored, not yet saved
     }
     m_restoring = false;
@@ -78,6 +86,12 @@ bool RecoveryKeeper::offerRestore() {
         return false;
     }
     m_window.ShowReadCase();
+    // The edits live on in this copy's own recovery copy (written once the
+    // restored case is on display, whose fields it stores first); the one
+    // left behind has done its work.
+    writeNow();
+    if (!m_copy.copyPath().isEmpty() && QFileInfo::exists(m_copy.copyPath()))
+        RecoveryCopy::discard(info);
     return true;
 }
 

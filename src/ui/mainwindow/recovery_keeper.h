@@ -1,9 +1,10 @@
 #pragma once
 // Keeps the recovery copy of the main window's case (session/recovery_copy.h):
 // every interval while the case has unsaved changes it stores the page on
-// display and writes the copy; a save (the case no longer modified) or a
-// clean exit removes it. On start-up, offerRestore() asks whether to restore
-// a copy a crash left, naming the case and the time of the copy.
+// display and writes this running copy's copy of the case; a save (the case
+// no longer modified) or a clean exit removes it. On start-up,
+// offerRestore() asks whether to restore a copy a crash left (its program no
+// longer runs), naming the case and the time of the copy.
 //
 // The interval is 2 minutes; the environment variable
 // WM4_RECOVERY_INTERVAL_MS sets another (tests use a fraction of a second).
@@ -30,9 +31,11 @@ public:
     using Ask = std::function<bool(const QString& question)>;
     void setAsk(Ask ask) { m_ask = std::move(ask); }
 
-    // Offers a copy left by a run that did not end cleanly. Restoring reads
+    // Offers the copies left by runs that did not end cleanly (their program
+    // no longer runs), newest first, until one is restored. Restoring reads
     // it as the case on display, under the case file's name and marked
-    // unsaved; declining removes it. Returns true when it restored.
+    // unsaved, and makes it this copy's own; declining removes it. Returns
+    // true when it restored.
     bool offerRestore();
     // Writes the copy now when the case has unsaved changes.
     void writeNow();
@@ -41,6 +44,8 @@ public:
     int interval() const { return m_timer.interval(); }
 
 private:
+    bool restore(const RecoveryInfo& info);
+
     TfrmMain& m_window;
     RecoveryCopy m_copy;
     QTimer m_timer;
