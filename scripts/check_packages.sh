@@ -18,7 +18,8 @@ build_dir=${1:?usage: $0 BUILD_DIR}
 
 command -v dpkg-query >/dev/null || { echo "no dpkg: not a Debian system"; exit 77; }
 
-mapfile -t listed < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' -e 's/[[:space:]]//g' scripts/packages.txt)
+source scripts/package_list.sh
+mapfile -t listed < <(wm4_setup_packages scripts/packages.txt)
 
 # ---- the installed packages, their dependencies and what they provide ----
 declare -A installed depends provider
