@@ -120,11 +120,14 @@ TEST_F(MergeTest, CurrentSizeCarriesIntoTheNextPage) {
     EXPECT_EQ(merge(1, "[/*1/]"), "[\\fs18 One\\fs18 ]");
 }
 
-TEST_F(MergeTest, RawAnswerSetsTheSize) {
-    constexpr int RawSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
-    data.answers.setAnswer(1, 0, RawSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
+// No answer is RTF: one that looks like size words prints as text and
+// leaves the size of the next field as the template set it.
+TEST_F(MergeTest, AnAnswerNeverSetsTheSize) {
+    constexpr int LinesSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
+    data.answers.setAnswer(1, 0, LinesSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
     data.answers.setAnswer(1, 0, PlainSlot, QStringLiteral("Two"));
-    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"), "\\fs24 {\\fs16 x}\\fs20 [\\fs20 Two\\fs20 ]");
+    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"),
+              "\\fs24 \\{\\\\fs16 x\\}\\\\fs20 [\\fs24 Two\\fs24 ]");
 }
 
 TEST_F(MergeTest, WidthOfFieldKindFourIsATimesB) {

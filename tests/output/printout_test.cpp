@@ -223,7 +223,7 @@ TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {
     for (int c = 0; c < row.size(); ++c) data.KSchedList.setCell(c, 0, row[c]);
     const auto pages = print(WorksheetKind::Kin);
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0][2], QStringLiteral("Ann {Lee}\n1 Main St\nWendmoor, OH 45000"));
+    EXPECT_EQ(pages[0][2], QStringLiteral("Ann \\{Lee\\}\\par 1 Main St\\par Wendmoor, OH 45000"));
     EXPECT_EQ(pages[0][3], QStringLiteral("daughter"));
     EXPECT_EQ(pages[0][4], QStringLiteral("5/1/1970"));
     EXPECT_EQ(pages[0][5], QStringLiteral("123-45-6789"));
