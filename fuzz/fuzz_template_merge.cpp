@@ -32,11 +32,16 @@ const TAnswer& sampleAnswers() {
     static const TAnswer* answers = [] {
         auto* a = new TAnswer;
         const QString texts[] = {
-            QStringLiteral("Jane Q. Doe"),       QStringLiteral("$1,234.50"),
-            QStringLiteral("0.05"),              QStringLiteral("X"),
-            QStringLiteral("Line one | line two"), QStringLiteral("{\\b raw}\\fs20 "),
-            QStringLiteral("3/9/2021"),          QString(200, u'w'),
-            QStringLiteral("A {b} \\c /*6/"),    QStringLiteral("(12)"),
+            QStringLiteral("Jane Q. Doe"),
+            QStringLiteral("$1,234.50"),
+            QStringLiteral("0.05"),
+            QStringLiteral("X"),
+            QStringLiteral("Line one | line two"),
+            QStringLiteral("{\\b raw}\\fs20 "),
+            QStringLiteral("3/9/2021"),
+            QString(200, u'w'),
+            QStringLiteral("A {b} \\c /*6/"),
+            QStringLiteral("(12)"),
             QStringLiteral("Ann\nStreet }{\nCity \\wmuserword"),
             QStringLiteral("{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt y}}}"),
             QStringLiteral("nul\u0000 bell\u0007 esc\u001b tab\t del\u007f \\"),

@@ -2,7 +2,6 @@
 
 #include <QDir>
 
-
 namespace wm4 {
 
 FilingOptions FilingOptionsOf(const CommandArgs& args) {

@@ -18,7 +18,6 @@ QStringList FormPdfPaths(const CommandArgs& args, const QList<FormPdf>& forms);
 // --pdf-folder DIR (with --forms): one PDF per form of the packet just built
 // into DIR (made when missing), named by form number and title; prints each
 // path written on standard output once all are.
-void WriteFormPdfsOf(const CommandArgs& args, const QList<FormPdf>& forms,
-                     const QString& document);
+void WriteFormPdfsOf(const CommandArgs& args, const QList<FormPdf>& forms, const QString& document);
 
 }  // namespace wm4

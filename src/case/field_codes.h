@@ -68,8 +68,8 @@ namespace MarkerKind {
 inline constexpr char16_t Plain = u'*', PlainToo = u'<', Amount = u'$', AmountToo = u'#',
                           Percent = u'%', CheckBox = u'&', MultiLine = u'+', Lines = u'~',
                           LongDate = u'^', TypedSignature = u'!';
-inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo,     Percent,
-                                     CheckBox, MultiLine, Lines,  LongDate, TypedSignature};
+inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo, Percent,
+                                     CheckBox, MultiLine, Lines,  LongDate,  TypedSignature};
 
 constexpr bool IsKind(char16_t c) {
     for (char16_t k : Kinds)

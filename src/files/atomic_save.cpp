@@ -53,10 +53,9 @@ QString writerTag() {
 // folder's listing: ".NAME.PID@HOST.RANDOM.saving".
 QByteArray temporaryName(const QString& target) {
     const QFileInfo info(target);
-    return encoded(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
-                   writerTag() + u'.' +
-                   QString::number(QRandomGenerator::global()->generate64(), 36) +
-                   QStringLiteral(".saving"));
+    return encoded(
+        info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' + writerTag() + u'.' +
+        QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".saving"));
 }
 
 // A save takes seconds at most: a temporary file this old was left behind.

@@ -3,7 +3,6 @@
 // older file whole, no temporary file, exit status 1 and the reason in
 // words. And no command writes over the case it reads.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <QDir>
@@ -131,8 +130,9 @@ TEST_F(OutputSafety, PerFormPdfsStopWholeWhenTheDiskFills) {
                                                        "this one failed")
                                             .arg(path("forms"))))
             << e.text().toStdString();
-        EXPECT_TRUE(e.text().contains(QStringLiteral("2.0 Probate.pdf\": cannot be written: the "
-                                                     "disk is full")))
+        EXPECT_TRUE(
+            e.text().contains(QStringLiteral("2.0 Probate.pdf\": cannot be written: the "
+                                             "disk is full")))
             << e.text().toStdString();
     }
     SaveSystemCallsForTests() = m_calls;
@@ -149,9 +149,9 @@ TEST_F(OutputSafety, NoOutputNamesTheCaseBeingRead) {
     const QString link = path("link.wm4");
     ASSERT_TRUE(QFile::link(casePath, link));
     const QString hardLink = path("hard.wm4");
-    ASSERT_EQ(::link(QFile::encodeName(casePath).constData(),
-                     QFile::encodeName(hardLink).constData()),
-              0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(casePath).constData(), QFile::encodeName(hardLink).constData()),
+        0);
     const QString rtf = path("out.rtf");
     const QStringList outputs[] = {
         {"print", casePath, casePath, "--page", "6"},

@@ -50,8 +50,7 @@ TEST_F(StoppedRun, PrintWritesNoPacket) {
 }
 
 TEST_F(StoppedRun, CalcSavesNothingAndCheckChecksNothing) {
-    expectStopped(runCommand({"calc", path("stopped.wm4"), path("out.wm4")}),
-                  "Nothing was saved.");
+    expectStopped(runCommand({"calc", path("stopped.wm4"), path("out.wm4")}), "Nothing was saved.");
     EXPECT_FALSE(QFile::exists(path("out.wm4")));
     expectStopped(runCommand({"check", path("stopped.wm4")}), "The case was not checked.");
 }

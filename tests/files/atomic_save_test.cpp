@@ -119,13 +119,19 @@ TEST_F(SaveTest, AFullDiskIsNamedWithItsFolderAndTheOldFileStays) {
         QString reason;
     };
     const Case cases[] = {
-        {"the disk fills up part-way", {writeThenFail, ::fsync, ::close}, 3,
+        {"the disk fills up part-way",
+         {writeThenFail, ::fsync, ::close},
+         3,
          QStringLiteral("cannot be written: the disk is full: no room is left in the folder "
                         "\"%1\"")
              .arg(dir.path())},
-        {"the disk fails when the file is synced", {::write, failingFsync, ::close}, 0,
+        {"the disk fails when the file is synced",
+         {::write, failingFsync, ::close},
+         0,
          QStringLiteral("cannot be written: the disk reported an input/output error")},
-        {"the disk fails when the file is closed", {::write, ::fsync, failingClose}, 0,
+        {"the disk fails when the file is closed",
+         {::write, ::fsync, failingClose},
+         0,
          QStringLiteral("cannot be written: the disk reported an input/output error")},
     };
     for (const Case& c : cases) {
@@ -179,9 +185,8 @@ TEST_F(SaveTest, TheNextSaveRemovesTheFilesOfKilledSaves) {
     // No process has a number this high (the kernel's limit is lower).
     const QString killed = dir.filePath(".estate.wm4.99999999@" + host + ".k1.saving");
     const QString oldStyle = dir.filePath(".estate.wm4.k2.saving");
-    const QString live = dir.filePath(QStringLiteral(".estate.wm4.%1@%2.k3.saving")
-                                          .arg(::getppid())
-                                          .arg(host));
+    const QString live =
+        dir.filePath(QStringLiteral(".estate.wm4.%1@%2.k3.saving").arg(::getppid()).arg(host));
     const QString otherMachine = dir.filePath(".estate.wm4.42@elsewhere.k4.saving");
     const QString otherCase = dir.filePath(".other.wm4.99999999@" + host + ".k5.saving");
     for (const QString& file : {killed, oldStyle, live, otherMachine, otherCase})

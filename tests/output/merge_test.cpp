@@ -73,10 +73,11 @@ TEST_F(MergeTest, EveryMarkerKindFormatsItsAnswer) {
          "\\fs10 [" + wingdings + "\\fs24 \\u9744o\\fs10\\f0 ]"},
         {"multi-line", 1, 7, "Line one | Line two", "\\fs24 [/+7/]",
          "\\fs24 [Line one\\par Line two]"},
-        {"lines: each escaped, joined by paragraphs", 1, 7, "Ann {Lee}\nHYPERLINK \\fldinst\r\nCity",
-         "\\fs24 [/~7/]", "\\fs24 [Ann \\{Lee\\}\\par HYPERLINK \\\\fldinst\\par City]"},
-        {"a field never becomes RTF", 1, 7, "{\\field{\\*\\fldinst HYPERLINK \"x\"}}", "\\fs24 [/~7/]",
-         "\\fs24 [\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK \"x\"\\}\\}]"},
+        {"lines: each escaped, joined by paragraphs", 1, 7,
+         "Ann {Lee}\nHYPERLINK \\fldinst\r\nCity", "\\fs24 [/~7/]",
+         "\\fs24 [Ann \\{Lee\\}\\par HYPERLINK \\\\fldinst\\par City]"},
+        {"a field never becomes RTF", 1, 7, "{\\field{\\*\\fldinst HYPERLINK \"x\"}}",
+         "\\fs24 [/~7/]", "\\fs24 [\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK \"x\"\\}\\}]"},
         {"control characters never reach the document", 1, 5,
          QStringLiteral("A") + QChar(0) + u'B' + QChar(7) + QStringLiteral("C\tD\r\nE") +
              QChar(0x7F) + QChar(0x85) + u'F',
@@ -126,8 +127,7 @@ TEST_F(MergeTest, AnAnswerNeverSetsTheSize) {
     constexpr int LinesSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
     data.answers.setAnswer(1, 0, LinesSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
     data.answers.setAnswer(1, 0, PlainSlot, QStringLiteral("Two"));
-    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"),
-              "\\fs24 \\{\\\\fs16 x\\}\\\\fs20 [\\fs24 Two\\fs24 ]");
+    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"), "\\fs24 \\{\\\\fs16 x\\}\\\\fs20 [\\fs24 Two\\fs24 ]");
 }
 
 TEST_F(MergeTest, WidthOfFieldKindFourIsATimesB) {
@@ -177,11 +177,14 @@ TEST(TemplateCheck, RefusesTemplatesThatAreNotRtfHaveNoMarkerOrAreCutShort) {
         {"{\\pard " + marker + "}", "it is not an RTF document (it does not begin with {\\rtf)"},
         {"rtf1 " + marker, "it is not an RTF document (it does not begin with {\\rtf)"},
         {"{\\rtf1{\\fonttbl{\\f0 Arial;}} body}", "it has no header marker \\'b7"},
-        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "{\\b cut", "it is cut short (2 groups are not closed at its end)"},
-        {"{\\rtf1 " + marker + "an escaped end \\}", "it is cut short (1 group is not closed at its end)"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "{\\b cut",
+         "it is cut short (2 groups are not closed at its end)"},
+        {"{\\rtf1 " + marker + "an escaped end \\}",
+         "it is cut short (1 group is not closed at its end)"},
         {"{\\rtf1 " + marker + "\r\n{\\b one}\r\n}} two}\r\n",
          "its groups do not balance: the \"}\" on line 3 closes the document before its end"},
-        {"{\\rtf1 " + marker + "}\r\n}", "its groups do not balance: the \"}\" on line 1 closes the document before its end"},
+        {"{\\rtf1 " + marker + "}\r\n}",
+         "its groups do not balance: the \"}\" on line 1 closes the document before its end"},
         {"{\\rtf1 " + marker + "}\r\n\r\n", ""},
     };
     for (const auto& [text, fault] : cases) {

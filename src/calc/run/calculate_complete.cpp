@@ -81,11 +81,13 @@ bool RunPageUnits(CalcContext& ctx) {
 QString StoppedRunText(const RunOutcome& outcome) {
     if (outcome.finished) return {};
     if (outcome.stoppedAfter == 0)
-        return QStringLiteral("The calculation did not run to its end, so its answers are not "
-                              "complete.");
-    return QStringLiteral("The calculation stopped after report %1, before it reached every "
-                          "form, so its answers are not complete. Mend what the report names "
-                          "and calculate again.")
+        return QStringLiteral(
+            "The calculation did not run to its end, so its answers are not "
+            "complete.");
+    return QStringLiteral(
+               "The calculation stopped after report %1, before it reached every "
+               "form, so its answers are not complete. Mend what the report names "
+               "and calculate again.")
         .arg(outcome.stoppedAfter);
 }
 

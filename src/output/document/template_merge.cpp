@@ -144,8 +144,9 @@ QString TemplateFault(QStringView text) {
             if (--depth > 0) continue;
             for (qsizetype rest = k + 1; rest < text.size(); ++rest)
                 if (!text[rest].isSpace() && text[rest] != QChar(u'\0'))
-                    return QStringLiteral("its groups do not balance: the \"}\" on line %1 "
-                                          "closes the document before its end")
+                    return QStringLiteral(
+                               "its groups do not balance: the \"}\" on line %1 "
+                               "closes the document before its end")
                         .arg(line);
             return {};
         }
@@ -251,8 +252,8 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
         if (full.endsWith(u' ')) full.chop(1);
         m_continued.append(Continuation{page, copy, slot, QString(), {full}});
     }
-    const bool runsOn = delimit && !replacement.isEmpty() &&
-                        !QStringView(u"\\{}").contains(replacement.front());
+    const bool runsOn =
+        delimit && !replacement.isEmpty() && !QStringView(u"\\{}").contains(replacement.front());
     const QString inserted = runsOn ? u' ' + replacement : replacement;
     m_text.insert(position, inserted);
     return int(inserted.size());

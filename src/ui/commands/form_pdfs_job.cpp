@@ -7,8 +7,8 @@
 #include <QThread>
 #include <memory>
 
-#include "ui/commands/conversion_error.h"
 #include "output/document/pdf_export.h"
+#include "ui/commands/conversion_error.h"
 
 namespace wm4 {
 

@@ -49,8 +49,8 @@ void PdfExportJob::start() {
                 QString failure = error;
                 // The previous PDF stays whole until the new one is.
                 if (failure.isEmpty() && !self->m_cancelled)
-                    failure = ConversionErrorText(
-                        [&] { CopyFileAtomically(pdf, self->m_pdfPath); });
+                    failure =
+                        ConversionErrorText([&] { CopyFileAtomically(pdf, self->m_pdfPath); });
                 self->done(failure);
             },
             Qt::QueuedConnection);
