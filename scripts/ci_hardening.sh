@@ -20,6 +20,13 @@ asan_dir=${WM4_ASAN_BUILD_DIR:-build-asan}
 fuzz_dir=${WM4_FUZZ_BUILD_DIR:-build-fuzz}
 fuzz_seconds=${WM4_FUZZ_SECONDS:-60}
 targets=(client_file wm3_file settings_file template_merge)
+# The longest input each target tries, well above the largest real file of
+# its kind: cases of several MB (the large test case is 9 MB), settings files
+# of a few hundred bytes, templates under 30 kB. libFuzzer alone stops at
+# 4,096 bytes (or the largest seed).
+declare -A max_len=(
+  [client_file]=33554432 [wm3_file]=33554432 [settings_file]=1048576 [template_merge]=4194304
+)
 
 # Halt on the first report, leaks included; third-party leaks are suppressed
 # by name in scripts/lsan.supp (never a frame of this program).
@@ -68,11 +75,19 @@ stage_fuzz() {
     # New inputs go to a scratch corpus; the committed seeds stay as they are.
     work="$fuzz_dir/corpus/$target"
     mkdir -p "$work"
+    # Real files of realistic size to start from as well (the samples of
+    # the tests; a template and its width file joined by a NUL byte).
+    case "$target" in
+      client_file) cp tests/fixtures/rich_sample.wm4 tests/fixtures/relief_sample.wm4 "$work/" ;;
+      template_merge)
+        { printf '\x0b'; cat data/RTF/Page11.rtf; printf '\0'; cat data/DAT/PAGE11.DAT; } \
+          >"$work/page11_real" ;;
+    esac
     echo "-- fuzz_$target"
     log="$fuzz_dir/artifacts/$target.log"
     status=0
     "$fuzz_dir/fuzz/fuzz_$target" "$work" "fuzz/corpus/$target" \
-      -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=1024 \
+      -max_total_time="$fuzz_seconds" -max_len="${max_len[$target]}" -timeout=10 -rss_limit_mb=1024 \
       -print_final_stats=1 -artifact_prefix="$fuzz_dir/artifacts/$target-" >"$log" 2>&1 ||
       status=$?
     # The progress lines are many; the report and the final statistics count.

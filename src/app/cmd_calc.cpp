@@ -13,7 +13,8 @@ void RunCalc(const CommandArgs& args) {
     args.expectArguments(2);
     EngineSession session(args);
     session.readCase(in);
-    session.calculate();
+    // A run stopped at a fault is no calculated case: nothing is saved.
+    session.calculateToTheEnd(QStringLiteral("Nothing was saved."));
     // Saved first: a case that could not be saved prints no counters, so
     // nothing on standard output looks like a finished run.
     session.saveCase(out);

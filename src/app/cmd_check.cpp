@@ -1,8 +1,8 @@
 // wendmoor4 check CASE: the full calculation, then every Check Case rule;
 // one line per finding on standard output ("<rule>: <text> [<where>]").
 // Exit status 0 when nothing is found, 3 when something is (reports of the
-// run go to standard error as REPORT lines, as for calc). The case file is
-// not written.
+// run go to standard error as REPORT lines, as for calc), 1 when the
+// calculation stopped at a fault. The case file is not written.
 #include "app/commands.h"
 #include "app/engine_session.h"
 #include "calc/casecheck/case_check.h"
@@ -14,7 +14,9 @@ void RunCheck(const CommandArgs& args) {
     args.expectArguments(1);
     EngineSession session(args);
     session.readCase(in);
-    session.calculate();
+    // The rules read calculated answers: after a stopped run they would
+    // check what is left from an earlier one.
+    session.calculateToTheEnd(QStringLiteral("The case was not checked."));
     const CaseFindings findings = CheckCase(session.data());
     for (const CaseFinding& finding : findings) PrintLine(findingLine(finding));
     if (!findings.isEmpty()) throw CommandStatus(CheckFoundStatus);

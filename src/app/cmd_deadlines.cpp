@@ -7,6 +7,7 @@
 
 #include "app/commands.h"
 #include "app/engine_session.h"
+#include "app/output_paths.h"
 #include "calc/deadlines/deadlines.h"
 #include "case/conversions.h"
 #include "output/document/deadline_calendar.h"
@@ -23,6 +24,8 @@ void RunDeadlines(const CommandArgs& args) {
             throw CommandError(QStringLiteral("deadlines: --today takes a date as M/D/YYYY"));
         today = *given;
     }
+    if (args.has(QStringLiteral("ics")))
+        RefuseCaseAsOutput(args, in, args.option(QStringLiteral("ics")));
     EngineSession session(args);
     session.readCase(in);
     const QList<Deadline> deadlines = ComputeDeadlines(session.answers(), today);

@@ -8,7 +8,9 @@
 #include "app/cmd_print_common.h"
 #include "app/cmd_print_filing.h"
 #include "app/commands.h"
+#include "app/output_paths.h"
 #include "output/document/packet.h"
+#include "output/pdf/form_pdfs.h"
 
 namespace wm4 {
 
@@ -35,6 +37,8 @@ void RunPrint(const CommandArgs& args) {
     const int page = args.intOption(QStringLiteral("page"), 0, 0, PageCount - 1);
     const int copy = args.intOption(QStringLiteral("copy"), 0, 0, CopyCount - 1);
 
+    RefuseCaseAsOutputs(args, casePath, PrintedOutputs(args, rtfPath));
+
     EngineSession session(args);
     session.readCase(casePath);
     DocumentPrinter printer = PrinterFor(session);
@@ -42,7 +46,9 @@ void RunPrint(const CommandArgs& args) {
     printer.setScreenFolder(session.settings().PSFFolder);
     QString document;
     if (args.has(QStringLiteral("forms"))) {
-        session.calculate();
+        // A packet from a run stopped at a fault would print the answers of
+        // an earlier run beside half-calculated forms.
+        session.calculateToTheEnd(QStringLiteral("No packet was written."));
         // "all" means the forms of this case: decided on the calculated answers.
         selection =
             PacketSelection(args.option(QStringLiteral("forms")), nullptr, &session.answers());
@@ -50,8 +56,13 @@ void RunPrint(const CommandArgs& args) {
     } else {
         document = printer.PageDocument(page, copy);
     }
+    QList<FormPdf> formPdfs;
+    if (args.has(QStringLiteral("pdf-folder"))) {
+        formPdfs = PlanFormPdfs(printer.packet().formSpans(), CaptionOf(session.answers()));
+        RefuseCaseAsOutputs(args, casePath, FormPdfPaths(args, formPdfs));
+    }
     WritePrintedDocument(args, rtfPath, document);
-    if (args.has(QStringLiteral("pdf-folder"))) WriteFormPdfsOf(args, session, printer, document);
+    if (args.has(QStringLiteral("pdf-folder"))) WriteFormPdfsOf(args, formPdfs, document);
 }
 
 }  // namespace wm4

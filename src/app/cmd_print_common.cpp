@@ -11,6 +11,12 @@ DocumentPrinter PrinterFor(EngineSession& session) {
                            session.settings().RTFFolder, session.settings().DATFolder);
 }
 
+QStringList PrintedOutputs(const CommandArgs& args, const QString& rtfPath) {
+    QStringList outputs{rtfPath};
+    if (args.has(QStringLiteral("pdf"))) outputs << args.option(QStringLiteral("pdf"));
+    return outputs;
+}
+
 void WritePrintedDocument(const CommandArgs& args, const QString& rtfPath,
                           const QString& document) {
     WriteRtfDocument(rtfPath, document);

@@ -11,6 +11,10 @@ namespace wm4 {
 // its measurer.
 DocumentPrinter PrinterFor(EngineSession& session);
 
+// The files a print command writes besides the per-form PDFs: the RTF and
+// the --pdf file.
+QStringList PrintedOutputs(const CommandArgs& args, const QString& rtfPath);
+
 // Writes the document to `rtfPath`; with --pdf also converts it.
 void WritePrintedDocument(const CommandArgs& args, const QString& rtfPath, const QString& document);
 

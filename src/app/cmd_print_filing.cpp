@@ -2,10 +2,6 @@
 
 #include <QDir>
 
-#include "app/engine_session.h"
-#include "output/document/document_printer.h"
-#include "output/pdf/form_pdfs.h"
-
 namespace wm4 {
 
 FilingOptions FilingOptionsOf(const CommandArgs& args) {
@@ -15,13 +11,18 @@ FilingOptions FilingOptionsOf(const CommandArgs& args) {
     return options;
 }
 
-void WriteFormPdfsOf(const CommandArgs& args, EngineSession& session, DocumentPrinter& printer,
+QStringList FormPdfPaths(const CommandArgs& args, const QList<FormPdf>& forms) {
+    const QDir folder(args.option(QStringLiteral("pdf-folder")));
+    QStringList paths;
+    for (const FormPdf& form : forms) paths << folder.filePath(form.fileName);
+    return paths;
+}
+
+void WriteFormPdfsOf(const CommandArgs& args, const QList<FormPdf>& forms,
                      const QString& document) {
     const QString folder = args.option(QStringLiteral("pdf-folder"));
     if (!QDir().mkpath(folder))
         throw CommandError(QStringLiteral("print: cannot make the folder %1").arg(folder));
-    const QList<FormPdf> forms =
-        PlanFormPdfs(printer.packet().formSpans(), CaptionOf(session.answers()));
     for (const QString& path : WriteFormPdfs(document, forms, folder)) PrintLine(path);
 }
 

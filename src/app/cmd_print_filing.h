@@ -6,18 +6,18 @@
 // that a script prints the same packet on every machine.
 #include "app/command_line.h"
 #include "files/filing_options.h"
+#include "output/pdf/form_pdfs.h"
 
 namespace wm4 {
 
-class DocumentPrinter;
-class EngineSession;
-
 FilingOptions FilingOptionsOf(const CommandArgs& args);
+
+// The paths the PDFs of --pdf-folder DIR take.
+QStringList FormPdfPaths(const CommandArgs& args, const QList<FormPdf>& forms);
 
 // --pdf-folder DIR (with --forms): one PDF per form of the packet just built
 // into DIR (made when missing), named by form number and title; prints each
-// path written on standard output.
-void WriteFormPdfsOf(const CommandArgs& args, EngineSession& session, DocumentPrinter& printer,
-                     const QString& document);
+// path written on standard output once all are.
+void WriteFormPdfsOf(const CommandArgs& args, const QList<FormPdf>& forms, const QString& document);
 
 }  // namespace wm4

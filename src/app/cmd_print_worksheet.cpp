@@ -2,6 +2,7 @@
 // the worksheet's printout.
 #include "app/cmd_print_common.h"
 #include "app/commands.h"
+#include "app/output_paths.h"
 #include "output/document/worksheet_printout.h"
 
 namespace wm4 {
@@ -33,6 +34,7 @@ void RunPrintWorksheet(const CommandArgs& args) {
     if (!chosen)
         throw CommandError(
             QStringLiteral("print-worksheet: the worksheet must be kin, asset, expense or time"));
+    RefuseCaseAsOutputs(args, casePath, PrintedOutputs(args, rtfPath));
 
     EngineSession session(args);
     session.readCase(casePath);

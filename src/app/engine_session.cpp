@@ -32,7 +32,7 @@ ProgramSettings commandSettings(const CommandArgs& args) {
 }  // namespace
 
 EngineSession::EngineSession(const CommandArgs& args)
-    : m_session(std::make_unique<CaseSession>(commandSettings(args))) {}
+    : m_command(args.command()), m_session(std::make_unique<CaseSession>(commandSettings(args))) {}
 
 EngineSession::~EngineSession() = default;
 
@@ -44,6 +44,13 @@ void EngineSession::readCase(const QString& path) {
 void EngineSession::importWM3(const QString& path) {
     QString error;
     if (!m_session->importWM3(path, &error)) throw CommandError(error);
+}
+
+void EngineSession::calculateToTheEnd(const QString& consequence) {
+    const RunOutcome outcome = calculate();
+    if (!outcome.finished)
+        throw CommandError(m_command + QStringLiteral(": ") + StoppedRunText(outcome) + u' ' +
+                           consequence);
 }
 
 void EngineSession::saveCase(const QString& path) const { m_session->writeCopy(path); }

@@ -39,9 +39,14 @@ public:
     // The full calculation run (CalculateComplete) over the case, with this
     // session's buffers, settings and wrapper; what it finds wrong is
     // reported, not thrown.
-    void calculate() { m_session->calculate(); }
+    RunOutcome calculate() { return m_session->calculate(); }
+    // The same for a command whose work needs the finished run: a run that
+    // stopped at a fault throws CommandError with StoppedRunText and
+    // `consequence` ("No packet was written.").
+    void calculateToTheEnd(const QString& consequence);
 
 private:
+    QString m_command;
     std::unique_ptr<CaseSession> m_session;
 };
 

@@ -61,13 +61,15 @@ inline constexpr int County = 0, Judges = 1, Estate = 2, CaseNumber = 3;
 inline constexpr int BackCaseNumber = 0;
 }  // namespace caption
 
-// The kind characters of a merge marker /K SLOT/.
+// The kind characters of a merge marker /K SLOT/. Lines ("~") prints an
+// answer of several lines (the kin printout's name and address), each line
+// escaped, as paragraphs: no kind prints an answer as RTF.
 namespace MarkerKind {
 inline constexpr char16_t Plain = u'*', PlainToo = u'<', Amount = u'$', AmountToo = u'#',
-                          Percent = u'%', CheckBox = u'&', MultiLine = u'+', Raw = u'~',
+                          Percent = u'%', CheckBox = u'&', MultiLine = u'+', Lines = u'~',
                           LongDate = u'^', TypedSignature = u'!';
-inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo,     Percent,
-                                     CheckBox, MultiLine, Raw,    LongDate, TypedSignature};
+inline constexpr char16_t Kinds[] = {Plain,    PlainToo,  Amount, AmountToo, Percent,
+                                     CheckBox, MultiLine, Lines,  LongDate,  TypedSignature};
 
 constexpr bool IsKind(char16_t c) {
     for (char16_t k : Kinds)

@@ -4,10 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 
 #include "files/fault_words.h"
 #include "files/file_error.h"
@@ -17,7 +21,7 @@ namespace wm4 {
 namespace {
 
 SaveSystemCalls& calls() {
-    static SaveSystemCalls system{::write, ::fsync};
+    static SaveSystemCalls system{::write, ::fsync, ::close};
     return system;
 }
 
@@ -37,13 +41,59 @@ QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
 }
 
+// Who writes a temporary file: the process and the machine, so that the
+// next save can tell a file left by a killed save from one being written.
+QString writerTag() {
+    static const QString tag = QString::number(::getpid()) + u'@' +
+                               QString(QSysInfo::machineHostName()).replace(u'.', u'_');
+    return tag;
+}
+
 // A free name beside the target for the temporary file, hidden from the
-// folder's listing.
+// folder's listing: ".NAME.PID@HOST.RANDOM.saving".
 QByteArray temporaryName(const QString& target) {
     const QFileInfo info(target);
-    return encoded(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
-                   QString::number(QRandomGenerator::global()->generate64(), 36) +
-                   QStringLiteral(".saving"));
+    return encoded(
+        info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' + writerTag() + u'.' +
+        QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".saving"));
+}
+
+// A save takes seconds at most: a temporary file this old was left behind.
+constexpr qint64 StrayAfterSeconds = 3600;
+
+// Whether the temporary file named `middle` ("PID@HOST.RANDOM", or an older
+// "RANDOM") was left by a save that no longer runs: its process is gone from
+// this machine, or it is older than any save.
+bool leftBehind(const QString& middle, const QFileInfo& file) {
+    const qsizetype at = middle.indexOf(u'@');
+    const qsizetype dot = middle.lastIndexOf(u'.');
+    if (at > 0 && dot > at) {
+        bool ok = false;
+        const qint64 pid = middle.left(at).toLongLong(&ok);
+        const QString host = middle.mid(at + 1, dot - at - 1);
+        const QString ownHost = writerTag().mid(writerTag().indexOf(u'@') + 1);
+        if (ok && pid > 0 && host == ownHost)
+            return pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+    }
+    return file.lastModified().secsTo(QDateTime::currentDateTime()) > StrayAfterSeconds;
+}
+
+// Removes the temporary files of earlier saves of the target that were
+// killed between naming the new file and putting it in place.
+void removeStrayTemporaries(const QString& target) {
+    const QFileInfo info(target);
+    const QString prefix = u'.' + info.fileName() + u'.';
+    const QString suffix = QStringLiteral(".saving");
+    const QDir folder = info.absoluteDir();
+    for (const QFileInfo& file :
+         folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        const QString name = file.fileName();
+        if (!name.startsWith(prefix) || !name.endsWith(suffix) ||
+            name.size() <= prefix.size() + suffix.size())
+            continue;
+        const QString middle = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+        if (leftBehind(middle, file)) ::unlink(encoded(file.absoluteFilePath()).constData());
+    }
 }
 
 // The file being written. Linux gives it no name until it is complete
@@ -94,14 +144,20 @@ public:
     }
 
     // Gives the complete file the target's name, replacing the old file in
-    // one step.
+    // one step. The file is closed (and the close checked) before it takes
+    // the target's place.
     void replaceTarget() {
         if (!m_named) {
             const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
             // Without a file of that name the file can take it directly.
             if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, m_target.constData(),
-                         AT_SYMLINK_FOLLOW) == 0)
+                         AT_SYMLINK_FOLLOW) == 0) {
+                if (const int error = closeFile()) {
+                    ::unlink(m_target.constData());  // new, and perhaps not whole
+                    fail(m_path, WriteFailureWords(error, m_folder));
+                }
                 return;
+            }
             if (errno != EEXIST) fail(m_path, WriteFailureWords(errno, m_folder));
             for (int attempt = 0; attempt < 100; ++attempt) {
                 m_name = temporaryName(QFile::decodeName(m_target));
@@ -115,12 +171,21 @@ public:
             if (m_name.isEmpty()) fail(m_path, WriteFailureWords(EEXIST, m_folder));
             m_named = true;
         }
+        if (const int error = closeFile()) fail(m_path, WriteFailureWords(error, m_folder));
         if (::rename(m_name.constData(), m_target.constData()) != 0)
             fail(m_path, WriteFailureWords(errno, m_folder));
         m_name.clear();  // it is the target now
     }
 
 private:
+    // Closes the file; the error number when the close failed, else 0.
+    int closeFile() {
+        const int result = calls().close(m_fd);
+        const int error = errno;
+        m_fd = -1;
+        return result == 0 || error == EINTR ? 0 : error;
+    }
+
     QString m_path;
     QString m_folder;
     QByteArray m_target;
@@ -162,6 +227,7 @@ void SaveFileAtomically(const QString& path, const QByteArray& bytes) {
         fail(path, errno == EROFS ? WriteFailureWords(EROFS, folder)
                                   : QStringLiteral("you have no write permission for the file"));
 
+    removeStrayTemporaries(target);
     TemporaryFile file(path, folder, target);
     // The new file keeps the old one's permissions; a new one gets the
     // user's default ones.
@@ -170,6 +236,10 @@ void SaveFileAtomically(const QString& path, const QByteArray& bytes) {
     file.sync();
     file.replaceTarget();
     syncFolder(path, folder);
+}
+
+void CopyFileAtomically(const QString& source, const QString& path) {
+    SaveFileAtomically(path, ReadWholeFile(source));
 }
 
 }  // namespace wm4

@@ -16,11 +16,20 @@ namespace wm4 {
 // may not write is refused, as is a folder.
 void SaveFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Every file the program writes goes through SaveFileAtomically. The
+// temporary file of a save killed between naming it and the rename
+// (".NAME.PID@HOST.RANDOM.saving") is removed by the next save of NAME.
+
+// Saves the bytes of the file at source as path, the same way. Throws
+// FileError naming the file that could not be read or written.
+void CopyFileAtomically(const QString& source, const QString& path);
+
 // The system calls of a save that can fail on a healthy machine only when
 // the disk does; tests replace them to make a save fail part-way.
 struct SaveSystemCalls {
     ssize_t (*write)(int fd, const void* data, size_t size);
     int (*fsync)(int fd);
+    int (*close)(int fd);
 };
 SaveSystemCalls& SaveSystemCallsForTests();
 

@@ -76,6 +76,11 @@ qint64 copyLines(int page) {
 void readPages(LineReader& in, TAnswer& a) {
     for (int page = 0; page < PageCount; ++page) {
         const int count = in.integer();
+        // -1: the page has no copy; a lower count is no count at all.
+        if (count < -1)
+            in.fail(QStringLiteral("the copy count %1 of page %2 is below -1 (no copy)")
+                        .arg(count)
+                        .arg(page));
         if (count > HighestCopyIndex)
             in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
                         .arg(CopyCount)

@@ -136,6 +136,10 @@ void readPriorFile(LineReader& in, TWM3Answer& a, WM3Sheets& sheets) {
 
     for (int page = 0; page < PageCount; ++page) {
         const int highest = in.integer();
+        if (highest < -1)
+            in.fail(QStringLiteral("the highest copy %1 of page %2 is below -1 (no copy)")
+                        .arg(highest)
+                        .arg(page));
         if (highest >= CopyCount)
             in.fail(QStringLiteral("a page holds at most %1 copies, the file names %2")
                         .arg(CopyCount)

@@ -204,15 +204,16 @@ void CaseSession::setAddendaSwitch(std::function<bool()> addendaOn) {
     m_addendaOn = std::move(addendaOn);
 }
 
-void CaseSession::calculate() {
+RunOutcome CaseSession::calculate() {
     Q_EMIT calculationStarted();
     const auto ended = qScopeGuard([this] { Q_EMIT calculationEnded(); });
     CalcContext ctx{*m_data, *m_buffers, wrapper()};
     ctx.storeOpenWorksheets = m_storeOpenWorksheets;
     ctx.everyCategoryFault = m_everyCategoryFault;
     if (m_addendaOn) m_data->continuations.setEnabled(m_addendaOn());
-    CalculateComplete(ctx);
+    const RunOutcome outcome = CalculateComplete(ctx);
     Q_EMIT calculated();
+    return outcome;
 }
 
 }  // namespace wm4

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "calc/run/calculate_complete.h"
 #include "case/case_data.h"
 #include "files/case_lock.h"
 #include "files/file_stamp.h"
@@ -106,8 +107,9 @@ public:
     void storeOpenWorksheets() const;
 
     // The full calculation run over the case with this session's buffers,
-    // settings and wrapper. Faults it finds are reports, not exceptions.
-    void calculate();
+    // settings and wrapper. Faults it finds are reports, not exceptions; a
+    // run stopped by one says so in its outcome (StoppedRunText).
+    RunOutcome calculate();
     // Whether a run's category test reports every failing row rather than
     // the first (the desktop's Problems panel lists them all).
     void setEveryCategoryFault(bool every) { m_everyCategoryFault = every; }

@@ -3,6 +3,7 @@
 // calculated case saved.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -86,7 +87,9 @@ TEST_F(CalcCommand, SavesTheCalculatedCaseAndPrintsItsCounters) {
     EXPECT_EQ(readAll(path("again.wm4")), readAll(path("out.wm4")));
 }
 
-TEST_F(CalcCommand, ReportsGoToStandardErrorAndTheCaseIsStillSaved) {
+// A report that stops the run goes to standard error, and so does the
+// reason the command failed: a stopped run is no calculated case.
+TEST_F(CalcCommand, AReportThatStopsTheRunFailsTheCommandAndSavesNothing) {
     // One more kin row for Form 2.2 than one run produces notices for.
     CaseData input;
     input.KSchedList.setRowCount(Form2_2Limit + 1);
@@ -94,16 +97,18 @@ TEST_F(CalcCommand, ReportsGoToStandardErrorAndTheCaseIsStillSaved) {
         input.KSchedList.setCell(kinColumn::Name, row, QStringLiteral("Heir %1").arg(row + 1));
         input.KSchedList.setCell(kinColumn::ToForm2_2, row, "X");
     }
-    const CommandRun r = calc(input);
-    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    WriteClientFile(input, path("in.wm4"));
+    const CommandRun r = runCommand({"calc", path("in.wm4"), path("out.wm4")});
+    EXPECT_EQ(r.status, 1);
     const QStringList reports = lines(r.err).filter(QRegularExpression("^REPORT 25020: "));
     EXPECT_EQ(reports.size(), 1) << r.err.toStdString();
-    EXPECT_TRUE(lines(r.err).filter(QRegularExpression("^(?!REPORT \\d+: )")).isEmpty())
-        << "only REPORT lines on standard error:\n"
-        << r.err.toStdString();
-
-    EXPECT_EQ(counters(r.out)["NoOf2_2"], Form2_2Limit);
-    EXPECT_EQ(saved.answers.PgCt[6], Form2_2Limit);
+    const QStringList others = lines(r.err).filter(QRegularExpression("^(?!REPORT \\d+: )"));
+    ASSERT_EQ(others.size(), 1) << r.err.toStdString();
+    EXPECT_EQ(others[0], "wendmoor4: calc: The calculation stopped after report 25020, before it "
+                         "reached every form, so its answers are not complete. Mend what the "
+                         "report names and calculate again. Nothing was saved.");
+    EXPECT_TRUE(r.out.isEmpty()) << "no counters of an unfinished run";
+    EXPECT_FALSE(QFile::exists(path("out.wm4")));
 }
 
 }  // namespace

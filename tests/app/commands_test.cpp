@@ -121,7 +121,8 @@ TEST_F(Commands, FailuresExitWithOneAndTheReason) {
          "the worksheet must be kin, asset, expense or time"},
         {{"print-worksheet", "kin", m_case}, "missing output RTF file"},
         {{"render-screen", m_case, "abc", path("a.png")}, "page must be 0 to 199"},
-        {{"render-screen", m_case, "6", path("no/such/folder/a.png")}, "cannot write"},
+        {{"render-screen", m_case, "6", path("no/such/folder/a.png")},
+         "a.png\": cannot be written: the folder"},
         {{"frobnicate"}, "usage: wendmoor4"},
     };
     for (const Case& c : cases) {

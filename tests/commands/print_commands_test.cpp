@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "app/commands.h"
+#include "case/worksheet_columns.h"
 #include "commands/commands_fixture.h"
 #include "output/document/pdf_export.h"
 #include "support/file_bytes.h"
@@ -51,6 +52,26 @@ TEST_F(PrintCommandsTest, ThePacketIsTheOneTheCommandLinePrints) {
     EXPECT_GT(window.size(), 1000);
     EXPECT_EQ(window, commandLinePrint({QStringLiteral("--forms"),
                                         QStringLiteral("cbx1_0,cbx6_0,cbx6_1,cbxWill")}));
+}
+
+// A run stopped at a fault prints nothing, and says why as the command line
+// does; the PDF export is never started.
+TEST_F(PrintCommandsTest, ARunStoppedAtAFaultPrintsNoPacket) {
+    WorksheetStore& assets = session->data().ASchedList;
+    const int row = assets.rowCount();
+    assets.setRowCount(row + 1);
+    assets.setCell(assetColumn::Description, row, QStringLiteral("Uncategorised stamps"));
+    assets.setCell(assetColumn::ToForm6_0, row, QStringLiteral("X"));
+    EXPECT_TRUE(print->SendPacket({QStringLiteral("cbx6_0")}).isEmpty());
+    EXPECT_TRUE(launcher.urls.isEmpty());
+    EXPECT_EQ(print->SavePacketAsPdf({QStringLiteral("cbx6_0")}, temp.filePath("forms.pdf")),
+              nullptr);
+    ASSERT_EQ(messages.size(), 2);
+    for (const QString& message : messages) {
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The calculation stopped after report ")))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(QStringLiteral("No forms were printed.")));
+    }
 }
 
 TEST_F(PrintCommandsTest, ThePageOnDisplayIsTheOneTheCommandLinePrints) {

@@ -7,9 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +20,7 @@
 #include "files/fault_words.h"
 #include "files/file_error.h"
 #include "support/file_bytes.h"
+#include "support/full_disk.h"
 
 using namespace wm4;
 using wm4::test::readAll;
@@ -74,6 +77,13 @@ int failingFsync(int) {
     return -1;
 }
 
+// A close that reports a write the disk lost (as NFS does), after closing.
+int failingClose(int fd) {
+    ::close(fd);
+    errno = EIO;
+    return -1;
+}
+
 }  // namespace
 
 TEST_F(SaveTest, TheFileIsSyncedBeforeItReplacesTheOldOneAndTheFolderAfter) {
@@ -109,11 +119,19 @@ TEST_F(SaveTest, AFullDiskIsNamedWithItsFolderAndTheOldFileStays) {
         QString reason;
     };
     const Case cases[] = {
-        {"the disk fills up part-way", {writeThenFail, ::fsync}, 3,
+        {"the disk fills up part-way",
+         {writeThenFail, ::fsync, ::close},
+         3,
          QStringLiteral("cannot be written: the disk is full: no room is left in the folder "
                         "\"%1\"")
              .arg(dir.path())},
-        {"the disk fails when the file is synced", {::write, failingFsync}, 0,
+        {"the disk fails when the file is synced",
+         {::write, failingFsync, ::close},
+         0,
+         QStringLiteral("cannot be written: the disk reported an input/output error")},
+        {"the disk fails when the file is closed",
+         {::write, ::fsync, failingClose},
+         0,
          QStringLiteral("cannot be written: the disk reported an input/output error")},
     };
     for (const Case& c : cases) {
@@ -130,6 +148,77 @@ TEST_F(SaveTest, AFullDiskIsNamedWithItsFolderAndTheOldFileStays) {
         EXPECT_EQ(readAll(path, "(unreadable)"), "old case");
         EXPECT_EQ(namesIn(dir.path()), QStringList{"estate.wm4"}) << "no temporary file stays";
     }
+    // A new file whose close fails is not left behind either.
+    SaveSystemCallsForTests() = {::write, ::fsync, failingClose};
+    EXPECT_THROW(SaveFileAtomically(dir.filePath("new.wm4"), big), FileError);
+    EXPECT_EQ(namesIn(dir.path()), QStringList{"estate.wm4"});
+}
+
+// A real full disk: a small tmpfs, where the test may mount one.
+TEST_F(SaveTest, ARealFullDiskKeepsTheOldFile) {
+    test::SmallDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << disk.refusal().toStdString();
+    const QString onDisk = disk.filePath("estate.wm4");
+    writeAll(onDisk, "old case");
+    disk.fill();
+    try {
+        SaveFileAtomically(onDisk, QByteArray(20000, 'x'));
+        ADD_FAILURE() << "saved on a full disk";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.reason(),
+                  QStringLiteral("cannot be written: the disk is full: no room is left in the "
+                                 "folder \"%1\"")
+                      .arg(disk.path()));
+    }
+    EXPECT_EQ(readAll(onDisk, "(unreadable)"), "old case");
+    EXPECT_EQ(namesIn(disk.path()), (QStringList{"estate.wm4", "filler"}));
+    disk.empty();
+    SaveFileAtomically(onDisk, "new case");
+    EXPECT_EQ(readAll(onDisk, "(unreadable)"), "new case");
+}
+
+// A save killed between naming its file and the rename leaves it behind;
+// the next save removes what no running save can still own.
+TEST_F(SaveTest, TheNextSaveRemovesTheFilesOfKilledSaves) {
+    writeAll(path, "old case");
+    const QString host = QSysInfo::machineHostName().replace('.', '_');
+    // No process has a number this high (the kernel's limit is lower).
+    const QString killed = dir.filePath(".estate.wm4.99999999@" + host + ".k1.saving");
+    const QString oldStyle = dir.filePath(".estate.wm4.k2.saving");
+    const QString live =
+        dir.filePath(QStringLiteral(".estate.wm4.%1@%2.k3.saving").arg(::getppid()).arg(host));
+    const QString otherMachine = dir.filePath(".estate.wm4.42@elsewhere.k4.saving");
+    const QString otherCase = dir.filePath(".other.wm4.99999999@" + host + ".k5.saving");
+    for (const QString& file : {killed, oldStyle, live, otherMachine, otherCase})
+        writeAll(file, "a whole case");
+    // An old-style name tells no process: only its age says it was left.
+    QFile aged(oldStyle);
+    ASSERT_TRUE(aged.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(aged.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
+                                 QFileDevice::FileModificationTime));
+    aged.close();
+
+    SaveFileAtomically(path, "new case");
+    QStringList expected{"estate.wm4", QFileInfo(live).fileName(),
+                         QFileInfo(otherMachine).fileName(), QFileInfo(otherCase).fileName()};
+    std::sort(expected.begin(), expected.end());
+    QStringList names = namesIn(dir.path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(SaveTest, ACopyIsSavedTheSameWay) {
+    writeAll(path, "old case");
+    const QString source = dir.filePath("converted.pdf");
+    writeAll(source, "%PDF new");
+    writesLeft = 0;
+    SaveSystemCallsForTests().write = writeThenFail;
+    EXPECT_THROW(CopyFileAtomically(source, path), FileError);
+    EXPECT_EQ(readAll(path, "(unreadable)"), "old case");
+    SaveSystemCallsForTests() = saved;
+    CopyFileAtomically(source, path);
+    EXPECT_EQ(readAll(path, "(unreadable)"), "%PDF new");
+    EXPECT_THROW(CopyFileAtomically(dir.filePath("missing.pdf"), path), FileError);
 }
 
 TEST_F(SaveTest, LinksAndPermissionsAreKept) {

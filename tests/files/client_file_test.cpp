@@ -326,6 +326,8 @@ TEST(ClientFile, CountsAreHeldAgainstWhatTheFileHolds) {
          QStringLiteral("the copy count 99 of page 0 needs 15300 more lines")},
         {"a count beyond the whole numbers", 4, "2147483648",
          QStringLiteral("expected a whole number")},
+        {"a copy count below -1 (no copy)", 4, "-2",
+         QStringLiteral("the copy count -2 of page 0 is below -1 (no copy)")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -73,7 +73,18 @@ TEST_F(MergeTest, EveryMarkerKindFormatsItsAnswer) {
          "\\fs10 [" + wingdings + "\\fs24 \\u9744o\\fs10\\f0 ]"},
         {"multi-line", 1, 7, "Line one | Line two", "\\fs24 [/+7/]",
          "\\fs24 [Line one\\par Line two]"},
-        {"raw", 1, 7, "{\\b bold}", "\\fs24 [/~7/]", "\\fs24 [{\\b bold}]"},
+        {"lines: each escaped, joined by paragraphs", 1, 7,
+         "Ann {Lee}\nHYPERLINK \\fldinst\r\nCity", "\\fs24 [/~7/]",
+         "\\fs24 [Ann \\{Lee\\}\\par HYPERLINK \\\\fldinst\\par City]"},
+        {"a field never becomes RTF", 1, 7, "{\\field{\\*\\fldinst HYPERLINK \"x\"}}",
+         "\\fs24 [/~7/]", "\\fs24 [\\{\\\\field\\{\\\\*\\\\fldinst HYPERLINK \"x\"\\}\\}]"},
+        {"control characters never reach the document", 1, 5,
+         QStringLiteral("A") + QChar(0) + u'B' + QChar(7) + QStringLiteral("C\tD\r\nE") +
+             QChar(0x7F) + QChar(0x85) + u'F',
+         "\\fs24 [/*5/]", "\\fs24 [\\fs24 ABC D EF\\fs24 ]"},
+        {"an answer does not run on into a control word before its marker", 1, 12, "$5",
+         "\\fs24 [\\b/$12/]", "\\fs24 [\\b 5.00]"},
+        {"an escaped slash starts no marker", 1, 5, "x", "\\fs24 [\\/*5/]", "\\fs24 [\\/*5/]"},
         {"long date", 1, 4, "3/9/2021", "\\fs24 [/^4/]", "\\fs24 [March 9, 2021]"},
         {"three-digit slot", 2, 125, "Z", "\\fs24 [/*125/]", "\\fs24 [\\fs24 Z\\fs24 ]"},
         {"plain text is escaped for RTF", 1, 5, "A {b} \\c", "\\fs24 [/*5/]",
@@ -110,11 +121,13 @@ TEST_F(MergeTest, CurrentSizeCarriesIntoTheNextPage) {
     EXPECT_EQ(merge(1, "[/*1/]"), "[\\fs18 One\\fs18 ]");
 }
 
-TEST_F(MergeTest, RawAnswerSetsTheSize) {
-    constexpr int RawSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
-    data.answers.setAnswer(1, 0, RawSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
+// No answer is RTF: one that looks like size words prints as text and
+// leaves the size of the next field as the template set it.
+TEST_F(MergeTest, AnAnswerNeverSetsTheSize) {
+    constexpr int LinesSlot = 1, PlainSlot = 2;  // the markers /~1/ and /*2/
+    data.answers.setAnswer(1, 0, LinesSlot, QStringLiteral("{\\fs16 x}\\fs20 "));
     data.answers.setAnswer(1, 0, PlainSlot, QStringLiteral("Two"));
-    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"), "\\fs24 {\\fs16 x}\\fs20 [\\fs20 Two\\fs20 ]");
+    EXPECT_EQ(merge(1, "\\fs24 /~1/[/*2/]"), "\\fs24 \\{\\\\fs16 x\\}\\\\fs20 [\\fs24 Two\\fs24 ]");
 }
 
 TEST_F(MergeTest, WidthOfFieldKindFourIsATimesB) {
@@ -124,17 +137,25 @@ TEST_F(MergeTest, WidthOfFieldKindFourIsATimesB) {
     EXPECT_FALSE(ParseWidthLine("3 x 0 0.0 2.5 1.2 0").has_value());
 }
 
-TEST_F(MergeTest, UnreadableWidthLineReportsAndLeavesThePageUnmerged) {
+// A damaged data folder is refused where it is read, naming file and line,
+// rather than printing raw markers under an unrelated report.
+TEST_F(MergeTest, AWidthLineThatDoesNotParseIsRefusedWithFileAndLine) {
     test::ReportRecorder recorder;
     WriteTemplate(dir.path(), 1, "[/*1/]");
     QFile dat(WidthFilePath(dir.path(), 1));
     ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
-    dat.write("0 0 0 0.0 1.0 3.0 0\r\nbroken line\r\n");
+    dat.write("0 0 0 0.0 1.0 3.0 0\r\n0 0 0 0.0 1.0 3.0 0\r\nbroken line\r\n");
     dat.close();
     merger.LoadTemplate(TemplatePath(dir.path(), 1));
-    merger.MergePage(1, 0);
-    EXPECT_EQ(recorder.numbers(), QList<int>{21011});
-    EXPECT_TRUE(merger.workingText().contains(QStringLiteral("[/*1/]")));
+    try {
+        merger.MergePage(1, 0);
+        ADD_FAILURE() << "merged with a broken width file";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), WidthFilePath(dir.path(), 1));
+        EXPECT_EQ(e.line(), 3);
+        EXPECT_TRUE(e.reason().contains("\"broken line\"")) << e.text().toStdString();
+    }
+    EXPECT_TRUE(recorder.numbers().isEmpty());
 }
 
 TEST_F(MergeTest, MissingFilesAndForeignSlotsEndTheCommand) {
@@ -156,8 +177,15 @@ TEST(TemplateCheck, RefusesTemplatesThatAreNotRtfHaveNoMarkerOrAreCutShort) {
         {"{\\pard " + marker + "}", "it is not an RTF document (it does not begin with {\\rtf)"},
         {"rtf1 " + marker, "it is not an RTF document (it does not begin with {\\rtf)"},
         {"{\\rtf1{\\fonttbl{\\f0 Arial;}} body}", "it has no header marker \\'b7"},
-        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "{\\b cut", "it is cut short (2 groups are not closed at its end)"},
-        {"{\\rtf1 " + marker + "an escaped end \\}", "it is cut short (1 group is not closed at its end)"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}" + marker + "{\\b cut",
+         "it is cut short (2 groups are not closed at its end)"},
+        {"{\\rtf1 " + marker + "an escaped end \\}",
+         "it is cut short (1 group is not closed at its end)"},
+        {"{\\rtf1 " + marker + "\r\n{\\b one}\r\n}} two}\r\n",
+         "its groups do not balance: the \"}\" on line 3 closes the document before its end"},
+        {"{\\rtf1 " + marker + "}\r\n}",
+         "its groups do not balance: the \"}\" on line 1 closes the document before its end"},
+        {"{\\rtf1 " + marker + "}\r\n\r\n", ""},
     };
     for (const auto& [text, fault] : cases) {
         EXPECT_EQ(TemplateFault(text), QString::fromUtf8(fault)) << text.toStdString();

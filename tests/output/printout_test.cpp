@@ -308,6 +308,8 @@ TEST_F(PrintoutTest, CategoryCellsWrapBetweenCategoriesAndKeepThemAll) {
     EXPECT_EQ(lines.join(QString()), whole);
 }
 
+// The three lines go to one field of several lines; the merge escapes each
+// and makes the paragraphs, as it escapes every answer.
 TEST_F(PrintoutTest, KinRowIsNameAndAddressInOneField) {
     data.KSchedList.setRowCount(1);
     const QStringList row = {"",         "Ann {Lee}", "1 Main St", "Wendmoor, OH 45000",

@@ -59,12 +59,12 @@ void runPages(CalcContext& ctx, const StageStep& step) {
 
 }  // namespace
 
-void RunPageUnits(CalcContext& ctx) {
+bool RunPageUnits(CalcContext& ctx) {
     TAnswer& a = ctx.A();
     for (const StageStep& step : StageOrder()) {
         switch (step.action) {
             case StageAction::Gate:
-                if (a.ErrFlag) return;
+                if (a.ErrFlag) return false;
                 break;
             case StageAction::ClearPage62:
                 for (int slot = 0; slot < AccountFrontClearedSlots; ++slot)
@@ -75,12 +75,27 @@ void RunPageUnits(CalcContext& ctx) {
                 break;
         }
     }
+    return true;
 }
 
-void CalculateComplete(CalcContext& ctx) {
+QString StoppedRunText(const RunOutcome& outcome) {
+    if (outcome.finished) return {};
+    if (outcome.stoppedAfter == 0)
+        return QStringLiteral(
+            "The calculation did not run to its end, so its answers are not "
+            "complete.");
+    return QStringLiteral(
+               "The calculation stopped after report %1, before it reached every "
+               "form, so its answers are not complete. Mend what the report names "
+               "and calculate again.")
+        .arg(outcome.stoppedAfter);
+}
+
+RunOutcome CalculateComplete(CalcContext& ctx) {
     TAnswer& a = ctx.A();
-    if (a.CalcActive) return;
+    if (a.CalcActive) return {};
     RunGuard guard(a);
+    const auto stopped = [] { return RunOutcome{false, currentReportNumber()}; };
 
     if (ctx.storeOpenWorksheets) ctx.storeOpenWorksheets();
     ctx.wrapper.clearCache();  // wrapped texts never outlive a run
@@ -89,8 +104,9 @@ void CalculateComplete(CalcContext& ctx) {
 
     Test4Errs(ctx.data, ctx.everyCategoryFault);  // stage 1
     PrepareCopiesAndSchedules(ctx);  // stage 2 (returns at once after a stage-1 report)
-    if (a.ErrFlag) return;
-    RunPageUnits(ctx);  // stage 3
+    if (a.ErrFlag) return stopped();
+    if (!RunPageUnits(ctx)) return stopped();  // stage 3
+    return {true, 0};
 }
 
 }  // namespace wm4

@@ -1,7 +1,7 @@
 #include "output/document/deadline_calendar.h"
 
-#include <QSaveFile>
-
+#include "files/atomic_save.h"
+#include "files/file_error.h"
 #include "output/document/document_error.h"
 
 namespace wm4 {
@@ -89,11 +89,11 @@ QByteArray DeadlineCalendar(const QList<Deadline>& deadlines, const CalendarCase
 
 void WriteDeadlineCalendar(const QString& path, const QList<Deadline>& deadlines,
                            const CalendarCase& estate, const QDateTime& stamp) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(DeadlineCalendar(deadlines, estate, stamp)) < 0 || !file.commit())
-        throw DocumentError(
-            QStringLiteral("Cannot write the calendar %1: %2").arg(path, file.errorString()));
+    try {
+        SaveFileAtomically(path, DeadlineCalendar(deadlines, estate, stamp));
+    } catch (const FileError& e) {
+        throw DocumentError(QStringLiteral("The calendar could not be written: ") + e.text());
+    }
 }
 
 }  // namespace wm4

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "files/atomic_save.h"
 #include "output/document/document_error.h"
 #include "output/document/word_processor.h"
 
@@ -98,9 +99,8 @@ void ConvertToPdf(const QString& rtfPath, const QString& pdfPath) {
     if (!outFolder.isValid())
         throw DocumentError(QStringLiteral("Cannot convert to PDF: no temporary folder."));
     ConvertAllToPdf({rtfPath}, outFolder.path());
-    QFile::remove(pdfPath);
-    if (!QFile::copy(producedPdf(outFolder.path(), rtfPath), pdfPath))
-        throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(pdfPath));
+    // The previous PDF stays whole until the new one is.
+    CopyFileAtomically(producedPdf(outFolder.path(), rtfPath), pdfPath);
 }
 
 }  // namespace wm4

@@ -4,10 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include "case/conversions.h"
-#include "files/file_error.h"
+#include "files/atomic_save.h"
 #include "files/settings.h"
 #include "output/document/rtf_text.h"
 #include "output/document/word_processor.h"
@@ -17,10 +16,7 @@ namespace wm4 {
 void WriteRtfDocument(const QString& path, const QString& document) {
     QString text = RtfUnicodeEscaped(document);
     if (!text.endsWith(QStringLiteral("\r\n"))) text += QStringLiteral("\r\n");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw FileError(path, 0, file.errorString());
-    file.write(text.toLatin1());  // all ASCII after the escapes
-    if (!file.commit()) throw FileError(path, 0, file.errorString());
+    SaveFileAtomically(path, text.toLatin1());  // all ASCII after the escapes
 }
 
 QString SendFilePath(const QString& tempFolder, const std::function<int()>& randomBelow999) {

@@ -36,6 +36,25 @@ bool isSizeWordAt(const QString& t, qsizetype k) {
            isAsciiDigit(t[k + 3]);
 }
 
+bool isAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// Whether the text before `end` is a control word ("\b", "\fs20", "\li-5")
+// that an answer inserted at `end` would run on into.
+bool controlWordEndsAt(const QString& t, qsizetype end) {
+    qsizetype k = end;
+    while (k > 0 && isAsciiDigit(t[k - 1])) --k;
+    if (k > 0 && t[k - 1] == u'-') --k;
+    qsizetype letters = k;
+    while (letters > 0 && isAsciiLetter(t[letters - 1])) --letters;
+    if (letters == k || letters == 0 || t[letters - 1] != u'\\') return false;
+    // The backslash starts the word unless it is itself escaped.
+    qsizetype backslashes = 0;
+    for (qsizetype b = letters - 1; b >= 0 && t[b] == u'\\'; --b) ++backslashes;
+    return backslashes % 2 == 1;
+}
+
 struct Marker {
     QChar kind;
     int slot = 0;
@@ -107,17 +126,29 @@ QString TemplateFault(QStringView text) {
         return QStringLiteral("it is not an RTF document (it does not begin with {\\rtf)");
     if (!text.contains(TemplateHeaderMarker))
         return QStringLiteral("it has no header marker %1").arg(TemplateHeaderMarker);
-    // The document is one group: a template cut short ends inside it. A
-    // backslash escapes the character after it ("\{", "\}", "\\").
+    // The document is one group: a template cut short ends inside it, and
+    // one with a "}" too many closes it before its end. A backslash escapes
+    // the character after it ("\{", "\}", "\\").
     qsizetype depth = 0;
+    qint64 line = 1 + text.left(start).count(u'\n');
     for (qsizetype k = start; k < text.size(); ++k) {
         const QChar c = text[k];
         if (c == u'\\') {
             ++k;
+            if (k < text.size() && text[k] == u'\n') ++line;
+        } else if (c == u'\n') {
+            ++line;
         } else if (c == u'{') {
             ++depth;
         } else if (c == u'}') {
-            if (--depth == 0) return {};
+            if (--depth > 0) continue;
+            for (qsizetype rest = k + 1; rest < text.size(); ++rest)
+                if (!text[rest].isSpace() && text[rest] != QChar(u'\0'))
+                    return QStringLiteral(
+                               "its groups do not balance: the \"}\" on line %1 "
+                               "closes the document before its end")
+                        .arg(line);
+            return {};
         }
     }
     return QStringLiteral("it is cut short (%1 %2 not closed at its end)")
@@ -166,9 +197,7 @@ void TemplateMerge::LoadTemplateBytes(const QByteArray& bytes, const QString& pa
 }
 
 void TemplateMerge::MergePage(int page, int copy) {
-    const std::optional<WidthTable> widths = ReadWidthTable(WidthFilePath(m_datFolder, page));
-    if (!widths) return;  // reported; the page prints unmerged
-    TransferDocument(page, copy, *widths);
+    TransferDocument(page, copy, ReadWidthTable(WidthFilePath(m_datFolder, page)));
 }
 
 void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& widths) {
@@ -178,20 +207,20 @@ void TemplateMerge::TransferDocument(int page, int copy, const WidthTable& width
     while (i < t.size() - 4) {
         if (isSizeWordAt(t, i)) {
             m_currentSize = GetNumFromText(int(i + 3));
+        } else if (t[i] == u'\\' && !isAsciiLetter(t[i + 1])) {
+            // A control symbol ("\\", "\{", "\'b7"): the character it
+            // escapes never starts a marker.
+            i += 2;
+            continue;
         } else if (t[i] == u'/') {
             Marker marker;
             const MarkerRead read = readMarker(t, i, marker);
             if (read == MarkerRead::TextEnded) break;
             if (read == MarkerRead::Found) {
+                // No answer is ever read as a marker or a size word: the
+                // scan goes on after it.
                 const int inserted = TransferAnswers(
                     page, copy, marker.slot, widths.width(marker.slot), marker.kind, int(i));
-                // A raw answer is RTF meant for the document: its size words
-                // count. Other answers leave the size as it was (fields
-                // restore it themselves). No answer is ever read as a marker.
-                if (marker.kind == MarkerKind::Raw) {
-                    for (qsizetype k = i; k < i + inserted && k + 3 < t.size(); ++k)
-                        if (isSizeWordAt(t, k)) m_currentSize = GetNumFromText(int(k + 3));
-                }
                 i += inserted;
                 continue;
             }
@@ -212,6 +241,9 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
     }
     const int markerLength = slot < 10 ? 4 : slot < 100 ? 5 : 6;
     m_text.remove(position, markerLength);
+    // An answer never runs on into a control word standing right before
+    // its marker: a blank ends the word (and prints nothing).
+    const bool delimit = controlWordEndsAt(m_text, position);
     m_answerContinues = false;
     if (m_options.addenda && PageSkipsFitting(page)) m_fieldFamily = fontFamilyAt(position);
     const QString replacement = formatAnswer(page, m_answers.answer(page, copy, slot), width, kind);
@@ -220,8 +252,11 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
         if (full.endsWith(u' ')) full.chop(1);
         m_continued.append(Continuation{page, copy, slot, QString(), {full}});
     }
-    m_text.insert(position, replacement);
-    return int(replacement.size());
+    const bool runsOn =
+        delimit && !replacement.isEmpty() && !QStringView(u"\\{}").contains(replacement.front());
+    const QString inserted = runsOn ? u' ' + replacement : replacement;
+    m_text.insert(position, inserted);
+    return int(inserted.size());
 }
 
 QString TemplateMerge::formatAnswer(int page, const QString& answer, double width,
@@ -281,14 +316,14 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
                    sizeWord(m_currentSize) + QStringLiteral("\\f0 ");
         case MarkerKind::MultiLine:
             return Bar2Par(EscapeRtf(answer));
-        case MarkerKind::Raw:
-            return answer;
+        case MarkerKind::Lines:
+            return EscapeRtfLines(answer);
         case MarkerKind::LongDate:
             return EscapeRtf(ConvertDate(answer));
         case MarkerKind::TypedSignature:
             return TypedSignature(answer, m_options.typedSignatures);
         default:
-            return answer;
+            return EscapeRtf(answer);
     }
 }
 

@@ -36,8 +36,9 @@ QString TemplatePath(const QString& rtfFolder, int page);
 inline constexpr QStringView TemplateHeaderMarker = u"\\'b7";
 
 // Why a template's text cannot be printed: it is not an RTF document, it has
-// no header marker, or it is cut short (its document group never closes).
-// Empty when it can be printed.
+// no header marker, it is cut short (its document group never closes) or its
+// groups do not balance over the whole file (the document group closes
+// before its end, naming the line). Empty when it can be printed.
 QString TemplateFault(QStringView text);
 
 // Throws DocumentError naming the template and its fault, if it has one.
@@ -65,10 +66,9 @@ public:
     void LoadTemplateBytes(const QByteArray& bytes, const QString& path);
 
     // Merges the working text (a loaded template) for one page copy: reads
-    // the page's width file, then TransferDocument. An unreadable width line
-    // reports 21011 and leaves the template unmerged; a missing width file
-    // throws FileError; a marker naming no slot of the page throws
-    // DocumentError.
+    // the page's width file, then TransferDocument. A missing width file or
+    // one with a line that does not parse throws FileError (file and line);
+    // a marker naming no slot of the page throws DocumentError.
     void MergePage(int page, int copy);
 
     // The marker scan over the working text.

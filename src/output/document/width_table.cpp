@@ -1,10 +1,9 @@
 #include "output/document/width_table.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
+#include "files/fault_words.h"
 #include "files/file_error.h"
-#include "messages/report.h"
 
 namespace wm4 {
 
@@ -34,13 +33,11 @@ std::optional<double> ParseWidthLine(const QString& line) {
     return fieldKind == FieldKindTimesA ? a * b : b;
 }
 
-std::optional<WidthTable> ReadWidthTable(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw FileError(path, 0, file.errorString());
-    return ParseWidthTable(file.readAll(), path);
+WidthTable ReadWidthTable(const QString& path) {
+    return ParseWidthTable(ReadWholeFile(path), path);
 }
 
-std::optional<WidthTable> ParseWidthTable(const QByteArray& bytes, const QString& path) {
+WidthTable ParseWidthTable(const QByteArray& bytes, const QString& path) {
     const QString text = QString::fromLatin1(bytes);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line end
@@ -49,10 +46,12 @@ std::optional<WidthTable> ParseWidthTable(const QByteArray& bytes, const QString
     for (const QString& line : lines) {
         if (int(widths.size()) == WidthTableSlots) break;
         const std::optional<double> width = ParseWidthLine(line);
-        if (!width) {
-            ReportError(21011, path);
-            return std::nullopt;
-        }
+        if (!width)
+            throw FileError(path, qint64(widths.size()) + 1,
+                            QStringLiteral("the program's data is damaged: a field width line "
+                                           "holds seven numbers separated by blanks, this one "
+                                           "is \"%1\"")
+                                .arg(line.left(80)));
         widths.push_back(*width);
     }
     return WidthTable(std::move(widths));

@@ -36,11 +36,12 @@ QString WidthFilePath(const QString& datFolder, int page);
 // seven numbers.
 std::optional<double> ParseWidthLine(const QString& line);
 
-// Reads a width file. A missing or unreadable file throws FileError; a line
-// that does not hold seven numbers reports 21011 and yields nullopt.
-std::optional<WidthTable> ReadWidthTable(const QString& path);
+// Reads a width file. A missing or unreadable file, and a line that does not
+// hold seven numbers, throw FileError naming the file (and the line): a page
+// is never printed from a damaged data folder.
+WidthTable ReadWidthTable(const QString& path);
 
-// The same from the file's bytes; path only names the file in the report.
-std::optional<WidthTable> ParseWidthTable(const QByteArray& bytes, const QString& path);
+// The same from the file's bytes; path only names the file in the error.
+WidthTable ParseWidthTable(const QByteArray& bytes, const QString& path);
 
 }  // namespace wm4

@@ -10,7 +10,6 @@
 #include "case/worksheet_columns.h"
 #include "case/worksheet_summaries.h"
 #include "output/document/packet.h"
-#include "output/document/rtf_text.h"
 #include "output/textfit/text_wrapper.h"
 
 namespace wm4 {
@@ -79,11 +78,17 @@ constexpr bool totalsAfterLines(const PrintoutLayout& layout) {
 static_assert(totalsAfterLines(AssetLayout) && totalsAfterLines(ExpenseLayout) &&
               totalsAfterLines(TimeLayout) && totalsAfterLines(KinLayout));
 
-// The kin row's name and address as three RTF paragraphs (a raw field).
+// The kin row's name and address as three lines: the page's field of
+// several lines prints each as a paragraph, escaped like every answer.
 QString kinBlock(const WorksheetStore& store, int row) {
-    return EscapeRtf(store.cell(kinColumn::Name, row)) + QStringLiteral("\\par ") +
-           EscapeRtf(store.cell(kinColumn::Street, row)) + QStringLiteral("\\par ") +
-           EscapeRtf(store.cell(kinColumn::CityStateZip, row));
+    const auto oneLine = [&](int column) {
+        QString text = store.cell(column, row);
+        text.replace(u'\r', u' ');
+        text.replace(u'\n', u' ');
+        return text;
+    };
+    return oneLine(kinColumn::Name) + u'\n' + oneLine(kinColumn::Street) + u'\n' +
+           oneLine(kinColumn::CityStateZip);
 }
 
 // A cell as the grid shows it (below).

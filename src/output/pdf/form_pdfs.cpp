@@ -3,19 +3,20 @@
 // qpdf 11: its own smart pointers are std::shared_ptr; no transition warning.
 #define POINTERHOLDER_TRANSITION 4
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <exception>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include "calc/units/blocks.h"
 #include "case/answers.h"
+#include "files/atomic_save.h"
+#include "files/file_error.h"
 #include "output/document/document_error.h"
 #include "output/document/packet_table.h"
 #include "output/document/pdf_export.h"
@@ -44,13 +45,16 @@ void setInfo(QPDF& pdf, const PdfProperties& properties) {
     pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
 }
 
-void writePdf(QPDF& pdf, const QString& outPath) {
-    // The writer keeps the name's pointer until write() opens the file, so
-    // the name must outlive it.
-    const std::string fileName = local(outPath);
-    QPDFWriter writer(pdf, fileName.c_str());
+// The PDF's bytes: written in memory, so that the file is saved in one
+// piece (SaveFileAtomically) or not at all.
+QByteArray pdfBytes(QPDF& pdf) {
+    QPDFWriter writer(pdf);
+    writer.setOutputMemory();
     writer.setStaticID(false);
     writer.write();
+    const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
+    return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()),
+                      qsizetype(buffer->getSize()));
 }
 
 // Runs a qpdf step, its exceptions as DocumentError.
@@ -124,21 +128,30 @@ int PdfPageCount(const QString& pdfPath) {
     return count;
 }
 
-void SetPdfProperties(const QString& pdfPath, const PdfProperties& properties) {
-    const QString temporary = pdfPath + QStringLiteral(".part");
-    qpdfStep(QStringLiteral("Cannot set the properties of %1").arg(pdfPath), [&] {
+namespace {
+
+// The PDF at source with the properties, saved as outPath.
+void savePdfWithProperties(const QString& source, const QString& outPath,
+                           const PdfProperties& properties) {
+    QByteArray bytes;
+    qpdfStep(QStringLiteral("Cannot set the properties of %1").arg(source), [&] {
         QPDF pdf;
-        pdf.processFile(local(pdfPath).c_str());
+        pdf.processFile(local(source).c_str());
         setInfo(pdf, properties);
-        writePdf(pdf, temporary);
+        bytes = pdfBytes(pdf);
     });
-    QFile::remove(pdfPath);
-    if (!QFile::rename(temporary, pdfPath))
-        throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(pdfPath));
+    SaveFileAtomically(outPath, bytes);
+}
+
+}  // namespace
+
+void SetPdfProperties(const QString& pdfPath, const PdfProperties& properties) {
+    savePdfWithProperties(pdfPath, pdfPath, properties);
 }
 
 void WritePdfPages(const QString& packetPdf, int firstPage, int pageCount, const QString& outPath,
                    const PdfProperties& properties) {
+    QByteArray bytes;
     qpdfStep(QStringLiteral("Cannot write the PDF %1").arg(outPath), [&] {
         QPDF in;
         in.processFile(local(packetPdf).c_str());
@@ -151,8 +164,9 @@ void WritePdfPages(const QString& packetPdf, int firstPage, int pageCount, const
         for (int k = firstPage; k < firstPage + pageCount; ++k)
             outPages.addPage(pages[size_t(k)], false);
         setInfo(out, properties);
-        writePdf(out, outPath);
+        bytes = pdfBytes(out);
     });
+    SaveFileAtomically(outPath, bytes);
 }
 
 QString FormDocument(const QString& packet, const FormSpan& span) {
@@ -190,17 +204,36 @@ QStringList WriteFormPdfs(const QString& document, const QList<FormPdf>& forms,
         }
         ConvertAllToPdf(rtfs, work.path(), program);
     }
+    // Every PDF is made in the work folder first: a failure there leaves the
+    // folder untouched.
+    QStringList made;
     for (qsizetype k = 0; k < forms.size(); ++k) {
         const FormPdf& form = forms[k];
-        const QString out = QDir(folder).filePath(form.fileName);
-        QFile::remove(out);
-        if (pagesMatch) {
+        const QString out = QDir(work.path()).filePath(QStringLiteral("out/") + form.fileName);
+        QDir().mkpath(QFileInfo(out).absolutePath());
+        if (pagesMatch)
             WritePdfPages(packetPdf, form.span.firstPage, form.span.pageCount, out,
                           form.properties);
-        } else {
-            if (!QFile::copy(perFormPdfs[k], out))
-                throw DocumentError(QStringLiteral("Cannot write the PDF %1.").arg(out));
-            SetPdfProperties(out, form.properties);
+        else
+            savePdfWithProperties(perFormPdfs[k], out, form.properties);
+        made << out;
+    }
+    return PlaceFormPdfs(made, folder);
+}
+
+QStringList PlaceFormPdfs(const QStringList& made, const QString& folder) {
+    QStringList written;
+    for (const QString& pdf : made) {
+        const QString out = QDir(folder).filePath(QFileInfo(pdf).fileName());
+        try {
+            CopyFileAtomically(pdf, out);
+        } catch (const FileError& e) {
+            throw DocumentError(
+                QStringLiteral("%1 of the %2 PDFs were saved in %3 before this one failed (the "
+                               "others were left as they were): %4")
+                    .arg(written.size())
+                    .arg(made.size())
+                    .arg(QDir::toNativeSeparators(folder), e.text()));
         }
         written << out;
     }

@@ -49,7 +49,7 @@ QList<FormPdf> PlanFormPdfs(const QList<FormSpan>& spans, const CaseCaption& cap
 
 // Pages of a PDF file; throws DocumentError when it cannot be read.
 int PdfPageCount(const QString& pdfPath);
-// Rewrites the PDF with the properties in its Info dictionary.
+// Rewrites the PDF with the properties in its Info dictionary (atomically).
 void SetPdfProperties(const QString& pdfPath, const PdfProperties& properties);
 // The form's pages of the packet's PDF as a PDF of its own.
 void WritePdfPages(const QString& packetPdf, int firstPage, int pageCount, const QString& outPath,
@@ -61,8 +61,16 @@ QString FormDocument(const QString& packet, const FormSpan& span);
 
 // Writes one PDF per form of the packet document into `folder` (which must
 // exist) and returns their paths in packet order. `program`: the LibreOffice
-// program (empty: the one installed). Throws DocumentError.
+// program (empty: the one installed). Every PDF is made in a temporary
+// folder first, then each is saved whole (PlaceFormPdfs). Throws
+// DocumentError or FileError with the reason.
 QStringList WriteFormPdfs(const QString& document, const QList<FormPdf>& forms,
                           const QString& folder, const QString& program = QString());
+
+// Saves each of the made PDFs under its file name in `folder`, each through
+// SaveFileAtomically; returns the paths. A failure throws DocumentError
+// saying how many were saved before it and why it failed; every file in the
+// folder is then whole, the new one or the one it would have replaced.
+QStringList PlaceFormPdfs(const QStringList& made, const QString& folder);
 
 }  // namespace wm4

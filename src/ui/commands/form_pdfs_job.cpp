@@ -1,17 +1,14 @@
 #include "ui/commands/form_pdfs_job.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
 
-#include "ui/commands/conversion_error.h"
 #include "output/document/pdf_export.h"
+#include "ui/commands/conversion_error.h"
 
 namespace wm4 {
 
@@ -43,17 +40,13 @@ void FormPdfsJob::start() {
             QCoreApplication::instance(),
             [self, error, made, work] {
                 if (!self || self->m_cancelled) return;
-                QString failure = error;
                 QStringList paths;
-                for (const QString& pdf : made) {
-                    if (!failure.isEmpty()) break;
-                    const QString out = QDir(self->m_folder).filePath(QFileInfo(pdf).fileName());
-                    QFile::remove(out);
-                    if (!QFile::copy(pdf, out))
-                        failure = QStringLiteral("Cannot write the PDF %1.").arg(out);
-                    paths << out;
-                }
-                Q_EMIT self->finished(failure.isEmpty(), paths, failure);
+                const QString failure =
+                    error.isEmpty()
+                        ? ConversionErrorText([&] { paths = PlaceFormPdfs(made, self->m_folder); })
+                        : error;
+                Q_EMIT self->finished(failure.isEmpty(), failure.isEmpty() ? paths : QStringList(),
+                                      failure);
             },
             Qt::QueuedConnection);
     });

@@ -2,14 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMetaObject>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "ui/commands/conversion_error.h"
+#include "files/atomic_save.h"
 #include "output/document/pdf_export.h"
+#include "ui/commands/conversion_error.h"
 
 namespace wm4 {
 
@@ -47,11 +47,10 @@ void PdfExportJob::start() {
             [self, error, pdf, work] {
                 if (!self) return;
                 QString failure = error;
-                if (failure.isEmpty() && !self->m_cancelled) {
-                    QFile::remove(self->m_pdfPath);
-                    if (!QFile::copy(pdf, self->m_pdfPath))
-                        failure = QStringLiteral("Cannot write the PDF %1.").arg(self->m_pdfPath);
-                }
+                // The previous PDF stays whole until the new one is.
+                if (failure.isEmpty() && !self->m_cancelled)
+                    failure =
+                        ConversionErrorText([&] { CopyFileAtomically(pdf, self->m_pdfPath); });
                 self->done(failure);
             },
             Qt::QueuedConnection);

@@ -9,15 +9,16 @@
 #include <QTemporaryFile>
 
 #include "files/filing_options.h"
+#include "files/same_file.h"
 #include "output/document/document_error.h"
 #include "output/document/document_printer.h"
-#include "output/pdf/form_pdfs.h"
 #include "output/document/send_document.h"
 #include "output/document/word_processor.h"
+#include "output/pdf/form_pdfs.h"
 #include "output/textfit/text_wrapper.h"
 #include "session/case_session.h"
-#include "ui/commands/launcher.h"
 #include "ui/commands/form_pdfs_job.h"
+#include "ui/commands/launcher.h"
 #include "ui/commands/pdf_export_job.h"
 #include "ui/dialogs/select_forms_dlg.h"
 
@@ -77,8 +78,12 @@ QString PrintCommands::guarded(const std::function<QString()>& command) {
 
 QString PrintCommands::packetDocument(const QSet<QString>& ticked) {
     if (m_takeOverScreen) m_takeOverScreen();
-    m_session.calculate();
+    const RunOutcome outcome = m_session.calculate();
     Q_EMIT calculated();
+    // A run stopped at a fault left forms half calculated: nothing is
+    // printed from it, and the user reads why, as the command line says it.
+    if (!outcome.finished)
+        throw DocumentError(StoppedRunText(outcome) + QStringLiteral(" No forms were printed."));
     return printer().PacketDocument(ticked);
 }
 
@@ -104,6 +109,12 @@ QString PrintCommands::PrintForms(int currentPage) {
             return QString();
         }
         const auto path = m_prompts.pdfFile(QStringLiteral("Save as PDF"), suggested);
+        if (path && IsSameFile(*path, m_session.fileName())) {
+            m_prompts.inform(QStringLiteral("\"%1\" is the case file itself. Save the PDF under "
+                                            "another name.")
+                                 .arg(QDir::toNativeSeparators(*path)));
+            return QString();
+        }
         if (path) SavePacketAsPdf(ticked, *path);
         return QString();
     }

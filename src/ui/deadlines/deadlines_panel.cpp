@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "files/same_file.h"
 #include "output/document/deadline_calendar.h"
 #include "output/document/document_error.h"
 #include "session/case_session.h"
@@ -77,6 +78,13 @@ void DeadlinesPanel::refresh() {
 }
 
 bool DeadlinesPanel::exportCalendar(const QString& path) {
+    if (IsSameFile(path, m_session.fileName())) {
+        QMessageBox::warning(this, QStringLiteral("Export Calendar"),
+                             QStringLiteral("\"%1\" is the case file itself. Export the calendar "
+                                            "under another name.")
+                                 .arg(path));
+        return false;
+    }
     try {
         const TAnswer& a = m_session.answers();
         WriteDeadlineCalendar(path, m_deadlines, {a.answer(0, 0, 0), a.answer(0, 0, 4)},
