@@ -213,6 +213,7 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
     const int markerLength = slot < 10 ? 4 : slot < 100 ? 5 : 6;
     m_text.remove(position, markerLength);
     m_answerContinues = false;
+    m_answerReduced = false;
     if (m_options.addenda && PageSkipsFitting(page)) m_fieldFamily = fontFamilyAt(position);
     const QString replacement = formatAnswer(page, m_answers.answer(page, copy, slot), width, kind);
     if (m_answerContinues) {
@@ -220,6 +221,7 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
         if (full.endsWith(u' ')) full.chop(1);
         m_continued.append(Continuation{page, copy, slot, QString(), {full}});
     }
+    if (m_answerReduced) m_reduced.append(ReducedSlot{page, copy, slot});
     m_text.insert(position, replacement);
     return int(replacement.size());
 }
@@ -257,6 +259,7 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
                     return EscapeRtf(before.isEmpty() ? mark : before + u' ' + mark) +
                            sizeWord(m_currentSize) + u' ';
                 }
+                m_answerReduced = result == ReduceTextMark && text != ReduceTextMark;
                 if (result != text) {
                     fitted = result.endsWith(text) && result.size() > text.size()
                                  ? result.left(result.size() - text.size()) + EscapeRtf(text)
