@@ -11,6 +11,7 @@
 #include "calc/run/calculate_complete.h"
 #include "case/worksheet_columns.h"
 #include "forms/page000.h"
+#include "forms/page001.h"
 #include "forms/page028.h"
 #include "forms/page043.h"
 #include "forms/page045.h"
@@ -84,16 +85,16 @@ const QString ReducedMark = QStringLiteral("planted: too long for its field");
 void plantReducedField(CalcCase& c) {
     static const ScopedReducedTextFinder finder([](const CaseData& data) {
         QList<ReducedText> fields;
-        if (data.answers.answer(1, 0, 2) == ReducedMark)
-            fields.append({1, 0, 2, QStringLiteral("Estate of")});
+        if (data.answers.answer(page1::Page, 0, page1::EstateOf) == ReducedMark)
+            fields.append({page1::Page, 0, page1::EstateOf, QStringLiteral("Estate of")});
         return fields;
     });
-    c.a().setAnswer(1, 0, 2, ReducedMark);
+    c.a().setAnswer(page1::Page, 0, page1::EstateOf, ReducedMark);
 }
 
 using P = ReportPlace;
 const Planted kPlanted[] = {
-    {"reduced-text", plantReducedField, 1, P::pageCopy(1, 0), true},
+    {"reduced-text", plantReducedField, 1, P::pageCopy(page1::Page, 0), true},
     {"inventory-schedule-total",
      [](CalcCase& c) {
          c.a().setAnswer(page28::Page, 0, page28::TotalOfTheInventory,
