@@ -6,6 +6,10 @@
 #include "app/commands.h"
 #include "app/engine_session.h"
 #include "calc/casecheck/case_check.h"
+#include "calc/casecheck/reduced_text.h"
+#include "files/filing_options.h"
+#include "output/document/document_printer.h"
+#include "output/textfit/text_wrapper.h"
 
 namespace wm4 {
 
@@ -17,6 +21,12 @@ void RunCheck(const CommandArgs& args) {
     // The rules read calculated answers: after a stopped run they would
     // check what is left from an earlier one.
     session.calculateToTheEnd(QStringLiteral("The case was not checked."));
+    // The rule "reduced-text" merges the forms as print does.
+    const ProgramSettings& s = session.settings();
+    const ScopedReducedTextFinder reduced([&](const CaseData& data) {
+        return FindReducedTexts(data, session.wrapper().measurer(), s.RTFFolder, s.DATFolder,
+                                s.PSFFolder, ReadFilingOptions(s.SettingsFolder));
+    });
     const CaseFindings findings = CheckCase(session.data());
     for (const CaseFinding& finding : findings) PrintLine(findingLine(finding));
     if (!findings.isEmpty()) throw CommandStatus(CheckFoundStatus);

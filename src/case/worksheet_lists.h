@@ -60,7 +60,7 @@ inline constexpr std::array<SendToFlag, 35> AssetSendToFlags{{
     {assetColumn::ToScheduleG, u"SchG", u"Schedule G Transfers During Lifetime"},
     {assetColumn::ToScheduleH, u"SchH", u"Schedule H Powers of Appointment"},
     // The caption's spelling is the dialog's own.
-    {assetColumn::ToScheduleI, u"SchI", u"Schedule I Annuuities, Pensions & Retirement Plans"},
+    {assetColumn::ToScheduleI, u"SchI", u"Schedule I Annuities, Pensions & Retirement Plans"},
 }};
 
 // The expense worksheet's 10 send-to flags, in Send To summary order. The

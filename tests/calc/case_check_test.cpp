@@ -7,9 +7,11 @@
 #include <functional>
 
 #include "calc/calc_case.h"
+#include "calc/casecheck/reduced_text.h"
 #include "calc/run/calculate_complete.h"
 #include "case/worksheet_columns.h"
 #include "forms/page000.h"
+#include "forms/page001.h"
 #include "forms/page028.h"
 #include "forms/page043.h"
 #include "forms/page045.h"
@@ -76,8 +78,23 @@ TEST_P(EachRule, FindsWhatWasPlantedAndNothingInTheSample) {
     EXPECT_EQ(found.first().rule, rule);
 }
 
+// The fields a print reduces are found by the printing layer's merge (tested
+// with the print commands); here a stand-in finder names one field of a case
+// marked for it, the way that merge names it.
+const QString ReducedMark = QStringLiteral("planted: too long for its field");
+void plantReducedField(CalcCase& c) {
+    static const ScopedReducedTextFinder finder([](const CaseData& data) {
+        QList<ReducedText> fields;
+        if (data.answers.answer(page1::Page, 0, page1::EstateOf) == ReducedMark)
+            fields.append({page1::Page, 0, page1::EstateOf, QStringLiteral("Estate of")});
+        return fields;
+    });
+    c.a().setAnswer(page1::Page, 0, page1::EstateOf, ReducedMark);
+}
+
 using P = ReportPlace;
 const Planted kPlanted[] = {
+    {"reduced-text", plantReducedField, 1, P::pageCopy(page1::Page, 0), true},
     {"inventory-schedule-total",
      [](CalcCase& c) {
          c.a().setAnswer(page28::Page, 0, page28::TotalOfTheInventory,
@@ -202,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, EachRule, ::testing::ValuesIn(kPlanted),
                          });
 
 TEST(CaseRules, EveryRuleHasAFamilyAndAPlantedTest) {
-    const QStringList families{"figures", "dates", "addresses", "assets", "names"};
+    const QStringList families{"figures", "dates", "addresses", "assets", "names", "printing"};
     for (const CaseRule& rule : CaseRules()) {
         SCOPED_TRACE(rule.name);
         EXPECT_TRUE(families.contains(QString::fromLatin1(rule.family)));

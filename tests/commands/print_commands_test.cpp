@@ -1,14 +1,18 @@
 #include "ui/commands/print_commands.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "app/commands.h"
 #include "case/worksheet_columns.h"
 #include "commands/commands_fixture.h"
+#include "mainwindow/window_fixture.h"
 #include "output/document/pdf_export.h"
 #include "support/file_bytes.h"
+#include "ui/dialogs/select_forms_dlg.h"
 
 namespace wm4 {
 namespace {
@@ -100,6 +104,67 @@ TEST_F(PrintCommandsTest, WriterIsStartedWhenFoundAndNotForcedAside) {
     EXPECT_EQ(launcher.programs[0].arguments, QStringList{QStringLiteral("send_temp.rtf")});
     EXPECT_EQ(launcher.programs[0].folder, temp.path());
     EXPECT_TRUE(launcher.urls.isEmpty());
+}
+
+// Without LibreOffice Writer and nothing forced the user is told what to
+// install, the document is still written, and Print Forms keeps the ticks of
+// the packet that could not be opened until one is.
+TEST_F(PrintCommandsTest, AMissingWriterIsNamedAndTheTicksAreKept) {
+    session->settings().ForceWordPad = false;
+    print->setWordFound(false);
+    auto printTicking = [this](const QStringList& tick, QSet<QString>* shownTicked) {
+        const auto seen = test::onNextModal([tick, shownTicked](QWidget* modal) {
+            auto* dialog = qobject_cast<TfrmSelectedForms*>(modal);
+            ASSERT_TRUE(dialog);
+            *shownTicked = dialog->tickedForms();
+            for (const QString& name : tick) dialog->box(name)->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cbtnOk"))->click();
+        });
+        const QString sent = print->PrintForms(28);
+        EXPECT_TRUE(*seen);
+        return sent;
+    };
+    QSet<QString> shown;
+    const QString sent = printTicking({QStringLiteral("cbx1_0")}, &shown);
+    EXPECT_EQ(shown, QSet<QString>{QStringLiteral("cbx6_0")});
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_TRUE(readAll(sent).startsWith("{\\rtf"));
+    EXPECT_TRUE(launcher.programs.isEmpty());
+    EXPECT_TRUE(launcher.urls.isEmpty());
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("LibreOffice Writer was not found")));
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("\"libreoffice-writer\"")));
+    EXPECT_TRUE(messages.last().contains(sent));
+
+    // Writer found now: the dialog still holds 1.0 and 6.0; after a packet
+    // that opened, the next dialog starts afresh.
+    session->settings().WordProcessorExe = QStringLiteral("/usr/bin/soffice");
+    print->setWordFound(true);
+    printTicking({}, &shown);
+    EXPECT_EQ(shown, (QSet<QString>{QStringLiteral("cbx6_0"), QStringLiteral("cbx1_0")}));
+    ASSERT_EQ(launcher.programs.size(), 1);
+    printTicking({}, &shown);
+    EXPECT_EQ(shown, QSet<QString>{QStringLiteral("cbx6_0")});
+}
+
+// A start that fails (the program will not run) keeps the ticks too.
+TEST_F(PrintCommandsTest, TicksAreKeptWhenTheWordProcessorWillNotStart) {
+    session->settings().ForceWordPad = false;
+    session->settings().WordProcessorExe = QStringLiteral("/usr/bin/soffice");
+    print->setWordFound(true);
+    launcher.succeeds = false;
+    QSet<QString> shown;
+    for (int round = 0; round < 2; ++round) {
+        test::onNextModal([&shown, round](QWidget* modal) {
+            auto* dialog = qobject_cast<TfrmSelectedForms*>(modal);
+            shown = dialog->tickedForms();
+            if (round == 0) dialog->box(QStringLiteral("cbx2_0"))->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cbtnOk"))->click();
+        });
+        print->PrintForms(0);
+    }
+    EXPECT_TRUE(shown.contains(QStringLiteral("cbx2_0")));
+    EXPECT_EQ(reports.numbers(), (QList<int>{11550, 11550}));
 }
 
 TEST_F(PrintCommandsTest, SaveAsPdfWithLibreOfficeInTheBackground) {

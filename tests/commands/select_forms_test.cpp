@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -184,6 +185,30 @@ TEST_F(SelectFormsDialogTest, ButtonsSayWhatTheUserChose) {
         EXPECT_EQ(dialog.exec(), c.result) << c.button;
         EXPECT_EQ(dialog.choice(), c.choice) << c.button;
     }
+}
+
+}  // namespace
+}  // namespace wm4
+
+namespace wm4 {
+namespace {
+
+// Within a group the numbered forms stand in the order of their numbers:
+// 2.1 before 2.2, 13.9 before 13.10.
+TEST(SelectFormsLayout, NumberedFormsStandInNumberOrder) {
+    const QRegularExpression number(QStringLiteral("^(\\d+)\\.(\\d+)"));
+    for (const SelectFormsTab& tab : SelectFormsTabs())
+        for (const SelectFormsGroup& group : tab.groups) {
+            std::pair<int, int> previous{-1, -1};
+            for (const SelectFormsBox& box : group.boxes) {
+                const QString caption = QString::fromUtf16(EntryOfBox(box.checkBox).caption);
+                const QRegularExpressionMatch m = number.match(caption);
+                if (!m.hasMatch()) continue;
+                const std::pair<int, int> current{m.captured(1).toInt(), m.captured(2).toInt()};
+                EXPECT_LE(previous, current) << caption.toStdString();
+                previous = current;
+            }
+        }
 }
 
 }  // namespace

@@ -39,5 +39,31 @@ TEST_F(DeadlinesWindow, ADateTypedOnThePageShowsItsDeadlineAfterRefresh) {
     EXPECT_TRUE(dock->isVisible());
 }
 
+// Every row reads at 4.5:1 on the list, the waiting ones too, and what a row
+// waits for is in its tool tip in full.
+TEST_F(DeadlinesWindow, EveryRowIsReadableAndSaysInFullWhatItWaitsFor) {
+    DeadlinesPanel* panel = InstallDeadlinesPanel(*window);
+    panel->setToday([] { return QDate(2026, 2, 1); });
+    typeInto(QStringLiteral("Date of death"), QStringLiteral("1/15/2026"));
+    window->RefreshClick();
+    auto* list = panel->findChild<QTreeWidget*>();
+    ASSERT_GE(list->topLevelItemCount(), 1);
+    const QColor base = list->palette().color(QPalette::Base);
+    bool waiting = false;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* item = list->topLevelItem(r);
+        for (int c = 0; c < list->columnCount(); ++c)
+            EXPECT_GE(ContrastRatio(item->foreground(c).color(), base), 4.5)
+                << item->text(0).toStdString();
+        if (item->text(0).startsWith(QStringLiteral("waiting"))) {
+            waiting = true;
+            EXPECT_TRUE(item->toolTip(1).contains(item->text(0))) << item->text(0).toStdString();
+        }
+    }
+    EXPECT_TRUE(waiting) << "the case has a deadline that waits for a date";
+    // The palette's own greyed text (about 1.8:1) is what the rows are kept from.
+    EXPECT_GE(ContrastRatio(ReadableMutedText(list->palette()), base), 4.5);
+}
+
 }  // namespace
 }  // namespace wm4::test

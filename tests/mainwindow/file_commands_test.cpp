@@ -11,6 +11,7 @@
 #include "forms/page001.h"
 #include "forms/page005.h"
 #include "ui/mainwindow/main_menus.h"
+#include "ui/mainwindow/status_line.h"
 #include "window_fixture.h"
 
 namespace wm4::test {
@@ -61,7 +62,7 @@ TEST_F(FileCommands, NewWithNoReturnsToTheTemplateCase) {
     EXPECT_EQ(field<QLineEdit>(QStringLiteral("County of residence"))->text(),
               QStringLiteral("Wendmoor"));
     EXPECT_FALSE(window->CaseModified());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4[*]"));
 }
 
 TEST_F(FileCommands, SaveOnAnUntitledCaseProposesTheNameFromForm1) {
@@ -75,7 +76,39 @@ TEST_F(FileCommands, SaveOnAnUntitledCaseProposesTheNameFromForm1) {
     EXPECT_EQ(saveRequest.filter, QStringLiteral("Wendmoor4 Files (*.wm4)"));
     EXPECT_TRUE(QFile::exists(nextSave));
     EXPECT_FALSE(window->CaseModified());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("green.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("green.wm4[*]"));
+}
+
+// The caption carries the desktop's unsaved-changes mark and the status bar
+// says the same in words, with the page and copy on display.
+TEST_F(FileCommands, CaptionAndStatusBarFollowTheUnsavedChanges) {
+    StatusLine& status = window->statusLine();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(status.savedText(), QStringLiteral("Not saved yet"));
+    EXPECT_TRUE(status.pageText().startsWith(QStringLiteral("Page 0 \u00b7 ")))
+        << status.pageText().toStdString();
+
+    typeInto(kFirstName, QStringLiteral("Harold"), /*leave=*/false);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(status.savedText(), QStringLiteral("Unsaved changes"));
+
+    nextSave = path(QStringLiteral("green.wm4"));
+    window->action(QStringLiteral("mnuSave"))->trigger();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(status.savedText(), QStringLiteral("Saved"));
+
+    // A worksheet's change marks the case as well (through the session).
+    session().setModified(true);
+    EXPECT_TRUE(window->isWindowModified());
+
+    window->DisplayAPage(2800);
+    EXPECT_EQ(status.pageText(), QStringLiteral("Page 28 \u00b7 6.0 Inventory & Appraisal, front"));
+    answers().NoOf6_1 = 3;
+    window->DisplayAPage(3001);
+    EXPECT_EQ(status.pageText(),
+              QStringLiteral("Page 30 \u00b7 6.1 Schedule of Assets, front \u00b7 copy 2 of 3"));
+    EXPECT_TRUE(status.activityText().isEmpty());
 }
 
 TEST_F(FileCommands, SaveAsWithAnotherExtensionReportsAndSavesAsWm4) {
@@ -117,7 +150,7 @@ TEST_F(FileCommands, EditSaveAndReopenRoundTripThroughTheWindow) {
     window->action(QStringLiteral("mnuNew"))->trigger();  // not modified: no prompt
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QString());
     window->action(QStringLiteral("HX0"))->trigger();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("green.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("green.wm4[*]"));
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Harold"));
     EXPECT_EQ(field<QLineEdit>(QStringLiteral("Last name"))->text(), QStringLiteral("Green"));
     EXPECT_FALSE(window->CaseModified());
@@ -146,7 +179,7 @@ TEST_F(FileCommands, OpeningMovesAKnownFileToTheTopAndKeepsNine) {
     EXPECT_EQ(recent.size(), 9);
     EXPECT_EQ(window->action(QStringLiteral("HX0"))->text(), QStringLiteral("case4.wm4"));
     EXPECT_EQ(window->action(QStringLiteral("HX8"))->text(), QStringLiteral("case1.wm4"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("case4.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("case4.wm4[*]"));
 }
 
 TEST_F(FileCommands, ReopenDoesNotUseTheTemplateCaseAndOpenDoes) {
@@ -197,7 +230,7 @@ TEST_F(FileCommands, OpenThatFailsPartwayLeavesTheCaseAsItWas) {
     ASSERT_TRUE(faultCame && *faultCame);
     EXPECT_TRUE(fault.contains(QStringLiteral("broken.wm4"))) << fault.toStdString();
     EXPECT_EQ(window->ClientFileName(), nextSave);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("mine.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("mine.wm4[*]"));
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Harold Jr"));
     EXPECT_TRUE(window->CaseModified());
     EXPECT_FALSE(session().settings().RecentFiles.contains(broken));
@@ -212,7 +245,7 @@ TEST_F(FileCommands, CaseNamedAtStartIsReadBeforeTheFirstPageShows) {
     startWindow(file);
     EXPECT_EQ(window->CurrentPage(), 0);
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Olive"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("olive.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("olive.wm4[*]"));
 }
 
 TEST_F(FileCommands, DuplicateKeepsTheAnswersUnderNoName) {
@@ -220,7 +253,7 @@ TEST_F(FileCommands, DuplicateKeepsTheAnswersUnderNoName) {
     nextSave = path(QStringLiteral("a.wm4"));
     window->action(QStringLiteral("mnuSave"))->trigger();
     window->DuplicateClick();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4[*]"));
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Harold"));
 }
 
@@ -259,7 +292,7 @@ TEST_F(FileCommands, ImportReadsThePriorVersionFileAndOffersSaveAs) {
               session().settings().ClientFolder + QStringLiteral("/doe.wm4"));
     EXPECT_EQ(field<QLineEdit>(kFirstName)->text(), QStringLiteral("Jane"));
     EXPECT_TRUE(QFile::exists(nextSave));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("doe.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("doe.wm4[*]"));
     EXPECT_EQ(session().settings().RecentFiles.value(0), nextSave);
 }
 
@@ -272,7 +305,7 @@ TEST_F(FileCommands, AFailedSaveNamesTheFileAndKeepsTheChanges) {
     ASSERT_TRUE(*came);
     EXPECT_TRUE(fault.contains(QStringLiteral("x.wm4"))) << fault.toStdString();
     EXPECT_TRUE(window->CaseModified());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4[*]"));
     EXPECT_TRUE(session().settings().RecentFiles.isEmpty());
 }
 

@@ -1,9 +1,12 @@
 // The main window as a user meets it: menus, tree, page panel, navigation.
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -12,6 +15,7 @@
 #include "forms/page000.h"
 #include "forms/page001.h"
 #include "ui/dialogs/multiple_dlg.h"
+#include "ui/mainwindow/mnemonics.h"
 #include "window_fixture.h"
 
 namespace wm4::test {
@@ -30,15 +34,15 @@ TEST_F(MainWindow, MenuItemsCarryTheirTextsAndShortcuts) {
         {"mnuOpen", "&Open...", "Ctrl+O"},
         {"mnuClose", "&Close", "Ctrl+W"},
         {"mnuSave", "&Save", "Ctrl+S"},
-        {"mnuSaveAs", "Save &As...", ""},
+        {"mnuSaveAs", "Save &As...", "Ctrl+Shift+S"},
         {"mnuImportWM3", "Import WM3 File", ""},
         {"mnuPrint", "&Print Forms ...", "Ctrl+P"},
-        {"mnuExit", "E&xit", ""},
+        {"mnuExit", "E&xit", "Ctrl+Q"},
         {"mnuInsertToday", "Insert Today", "Ctrl+T"},
         {"mnuMinimize", "&Minimize", "Ctrl+M"},
         {"mnuZoom", "&Zoom...", ""},
-        {"mnuOverride", "&Override", ""},
-        {"mnuCancelOverride", "&Cancel Override", ""},
+        {"mnuOverride", "&Override", "Ctrl+Shift+O"},
+        {"mnuCancelOverride", "&Cancel Override", "Ctrl+Shift+U"},
         {"mnuOptions", "&Options", ""},
         {"mnuDisplay", "&Display", ""},
         {"mnuAbout", "&About", ""},
@@ -48,7 +52,12 @@ TEST_F(MainWindow, MenuItemsCarryTheirTextsAndShortcuts) {
         SCOPED_TRACE(item.name);
         QAction* a = window->action(QString::fromUtf8(item.name));
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), QString::fromUtf8(item.text));
+        // A text given without a mnemonic has been given one.
+        const QString text = QString::fromUtf8(item.text);
+        if (text.contains(u'&'))
+            EXPECT_EQ(a->text(), text);
+        else
+            EXPECT_EQ(QString(a->text()).remove(u'&'), text);
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(item.shortcut)));
     }
     EXPECT_FALSE(window->action(QStringLiteral("mnuDuplicate"))->isVisible());
@@ -57,6 +66,75 @@ TEST_F(MainWindow, MenuItemsCarryTheirTextsAndShortcuts) {
     QStringList titles;
     for (QAction* a : window->menuBar()->actions()) titles.append(a->text());
     EXPECT_EQ(titles, (QStringList{"&File", "&Display", "&Options", "&Window", "&Help"}));
+}
+
+// Every menu and item can be reached with Alt and letters: each item of a
+// menu has a mnemonic of its own.
+void expectOwnMnemonics(const QList<QAction*>& actions, const QString& menu) {
+    QSet<QChar> seen;
+    for (QAction* a : actions) {
+        if (a->isSeparator() || a->objectName().startsWith(QLatin1String("HX"))) continue;
+        const QChar m = MnemonicOf(a->text());
+        EXPECT_FALSE(m.isNull()) << menu.toStdString() << ": " << a->text().toStdString();
+        EXPECT_FALSE(seen.contains(m)) << menu.toStdString() << ": " << a->text().toStdString();
+        seen.insert(m);
+        if (a->menu()) expectOwnMnemonics(a->menu()->actions(), a->text());
+    }
+}
+
+TEST_F(MainWindow, EveryMenuItemHasAMnemonicOfItsOwnAndNoShortcutIsTwice) {
+    expectOwnMnemonics(window->menuBar()->actions(), QStringLiteral("menu bar"));
+    expectOwnMnemonics(window->pageScreen().popMain->actions(), QStringLiteral("popMain"));
+    QHash<QKeySequence, QString> owners;
+    for (QAction* a : window->findChildren<QAction*>()) {
+        if (a->shortcut().isEmpty()) continue;
+        EXPECT_FALSE(owners.contains(a->shortcut()))
+            << a->shortcut().toString().toStdString() << ": " << a->objectName().toStdString()
+            << " and " << owners.value(a->shortcut()).toStdString();
+        owners.insert(a->shortcut(), a->objectName());
+    }
+    const std::pair<const char*, const char*> worksheets[] = {{"cbtnKin", "Ctrl+1"},
+                                                              {"cbtnAssets", "Ctrl+2"},
+                                                              {"cbtnExpenses", "Ctrl+3"},
+                                                              {"cbtnTime", "Ctrl+4"}};
+    for (const auto& [name, key] : worksheets)
+        EXPECT_EQ(window->action(QString::fromLatin1(name))->shortcut(),
+                  QKeySequence(QString::fromLatin1(key)));
+}
+
+// F6 and Shift+F6 go between the tree and the page; the Menu key opens a
+// field's context menu, which offers Cut, Copy and Paste.
+TEST_F(MainWindow, F6MovesBetweenTreeAndPageAndTheMenuKeyOpensTheFieldMenu) {
+    auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    QWidget* page = window->pageScreen().panel();
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_F6);
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_TRUE(page->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+
+    auto* edit = field<QLineEdit>(QStringLiteral("First name"));
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    QMenu* menu = window->pageScreen().popMain;
+    bool opened = false;
+    const auto connection =
+        QObject::connect(menu, &QMenu::aboutToShow, [&opened] { opened = true; });
+    QTest::keyClick(edit, Qt::Key_Menu);
+    QObject::disconnect(connection);
+    EXPECT_TRUE(opened);
+    menu->close();
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << QString(a->text()).remove(u'&');
+    EXPECT_EQ(texts.mid(0, 3), (QStringList{"Cut", "Copy", "Paste"}));
+
+    edit->setText(QStringLiteral("Harold"));
+    edit->selectAll();
+    window->action(QStringLiteral("popCut"))->trigger();
+    EXPECT_EQ(edit->text(), QString());
+    window->action(QStringLiteral("popPaste"))->trigger();
+    EXPECT_EQ(edit->text(), QStringLiteral("Harold"));
 }
 
 TEST_F(MainWindow, DisplayMenuAndTreeFollowTheOutlines) {
@@ -81,7 +159,7 @@ TEST_F(MainWindow, DisplayMenuAndTreeFollowTheOutlines) {
 
 TEST_F(MainWindow, StartsOnGeneralInformationUntitledAndSized) {
     EXPECT_EQ(window->CurrentPage(), 0);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.wm4[*]"));
     EXPECT_EQ(window->width(), 1435);
     EXPECT_EQ(window->height(), 999);
     // The template case's answers are on screen.

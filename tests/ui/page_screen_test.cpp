@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "support/qt_app.h"
 #include "support/report_recorder.h"
@@ -193,6 +195,38 @@ TEST_F(PageScreenTest, HelpButtonTogglesItsCallout) {
     EXPECT_TRUE(callout->isVisibleTo(&panel));
     help->click();
     EXPECT_FALSE(callout->isVisibleTo(&panel));
+}
+
+// An open help text closes when another opens, when the user goes on to
+// another control, and on Escape.
+TEST_F(PageScreenTest, AnOpenHelpTextClosesAsTheUserGoesOn) {
+    writeScreen(9, {{"QPushButton", "btnHelp4", "0"},
+                    {"QPushButton", "btnHelp5", "0"},
+                    {"QLineEdit", "edt6", "906"}});
+    screen->LoadPage(900);
+    panel.show();
+    QApplication::setActiveWindow(&panel);
+    QPushButton* first = control<QPushButton>("btnHelp4");
+    QPushButton* second = control<QPushButton>("btnHelp5");
+    // The open help texts (the callouts move out of their buttons to show).
+    auto openHelps = [this] {
+        int shown = 0;
+        for (QWidget* w : panel.findChildren<QWidget*>(QStringLiteral("pnlCallout")))
+            shown += !w->isHidden();
+        return shown;
+    };
+    first->click();
+    EXPECT_EQ(openHelps(), 1);
+    second->click();
+    EXPECT_EQ(openHelps(), 1) << "the first closed as the second opened";
+    control<QLineEdit>("edt6")->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(openHelps(), 0) << "going on to a field closes it";
+    first->click();
+    EXPECT_EQ(openHelps(), 1);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_EQ(openHelps(), 0) << "Escape closes it";
 }
 
 TEST_F(PageScreenTest, TagBeyondThePageReportsAndStopsTheWalk) {

@@ -41,7 +41,7 @@ TEST(DetailButtons, AssetDialogsWriteTheirValuesAndSummaries) {
           {assetColumn::ToCommissionersReport, "X"},
           {assetColumn::SendToSummary, "CommRep, SchA"}}},
         {"Send to",
-         [](QWidget* d) { check(d, "Schedule I Annuuities, Pensions & Retirement Plans"); },
+         [](QWidget* d) { check(d, "Schedule I Annuities, Pensions & Retirement Plans"); },
          {{assetColumn::ToScheduleI, "X"},
           {assetColumn::ToScheduleH, ""},
           {assetColumn::SendToSummary, "SchI"}}},

@@ -317,3 +317,26 @@ TEST(GridMechanics, EveryControlHasAnAccessibleName) {
 
 }  // namespace
 }  // namespace wm4::test
+
+namespace wm4::test {
+namespace {
+
+// Escape in a panel field takes back what was typed into it; the window
+// stays open and the row keeps what was stored.
+TEST(GridMechanics, EscapeRevertsTheFieldBeingEdited) {
+    WorksheetDriver d(WorksheetKind::Kin);
+    d.fill(kinRows(2));
+    d.open();
+    d.type("Name", "Typed by mistake");
+    d.key(Qt::Key_Escape);
+    EXPECT_EQ(d.text("Name"), "A");
+    EXPECT_TRUE(d.window().isVisible());
+    d.tab();
+    EXPECT_EQ(d.columnTexts(kinColumn::Name), QStringList({"A", "B"}));
+    // What was entered and left stays; Escape without an edit changes nothing.
+    d.enter("Name", "Anna");
+    EXPECT_EQ(d.columnTexts(kinColumn::Name), QStringList({"Anna", "B"}));
+}
+
+}  // namespace
+}  // namespace wm4::test

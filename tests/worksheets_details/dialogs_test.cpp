@@ -147,6 +147,7 @@ TEST(FieldDialogs, LabelsInOrderTypedFromTheKeyboard) {
     struct Case {
         bool (*edit)(QWidget*, AssetDetail&);
         const char* group;
+        const char* title;  // each dialog its own caption
         std::vector<QStringView> labels;
         QString AssetDetail::*summary;
         const char* expectedSummary;
@@ -157,19 +158,20 @@ TEST(FieldDialogs, LabelsInOrderTypedFromTheKeyboard) {
     for (const DetailField& f : StockFields) stock.push_back(f.label);
     for (const IdentifierField& f : IdentifierFields) identifiers.push_back(f.label);
     const Case cases[] = {
-        {EditRealty, "Real Estate", realty, &AssetDetail::realtySummary,
+        {EditRealty, "Real Estate", "Real Estate Details", realty, &AssetDetail::realtySummary,
          "v2 v3, v1, v0, v4, v5, v6, v7, v8, v9, v10, v11"},
-        {EditVehicle, "Vehicle", vehicle, &AssetDetail::vehicleSummary,
+        {EditVehicle, "Vehicle", "Vehicle Details", vehicle, &AssetDetail::vehicleSummary,
          "v0, v1, v2, v3, v4, v5, v6, v7, v8"},
-        {EditStock, "Stocks/Bonds", stock, &AssetDetail::stockSummary, "v2, v0, v1, v3"},
-        {EditIdentifiers, "Confidential Personal Information Disclosure", identifiers,
-         &AssetDetail::identifierSummary, "v0, v1, v2, v3, v4"},
+        {EditStock, "Stocks/Bonds", "Stock Details", stock, &AssetDetail::stockSummary,
+         "v2, v0, v1, v3"},
+        {EditIdentifiers, "Confidential Personal Information Disclosure", "Personal Identifiers",
+         identifiers, &AssetDetail::identifierSummary, "v0, v1, v2, v3, v4"},
     };
     for (const Case& c : cases) {
         AssetDetail detail;
         whenDialogOpens([&](QDialog& d) {
             expectNamedControls(d);
-            EXPECT_EQ(d.windowTitle(), QStringLiteral("Send To Dialog"));
+            EXPECT_EQ(d.windowTitle(), QString::fromLatin1(c.title));
             EXPECT_NE(control<QGroupBox>(d, c.group), nullptr) << c.group;
             // Tab walks the boxes in label order; the user types into each.
             QLineEdit* first = control<QLineEdit>(d, c.labels[0].toString());

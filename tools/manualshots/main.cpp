@@ -7,7 +7,9 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 
+#include "case/field_codes.h"
 #include "files/settings.h"
+#include "forms/page028.h"
 #include "session/case_session.h"
 #include "shots.h"
 #include "ui/commands/override_mode.h"
@@ -88,12 +90,13 @@ int main(int argc, char** argv) {
         dialog.exec();
     });
 
-    {  // Form 6.0 with its total overridden.
+    {  // Form 6.0 with the fiduciary's name overridden, as the manual says.
         PageView view(session);
         view.show(28);
         OverrideMode mode(view.screen, [] {});
         for (QLineEdit* e : view.panel->findChildren<QLineEdit*>())
-            if (e->property("StyleLookup").toString() == QLatin1String("EDITOVERRIDEABLE")) {
+            if (e->property("StyleLookup").toString() == QLatin1String("EDITOVERRIDEABLE") &&
+                SlotOfTag(e->property("Tag").toInt()) == page28::Fiduciary) {
                 e->setFocus();
                 view.screen.ScrollOnEnter(e);
                 mode.OverrideClick();

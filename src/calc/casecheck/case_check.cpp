@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "calc/casecheck/place_text.h"
+#include "calc/casecheck/reduced_text.h"
 #include "calc/casecheck/rules.h"
 
 namespace wm4 {
@@ -62,6 +63,9 @@ constexpr CaseRule kRules[] = {
     {"letter-salutation", "names",
      "a letter to an organisation (an insurer, a bank) does not greet it as \"Mr.\" or \"Ms.\" "
      "and the last word of its name", letterSalutations},
+    {"reduced-text", "printing",
+     "no field of the forms the case prints is too long for its field at every type size "
+     "(it would print \"REDUCE TEXT\")", reducedText},
 };
 // clang-format on
 

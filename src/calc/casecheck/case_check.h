@@ -17,6 +17,8 @@
 //              claimed in an administered estate
 //   names      one person's name spelled differently in different places, a
 //              letter greeting an organisation as a person
+//   printing   an answer too long for its field at every type size, which
+//              prints "REDUCE TEXT" (reduced_text.h)
 #include <QList>
 #include <QString>
 #include <span>
@@ -38,7 +40,7 @@ using CaseFindings = QList<CaseFinding>;
 
 struct CaseRule {
     const char* name;    // "inventory-schedule-total"
-    const char* family;  // "figures", "dates", "addresses", "assets", "names"
+    const char* family;  // "figures", "dates", "addresses", "assets", "names", "printing"
     const char* what;    // one line for the README and --help
     void (*check)(const CaseRule& rule, const CaseData& data, CaseFindings& out);
 };

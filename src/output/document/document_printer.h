@@ -4,9 +4,11 @@
 //
 // One DocumentPrinter serves the program's print commands: the merge state
 // (the current size) carries from one command into the next.
+#include <QList>
 #include <QSet>
 #include <QString>
 
+#include "calc/casecheck/reduced_text.h"
 #include "output/document/packet.h"
 #include "output/document/template_merge.h"
 #include "output/document/worksheet_printout.h"
@@ -38,14 +40,29 @@ public:
     // The page screens, whose labels name the fields an addendum continues.
     void setScreenFolder(const QString& psfFolder);
     const FilingOptions& filingOptions() const { return m_merge.filingOptions(); }
+    // The fields the last packet or page filled with "REDUCE TEXT", in print
+    // order, labelled from the page screens.
+    const QList<ReducedText>& reducedTexts() const { return m_reduced; }
 
     TemplateMerge& merge() { return m_merge; }
     PacketBuilder& packet() { return m_packet; }
 
 private:
+    // Takes the merge's reduced fields of the document just built.
+    void collectReduced();
+
     CaseData& m_data;
+    QString m_screenFolder;
+    QList<ReducedText> m_reduced;
     TemplateMerge m_merge;
     PacketBuilder m_packet;
 };
+
+// The reduced fields of every form the case prints (the packet of "all"),
+// merged over a copy of the calculated case with these options: what the
+// Check Case rule "reduced-text" lists.
+QList<ReducedText> FindReducedTexts(const CaseData& data, const TextMeasurer& measurer,
+                                    const QString& rtfFolder, const QString& datFolder,
+                                    const QString& psfFolder, const FilingOptions& options);
 
 }  // namespace wm4

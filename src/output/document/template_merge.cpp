@@ -245,6 +245,7 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
     // its marker: a blank ends the word (and prints nothing).
     const bool delimit = controlWordEndsAt(m_text, position);
     m_answerContinues = false;
+    m_answerReduced = false;
     if (m_options.addenda && PageSkipsFitting(page)) m_fieldFamily = fontFamilyAt(position);
     const QString replacement = formatAnswer(page, m_answers.answer(page, copy, slot), width, kind);
     if (m_answerContinues) {
@@ -252,6 +253,7 @@ int TemplateMerge::TransferAnswers(int page, int copy, int slot, double width, Q
         if (full.endsWith(u' ')) full.chop(1);
         m_continued.append(Continuation{page, copy, slot, QString(), {full}});
     }
+    if (m_answerReduced) m_reduced.append(ReducedSlot{page, copy, slot});
     const bool runsOn =
         delimit && !replacement.isEmpty() && !QStringView(u"\\{}").contains(replacement.front());
     const QString inserted = runsOn ? u' ' + replacement : replacement;
@@ -292,6 +294,7 @@ QString TemplateMerge::formatAnswer(int page, const QString& answer, double widt
                     return EscapeRtf(before.isEmpty() ? mark : before + u' ' + mark) +
                            sizeWord(m_currentSize) + u' ';
                 }
+                m_answerReduced = result == ReduceTextMark && text != ReduceTextMark;
                 if (result != text) {
                     fitted = result.endsWith(text) && result.size() > text.size()
                                  ? result.left(result.size() - text.size()) + EscapeRtf(text)

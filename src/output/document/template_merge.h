@@ -25,6 +25,13 @@
 
 namespace wm4 {
 
+// A field of a page copy that printed "REDUCE TEXT".
+struct ReducedSlot {
+    int page;
+    int copy;
+    int slot;
+};
+
 class TAnswer;
 class TextMeasurer;
 class WidthTable;
@@ -96,6 +103,9 @@ public:
     // With continuation addenda on, the answers of the merges since the last
     // call that did not fit their fields (page, copy, slot, whole text).
     QList<Continuation> takeContinued() { return std::exchange(m_continued, {}); }
+    // The fields of the merges since the last call that printed "REDUCE
+    // TEXT" (too long for their field at every size; never with addenda on).
+    QList<ReducedSlot> takeReduced() { return std::exchange(m_reduced, {}); }
 
     const FilingOptions& filingOptions() const { return m_options; }
     void setFilingOptions(const FilingOptions& options) { m_options = options; }
@@ -116,7 +126,9 @@ private:
     QString m_wingdingsTag;
     FilingOptions m_options;
     QList<Continuation> m_continued;
+    QList<ReducedSlot> m_reduced;
     mutable bool m_answerContinues = false;  // set by formatAnswer for the field in hand
+    mutable bool m_answerReduced = false;    // likewise: the field prints "REDUCE TEXT"
     QString m_fieldFamily = QStringLiteral("Arial");  // of the field in hand
 };
 

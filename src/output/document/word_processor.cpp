@@ -55,20 +55,32 @@ bool SetUpWordProcessor(ProgramSettings& settings) {
     return search.found;
 }
 
-bool StartWordProcessor(const ProgramSettings& settings, bool wordFound, const QString& fileName,
-                        const QString& folder, ProgramLauncher& launcher) {
+void KeepUsableWordProcessor(ProgramSettings& settings, bool wordFound, const QString& setUp) {
+    const QString& stored = settings.WordProcessorExe;
+    const bool leftoverViewer = isProgram(stored, DefaultViewerProgram) && !settings.ForceWordPad;
+    const bool missingProgram = QFileInfo(stored).isAbsolute() && !QFileInfo(stored).isExecutable();
+    if (stored.isEmpty() || (wordFound && (leftoverViewer || missingProgram)))
+        settings.WordProcessorExe = setUp;
+}
+
+QString WordProcessorProgram(const ProgramSettings& settings, bool wordFound) {
     QString program;
     if (wordFound && !settings.ForceWordPad) program = settings.WordProcessorExe;
     if (settings.ForceWord) program = WriterProgram.toString();
     if (settings.ForceWordPad) program = DefaultViewerProgram.toString();
+    if (isProgram(program, DefaultViewerProgram)) return DefaultViewerProgram.toString();
+    if (isProgram(program, WriterProgram)) program = FindWordExe().path;
+    return program;
+}
 
+bool StartWordProcessor(const ProgramSettings& settings, bool wordFound, const QString& fileName,
+                        const QString& folder, ProgramLauncher& launcher) {
+    const QString program = WordProcessorProgram(settings, wordFound);
     bool started = false;
-    if (isProgram(program, DefaultViewerProgram)) {
+    if (isProgram(program, DefaultViewerProgram))
         started = launcher.openWithDefaultApplication(QDir(folder).filePath(fileName));
-    } else {
-        if (isProgram(program, WriterProgram)) program = FindWordExe().path;
-        if (!program.isEmpty()) started = launcher.startProgram(program, {fileName}, folder);
-    }
+    else if (!program.isEmpty())
+        started = launcher.startProgram(program, {fileName}, folder);
     if (!started) ReportError(11550);
     return started;
 }

@@ -50,6 +50,21 @@ WordSearch FindWordExe();
 // none is; returns the WordFound flag.
 bool SetUpWordProcessor(ProgramSettings& settings);
 
+// After the settings file was read over the set-up: a word-processor line
+// that cannot start anything (empty, as a start that never looked wrote it;
+// "WORDPAD.EXE" without Force Default RTF Viewer, written while nothing was
+// found; a program that is no longer there) takes the program the set-up
+// found (`setUp`, the value SetUpWordProcessor chose).
+void KeepUsableWordProcessor(ProgramSettings& settings, bool wordFound, const QString& setUp);
+
+// The program StartWordProcessor starts for these settings: a path,
+// "WORDPAD.EXE" for the desktop's default application, or empty when there
+// is none (LibreOffice Writer not found, nothing forced).
+QString WordProcessorProgram(const ProgramSettings& settings, bool wordFound);
+
+// What the desktop tells a user without a word processor.
+inline constexpr QStringView WriterPackage = u"libreoffice-writer";
+
 // Opens `fileName` (a name inside `folder`) in the word processor the
 // settings choose, with `folder` as working folder. When nothing can be
 // started (no program chosen, none found, the start fails) reports 11550 and

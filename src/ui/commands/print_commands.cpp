@@ -32,6 +32,11 @@ auto busyCursor() {
     return qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
 }
 
+constexpr const char* BuildingPacket = "Building the forms for the word processor...";
+constexpr const char* BuildingPage = "Building the page for the word processor...";
+constexpr const char* BuildingWorksheet = "Building the worksheet printout...";
+constexpr const char* SavingPdf = "Saving the forms as PDF with LibreOffice...";
+
 }  // namespace
 
 PrintCommands::PrintCommands(CaseSession& session, Launcher& launcher, UserPrompts prompts,
@@ -49,6 +54,15 @@ PrintCommands::PrintCommands(CaseSession& session, Launcher& launcher, UserPromp
     // than cutting them, while the Preferences say so.
     m_session.setAddendaSwitch([this] {
         return ReadFilingOptions(m_session.settings().SettingsFolder).addenda;
+    });
+    m_reducedFinder = std::make_unique<ScopedReducedTextFinder>([this](const CaseData& data) {
+        const ProgramSettings& s = m_session.settings();
+        try {
+            return FindReducedTexts(data, m_session.wrapper().measurer(), s.RTFFolder, s.DATFolder,
+                                    s.PSFFolder, ReadFilingOptions(s.SettingsFolder));
+        } catch (const std::exception&) {
+            return QList<ReducedText>();  // a print of the same forms says what is wrong
+        }
     });
 }
 
@@ -84,15 +98,83 @@ QString PrintCommands::packetDocument(const QSet<QString>& ticked) {
     // printed from it, and the user reads why, as the command line says it.
     if (!outcome.finished)
         throw DocumentError(StoppedRunText(outcome) + QStringLiteral(" No forms were printed."));
-    return printer().PacketDocument(ticked);
+    QString document = printer().PacketDocument(ticked);
+    announceReduced();
+    return document;
 }
 
+void PrintCommands::announceReduced() {
+    Q_EMIT fieldsReduced(printer().reducedTexts());
+}
+
+QString PrintCommands::reducedNote() const {
+    const qsizetype count = m_printer ? m_printer->reducedTexts().size() : 0;
+    if (count == 0) return QString();
+    return QStringLiteral(
+               "\n\n%1 printed as REDUCE TEXT: too long for the field at every type "
+               "size. The Problems list names each one; shorten them, or turn on "
+               "continuation addenda in Preferences.")
+        .arg(count == 1 ? QStringLiteral("1 field was")
+                        : QStringLiteral("%1 fields were").arg(count));
+}
+
+namespace {
+
+// Forwards to the launcher and remembers whether a program was started.
+class ObservedLauncher : public ProgramLauncher {
+public:
+    explicit ObservedLauncher(ProgramLauncher& next) : m_next(next) {}
+    bool startProgram(const QString& program, const QStringList& arguments,
+                      const QString& folder) override {
+        return started = m_next.startProgram(program, arguments, folder);
+    }
+    bool openWithDefaultApplication(const QString& path) override {
+        return started = m_next.openWithDefaultApplication(path);
+    }
+    bool started = false;
+
+private:
+    ProgramLauncher& m_next;
+};
+
+QString noWordProcessorText(const QString& path) {
+    return QStringLiteral(
+               "LibreOffice Writer was not found, so the document cannot be opened.\n\n"
+               "Install LibreOffice Writer (the Debian package \"%1\", for instance with "
+               "\"sudo apt install %1\") and start Wendmoor4 again, or choose Options > "
+               "Force Default RTF Viewer to open documents in the desktop's program for RTF "
+               "files.\n\nThe document was written to %2.")
+        .arg(WriterPackage.toString(), QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
 QString PrintCommands::send(const QString& document) {
-    return SendDocument(document, m_session.settings(), m_wordFound, m_launcher);
+    const ProgramSettings& settings = m_session.settings();
+    m_lastSendOpened = false;
+    if (WordProcessorProgram(settings, m_wordFound).isEmpty()) {
+        const QString path = SendFilePath(settings.TempFolder);
+        WriteRtfDocument(path, document);
+        m_prompts.inform(noWordProcessorText(path));
+        return path;
+    }
+    ObservedLauncher launcher(m_launcher);
+    const QString path = SendDocument(document, settings, m_wordFound, launcher);
+    m_lastSendOpened = launcher.started;
+    return path;
+}
+
+QString PrintCommands::keepTicksUnlessSent(const QSet<QString>& ticked, const QString& sent) {
+    if (!sent.isEmpty() && m_lastSendOpened)
+        m_failedTicks.clear();
+    else
+        m_failedTicks = ticked;
+    return sent;
 }
 
 QString PrintCommands::PrintForms(int currentPage) {
     TfrmSelectedForms dialog(currentPage, m_parent);
+    dialog.tickForms(m_failedTicks);
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QSet<QString> ticked = dialog.tickedForms();
     if (dialog.choice() == TfrmSelectedForms::Choice::SavePdf) {
@@ -113,15 +195,18 @@ QString PrintCommands::PrintForms(int currentPage) {
             m_prompts.inform(QStringLiteral("\"%1\" is the case file itself. Save the PDF under "
                                             "another name.")
                                  .arg(QDir::toNativeSeparators(*path)));
+            m_failedTicks = ticked;
             return QString();
         }
-        if (path) SavePacketAsPdf(ticked, *path);
+        if (path && !SavePacketAsPdf(ticked, *path)) m_failedTicks = ticked;
         return QString();
     }
-    return SendPacket(ticked);
+    return keepTicksUnlessSent(ticked, SendPacket(ticked));
 }
 
 QString PrintCommands::SendPacket(const QSet<QString>& ticked) {
+    Q_EMIT activity(QString::fromLatin1(BuildingPacket));
+    const auto done = qScopeGuard([this] { Q_EMIT activity(QString()); });
     return guarded([&] {
         const auto cursor = busyCursor();
         return send(packetDocument(ticked));
@@ -141,7 +226,9 @@ PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const 
         return path;
     });
     if (rtf.isEmpty()) return nullptr;
+    const QString note = reducedNote();  // of this packet, whatever prints meanwhile
 
+    Q_EMIT activity(QString::fromLatin1(SavingPdf));
     auto* job = new PdfExportJob(rtf, pdfPath, this);
     m_progress = new QProgressDialog(QStringLiteral("Saving the forms as PDF with LibreOffice..."),
                                      QStringLiteral("Cancel"), 0, 0, m_parent);
@@ -150,21 +237,23 @@ PdfExportJob* PrintCommands::SavePacketAsPdf(const QSet<QString>& ticked, const 
     m_progress->setWindowModality(Qt::NonModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_progress, &QProgressDialog::canceled, job, [job] {
+    connect(m_progress, &QProgressDialog::canceled, job, [this, job] {
         job->cancel();
         job->deleteLater();
+        Q_EMIT activity(QString());
     });
     connect(job, &PdfExportJob::finished, this,
-            [this, job, pdfPath](bool ok, const QString& error) {
+            [this, job, pdfPath, note](bool ok, const QString& error) {
                 if (m_progress) {
                     m_progress->disconnect(job);
                     m_progress->close();
                 }
                 job->deleteLater();
+                Q_EMIT activity(QString());
                 Q_EMIT pdfSaved(ok, ok ? pdfPath : error);
-                m_prompts.inform(ok ? QStringLiteral("The forms were saved as %1.").arg(pdfPath)
-                                    : QStringLiteral("The forms could not be saved as PDF.\n\n") +
-                                          error);
+                m_prompts.inform(
+                    ok ? QStringLiteral("The forms were saved as %1.").arg(pdfPath) + note
+                       : QStringLiteral("The forms could not be saved as PDF.\n\n") + error);
             });
     m_progress->show();
     job->start();
@@ -180,7 +269,9 @@ FormPdfsJob* PrintCommands::SaveFormsAsPdfs(const QSet<QString>& ticked, const Q
         return packet;
     });
     if (document.isEmpty()) return nullptr;
+    const QString note = reducedNote();
 
+    Q_EMIT activity(QString::fromLatin1(SavingPdf));
     auto* job = new FormPdfsJob(document, forms, folder, this);
     auto* progress =
         new QProgressDialog(QStringLiteral("Saving one PDF per form with LibreOffice..."),
@@ -191,38 +282,48 @@ FormPdfsJob* PrintCommands::SaveFormsAsPdfs(const QSet<QString>& ticked, const Q
     progress->setMinimumDuration(0);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<QProgressDialog> shown(progress);
-    connect(progress, &QProgressDialog::canceled, job, [job] {
+    connect(progress, &QProgressDialog::canceled, job, [this, job] {
         job->cancel();
         job->deleteLater();
+        Q_EMIT activity(QString());
     });
-    connect(job, &FormPdfsJob::finished, this,
-            [this, job, shown, folder](bool ok, const QStringList& paths, const QString& error) {
-                if (shown) {
-                    shown->disconnect(job);
-                    shown->close();
-                }
-                job->deleteLater();
-                Q_EMIT formPdfsSaved(ok, paths, error);
-                m_prompts.inform(
-                    ok ? QStringLiteral("%1 PDFs, one per form, were saved in %2.")
-                             .arg(paths.size())
-                             .arg(folder)
-                       : QStringLiteral("The forms could not be saved as PDF.\n\n") + error);
-            });
+    connect(
+        job, &FormPdfsJob::finished, this,
+        [this, job, shown, folder, note](bool ok, const QStringList& paths, const QString& error) {
+            if (shown) {
+                shown->disconnect(job);
+                shown->close();
+            }
+            job->deleteLater();
+            Q_EMIT activity(QString());
+            Q_EMIT formPdfsSaved(ok, paths, error);
+            m_prompts.inform(ok ? QStringLiteral("%1 PDFs, one per form, were saved in %2.")
+                                          .arg(paths.size())
+                                          .arg(folder) +
+                                      note
+                                : QStringLiteral("The forms could not be saved as PDF.\n\n") +
+                                      error);
+        });
     progress->show();
     job->start();
     return job;
 }
 
 QString PrintCommands::QuickPrint(int page, int copy) {
+    Q_EMIT activity(QString::fromLatin1(BuildingPage));
+    const auto done = qScopeGuard([this] { Q_EMIT activity(QString()); });
     return guarded([&] {
         const auto cursor = busyCursor();
         if (m_takeOverScreen) m_takeOverScreen();
-        return send(printer().PageDocument(page, copy));
+        const QString document = printer().PageDocument(page, copy);
+        announceReduced();
+        return send(document);
     });
 }
 
 QString PrintCommands::PrintWorksheet(WorksheetKind kind) {
+    Q_EMIT activity(QString::fromLatin1(BuildingWorksheet));
+    const auto done = qScopeGuard([this] { Q_EMIT activity(QString()); });
     return guarded([&] {
         const auto cursor = busyCursor();
         m_session.storeOpenWorksheets();

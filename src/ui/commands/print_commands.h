@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "calc/casecheck/reduced_text.h"
 #include "output/document/worksheet_printout.h"
 #include "ui/commands/user_prompts.h"
 
@@ -39,7 +40,9 @@ public:
     bool wordFound() const { return m_wordFound; }
 
     // "Print Forms ...": the Select Forms dialog for the page on display,
-    // then the packet of its ticks. Returns the RTF written, or empty.
+    // then the packet of its ticks. Returns the RTF written, or empty. After
+    // a packet that could not be made or opened the next dialog comes back
+    // with the same forms ticked.
     QString PrintForms(int currentPage);
     // The packet of the ticked check boxes: the calculation with the screen's
     // values, then the send file opened in the word processor.
@@ -71,11 +74,25 @@ Q_SIGNALS:
     void pdfSaved(bool ok, const QString& pathOrError);
     // The PDFs of the forms were written (or failed: ok false, error says why).
     void formPdfsSaved(bool ok, const QStringList& paths, const QString& error);
+    // The fields the document just built prints as "REDUCE TEXT" (empty
+    // when none): the window lists them under Problems.
+    void fieldsReduced(const QList<ReducedText>& fields);
+    // What a print command is doing while it runs; empty when it has ended.
+    void activity(const QString& text);
 
 private:
     DocumentPrinter& printer();
     QString packetDocument(const QSet<QString>& ticked);
+    // Tells of the reduced fields of the document just built.
+    void announceReduced();
+    // " 2 fields print REDUCE TEXT ..." for the Save as PDF message; empty
+    // when none.
+    QString reducedNote() const;
+    // Writes the send file and opens it; without a word processor tells the
+    // user what to install. Returns the file, empty when nothing was written.
     QString send(const QString& document);
+    // The packet command's end: the ticks are kept while it did not succeed.
+    QString keepTicksUnlessSent(const QSet<QString>& ticked, const QString& sent);
     // Runs a command that may throw; shows the error and returns empty.
     QString guarded(const std::function<QString()>& command);
 
@@ -85,8 +102,12 @@ private:
     std::function<void()> m_takeOverScreen;
     QWidget* m_parent;
     bool m_wordFound = false;
+    bool m_lastSendOpened = false;  // the last send file reached a program
+    QSet<QString> m_failedTicks;    // the forms of the last packet that failed
     std::unique_ptr<DocumentPrinter> m_printer;
     QPointer<QProgressDialog> m_progress;
+    // Check Case's rule "reduced-text" merges as these commands print.
+    std::unique_ptr<ScopedReducedTextFinder> m_reducedFinder;
 };
 
 }  // namespace wm4

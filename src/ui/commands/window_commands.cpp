@@ -23,6 +23,7 @@
 #include "ui/mainwindow/main_window.h"
 #include "ui/mainwindow/window_sizing.h"
 #include "ui/pagescreen/page_screen.h"
+#include "ui/problems/problems_dock.h"
 
 namespace wm4 {
 
@@ -42,7 +43,13 @@ WindowCommands::WindowCommands(TfrmMain& window, std::unique_ptr<Launcher> launc
     m_print = std::make_unique<PrintCommands>(
         session, *m_launcher, m_prompts, [&screen] { screen.Components2Answers(screen.panel()); },
         &m_window);
-    m_print->setWordFound(FindWordExe().found);
+    m_print->setWordFound(m_window.wordFound());
+    connect(m_print.get(), &PrintCommands::activity, &m_window, &TfrmMain::showActivity);
+    connect(m_print.get(), &PrintCommands::fieldsReduced, this,
+            [this](const QList<ReducedText>& fields) {
+                if (auto* problems = m_window.findChild<ProblemsDock*>())
+                    problems->listReducedTexts(fields);
+            });
     connect(m_print.get(), &PrintCommands::calculated, this,
             [&screen] { screen.Answer2Components(screen.panel()); });
     m_tools = std::make_unique<ToolsCommands>(session.settings(), *m_launcher, m_prompts);

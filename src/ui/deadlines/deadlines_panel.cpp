@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <algorithm>
+#include <cmath>
 
 #include "files/same_file.h"
 #include "output/document/deadline_calendar.h"
@@ -16,19 +18,48 @@ namespace {
 
 enum Column { DateColumn, StatusColumn, FormColumn, WhatColumn, StatuteColumn };
 
-// Overdue in red, due soon in amber, done greyed: the colours say at a glance
-// what the status column says in words (which a screen reader reads).
+// Overdue in red, due soon in amber, done and waiting muted: the colours say
+// at a glance what the status column says in words (which a screen reader
+// reads), and every one of them stays readable.
 QColor statusColour(DeadlineStatus status, const QPalette& palette) {
     switch (status) {
     case DeadlineStatus::Overdue: return QColor(0xb0, 0x00, 0x20);
     case DeadlineStatus::DueSoon: return QColor(0x9a, 0x5b, 0x00);
     case DeadlineStatus::Done:
-    case DeadlineStatus::Waiting: return palette.color(QPalette::Disabled, QPalette::Text);
+    case DeadlineStatus::Waiting:
+        return ReadableMutedText(palette);
     default: return palette.color(QPalette::Text);
     }
 }
 
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableMutedText(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor muted = palette.color(QPalette::Disabled, QPalette::Text);
+    for (int step = 0; step <= 20; ++step) {
+        const double t = step / 20.0;
+        const QColor c =
+            QColor::fromRgbF(float(muted.redF() + (text.redF() - muted.redF()) * t),
+                             float(muted.greenF() + (text.greenF() - muted.greenF()) * t),
+                             float(muted.blueF() + (text.blueF() - muted.blueF()) * t));
+        if (ContrastRatio(c, base) >= 4.5) return c;
+    }
+    return text;
+}
 
 DeadlinesPanel::DeadlinesPanel(CaseSession& session, QWidget* parent)
     : QWidget(parent),
@@ -56,7 +87,10 @@ void DeadlinesPanel::refresh() {
     for (const Deadline& d : m_deadlines) {
         auto* item = new QTreeWidgetItem(tree);
         item->setText(DateColumn, d.dateText());
-        item->setToolTip(DateColumn, d.dateText());
+        // What a row waits for is longer than the column: every cell's tool
+        // tip says it in full.
+        for (int c = DateColumn; c <= StatuteColumn; ++c)
+            item->setToolTip(c, QStringLiteral("%1 \u2014 %2").arg(d.dateText(), d.statusText()));
         item->setText(StatusColumn, d.statusText());
         item->setText(FormColumn, QLatin1String(d.rule->form));
         item->setText(WhatColumn, QLatin1String(d.rule->what));

@@ -5,7 +5,9 @@
 // the Revised Code beside each, and the export to a calendar file. It reads
 // the case whenever it is refreshed (after every calculation and when a case
 // is opened); it never changes the case.
+#include <QColor>
 #include <QDate>
+#include <QPalette>
 #include <QWidget>
 #include <functional>
 
@@ -16,6 +18,13 @@ class DeadlinesPanel;
 }
 
 namespace wm4 {
+
+// The contrast of two colours as the accessibility guidelines measure it
+// (1 to 21; body text needs 4.5).
+double ContrastRatio(const QColor& a, const QColor& b);
+// The palette's greyed text, darkened toward the text colour until it reads
+// at 4.5:1 on the list's background.
+QColor ReadableMutedText(const QPalette& palette);
 
 class CaseSession;
 

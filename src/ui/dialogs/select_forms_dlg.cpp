@@ -86,6 +86,11 @@ QSet<QString> TfrmSelectedForms::tickedForms() const {
     return ticked;
 }
 
+void TfrmSelectedForms::tickForms(const QSet<QString>& checkBoxes) {
+    for (const QString& name : checkBoxes)
+        if (QCheckBox* check = box(name)) check->setChecked(true);
+}
+
 int TfrmSelectedForms::currentTab() const {
     return ui->tbctrlMain->currentIndex();
 }

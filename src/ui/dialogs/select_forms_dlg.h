@@ -30,6 +30,8 @@ public:
     Choice choice() const { return m_choice; }
     // The check-box names (packet-table names) of the ticked boxes.
     QSet<QString> tickedForms() const;
+    // Ticks these boxes as well (the forms of a print that failed).
+    void tickForms(const QSet<QString>& checkBoxes);
     QCheckBox* box(const QString& checkBox) const { return m_boxes.value(checkBox); }
     int currentTab() const;
     // "One PDF per form" is ticked: Save as PDF writes a PDF for each form.

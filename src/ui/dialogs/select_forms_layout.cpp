@@ -9,17 +9,20 @@ namespace wm4 {
 
 namespace {
 
+// Within a group the forms stand in the order of their numbers (2.1 before
+// 2.2), as the court numbers them.
+
 // Forms whose pages are shown for reference and print only when ticked.
 constexpr bool NoPreTick = false;
 
 constexpr std::array forms1to4Next{SelectFormsBox{u"cbx1_0"}};
-constexpr std::array forms1to4Will{SelectFormsBox{u"cbx2_0"}, SelectFormsBox{u"cbx2_2"},
-                                   SelectFormsBox{u"cbx2_1"}, SelectFormsBox{u"cbx2_3"},
+constexpr std::array forms1to4Will{SelectFormsBox{u"cbx2_0"}, SelectFormsBox{u"cbx2_1"},
+                                   SelectFormsBox{u"cbx2_2"}, SelectFormsBox{u"cbx2_3"},
                                    SelectFormsBox{u"cbx2_4"}};
 constexpr std::array forms1to4Appraiser{SelectFormsBox{u"cbx3_0"}};
 constexpr std::array forms1to4Admin{SelectFormsBox{u"cbx4_0"},
-                                    SelectFormsBox{u"cbx4_2"},
                                     SelectFormsBox{u"cbx4_1"},
+                                    SelectFormsBox{u"cbx4_2"},
                                     SelectFormsBox{u"cbx4_3"},
                                     SelectFormsBox{u"cbx4_4"},
                                     SelectFormsBox{u"cbx4_5"},
@@ -32,8 +35,8 @@ constexpr std::array forms1to4{
 };
 
 constexpr std::array forms5to7Relief{SelectFormsBox{u"cbx5_0"},
-                                     SelectFormsBox{u"cbx5_2"},
                                      SelectFormsBox{u"cbx5_1"},
+                                     SelectFormsBox{u"cbx5_2"},
                                      SelectFormsBox{u"cbx5_3"},
                                      SelectFormsBox{u"cbx5_4"},
                                      SelectFormsBox{u"cbx5_5"},
@@ -43,8 +46,8 @@ constexpr std::array forms5to7Relief{SelectFormsBox{u"cbx5_0"},
                                      SelectFormsBox{u"cbx5_11"},
                                      SelectFormsBox{u"cbxCommissionersReport"}};
 constexpr std::array forms5to7Inventory{SelectFormsBox{u"cbx6_0"},
-                                        SelectFormsBox{u"cbx6_2"},
                                         SelectFormsBox{u"cbx6_1"},
+                                        SelectFormsBox{u"cbx6_2"},
                                         SelectFormsBox{u"cbx6_3"},
                                         SelectFormsBox{u"cbx6_3AA", NoPreTick},
                                         SelectFormsBox{u"cbx6_4A"},
@@ -58,8 +61,8 @@ constexpr std::array forms5to7{
     SelectFormsGroup{u"Estate Recovery and Family Allowance", forms5to7Allowance},
 };
 
-constexpr std::array forms8to11Spouse{SelectFormsBox{u"cbx8_0"}, SelectFormsBox{u"cbx8_2"},
-                                      SelectFormsBox{u"cbx8_1"}, SelectFormsBox{u"cbx8_3"},
+constexpr std::array forms8to11Spouse{SelectFormsBox{u"cbx8_0"}, SelectFormsBox{u"cbx8_1"},
+                                      SelectFormsBox{u"cbx8_2"}, SelectFormsBox{u"cbx8_3"},
                                       SelectFormsBox{u"cbx8_4"}, SelectFormsBox{u"cbx8_5"},
                                       SelectFormsBox{u"cbx8_6"}};
 constexpr std::array forms8to11Sale{SelectFormsBox{u"cbx9_0"}, SelectFormsBox{u"cbx9_1"},
@@ -75,16 +78,16 @@ constexpr std::array forms8to11{
 };
 
 constexpr std::array forms12to24Account{
-    SelectFormsBox{u"cbx13_0"}, SelectFormsBox{u"cbx13_2"},
-    SelectFormsBox{u"cbx13_1"}, SelectFormsBox{u"cbx13_3"},
-    SelectFormsBox{u"cbx13_4"}, SelectFormsBox{u"cbx13_5"},
-    SelectFormsBox{u"cbx13_6"}, SelectFormsBox{u"cbx13_7b"},
-    SelectFormsBox{u"cbx13_8"}, SelectFormsBox{u"cbx13_10"},
-    SelectFormsBox{u"cbx13_9"}, SelectFormsBox{u"cbx13_11", NoPreTick}};
+    SelectFormsBox{u"cbx13_0"},  SelectFormsBox{u"cbx13_1"},
+    SelectFormsBox{u"cbx13_2"},  SelectFormsBox{u"cbx13_3"},
+    SelectFormsBox{u"cbx13_4"},  SelectFormsBox{u"cbx13_5"},
+    SelectFormsBox{u"cbx13_6"},  SelectFormsBox{u"cbx13_7b"},
+    SelectFormsBox{u"cbx13_8"},  SelectFormsBox{u"cbx13_9"},
+    SelectFormsBox{u"cbx13_10"}, SelectFormsBox{u"cbx13_11", NoPreTick}};
 constexpr std::array forms12to24Insolvency{SelectFormsBox{u"cbx24_0"}, SelectFormsBox{u"cbx24_1"},
-                                           SelectFormsBox{u"cbx24_3"}, SelectFormsBox{u"cbx24_2"},
-                                           SelectFormsBox{u"cbx24_4"}, SelectFormsBox{u"cbx24_6"},
-                                           SelectFormsBox{u"cbx24_5"}};
+                                           SelectFormsBox{u"cbx24_2"}, SelectFormsBox{u"cbx24_3"},
+                                           SelectFormsBox{u"cbx24_4"}, SelectFormsBox{u"cbx24_5"},
+                                           SelectFormsBox{u"cbx24_6"}};
 constexpr std::array forms12to24Transfer{SelectFormsBox{u"cbx12_0"}, SelectFormsBox{u"cbx12_1"},
                                          SelectFormsBox{u"cbx12_2"}};
 constexpr std::array forms12to24{

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "files/settings.h"
+#include "ui/mainwindow/mnemonics.h"
 #include "ui/mainwindow/nav_outline.h"
 #include "ui/mainwindow/tool_icons.h"
 
@@ -45,7 +46,7 @@ const MenuRow kFileMenu[] = {
     {Item, "mnuClose", "&Close", "Ctrl+W"},
     {Separator},
     {Item, "mnuSave", "&Save", "Ctrl+S"},
-    {Item, "mnuSaveAs", "Save &As..."},
+    {Item, "mnuSaveAs", "Save &As...", "Ctrl+Shift+S"},
     {Hidden, "mnuDuplicate", "Duplicate"},
     {Item, "mnuImportWM3", "Import WM3 File"},
     {Separator},
@@ -58,16 +59,16 @@ const MenuRow kFileMenu[] = {
     {EndSubmenu},
     {Recent},
     {Separator},
-    {Item, "mnuExit", "E&xit"},
+    {Item, "mnuExit", "E&xit", "Ctrl+Q"},
 };
 
 // The Tools menu, shown as "&Options". The word-processor items name what
 // this build starts.
 const MenuRow kOptionsMenu[] = {
-    {Item, "mnuOverride", "&Override"},
-    {Item, "mnuCancelOverride", "&Cancel Override"},
+    {Item, "mnuOverride", "&Override", "Ctrl+Shift+O"},
+    {Item, "mnuCancelOverride", "&Cancel Override", "Ctrl+Shift+U"},
     {Separator},
-    {Item, "mnuCheckCase", "Check &Case", "Ctrl+Shift+K"},
+    {Item, "mnuCheckCase", "C&heck Case", "Ctrl+Shift+K"},
     {Separator},
     {Item, "mnuGetStockQuote", "Get Stock Quote"},
     {Item, "mnuGetFundQuote", "Get Fund Quote"},
@@ -92,7 +93,7 @@ const MenuRow kOptionsMenu[] = {
       {Item, "mnuFundSite", "Mutual Funds", nullptr, 2},
     {EndSubmenu},
     {Separator},
-    {Item, "mnuPreferences", "Preferences..."},
+    {Item, "mnuPreferences", "&Preferences..."},
 };
 
 const MenuRow kWindowMenu[] = {
@@ -147,10 +148,10 @@ const ToolPair kToolPairs[] = {
     {"cbtnRefresh", "cbtnSmlRefresh", "Refresh", "view-refresh", QStyle::SP_BrowserReload, true, "F5"},
     {"cbtnPrior", "cbtnSmlPrior", "Prior", "go-previous", QStyle::SP_ArrowBack, false, "Ctrl+PgUp"},
     {"cbtnNext", "cbtnSmlNext", "Next", "go-next", QStyle::SP_ArrowForward, false, "Ctrl+PgDown"},
-    {"cbtnKin", "cbtnSmlKin", "Kin", "system-users", QStyle::SP_DirHomeIcon, true, nullptr, ToolIcon::Kin},
-    {"cbtnAssets", "cbtnSmlAsset", "Assets", "folder", QStyle::SP_DirIcon, false, nullptr, ToolIcon::Assets},
-    {"cbtnExpenses", "cbtnSmlExpense", "Expenses", "x-office-spreadsheet", QStyle::SP_FileDialogListView, false, nullptr, ToolIcon::Expenses},
-    {"cbtnTime", "cbtnSmlTime", "Time", "appointment-new", QStyle::SP_FileDialogInfoView, false, nullptr, ToolIcon::Time},
+    {"cbtnKin", "cbtnSmlKin", "Kin", "system-users", QStyle::SP_DirHomeIcon, true, "Ctrl+1", ToolIcon::Kin},
+    {"cbtnAssets", "cbtnSmlAsset", "Assets", "folder", QStyle::SP_DirIcon, false, "Ctrl+2", ToolIcon::Assets},
+    {"cbtnExpenses", "cbtnSmlExpense", "Expenses", "x-office-spreadsheet", QStyle::SP_FileDialogListView, false, "Ctrl+3", ToolIcon::Expenses},
+    {"cbtnTime", "cbtnSmlTime", "Time", "appointment-new", QStyle::SP_FileDialogInfoView, false, "Ctrl+4", ToolIcon::Time},
     {"cbtnOverride", "cbtnSmlOverride", "Override", "document-edit", QStyle::SP_DialogYesButton, true},
     {"cbtnCancelOverride", "cbtnSmlCancelOverride", "Cancel Override", "edit-undo", QStyle::SP_DialogNoButton},
     {"cbtnExit", "CornerButton12", "Exit", "application-exit", QStyle::SP_DialogCloseButton, true},
@@ -158,6 +159,7 @@ const ToolPair kToolPairs[] = {
 
 // popMain: the edit boxes' context menu (name, text); null name: separator.
 const std::pair<const char*, const char*> kPopup[] = {
+    {"popCut", "Cu&t"}, {"popCopy", "&Copy"}, {"popPaste", "&Paste"}, {nullptr, nullptr},
     {"popOverride", "Override"}, {"popDontOverride", "Cancel Override"}, {nullptr, nullptr},
     {"popNew", "New"}, {"popOpen", "Open"}, {"popSave", "Save"}, {"popSaveAs", "Save As"},
     {nullptr, nullptr}, {"popPrintSelected", "Print Selected"},
@@ -180,6 +182,8 @@ MainMenus::MainMenus(QMainWindow* window, QToolBar* iconBar, QToolBar* labelBar,
         else
             buildMenu(menu, static_cast<int>(&spec - kMenus));
     }
+    // Every menu and item reachable with Alt and letters.
+    AssignMnemonics(bar);
     buildToolBars(iconBar, labelBar);
     buildPopup();
 }
@@ -303,6 +307,7 @@ void MainMenus::buildPopup() {
         a->setEnabled(false);
         popMain->addAction(a);
     }
+    AssignMnemonics(popMain);
 }
 
 QAction* MainMenus::action(const QString& name) const {

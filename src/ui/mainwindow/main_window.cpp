@@ -4,23 +4,30 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <stdexcept>
 
 #include "files/client_file.h"
 #include "messages/report.h"
+#include "output/document/word_processor.h"
 #include "session/case_session.h"
 #include "ui/mainwindow/case_text_guard.h"
+#include "ui/mainwindow/focus_regions.h"
 #include "ui/mainwindow/main_menus.h"
 #include "ui/mainwindow/recent_files.h"
+#include "ui/mainwindow/status_line.h"
 #include "ui/mainwindow/window_sizing.h"
 #include "ui/pagescreen/page_screen.h"
 #include "ui_main_window.h"
@@ -30,7 +37,12 @@ namespace wm4 {
 TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), m_dialogs(PlatformFileDialogs()) {
     ui->setupUi(this);
+    // The word processor is looked for before the settings are read, so a
+    // first start stores the program it found in the new settings file.
+    m_wordFound = SetUpWordProcessor(settings);
+    const QString wordProcessorFound = settings.WordProcessorExe;
     ReadINI(settings, SettingsFileUse::Program);
+    KeepUsableWordProcessor(settings, m_wordFound, wordProcessorFound);
     m_session = std::make_unique<CaseSession>(std::move(settings), this);
     m_screen = std::make_unique<PageScreen>(ui->pnlMainForm, &m_session->answers(),
                                             m_session->settings().PSFFolder);
@@ -38,6 +50,16 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     connect(m_session.get(), &CaseSession::caseReplaced, this,
             [this] { m_screen->setAnswers(&m_session->answers()); });
     connect(m_session.get(), &CaseSession::readOnlyChanged, this, [this] { updateCaption(); });
+    m_status = new StatusLine(statusBar());
+    // Showing a page or calculating sets and restores the screen's mark
+    // quietly: the caption follows once the change has settled.
+    connect(m_screen.get(), &PageScreen::controlChanged, this, &TfrmMain::updateCaption,
+            Qt::QueuedConnection);
+    connect(m_session.get(), &CaseSession::modifiedChanged, this, &TfrmMain::updateCaption);
+    connect(m_session.get(), &CaseSession::fileNameChanged, this, &TfrmMain::updateCaption);
+    connect(m_session.get(), &CaseSession::calculationStarted, this,
+            [this] { showActivity(QStringLiteral("Calculating the forms...")); });
+    connect(m_session.get(), &CaseSession::calculationEnded, this, [this] { showActivity({}); });
     connect(m_screen.get(), &PageScreen::controlEntered, this, [this](QWidget* control) {
         Q_EMIT controlEntered(control);
         UpdateMenuItems();
@@ -55,6 +77,15 @@ TfrmMain::TfrmMain(ProgramSettings settings, QWidget* parent)
     qApp->installEventFilter(this);
     // Text the case file cannot hold is refused where it is typed.
     InstallCaseTextGuard();
+    // F6 / Shift+F6 between the tree, the page and the docks.
+    const std::pair<QKeySequence, int> regionKeys[] = {{QKeySequence(Qt::Key_F6), 1},
+                                                       {QKeySequence(Qt::SHIFT | Qt::Key_F6), -1}};
+    for (const auto& [key, step] : regionKeys) {
+        auto* shortcut = new QShortcut(key, this);
+        const int direction = step;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, direction] { cycleFocusRegion(direction); });
+    }
 
     ensureTemplateCase();
     QString error;
@@ -122,6 +153,29 @@ void TfrmMain::wireCommands() {
     };
     for (const auto& [name, command] : commands)
         setCommand(QString::fromUtf8(name), [this, command] { (this->*command)(); });
+    // Cut, Copy and Paste of the fields' context menu act on the field; a
+    // computed (read-only) answer is only copied.
+    struct EditCommand {
+        const char* name;
+        void (*edit)(QLineEdit*);
+        void (*memo)(QPlainTextEdit*);
+        bool changes;
+    };
+    const EditCommand editCommands[] = {
+        {"popCut", [](QLineEdit* e) { e->cut(); }, [](QPlainTextEdit* m) { m->cut(); }, true},
+        {"popCopy", [](QLineEdit* e) { e->copy(); }, [](QPlainTextEdit* m) { m->copy(); }, false},
+        {"popPaste", [](QLineEdit* e) { e->paste(); }, [](QPlainTextEdit* m) { m->paste(); }, true},
+    };
+    for (const EditCommand& c : editCommands)
+        setCommand(QString::fromLatin1(c.name), [c] {
+            QWidget* focus = QApplication::focusWidget();
+            if (auto* edit = qobject_cast<QLineEdit*>(focus);
+                edit && !(c.changes && edit->isReadOnly()))
+                c.edit(edit);
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(focus);
+                memo && !(c.changes && memo->isReadOnly()))
+                c.memo(memo);
+        });
     setCommand(QStringLiteral("mnuExit"), [this] { close(); });
     setCommand(QStringLiteral("cbtnExit"), [this] { close(); });
     const std::pair<const char*, int> worksheets[] = {{"cbtnKin", KinWorksheet},
@@ -220,9 +274,28 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+QList<QWidget*> TfrmMain::focusRegions() const {
+    QList<QWidget*> regions{ui->TreeView1, ui->pnlMainForm};
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        if (dock->widget() && !dock->isFloating()) regions.append(dock->widget());
+    return regions;
+}
+
+void TfrmMain::cycleFocusRegion(int step) {
+    FocusRegion(NextFocusRegion(focusRegions(), QApplication::focusWidget(), step));
+}
+
 bool TfrmMain::handleKey(QKeyEvent* key) {
-    if (key->modifiers() & ~Qt::KeypadModifier) return false;
     QWidget* focus = QApplication::focusWidget();
+    // The Menu key and Shift+F10 open a field's context menu at the field.
+    const bool menuKey = key->key() == Qt::Key_Menu ||
+                         (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    if (menuKey && focus && m_menus->popMain &&
+        (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))) {
+        m_menus->popMain->popup(focus->mapToGlobal(QPoint(4, focus->height())));
+        return true;
+    }
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {

@@ -37,6 +37,7 @@ class CaseSession;
 enum class CaseAccess;
 class MainMenus;
 class PageScreen;
+class StatusLine;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -71,6 +72,13 @@ public:
     QString ClientFileName() const;
     bool CaseModified() const;
     void setCaseModified(bool modified);
+    // The status bar's texts; showActivity tells what a long command is
+    // doing (an empty text when it has ended).
+    StatusLine& statusLine() { return *m_status; }
+    void showActivity(const QString& text);
+
+    // LibreOffice Writer was found at start-up (SetUpWordProcessor).
+    bool wordFound() const { return m_wordFound; }
 
     // ---- file commands ----
     void NewClick();
@@ -121,6 +129,9 @@ private:
     QString templateCasePath() const;
     void sizeToScreen();
     bool handleKey(QKeyEvent* key);
+    // F6 / Shift+F6: the tree, the page, the docks shown.
+    QList<QWidget*> focusRegions() const;
+    void cycleFocusRegion(int step);
 
     // main_window_files.cpp
     bool askToSave();  // false: the user cancelled
@@ -158,6 +169,8 @@ private:
     // page changes, so the tree does not keep growing.
     QList<QTreeWidgetItem*> m_openedForPage;
     double m_pageScale = 1.0;
+    bool m_wordFound = false;
+    StatusLine* m_status = nullptr;
 };
 
 }  // namespace wm4

@@ -8,14 +8,17 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "messages/report.h"
 #include "session/case_session.h"
 #include "ui/dialogs/multiple_dlg.h"
 #include "ui/mainwindow/accessible_names.h"
 #include "ui/mainwindow/main_window.h"
+#include "ui/mainwindow/mnemonics.h"
 #include "ui/mainwindow/navigation_rules.h"
 #include "ui/mainwindow/recent_files.h"
+#include "ui/mainwindow/status_line.h"
 #include "ui/pagescreen/page_screen.h"
 #include "ui_main_window.h"
 
@@ -126,9 +129,25 @@ void TfrmMain::selectTreeItem(int page) {
     }
 }
 
+// The file's name, marked while the case has unsaved changes ("[*]" shows
+// as the desktop's mark); the status bar says the same in words.
 void TfrmMain::updateCaption() {
-    setWindowTitle(FileNamePart(ClientFileName()) +
+    setWindowTitle(FileNamePart(ClientFileName()) + QStringLiteral("[*]") +
                    (m_session->isReadOnly() ? QStringLiteral(" [read-only]") : QString()));
+    setWindowModified(CaseModified());
+    m_status->showSaved(SavedStatusText(CaseModified(), IsUntitled(ClientFileName())));
+    const PageEntry* entry = CurrentPage() >= 0 ? catalogueEntry(CurrentPage()) : nullptr;
+    if (!entry) {
+        m_status->showPage(QString());
+        return;
+    }
+    const int copies =
+        entry->copyCounter ? m_session->answers().*entry->copyCounter : entry->fixedCopies;
+    m_status->showPage(PageStatusText(*entry, std::max(CurrentCopy(), 0), copies));
+}
+
+void TfrmMain::showActivity(const QString& text) {
+    m_status->showActivity(text);
 }
 
 void TfrmMain::UpdateMenuItems() {
@@ -144,9 +163,10 @@ void TfrmMain::UpdateMenuItems() {
         for (const auto& [name, on] : ticks)
             if (QAction* a = action(QString::fromUtf8(name))) a->setChecked(on);
         if (QAction* find = action(QStringLiteral("mnuFindWord")))
-            find->setText(s.FoundWordPath.isEmpty()
-                              ? QStringLiteral("Find LibreOffice Writer")
-                              : QStringLiteral("Find LibreOffice Writer: FOUND"));
+            find->setText(KeepingMnemonic(s.FoundWordPath.isEmpty()
+                                              ? QStringLiteral("Find LibreOffice Writer")
+                                              : QStringLiteral("Find LibreOffice Writer: FOUND"),
+                                          find->text()));
         action(QStringLiteral("cbtnRefresh"))->setVisible(true);
     }
     const StepButtons steps =

@@ -24,6 +24,7 @@ bool TfrmMain::CaseModified() const {
 void TfrmMain::setCaseModified(bool modified) {
     m_screen->CaseModified = modified;
     m_session->setModified(modified);
+    updateCaption();
 }
 
 void TfrmMain::CommitFocusedEdit() {

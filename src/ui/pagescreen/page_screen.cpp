@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -350,6 +351,7 @@ void PageScreen::Components2Answers(QWidget* container) {
 
 void PageScreen::ControlChange() {
     CaseModified = true;
+    Q_EMIT controlChanged();
 }
 
 void PageScreen::CalcOnExit(QWidget* control) {
@@ -385,6 +387,8 @@ void PageScreen::ScrollOnEnter(QWidget* control) {
 }
 
 void PageScreen::CalloutDispatch(QPushButton* button) {
+    // One help text open at a time.
+    hideCallouts(button);
     for (const QPointer<QWidget>& callout : m_callouts.value(button)) {
         if (!callout) continue;
         // isHidden, not isVisible: the panel itself may not be on screen.
@@ -394,12 +398,32 @@ void PageScreen::CalloutDispatch(QPushButton* button) {
     }
 }
 
+bool PageScreen::hideCallouts(QPushButton* except) {
+    bool hidden = false;
+    for (auto it = m_callouts.cbegin(); it != m_callouts.cend(); ++it) {
+        if (it.key() == except) continue;
+        for (const QPointer<QWidget>& callout : it.value())
+            if (callout && !callout->isHidden()) {
+                callout->hide();
+                hidden = true;
+            }
+    }
+    return hidden;
+}
+
 bool PageScreen::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w) {
         switch (event->type()) {
             case QEvent::FocusIn:
+                // A help text closes when the user goes on to another control.
+                hideCallouts(qobject_cast<QPushButton*>(w));
                 ScrollOnEnter(w);
+                break;
+            case QEvent::KeyPress:
+                // Escape closes an open help text (and does nothing else then).
+                if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && hideCallouts())
+                    return true;
                 break;
             case QEvent::FocusOut:
                 if (!qobject_cast<QPushButton*>(w)) CalcOnExit(w);

@@ -65,6 +65,8 @@ public:
     void CalcOnExit(QWidget* control);
     void ScrollOnEnter(QWidget* control);
     void CalloutDispatch(QPushButton* button);
+    // Hides every open help text but those of `except`; true when one was open.
+    bool hideCallouts(QPushButton* except = nullptr);
 
 Q_SIGNALS:
     // A bound control received the focus (the main window updates its override
@@ -72,6 +74,8 @@ Q_SIGNALS:
     void controlEntered(QWidget* control);
     // An overridable edit box was double-clicked (override mode).
     void overrideRequested(QWidget* control);
+    // A bound control's value changed (the caption marks unsaved changes).
+    void controlChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -103,6 +103,22 @@ void ProblemsDock::CheckCaseClick() {
     show(problems);
 }
 
+void ProblemsDock::listReducedTexts(const QList<ReducedText>& fields) {
+    const QString rule = QStringLiteral("reduced-text");
+    QList<Problem> problems;
+    for (const Problem& p : m_panel->problems())
+        if (p.number != rule) problems.append(p);
+    for (const ReducedText& field : fields)
+        problems.append({rule, ReducedTextProblem(field), QString(),
+                         ReportPlace::pageCopy(field.page, field.copy)});
+    if (problems.size() == m_panel->problems().size() && fields.isEmpty()) return;
+    m_panel->setProblems(problems);
+    if (!fields.isEmpty()) {
+        m_dock->show();
+        m_dock->raise();
+    }
+}
+
 void ProblemsDock::openPlace(const ReportPlace& place) {
     if (place.isPage()) {
         if (!catalogueEntry(place.page)) return;  // a page without a screen

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 
+#include "calc/casecheck/reduced_text.h"
 #include "messages/report.h"
 #include "ui/problems/problem_list.h"
 
@@ -34,6 +35,9 @@ public:
 
     // Tools > Check Case.
     void CheckCaseClick();
+    // The fields a print has just filled with "REDUCE TEXT" replace those of
+    // the print before in the list, which comes up when it holds any.
+    void listReducedTexts(const QList<ReducedText>& fields);
     // Opens the page copy or the worksheet row a problem points at.
     void openPlace(const ReportPlace& place);
 

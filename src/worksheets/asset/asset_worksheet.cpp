@@ -76,8 +76,17 @@ TfrmAssetWorksheet::TfrmAssetWorksheet(CaseSession& session, QWidget* parent)
         {m_panel->lblCaptionVehicle, m_panel->lblVehicle},
         {m_panel->lblCaptionStock, m_panel->lblStock},
         {m_panel->lblCaptionPersonalID, m_panel->lblPersonalID}};
-    for (const auto& [caption, summary] : summaries)
+    for (const auto& [caption, summary] : summaries) {
         summary->setAccessibleName(caption->text().chopped(1) + QStringLiteral(" summary"));
+        // A long summary (a full address) must not widen the window past the
+        // screen: the label takes the width the panel gives it and shows the
+        // whole text as its tool tip.
+        summary->setSizePolicy(QSizePolicy::Ignored, summary->sizePolicy().verticalPolicy());
+        summary->setMinimumWidth(0);
+    }
+    // Likewise the distributees' names on their button.
+    m_panel->btnSelectDistributees->setSizePolicy(
+        QSizePolicy::Ignored, m_panel->btnSelectDistributees->sizePolicy().verticalPolicy());
 
     using A = TfrmAssetWorksheet;
     connect(m_panel->btnSetSendTo, &QPushButton::clicked, this, &A::btnSetSendToClick);
@@ -140,8 +149,12 @@ void TfrmAssetWorksheet::btnSelectDistributeesClick() {
 
 void TfrmAssetWorksheet::showSummaries() {
     m_panel->lblSendTo->setText(AssetSendToSummary(m_detail));
-    for (const AssetSummary& s : AssetSummaries)
-        (m_panel.get()->*s.label)->setText(m_detail.*s.summary);
+    m_panel->lblSendTo->setToolTip(m_panel->lblSendTo->text());
+    for (const AssetSummary& s : AssetSummaries) {
+        QLabel* label = m_panel.get()->*s.label;
+        label->setText(m_detail.*s.summary);
+        label->setToolTip(label->text());
+    }
 }
 
 // Columns 1 and 2 empty, 3 "0", 4 ... 47 empty, 48 ... 57 "0", the rest empty.
@@ -151,9 +164,14 @@ void TfrmAssetWorksheet::InitNewRow(QStringList& row) const {
         row[c] = QStringLiteral("0");
 }
 
+void TfrmAssetWorksheet::CompleteSummaries(QStringList& row) const {
+    CompleteAssetSummaries(row);
+}
+
 void TfrmAssetWorksheet::setDistributees(const QString& names) {
     m_panel->btnSelectDistributees->setText(names.isEmpty() ? QString::fromLatin1(SelectCaption)
                                                             : names);
+    m_panel->btnSelectDistributees->setToolTip(names);
 }
 
 void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
@@ -165,6 +183,7 @@ void TfrmAssetWorksheet::RowToPanel(const QStringList& row) {
     setDistributees(row[assetColumn::Distributees]);
     showSummaries();
     m_panel->lblSendTo->setText(row[assetColumn::SendToSummary]);
+    m_panel->lblSendTo->setToolTip(m_panel->lblSendTo->text());
 }
 
 void TfrmAssetWorksheet::PanelToRow(QStringList& row) {

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <initializer_list>
 
+#include "case/case_data.h"
+
 namespace wm4 {
 
 namespace {
@@ -37,6 +39,28 @@ QString SendToSummary(std::span<const SendToFlag> flags, const std::function<boo
 
 QString AssetSendToSummary(const AssetDetail& detail) {
     return SendToSummary(AssetSendToFlags, [&](int column) { return detail.isSent(column); });
+}
+
+void CompleteSendToSummary(std::span<const SendToFlag> flags, int summaryColumn, QStringList& row) {
+    while (row.size() <= summaryColumn) row.append(QString());
+    if (row[summaryColumn].isEmpty())
+        row[summaryColumn] =
+            SendToSummary(flags, [&row](int column) { return row.value(column) == u"X"; });
+}
+
+void CompleteAssetSummaries(QStringList& row) {
+    const AssetDetail detail = AssetDetail::fromRow(row);
+    while (row.size() < AssetColumns) row.append(QString());
+    const std::pair<int, QString> summaries[] = {
+        {assetColumn::SendToSummary, AssetSendToSummary(detail)},
+        {assetColumn::CategorySummary, CategorySummary(detail)},
+        {assetColumn::RealtySummary, RealtySummary(detail)},
+        {assetColumn::VehicleSummary, VehicleSummary(detail)},
+        {assetColumn::StockSummary, StockSummary(detail)},
+        {assetColumn::IdentifierSummary, IdentifierSummary(detail.identifiers)},
+    };
+    for (const auto& [column, summary] : summaries)
+        if (row[column].isEmpty()) row[column] = summary;
 }
 
 QString CategorySummary(const AssetDetail& detail) {

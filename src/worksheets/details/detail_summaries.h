@@ -35,6 +35,13 @@ QString VehicleSummary(const AssetDetail& detail);
 // Corporation, number of shares, class and certificate number that are not
 // empty, joined by ", ".
 QString StockSummary(const AssetDetail& detail);
+// The summary cells of a stored row that are empty, built from the row's
+// values: a worksheet shows every row's summaries, also of rows written
+// without them (the shipped sample, a prior version, the command line).
+// isSet of SendToSummary reads the row's "X" cells.
+void CompleteAssetSummaries(QStringList& row);
+void CompleteSendToSummary(std::span<const SendToFlag> flags, int summaryColumn, QStringList& row);
+
 // Complete identification, institution, abbreviation, form number and
 // filing date that are not empty, joined by ", ".
 QString IdentifierSummary(const Identifiers& identifiers);

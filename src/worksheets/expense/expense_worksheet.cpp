@@ -130,6 +130,10 @@ void TfrmExpenseWorksheet::PanelToRow(QStringList& row) {
     m_detail.writeToRow(row);  // identifiers and parties
 }
 
+void TfrmExpenseWorksheet::CompleteSummaries(QStringList& row) const {
+    CompleteSendToSummary(ExpenseSendToFlags, expenseColumn::SendToSummary, row);
+}
+
 void TfrmExpenseWorksheet::ClearPanel() {
     for (QLineEdit* edit : {m_panel->edtAmount, m_panel->edtVoucherNo, m_panel->edtNatureOfDebt,
                             m_panel->edtEstimatedPayment})

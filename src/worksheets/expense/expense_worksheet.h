@@ -30,6 +30,7 @@ protected:
     void RowToPanel(const QStringList& row) override;
     void PanelToRow(QStringList& row) override;
     void ClearPanel() override;
+    void CompleteSummaries(QStringList& row) const override;
     QWidget* firstField() const override;
 
 private:

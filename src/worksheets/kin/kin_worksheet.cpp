@@ -114,6 +114,10 @@ void TfrmKinWorksheet::PanelToRow(QStringList& row) {
         SendToSummary(KinFlags, [&row](int column) { return row[column] == u"X"; });
 }
 
+void TfrmKinWorksheet::CompleteSummaries(QStringList& row) const {
+    CompleteSendToSummary(KinFlags, kinColumn::SendToSummary, row);
+}
+
 void TfrmKinWorksheet::ClearPanel() {
     for (const KinEdit& e : KinEdits) (m_panel.get()->*e.edit)->clear();
     setGender(false, false);

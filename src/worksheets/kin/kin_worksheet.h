@@ -28,6 +28,7 @@ protected:
     void PanelToRow(QStringList& row) override;
     void ClearPanel() override;
     void InitNewRow(QStringList& row) const override;
+    void CompleteSummaries(QStringList& row) const override;
     QWidget* firstField() const override;
 
 private:

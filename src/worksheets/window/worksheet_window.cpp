@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -256,6 +257,11 @@ void WorksheetWindow::SaveStringGrid() {
 void WorksheetWindow::LoadStringGrid() {
     Quiet quiet(*this);
     m_model->load(m_session.data().*m_traits.store);
+    for (int r = 0; r < m_model->rows(); ++r) {
+        QStringList cells = m_model->row(r);
+        CompleteSummaries(cells);
+        if (cells != m_model->row(r)) m_model->setRow(r, cells);
+    }
 }
 
 // ---- current row --------------------------------------------------------------
@@ -323,6 +329,14 @@ const WorksheetWindow::Field* WorksheetWindow::fieldOf(QObject* object) const {
 }
 
 bool WorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in a field being edited takes back what was typed: the panel
+    // shows the row as stored again (the other fields were stored on leaving).
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_pendingEdit &&
+        fieldOf(watched)) {
+        loadPanel(currentCells());
+        return true;
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         // A popup or another window taking the focus is no leaving of the
         // field: the user comes back to it.
@@ -421,6 +435,8 @@ void WorksheetWindow::LastRow() {
 // ---- row commands -------------------------------------------------------------
 
 void WorksheetWindow::InitNewRow(QStringList&) const {}
+
+void WorksheetWindow::CompleteSummaries(QStringList&) const {}
 
 void WorksheetWindow::InitInsertedRow(QStringList&) const {}
 

@@ -113,6 +113,8 @@ protected:
     virtual void ClearPanel() = 0;
     // The new-row defaults (Add).
     virtual void InitNewRow(QStringList& row) const;
+    // Fills the summary cells a stored row lacks (nothing by default).
+    virtual void CompleteSummaries(QStringList& row) const;
     // What Insert writes into the inserted empty row (nothing by default).
     virtual void InitInsertedRow(QStringList& row) const;
     // The panel after the window is first shown.
