@@ -55,11 +55,12 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
     Calc98(ctx, 0);
     Calc98(ctx, 1);
 
-    // Two persons and no shares typed: each takes half.
-    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "John Smith (1/2)");
+    // Two persons and no shares typed: none is stated (the program divides
+    // nothing on its own).
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "John Smith");
     EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantSocialSecurityNumber), "111-22-3333");
     EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantAddress), "5 Elm St, Kent, OH  44240");
-    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Mary Smith (1/2)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Mary Smith");
     EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantSocialSecurityNumber), "444");
     EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantAddress), "9 Oak, ");
     EXPECT_EQ(slot(page98::Page, 0, page98::SignedBy), "John Smith");

@@ -120,11 +120,22 @@ void PageCopy::keep(int slot, const QString& value) {
     if (!overridden(slot)) put(slot, value);
 }
 
+void PageCopy::offer(int slot, const QString& value) {
+    if (!overridden(slot) && text(slot).trimmed().isEmpty()) put(slot, value);
+}
+
 void PageCopy::write(int slot, const QString& value, Write how) {
-    if (how == Write::Kept)
-        keep(slot, value);
-    else
-        put(slot, value);
+    switch (how) {
+        case Write::Kept:
+            keep(slot, value);
+            break;
+        case Write::Offer:
+            offer(slot, value);
+            break;
+        case Write::Plain:
+            put(slot, value);
+            break;
+    }
 }
 
 void PageCopy::putAmount(int slot, double value, Write how) {
