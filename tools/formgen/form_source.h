@@ -42,6 +42,9 @@
 //     (top: the cells' texts start at the top of the row, not its foot)
 //     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
 //            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
+//            | _IN!SLOT the signature line of the fiduciary, attorney or
+//              applicant whose name SLOT prints ("/s/ NAME" with typed
+//              signatures on, like a sign line marked typed)
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
 //   sign "Role" [{*SLOT:IN}] [typed|typed=SLOT] | judge {*SLOT:IN} | notary | space IN
 //     (typed: the fiduciary's, co-fiduciary's, attorney's or applicant's line,

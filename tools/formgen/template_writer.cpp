@@ -154,8 +154,18 @@ public:
                     fail(line.number, QStringLiteral("bad field place %1").arg(t.text));
                 c.width = c.place.width > 0 ? c.place.width : 2.0;
             } else if (t.text.startsWith(u'_')) {
+                // _IN a blank line; _IN!SLOT the signature line of the
+                // person whose name SLOT prints (a typed signature).
                 c.kind = Cell::Blank;
-                c.width = t.text.mid(1).toDouble();
+                const QString blank = t.text.mid(1);
+                const qsizetype bang = blank.indexOf(u'!');
+                c.width = blank.left(bang).toDouble();
+                if (bang >= 0) {
+                    bool ok = false;
+                    c.typedSlot = blank.mid(bang + 1).toInt(&ok);
+                    if (!ok) fail(line.number, QStringLiteral("bad signature line %1").arg(t.text));
+                    m_widths.insert(c.typedSlot, m_widths.value(c.typedSlot, kBodyWidth));
+                }
             } else if (t.text.startsWith(u'~')) {
                 c.kind = Cell::Spacer;
                 c.width = t.text.mid(1).toDouble();
