@@ -510,6 +510,41 @@ TEST_F(ReliefSamplePacket, VehiclePassesToTheSpouse) {
               printed(page23::Page, page23::DateOfTheHearing));
 }
 
+class IntestateSamplePacket : public SamplePacket, public ::testing::Test {
+public:
+    IntestateSamplePacket() : SamplePacket(fillIntestateSample) {}
+};
+
+TEST_F(IntestateSamplePacket, FullCalculationReportsNothing) {
+    EXPECT_EQ(reports.numbers(), QList<int>{});
+    EXPECT_FALSE(a().ErrFlag);
+}
+
+// A final account: everything received is paid out or distributed, the
+// house's sale at its appraisal plus the gain, and nothing remains.
+TEST_F(IntestateSamplePacket, FinalAccountBalancesToNothing) {
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::TotalReceipts), 160500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::ProceedsFromSaleOfRealProperty), 128500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::TotalDisbursements), 160500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::BalanceRemainingInTheFiduciaryHands), 0.00);
+    // The inventory holds the house at its appraisal and the cars apart.
+    EXPECT_DOUBLE_EQ(amount(page28::Page, page28::TotalOfTheInventory), 148400.00);
+    EXPECT_DOUBLE_EQ(amount(page28::Page, page28::TotalOfTheAutomobiles), 21500.00);
+    EXPECT_DOUBLE_EQ(amount(page97::Page, page97::TotalValueOfTheVehiclesTaken), 21500.00);
+}
+
+// The spouse, the son and the minor (through her guardian) are where each
+// form needs them; the shares in kind are the distributees' own.
+TEST_F(IntestateSamplePacket, HeirsAndTheGuardianStandWhereTheyBelong) {
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 1), intestate::Spouse);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 7), intestate::Administrator);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 13), intestate::Minor);
+    EXPECT_EQ(printed(page35::Page, page35::SurvivingSpouse), intestate::Spouse);
+    EXPECT_EQ(printed(page35::Page, page35::ShareAskedForTheFirstChild), "$20,000.00");
+    EXPECT_EQ(a().NoOf3774, 2);  // both cars
+    EXPECT_EQ(a().NoOfStockPOA, 1);
+}
+
 // The two samples together send rows to every form a worksheet feeds, but
 // those neither estate has: Form 7.2's apportionment (no minor child apart
 // from the spouse), 5.10's summary release (the small estate is relieved,
