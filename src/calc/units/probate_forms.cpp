@@ -156,6 +156,8 @@ void Calc10(CalcContext& ctx, int copy) {
          page10::OtherPersonalPropertyAssets, page10::OtherPersonalPropertyTotal},
     };
     PageCopy pc(ctx, page10::Page, copy);
+    // The back carries the case number, as every back side filed does.
+    pc.caseLine();
     pc.clear(page10::Categories.start, page10::Categories.last());
     pc.putGi(page10::Judge, gi::Judge);
     for (size_t i = 0; i < std::size(kSections); ++i) {
