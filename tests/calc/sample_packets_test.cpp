@@ -340,6 +340,7 @@ TEST_F(RichSamplePacket, CapacitiesAndSignersAreStated) {
     EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning),
               rich::Fiduciary);  // the acceptance's two signers, each named
     EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), rich::CoFiduciary);
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciaryLine), "Co-fiduciary");
     EXPECT_EQ(printed(page57::Page, page57::DiedTestate), "X");  // the certificate: testate
     EXPECT_EQ(printed(page57::Page, page57::DiedIntestate), "");
 }
@@ -543,6 +544,14 @@ TEST_F(IntestateSamplePacket, HeirsAndTheGuardianStandWhereTheyBelong) {
     EXPECT_EQ(printed(page35::Page, page35::ShareAskedForTheFirstChild), "$20,000.00");
     EXPECT_EQ(a().NoOf3774, 2);  // both cars
     EXPECT_EQ(a().NoOfStockPOA, 1);
+}
+
+// A sole administrator's acceptance has no co-fiduciary's caption or name
+// under its second line.
+TEST_F(IntestateSamplePacket, AcceptanceNamesNoCoFiduciary) {
+    EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning), intestate::Administrator);
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), "");
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciaryLine), "");
 }
 
 // The two samples together send rows to every form a worksheet feeds, but

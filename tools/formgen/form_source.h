@@ -49,7 +49,9 @@
 //   sign "Role" [{*SLOT:IN}] [typed|typed=SLOT] | judge {*SLOT:IN} | notary | space IN
 //     (typed: the fiduciary's, co-fiduciary's, attorney's or applicant's line,
 //      which prints "/s/ NAME" of the name's slot, or of SLOT, when typed
-//      signatures are on; every other line stays blank for a hand signature)
+//      signatures are on; every other line stays blank for a hand signature;
+//      role=SLOT: the caption under the line is that slot's text, so a line
+//      whose signer the case lacks prints with no caption)
 //   decedent S | attorney S | fiduciary S
 // A field place {K SLOT:IN} prints the merge marker /K SLOT/ (K one of
 // * < $ # % & + ~ ^) and gives the slot's width in inches to the width file.

@@ -272,12 +272,16 @@ public:
     // capitals: the judge's name, which the entries print in capitals
     // whatever case the answer is in.
     void signature(const QString& role, const FieldPlace* name, bool capitals = false,
-                   double left = 3.4, int typedSlot = -1) {
+                   double left = 3.4, int typedSlot = -1, int roleSlot = -1) {
         space(0.22);
         Cell line = blank(kBodyWidth - left);
         line.typedSlot = typedSlot;
         row({spacer(left), line}, kBodySize, false, 0.3);
-        row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
+        // role=SLOT: the caption under the line is the slot's text, empty for
+        // a signer the case does not have (no co-fiduciary).
+        const Cell roleCell = roleSlot >= 0 ? field(MarkerKind::Plain, roleSlot, kBodyWidth - left)
+                                            : label(role, kBodyWidth - left);
+        row({spacer(left), roleCell}, kSmallSize, true, 0.16, true);
         if (name) {
             Cell signer = field(name->kind, name->slot, kBodyWidth - left);
             signer.caps = capitals;
@@ -553,8 +557,14 @@ public:
         for (const Token& t : line.tokens)
             if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
         const QString role = judge ? QStringLiteral("PROBATE JUDGE") : quoted(line);
+        int roleSlot = -1;
+        if (const QString slot = line.option(QStringLiteral("role")); !slot.isEmpty()) {
+            bool ok = false;
+            roleSlot = slot.toInt(&ok);
+            if (!ok) fail(line.number, QStringLiteral("role= needs a slot number"));
+        }
         signature(role, hasName ? &name : nullptr, judge, 3.4,
-                  typedSignatureSlot(line, hasName ? &name : nullptr));
+                  typedSignatureSlot(line, hasName ? &name : nullptr), roleSlot);
     }
 
     void notary(const Line&) {

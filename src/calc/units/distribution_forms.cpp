@@ -102,6 +102,9 @@ void Calc51(CalcContext& ctx, int copy) {
     // Each signs on a line of its own, named under it.
     pc.putGi(page51::FiduciarySigning, gi::FiduciaryName, Write::Kept);
     pc.putGi(page51::CoFiduciarySigning, gi::CoFiduciaryName, Write::Kept);
+    // The second line is captioned only when there is a co-fiduciary to sign it.
+    pc.put(page51::CoFiduciaryLine,
+           hasCoFiduciary(ctx) ? QStringLiteral("Co-fiduciary") : QString());
 }
 
 // 10.4 notice to distributee, one person a copy, with the property the
