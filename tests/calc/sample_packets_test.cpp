@@ -29,6 +29,7 @@
 #include "forms/page026.h"
 #include "forms/page028.h"
 #include "forms/page033.h"
+#include "forms/page029.h"
 #include "forms/page034.h"
 #include "forms/page035.h"
 #include "forms/page041.h"
@@ -552,6 +553,19 @@ TEST_F(IntestateSamplePacket, AcceptanceNamesNoCoFiduciary) {
     EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning), intestate::Administrator);
     EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), "");
     EXPECT_EQ(printed(page51::Page, page51::CoFiduciaryLine), "");
+}
+
+// 6.0's back speaks of the election under or against the will only where
+// there is a will.
+TEST_F(IntestateSamplePacket, InventoryBackSpeaksOfNoWill) {
+    EXPECT_EQ(printed(page29::Page, page29::SpouseRightsTold),
+              "The surviving spouse has been told of the spouse's rights in the estate and of the "
+              "automobiles that pass to the spouse.");
+}
+
+TEST_F(RichSamplePacket, InventoryBackSpeaksOfTheElectionUnderTheWill) {
+    EXPECT_TRUE(printed(page29::Page, page29::SpouseRightsTold)
+                    .contains(QStringLiteral("to elect to take under or against the will")));
 }
 
 // The two samples together send rows to every form a worksheet feeds, but

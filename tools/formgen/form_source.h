@@ -36,7 +36,7 @@
 //
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
-//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text"
+//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [plain]
 //   [indent=IN] ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled) row
 //   ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
 //     (top: the cells' texts start at the top of the row, not its foot)

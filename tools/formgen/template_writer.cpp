@@ -462,7 +462,8 @@ public:
              kSmallSize);
     }
 
-    // check {&7} "text": the box, a tab, the text with a hanging indent.
+    // check {&7} "text" [plain]: the box, a tab, the text with a hanging
+    // indent (plain: its fields unruled, a sentence the calculation words).
     void checkLine(const Line& line) {
         FieldPlace box;
         const QList<Token> pos = line.positional();
@@ -473,7 +474,8 @@ public:
                  .arg(twips(indent + 0.3))
                  .arg(twips(0.3)),
              marker(box, 0.2, kBodySize) + QStringLiteral("\\fs%1\\tab ").arg(kBodySize) +
-                 inlineText(quoted(line), line.number, kBodySize));
+                 inlineText(quoted(line), line.number, kBodySize,
+                            !line.hasFlag(QStringLiteral("plain"))));
     }
 
     // row, under (small italic labels under a row) and plainrow (no rules).

@@ -6,6 +6,9 @@
 #include "calc/checks/person_capacity.h"
 #include "case/conversions.h"
 #include "forms/page001.h"
+#include "forms/page003.h"
+#include "forms/page006.h"
+#include "forms/page007.h"
 #include "messages/report.h"
 #include "output/textfit/text_wrapper.h"
 
@@ -78,6 +81,18 @@ bool HasSurvivingSpouse(const TAnswer& answers) {
 
 bool hasSurvivingSpouse(const CalcContext& ctx) {
     return HasSurvivingSpouse(ctx.A());
+}
+
+bool caseHoldsAWill(const CalcContext& ctx) {
+    struct WillAnswer {
+        int page, slot;
+    };
+    constexpr WillAnswer kWillAnswers[] = {{page3::Page, page3::DateOfTheWill},
+                                           {page6::Page, page6::DateWillAdmitted},
+                                           {page7::Page, page7::DateWillPresented}};
+    for (const WillAnswer& will : kWillAnswers)
+        if (!ctx.A().answer(will.page, 0, will.slot).trimmed().isEmpty()) return true;
+    return false;
 }
 
 QString fiduciaryNames(const CalcContext& ctx, const QString& joiner) {

@@ -65,6 +65,9 @@ bool hasCoFiduciary(const CalcContext& ctx);
 // automobile or a spouse's sentence.
 bool hasSurvivingSpouse(const CalcContext& ctx);
 bool HasSurvivingSpouse(const TAnswer& answers);
+// The case holds a will: its date on Form 2.0, or the date it was admitted
+// (2.2) or presented (2.3). Forms that speak of the will speak of it only then.
+bool caseHoldsAWill(const CalcContext& ctx);
 
 // ---------------------------------------------------------------------------
 enum class Write { Plain, Kept, Offer };

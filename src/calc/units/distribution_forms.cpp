@@ -195,18 +195,10 @@ enum class Succession { Testate, Intestate, Unknown };
 // admitted (2.2) or presented (2.3). Without any of these the certificate
 // ticks neither: an unticked box is no statement of intestacy.
 Succession successionOf(const CalcContext& ctx, int copy) {
-    struct WillAnswer {
-        int page, slot;
-    };
-    constexpr WillAnswer kWillAnswers[] = {{page3::Page, page3::DateOfTheWill},
-                                           {page6::Page, page6::DateWillAdmitted},
-                                           {page7::Page, page7::DateWillPresented}};
     const TAnswer& a = ctx.A();
     if (a.answer(page55::Page, copy, page55::Testate) == u"X") return Succession::Testate;
     if (a.answer(page55::Page, copy, page55::Intestate) == u"X") return Succession::Intestate;
-    for (const WillAnswer& will : kWillAnswers)
-        if (!a.answer(will.page, 0, will.slot).trimmed().isEmpty()) return Succession::Testate;
-    return Succession::Unknown;
+    return caseHoldsAWill(ctx) ? Succession::Testate : Succession::Unknown;
 }
 
 }  // namespace
