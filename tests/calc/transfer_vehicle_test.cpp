@@ -4,6 +4,7 @@
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
 #include "forms/page000.h"
+#include "forms/page003.h"
 #include "forms/page097.h"
 #include "forms/page098.h"
 #include "forms/page127.h"
@@ -114,6 +115,16 @@ TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
 // The surviving spouse swears to BMV 3773: the spouse is the affiant, the
 // pronoun is the decedent's, and both vehicles the spouse takes are listed
 // with their total.
+// BMV 3773 speaks of vehicles not passing "by the will" only where there is one.
+TEST_F(VehicleForms, Bmv3773SpeaksOfTheWillOnlyInATestateEstate) {
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(page97::Page, page97::VehiclesOwned), "owned these motor vehicle(s):");
+    a().setAnswer(page3::Page, 0, page3::DateOfTheWill, QStringLiteral("6/1/2015"));
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(page97::Page, page97::VehiclesOwned),
+              "owned these motor vehicle(s), which did not pass to anyone else by the will:");
+}
+
 TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
     ctx.today = [] { return QDate(2024, 3, 5); };
     gi(page0::SpouseName, "Jane Smith");
