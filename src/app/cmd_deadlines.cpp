@@ -28,15 +28,14 @@ void RunDeadlines(const CommandArgs& args) {
         RefuseCaseAsOutput(args, in, args.option(QStringLiteral("ics")));
     EngineSession session(args);
     session.readCase(in);
-    const QList<Deadline> deadlines = ComputeDeadlines(session.answers(), today);
+    const QList<Deadline> deadlines = ComputeDeadlines(session.data(), today);
     if (args.has(QStringLiteral("ics")))
         WriteDeadlineCalendar(args.option(QStringLiteral("ics")), deadlines,
                               {session.answers().answer(0, 0, 0), session.answers().answer(0, 0, 4)},
                               QDateTime::currentDateTimeUtc());
     for (const Deadline& d : deadlines)
-        PrintLine(QStringList{d.dateText(), QLatin1String(d.rule->form),
-                              QLatin1String(d.rule->what), QLatin1String(d.rule->statute),
-                              d.statusText()}
+        PrintLine(QStringList{d.dateText(), QLatin1String(d.rule->form), d.whatText(),
+                              QLatin1String(d.rule->statute), d.statusText()}
                       .join(u'\t'));
 }
 

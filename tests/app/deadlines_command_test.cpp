@@ -34,11 +34,13 @@ TEST_F(DeadlinesCommand, PrintsEachDeadlineInDateOrder) {
               QStringLiteral(
                   "5/20/2026\t6.0\tFile the inventory and appraisal\tR.C. 2115.02\tdue within 14 days\n"
                   "5/20/2026\tClaim\tPresent the fiduciary's own claim against the estate to the "
-                  "court\tR.C. 2117.02\tdue within 14 days\n"
-                  "7/15/2026\t24.0\tCreditors present their claims (later claims are barred)\tR.C. "
-                  "2117.06(B)\tdue\n"
-                  "waiting for: the date the account was filed (Form Tracker)\t13.5\tEarliest day "
-                  "for the hearing on the account\tR.C. 2109.32(A)\twaiting\n"));
+                  "court\tR.C. 2117.02\tonly if a claim is owed\n"
+                  "7/15/2026\t24.0\tClaims not presented by this date are barred\tR.C. "
+                  "2117.06(B)\tbar date\n"
+                  "8/20/2026\t13.0\tFile the first account (unless the time is extended on Form "
+                  "13.10)\tR.C. 2109.301(B)\tdue\n"
+                  "waiting for: the date the account was filed (Form Tracker, 13.5 or 13.0)\t13.5\t"
+                  "Earliest day for the hearing on the account\tR.C. 2109.32(A)\twaiting\n"));
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 }
 
@@ -49,11 +51,13 @@ TEST_F(DeadlinesCommand, WritesACalendarWithOneEventAndReminderPerDatedDeadline)
     const QByteArray ics = readAll(path("case.ics"));
     EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"));
     EXPECT_TRUE(ics.endsWith("END:VCALENDAR\r\n"));
-    EXPECT_EQ(ics.count("BEGIN:VEVENT"), 3) << "the waiting deadline has no date";
+    // The inventory, the creditors' bar date and the first account; the
+    // fiduciary's claim is owed by nobody here and the hearing has no date.
+    EXPECT_EQ(ics.count("BEGIN:VEVENT"), 3) << "no event for what waits or is not owed";
     EXPECT_EQ(ics.count("TRIGGER:-P7D"), 3);
     EXPECT_TRUE(ics.contains("DTSTART;VALUE=DATE:20260715\r\n"));
     EXPECT_TRUE(ics.contains("UID:creditor-claims-2026-ES-00417@wendmoor4\r\n"));
-    EXPECT_TRUE(ics.contains("SUMMARY:24.0: Creditors present their claims (later claims are barr"))
+    EXPECT_TRUE(ics.contains("SUMMARY:24.0: Claims not presented by this date are barred (R.C. 211"))
         << "commas and semicolons escaped, long lines folded";
     for (const QByteArray& line : ics.split('\n')) EXPECT_LE(line.size(), 76) << line.constData();
 }

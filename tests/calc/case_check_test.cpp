@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "calc/calc_case.h"
+#include "calc/casecheck/check_support.h"
 #include "calc/casecheck/reduced_text.h"
 #include "calc/run/calculate_complete.h"
 #include "case/worksheet_columns.h"
@@ -18,6 +19,7 @@
 #include "forms/page046.h"
 #include "forms/page050.h"
 #include "forms/page056.h"
+#include "forms/page060.h"
 #include "forms/page061.h"
 #include "forms/page068.h"
 #include "forms/page099.h"
@@ -265,6 +267,66 @@ TEST_F(CaseCheck, AccountTotalsNameTheirWorksheets) {
     EXPECT_TRUE(found[0].contains(u"from the receipts the asset worksheet sends to it ("));
     EXPECT_TRUE(found[1].contains(u"total disbursements (13.0: ")) << found[1].toStdString();
     EXPECT_TRUE(found[1].contains(u"from the disbursements the expense worksheet sends to it ("));
+}
+
+TEST(CaseRules, AccountNumbersAreReadAsFiguresWordsOrOrdinals) {
+    const struct {
+        const char* typed;
+        std::optional<int> number;
+    } cases[] = {
+        {"1", 1},
+        {"2", 2},
+        {" 1st ", 1},
+        {"No. 3", 3},
+        {"First", 1},
+        {"first and final", 1},
+        {"First and Final", 1},
+        {"Second", 2},
+        {"Third partial", 3},
+        {"twelfth", 12},
+        {"two", 2},
+        {"Final", std::nullopt},
+        {"", std::nullopt},
+        {"Firstly", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(casecheck::accountNumberOf(QString::fromLatin1(c.typed)), c.number) << c.typed;
+}
+
+// The gain of a sale (what the tractor brought above its appraisal, a
+// receipt of its own on the account) is no difference from the inventory;
+// the fault planted beside it (proceeds booked as income) is still found,
+// whatever words number the first account.
+TEST_F(CaseCheck, InventoryOnAccountKnowsSalesAndNumbersInWords) {
+    const CaseRule& rule = *caseRule("inventory-on-account");
+    addAsset(
+        {{assetColumn::Description,
+          QStringLiteral("Garden tractor: sold above its appraisal (bill of sale)")},
+         {assetColumn::Value, QStringLiteral("$300.00")},
+         {assetColumn::Category13_0, QStringLiteral("Proceeds from sale of personal property")},
+         {assetColumn::ToForm13_0, X}});
+    run();
+    EXPECT_EQ(lines(CheckCaseRule(rule, data)), QStringList{}) << "a gain on a sale";
+
+    setCell(data.ASchedList, assetColumn::Value, data.ASchedList.rowCount() - 1,
+            QStringLiteral("-$200.00"));
+    run();
+    EXPECT_EQ(lines(CheckCaseRule(rule, data)), QStringList{}) << "a loss on a sale";
+
+    setCell(data.ASchedList, assetColumn::Category13_0, Tractor, QStringLiteral("Income"));
+    const struct {
+        const char* number;
+        int findings;
+    } numbers[] = {{"First", 1}, {"First and final", 1}, {"1st", 1}, {"Second", 0}, {"2", 0}};
+    for (const auto& n : numbers) {
+        a().setAnswer(page60::Page, 0, page60::NumberOfThisAccount, QString::fromLatin1(n.number));
+        run();
+        const QStringList found = lines(CheckCaseRule(rule, data));
+        ASSERT_EQ(found.size(), n.findings) << n.number;
+        if (n.findings)
+            EXPECT_TRUE(found[0].contains(u"the loss on sales (-200.00)"))
+                << found[0].toStdString();
+    }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include "calc/letters/letter_units.h"
 #include "case/worksheet_columns.h"
 #include "forms/page000.h"
+#include "forms/page061.h"
 #include "forms/page116.h"
 #include "forms/page117.h"
+#include "forms/page119.h"
 #include "forms/page121.h"
 #include "forms/page122.h"
 #include "forms/page123.h"
@@ -176,6 +178,29 @@ TEST_F(Letters, InsuranceLetterSalutationSlot) {
     EXPECT_EQ(slot(page122::Page, page122::Decedent), "Carl Smith");
     EXPECT_EQ(slot(page122::Page, page122::SignedBy), "J. Counsel");
     EXPECT_EQ(slot(page122::Page, page122::Date), "July 4, 2024");
+}
+
+// The inventory letter asks each addressee for the waiver the kin worksheet
+// sends the addressee to sign; the account letter dates the account as
+// 13.0 does, not as the letter.
+TEST_F(Letters, EnclosuresAreTheAddresseesOwn) {
+    constexpr int InventoryBackWaiver = 28, Waiver6_2 = 29, AccountLetter = 44;
+    addKin({{KinName, "Tom Jones"},
+            {InventoryLetter, "X"},
+            {InventoryBackWaiver, "X"},
+            {AccountLetter, "X"}});
+    addKin({{KinName, "Sue Park"}, {InventoryLetter, "X"}, {Waiver6_2, "X"}});
+    Calc117(ctx, 0);
+    Calc117(ctx, 1);
+    EXPECT_EQ(slot(page117::Page, 0, page117::WaiverEnclosed),
+              "Waiver of Notice of Hearing on the back of the inventory (Form 6.0)");
+    EXPECT_EQ(slot(page117::Page, 1, page117::WaiverEnclosed),
+              "Waiver of Notice of Hearing on Inventory (Form 6.2)");
+
+    a().setAnswer(page61::Page, 0, page61::DateTheAccountIsSigned, "8/10/2024");
+    Calc119(ctx, 0);
+    EXPECT_EQ(slot(page119::Page, 0, page119::Date), "July 4, 2024");
+    EXPECT_EQ(slot(page119::Page, 0, page119::DateOfTheAccountCopy), "August 10, 2024");
 }
 
 }  // namespace

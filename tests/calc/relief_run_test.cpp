@@ -58,8 +58,8 @@ TEST_F(ReliefRun, PagesFollowTheCountedRows) {
     EXPECT_EQ(a().PgCt[98], 2);
     EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "Tom Lee");
     EXPECT_EQ(slot(page98::Page, 1, page98::Applicant),
-              "Ann Lee (1/2)");  // two applicants, half each
-    EXPECT_EQ(slot(page98::Page, 1, page98::SecondApplicant), "Tom Lee (1/2)");
+              "Ann Lee");  // two applicants, no share stated by the data
+    EXPECT_EQ(slot(page98::Page, 1, page98::SecondApplicant), "Tom Lee");
     EXPECT_EQ(slot(page20::Page, page20::TotalToBeRelieved), "20,000.00");
     EXPECT_EQ(slot(page20::Page, page20::FirstAutomobile), "5,000.00");
     EXPECT_EQ(slot(page101::Page, page101::AssetsRelieved),

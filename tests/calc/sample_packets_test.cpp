@@ -29,6 +29,7 @@
 #include "forms/page026.h"
 #include "forms/page028.h"
 #include "forms/page033.h"
+#include "forms/page029.h"
 #include "forms/page034.h"
 #include "forms/page035.h"
 #include "forms/page041.h"
@@ -340,6 +341,7 @@ TEST_F(RichSamplePacket, CapacitiesAndSignersAreStated) {
     EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning),
               rich::Fiduciary);  // the acceptance's two signers, each named
     EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), rich::CoFiduciary);
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciaryLine), "Co-fiduciary");
     EXPECT_EQ(printed(page57::Page, page57::DiedTestate), "X");  // the certificate: testate
     EXPECT_EQ(printed(page57::Page, page57::DiedIntestate), "");
 }
@@ -508,6 +510,62 @@ TEST_F(ReliefSamplePacket, VehiclePassesToTheSpouse) {
     EXPECT_EQ(printed(page24::Page, page24::Applicant), relief::Spouse);
     EXPECT_EQ(printed(page24::Page, page24::DateOfTheHearing),
               printed(page23::Page, page23::DateOfTheHearing));
+}
+
+class IntestateSamplePacket : public SamplePacket, public ::testing::Test {
+public:
+    IntestateSamplePacket() : SamplePacket(fillIntestateSample) {}
+};
+
+TEST_F(IntestateSamplePacket, FullCalculationReportsNothing) {
+    EXPECT_EQ(reports.numbers(), QList<int>{});
+    EXPECT_FALSE(a().ErrFlag);
+}
+
+// A final account: everything received is paid out or distributed, the
+// house's sale at its appraisal plus the gain, and nothing remains.
+TEST_F(IntestateSamplePacket, FinalAccountBalancesToNothing) {
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::TotalReceipts), 160500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::ProceedsFromSaleOfRealProperty), 128500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::TotalDisbursements), 160500.00);
+    EXPECT_DOUBLE_EQ(amount(page61::Page, page61::BalanceRemainingInTheFiduciaryHands), 0.00);
+    // The inventory holds the house at its appraisal and the cars apart.
+    EXPECT_DOUBLE_EQ(amount(page28::Page, page28::TotalOfTheInventory), 148400.00);
+    EXPECT_DOUBLE_EQ(amount(page28::Page, page28::TotalOfTheAutomobiles), 21500.00);
+    EXPECT_DOUBLE_EQ(amount(page97::Page, page97::TotalValueOfTheVehiclesTaken), 21500.00);
+}
+
+// The spouse, the son and the minor (through her guardian) are where each
+// form needs them; the shares in kind are the distributees' own.
+TEST_F(IntestateSamplePacket, HeirsAndTheGuardianStandWhereTheyBelong) {
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 1), intestate::Spouse);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 7), intestate::Administrator);
+    EXPECT_EQ(printed(page1::Page, page1::Persons.start + 13), intestate::Minor);
+    EXPECT_EQ(printed(page35::Page, page35::SurvivingSpouse), intestate::Spouse);
+    EXPECT_EQ(printed(page35::Page, page35::ShareAskedForTheFirstChild), "$20,000.00");
+    EXPECT_EQ(a().NoOf3774, 2);  // both cars
+    EXPECT_EQ(a().NoOfStockPOA, 1);
+}
+
+// A sole administrator's acceptance has no co-fiduciary's caption or name
+// under its second line.
+TEST_F(IntestateSamplePacket, AcceptanceNamesNoCoFiduciary) {
+    EXPECT_EQ(printed(page51::Page, page51::FiduciarySigning), intestate::Administrator);
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciarySigning), "");
+    EXPECT_EQ(printed(page51::Page, page51::CoFiduciaryLine), "");
+}
+
+// 6.0's back speaks of the election under or against the will only where
+// there is a will.
+TEST_F(IntestateSamplePacket, InventoryBackSpeaksOfNoWill) {
+    EXPECT_EQ(printed(page29::Page, page29::SpouseRightsTold),
+              "The surviving spouse has been told of the spouse's rights in the estate and of the "
+              "automobiles that pass to the spouse.");
+}
+
+TEST_F(RichSamplePacket, InventoryBackSpeaksOfTheElectionUnderTheWill) {
+    EXPECT_TRUE(printed(page29::Page, page29::SpouseRightsTold)
+                    .contains(QStringLiteral("to elect to take under or against the will")));
 }
 
 // The two samples together send rows to every form a worksheet feeds, but

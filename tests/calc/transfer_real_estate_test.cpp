@@ -6,7 +6,9 @@
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "calc/units/units.h"
 #include "forms/page000.h"
+#include "forms/page057.h"
 #include "forms/page100.h"
 #include "forms/page102.h"
 #include "forms/page196.h"
@@ -153,8 +155,9 @@ TEST_F(RealEstateForms, Dte100ExStatement) {
 }
 
 // A parcel left to several devisees: every conveyance form names each of
-// them with the share, the first on the grantee line and the others below.
-TEST_F(RealEstateForms, ConveyanceFormsNameEveryGranteeWithTheShare) {
+// them, the first on the grantee line and the others below, with no share
+// the data does not give.
+TEST_F(RealEstateForms, ConveyanceFormsNameEveryGrantee) {
     addKin({{KinName, "Ann Doe"}, {KinStreet, "2 Elm"}, {KinCityLine, "Kent, OH  44240"}});
     addKin({{KinName, "Bob Roe"}, {KinStreet, "3 Ash"}, {KinCityLine, "Kent, OH  44240"}});
     addKin({{KinName, "Cy Poe"}, {KinStreet, "4 Fir"}, {KinCityLine, "Kent, OH  44240"}});
@@ -167,13 +170,41 @@ TEST_F(RealEstateForms, ConveyanceFormsNameEveryGranteeWithTheShare) {
     Calc196(ctx, 0);
 
     const QString further =
-        "Further grantees: | Ann Doe (1/4), 2 Elm, Kent, OH  44240 | Bob Roe (1/4), 3 Ash, "
-        "Kent, OH  44240 | Cy Poe (1/4), 4 Fir, Kent, OH  44240";
-    EXPECT_EQ(slot(page100::Page, page100::Grantee), "Jane Smith (1/4)");
+        "Further grantees: | Ann Doe, 2 Elm, Kent, OH  44240 | Bob Roe, 3 Ash, "
+        "Kent, OH  44240 | Cy Poe, 4 Fir, Kent, OH  44240";
+    EXPECT_EQ(slot(page100::Page, page100::Grantee), "Jane Smith");
     EXPECT_EQ(slot(page100::Page, page100::GranteeAddress), "1 Main St, Akron, OH  44300");
     EXPECT_EQ(slot(page100::Page, page100::FurtherGranteesWithTheirShares), further);
-    EXPECT_EQ(slot(page196::Page, page196::Grantee), "Jane Smith (1/4)");
+    EXPECT_EQ(slot(page196::Page, page196::Grantee), "Jane Smith");
     EXPECT_EQ(slot(page196::Page, page196::FurtherGranteesWithTheirShares), further);
+}
+
+// The shares typed on the certificate of transfer (12.1) are the user's:
+// no run replaces them, and the conveyance forms of the same parcel state
+// them. Without them nothing invents equal shares.
+TEST_F(RealEstateForms, TypedCertificateSharesStayAndReachTheConveyanceForms) {
+    addKin({{KinName, "Ann Doe"}, {KinStreet, "2 Elm"}, {KinCityLine, "Kent, OH  44240"}});
+    addKin({{KinName, "Bob Roe"}, {KinStreet, "3 Ash"}, {KinCityLine, "Kent, OH  44240"}});
+    addAsset({{AssetForm12, "X"}, {AssetDistributees, "Jane Smith, Ann Doe, Bob Roe"}});
+    const auto share = [](int person) { return page57::Persons.start + 5 * person + 4; };
+    units::Calc57(ctx, 0);
+    units::Calc58(ctx, 0);
+    for (int p = 0; p < 3; ++p) EXPECT_EQ(slot(page57::Page, share(p)), "") << p;
+    EXPECT_EQ(slot(page57::Page, page57::Persons.start + 5), "Ann Doe");
+
+    const char* typed[] = {"1/2", "1/4", "1/4"};
+    for (int p = 0; p < 3; ++p) a().setAnswer(page57::Page, 0, share(p), typed[p]);
+    for (int run = 0; run < 2; ++run) {
+        units::Calc57(ctx, 0);
+        units::Calc58(ctx, 0);
+    }
+    for (int p = 0; p < 3; ++p) EXPECT_EQ(slot(page57::Page, share(p)), typed[p]) << p;
+    Calc100(ctx, 0);
+    Calc196(ctx, 0);
+    EXPECT_EQ(slot(page100::Page, page100::Grantee), "Jane Smith (1/2)");
+    EXPECT_EQ(slot(page196::Page, page196::FurtherGranteesWithTheirShares),
+              "Further grantees: | Ann Doe (1/4), 2 Elm, Kent, OH  44240 | Bob Roe (1/4), 3 Ash, "
+              "Kent, OH  44240");
 }
 
 TEST_F(RealEstateForms, SharesComeFromTheDistributeesText) {
@@ -182,20 +213,25 @@ TEST_F(RealEstateForms, SharesComeFromTheDistributeesText) {
     struct Case {
         const char* distributees;
         std::vector<QString> shares;  // in the order of the kin rows
+        bool sole;
     };
     const Case cases[] = {
-        {"Jane Smith", {"Entire interest"}},
-        {"Ann Doe, Jane Smith", {"1/2", "1/2"}},
-        {"Ann Doe 2/3, Jane Smith (1/3)", {"1/3", "2/3"}},
-        {"Ann Doe - one half, Jane Smith", {"", "one half"}},  // the other is for the user
-        {"Bob Roe, Jane Smith", {"1/2", "1/2"}},
-        {"", {}},
+        {"Jane Smith", {""}, true},                // named alone: the whole, no share to state
+        {"Ann Doe, Jane Smith", {"", ""}, false},  // none given: none invented
+        {"Ann Doe 2/3, Jane Smith (1/3)", {"1/3", "2/3"}, false},
+        {"Ann Doe - one half, Jane Smith", {"", "one half"}, false},  // the other is the user's
+        {"Bob Roe, Jane Smith", {"", ""}, false},
+        {"", {}, false},
     };
     for (const Case& c : cases) {
         std::vector<QString> shares;
-        for (const transfer::Grantee& g : transfer::findGrantees(ctx, c.distributees))
+        bool sole = false;
+        for (const transfer::Grantee& g : transfer::findGrantees(ctx, c.distributees)) {
             shares.push_back(g.share);
+            sole = sole || g.sole;
+        }
         EXPECT_EQ(shares, c.shares) << c.distributees;
+        EXPECT_EQ(sole, c.sole) << c.distributees;
     }
 }
 
@@ -216,7 +252,7 @@ TEST_F(RealEstateForms, SpouseAffidavitKeepsOverriddenWording) {
     Calc102(ctx, 0);
 
     EXPECT_EQ(slot(page102::Page, page102::WordingIs), "was");
-    EXPECT_EQ(slot(page102::Page, page102::WordingOwner), "sole distributee");
+    EXPECT_EQ(slot(page102::Page, page102::WordingOwner), "owner");
     EXPECT_EQ(slot(page102::Page, page102::ParcelCity),
               "Akron");  // the city alone: no ZIP in the description
     EXPECT_EQ(slot(page102::Page, page102::WordingTheUndersignedHas) + " " +

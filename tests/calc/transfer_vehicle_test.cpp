@@ -4,6 +4,7 @@
 #include "calc/calc_case.h"
 #include "calc/transfer/transfer_units.h"
 #include "forms/page000.h"
+#include "forms/page003.h"
 #include "forms/page097.h"
 #include "forms/page098.h"
 #include "forms/page127.h"
@@ -55,11 +56,12 @@ TEST_F(VehicleForms, Bmv3774TakesTwoTransfereesInKinOrder) {
     Calc98(ctx, 0);
     Calc98(ctx, 1);
 
-    // Two persons and no shares typed: each takes half.
-    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "John Smith (1/2)");
+    // Two persons and no shares typed: none is stated (the program divides
+    // nothing on its own).
+    EXPECT_EQ(slot(page98::Page, 0, page98::Applicant), "John Smith");
     EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantSocialSecurityNumber), "111-22-3333");
     EXPECT_EQ(slot(page98::Page, 0, page98::ApplicantAddress), "5 Elm St, Kent, OH  44240");
-    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Mary Smith (1/2)");
+    EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicant), "Mary Smith");
     EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantSocialSecurityNumber), "444");
     EXPECT_EQ(slot(page98::Page, 0, page98::SecondApplicantAddress), "9 Oak, ");
     EXPECT_EQ(slot(page98::Page, 0, page98::SignedBy), "John Smith");
@@ -113,6 +115,16 @@ TEST_F(VehicleForms, Bmv3774ContinuesApplicantsBeyondTwoWithTheirShares) {
 // The surviving spouse swears to BMV 3773: the spouse is the affiant, the
 // pronoun is the decedent's, and both vehicles the spouse takes are listed
 // with their total.
+// BMV 3773 speaks of vehicles not passing "by the will" only where there is one.
+TEST_F(VehicleForms, Bmv3773SpeaksOfTheWillOnlyInATestateEstate) {
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(page97::Page, page97::VehiclesOwned), "owned these motor vehicle(s):");
+    a().setAnswer(page3::Page, 0, page3::DateOfTheWill, QStringLiteral("6/1/2015"));
+    Calc97(ctx, 0);
+    EXPECT_EQ(slot(page97::Page, page97::VehiclesOwned),
+              "owned these motor vehicle(s), which did not pass to anyone else by the will:");
+}
+
 TEST_F(VehicleForms, Bmv3773IsTheSpousesAffidavitForTwoVehicles) {
     ctx.today = [] { return QDate(2024, 3, 5); };
     gi(page0::SpouseName, "Jane Smith");

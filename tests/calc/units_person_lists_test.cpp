@@ -11,6 +11,7 @@
 #include "forms/page005.h"
 #include "forms/page006.h"
 #include "forms/page016.h"
+#include "forms/page017.h"
 #include "forms/page040.h"
 #include "forms/page047.h"
 #include "forms/page052.h"
@@ -267,4 +268,35 @@ TEST_F(PersonLists, Form12_1PersonsEntitledAreTheKinNamedInTheParcelsDistributee
 }
 
 }  // namespace
+// 4.5 prints one bond sentence: the amount and surety, or that bond is
+// dispensed with; a bond answer without a figure is never printed as an amount.
+TEST_F(PersonLists, Form4_5StatesEitherTheBondOrThatItIsDispensedWith) {
+    struct Case {
+        const char* bond;
+        const char* surety;
+        bool dispensed;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {"$40,000.00", "Buckeye Surety Company", false,
+         "Bond is set in the amount of $40,000.00, with Buckeye Surety Company as surety."},
+        {"25000", "", false, "Bond is set in the amount of $25000."},
+        {"None", "", false, "Bond is dispensed with."},
+        {"dispensed with", "", false, "Bond is dispensed with."},
+        {"None", "", true, "Bond is dispensed with."},
+        {"$10,000", "Buckeye Surety Company", true, "Bond is dispensed with."},
+        {"", "", false,
+         "Bond is set in the amount of $____________, with ______________________________ as "
+         "surety."},
+    };
+    for (const Case& c : cases) {
+        a().setAnswer(page17::Page, 0, page17::Bond, QString::fromUtf8(c.bond));
+        a().setAnswer(page17::Page, 0, page17::Surety, QString::fromUtf8(c.surety));
+        a().setAnswer(page17::Page, 0, page17::BondIsDispensedWith, c.dispensed ? X : QString());
+        units::Calc17(ctx, 0);
+        EXPECT_EQ(slot(page17::Page, 0, page17::BondOrder), QString::fromUtf8(c.sentence))
+            << c.bond << " / " << c.dispensed;
+    }
+}
+
 }  // namespace wm4::test

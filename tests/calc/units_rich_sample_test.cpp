@@ -110,6 +110,22 @@ TEST(RichSampleFixture, RealFontsReportNothingAndTheCaseFileHoldsTheResult) {
     checkFixture(fillRichSample, "rich_sample.wm4");
 }
 
+// The intestate estate is kept as tests/fixtures/intestate_sample.wm4.
+TEST(RichSampleFixture, IntestateSampleWithRealFontsToo) {
+    checkFixture(fillIntestateSample, "intestate_sample.wm4");
+}
+
+TEST(IntestateSampleRun, SecondRunChangesNothing) {
+    CalcCase c;
+    fillIntestateSample(c.data);
+    CalculateComplete(c.ctx);
+    EXPECT_EQ(c.reports.numbers(), QList<int>{});
+    const QByteArray first = ClientFileBytes(c.data);
+    CalculateComplete(c.ctx);
+    EXPECT_EQ(c.reports.numbers(), QList<int>{});
+    EXPECT_EQ(ClientFileBytes(c.data), first);
+}
+
 // The small relieved estate is kept as tests/fixtures/relief_sample.wm4.
 TEST(RichSampleFixture, ReliefSampleWithRealFontsToo) {
     checkFixture(fillReliefSample, "relief_sample.wm4");

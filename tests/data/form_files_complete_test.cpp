@@ -46,5 +46,23 @@ TEST(FormFiles, EveryPrintedPageHasItsTemplateAndWidthFile) {
     }
 }
 
+// A date that stands inside a sentence prints in long form ("May 18, 2026"),
+// whatever form it was typed in.
+TEST(FormFiles, DatesInsideSentencesPrintInLongForm) {
+    struct DateInText {
+        int page, slot;
+        const char* where;
+    };
+    const DateInText dates[] = {{99, 19, "the executor fee computation's \"Prepared on\""}};
+    for (const DateInText& d : dates) {
+        const QString rtf =
+            test::ReadLatin1(test::dataDir() + QStringLiteral("/RTF/Page%1.rtf").arg(d.page));
+        bool longDate = false;
+        for (const test::Marker& m : test::TemplateMarkers(rtf))
+            if (m.slot == d.slot) longDate = m.kind == u'^';
+        EXPECT_TRUE(longDate) << d.where;
+    }
+}
+
 }  // namespace
 }  // namespace wm4

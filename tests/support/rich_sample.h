@@ -29,6 +29,14 @@ void fillRichSample(CaseData& data);
 // certificate of transfer (Forms 12.x, DTE forms).
 void fillReliefSample(CaseData& data);
 
+// An intestate estate administered to a first and final account: a second
+// spouse who is the parent of neither child, an adult son (the
+// administrator) and a minor daughter with a guardian of her estate, the
+// allowance apportioned to the minor, two cars to the spouse, a rental house
+// sold above its appraisal with the heirs' consent, shares distributed in
+// kind, survivorship and transfer-on-death property, a rejected claim.
+void fillIntestateSample(CaseData& data);
+
 // Names the sample uses, for tests that look them up.
 namespace rich {
 inline constexpr const char* Decedent = "Harold James Whitcombe";
@@ -45,5 +53,14 @@ inline constexpr const char* Decedent = "Daniel P. Okafor";
 inline constexpr const char* Spouse = "Grace L. Okafor";
 inline constexpr const char* Attorney = "Martin L. Greaves";
 }  // namespace relief
+
+namespace intestate {
+inline constexpr const char* Decedent = "Robert K. Dunmore";
+inline constexpr const char* Spouse = "Linda S. Dunmore";
+inline constexpr const char* Administrator = "Paul A. Dunmore";
+inline constexpr const char* Minor = "Anna B. Dunmore";
+inline constexpr const char* Guardian = "Mary A. Roe, guardian of the estate of Anna B. Dunmore";
+inline constexpr const char* Attorney = "Martin L. Greaves";
+}  // namespace intestate
 
 }  // namespace wm4::test

@@ -32,9 +32,9 @@ TEST(DeadlinesPanel, ListsTheCasesDeadlinesAndFollowsAnOpenedCase) {
     panel.setToday([] { return QDate(2026, 7, 20); });
     QTreeWidget* list = tree(panel);
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->topLevelItemCount(), 4);  // no spouse: no spouse's rights
+    ASSERT_EQ(list->topLevelItemCount(), 5);  // no spouse: no spouse's rights
     EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("7/15/2026"));
-    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("overdue"));
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("passed"));  // a bar date
     EXPECT_EQ(list->topLevelItem(0)->text(4), QStringLiteral("R.C. 2117.06(B)"));
     EXPECT_TRUE(list->topLevelItem(1)->text(0).startsWith(QStringLiteral("waiting for: ")));
 
@@ -44,10 +44,10 @@ TEST(DeadlinesPanel, ListsTheCasesDeadlinesAndFollowsAnOpenedCase) {
     other.answers.setAnswer(page0::Page, 0, page0::SpouseName, QStringLiteral("Eleanor Whitcombe"));
     WriteClientFile(other, dir.filePath(QStringLiteral("other.wm4")));
     ASSERT_TRUE(session.openCase(dir.filePath(QStringLiteral("other.wm4"))));
-    ASSERT_EQ(list->topLevelItemCount(), 5);
+    ASSERT_EQ(list->topLevelItemCount(), 6);
     EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("1/4/2027"))
         << "January 1 and the weekend are closed days";
-    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("due"));
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("bar date"));
 
     const QString ics = dir.filePath(QStringLiteral("deadlines.ics"));
     ASSERT_TRUE(panel.exportCalendar(ics));

@@ -36,17 +36,22 @@
 //
 // print:  caption | fullcaption | backcaption | title ["Other title"]
 //   h "Centred heading" | hl "Left heading" | p "Paragraph {*4:2.0} ..."
-//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text"
+//   text "Left text" [plain] (plain: fields not ruled) | small "Small print" | check {&7} "Text" [plain]
 //   [indent=IN] ctext "Centred text {*30:4.5}" [size=HALFPOINTS] [bold]   (fields unruled) row
 //   ITEMS [size=HALFPOINTS] [height=IN] [top] | plainrow ITEMS | under ITEMS
 //     (top: the cells' texts start at the top of the row, not its foot)
 //     ITEMS: "Label"[@IN] ("Label"@>IN: flush right, a number column's head)
 //            | {K SLOT:IN} field (ruled) | _IN blank line | ~IN gap
+//            | _IN!SLOT the signature line of the fiduciary, attorney or
+//              applicant whose name SLOT prints ("/s/ NAME" with typed
+//              signatures on, like a sign line marked typed)
 //   grid start= rows= [step=] cols="*Name:2.5,$Value:1.2" [size=] [height=]
 //   sign "Role" [{*SLOT:IN}] [typed|typed=SLOT] | judge {*SLOT:IN} | notary | space IN
 //     (typed: the fiduciary's, co-fiduciary's, attorney's or applicant's line,
 //      which prints "/s/ NAME" of the name's slot, or of SLOT, when typed
-//      signatures are on; every other line stays blank for a hand signature)
+//      signatures are on; every other line stays blank for a hand signature;
+//      role=SLOT: the caption under the line is that slot's text, so a line
+//      whose signer the case lacks prints with no caption)
 //   decedent S | attorney S | fiduciary S
 // A field place {K SLOT:IN} prints the merge marker /K SLOT/ (K one of
 // * < $ # % & + ~ ^) and gives the slot's width in inches to the width file.

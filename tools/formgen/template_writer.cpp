@@ -156,8 +156,18 @@ public:
                     fail(line.number, QStringLiteral("bad field place %1").arg(t.text));
                 c.width = c.place.width > 0 ? c.place.width : 2.0;
             } else if (t.text.startsWith(u'_')) {
+                // _IN a blank line; _IN!SLOT the signature line of the
+                // person whose name SLOT prints (a typed signature).
                 c.kind = Cell::Blank;
-                c.width = t.text.mid(1).toDouble();
+                const QString blank = t.text.mid(1);
+                const qsizetype bang = blank.indexOf(u'!');
+                c.width = blank.left(bang).toDouble();
+                if (bang >= 0) {
+                    bool ok = false;
+                    c.typedSlot = blank.mid(bang + 1).toInt(&ok);
+                    if (!ok) fail(line.number, QStringLiteral("bad signature line %1").arg(t.text));
+                    m_widths.insert(c.typedSlot, m_widths.value(c.typedSlot, kBodyWidth));
+                }
             } else if (t.text.startsWith(u'~')) {
                 c.kind = Cell::Spacer;
                 c.width = t.text.mid(1).toDouble();
@@ -264,12 +274,16 @@ public:
     // capitals: the judge's name, which the entries print in capitals
     // whatever case the answer is in.
     void signature(const QString& role, const FieldPlace* name, bool capitals = false,
-                   double left = 3.4, int typedSlot = -1) {
+                   double left = 3.4, int typedSlot = -1, int roleSlot = -1) {
         space(0.22);
         Cell line = blank(kBodyWidth - left);
         line.typedSlot = typedSlot;
         row({spacer(left), line}, kBodySize, false, 0.3);
-        row({spacer(left), label(role, kBodyWidth - left)}, kSmallSize, true, 0.16, true);
+        // role=SLOT: the caption under the line is the slot's text, empty for
+        // a signer the case does not have (no co-fiduciary).
+        const Cell roleCell = roleSlot >= 0 ? field(MarkerKind::Plain, roleSlot, kBodyWidth - left)
+                                            : label(role, kBodyWidth - left);
+        row({spacer(left), roleCell}, kSmallSize, true, 0.16, true);
         if (name) {
             Cell signer = field(name->kind, name->slot, kBodyWidth - left);
             signer.caps = capitals;
@@ -450,7 +464,8 @@ public:
              kSmallSize);
     }
 
-    // check {&7} "text": the box, a tab, the text with a hanging indent.
+    // check {&7} "text" [plain]: the box, a tab, the text with a hanging
+    // indent (plain: its fields unruled, a sentence the calculation words).
     void checkLine(const Line& line) {
         FieldPlace box;
         const QList<Token> pos = line.positional();
@@ -461,7 +476,8 @@ public:
                  .arg(twips(indent + 0.3))
                  .arg(twips(0.3)),
              marker(box, 0.2, kBodySize) + QStringLiteral("\\fs%1\\tab ").arg(kBodySize) +
-                 inlineText(quoted(line), line.number, kBodySize));
+                 inlineText(quoted(line), line.number, kBodySize,
+                            !line.hasFlag(QStringLiteral("plain"))));
     }
 
     // row, under (small italic labels under a row) and plainrow (no rules).
@@ -545,8 +561,14 @@ public:
         for (const Token& t : line.tokens)
             if (!t.quoted && ParseFieldPlace(t.text, name)) hasName = true;
         const QString role = judge ? QStringLiteral("PROBATE JUDGE") : quoted(line);
+        int roleSlot = -1;
+        if (const QString slot = line.option(QStringLiteral("role")); !slot.isEmpty()) {
+            bool ok = false;
+            roleSlot = slot.toInt(&ok);
+            if (!ok) fail(line.number, QStringLiteral("role= needs a slot number"));
+        }
         signature(role, hasName ? &name : nullptr, judge, 3.4,
-                  typedSignatureSlot(line, hasName ? &name : nullptr));
+                  typedSignatureSlot(line, hasName ? &name : nullptr), roleSlot);
     }
 
     void notary(const Line&) {

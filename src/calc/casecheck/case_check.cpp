@@ -19,7 +19,8 @@ constexpr CaseRule kRules[] = {
      inventoryScheduleTotal},
     {"inventory-on-account", "figures",
      "on the first account, 13.0's receipts of inventory assets (lines 1 to 4) equal the "
-     "inventory total on 6.0 with the assets found after it", inventoryOnAccount},
+     "inventory total on 6.0 with the assets found after it and the gain or loss on sales",
+     inventoryOnAccount},
     {"account-totals", "figures",
      "13.0's total receipts and disbursements equal what the worksheets send to the account",
      accountTotals},

@@ -1,5 +1,6 @@
 #include "calc/casecheck/check_support.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 #include "case/conversions.h"
@@ -37,6 +38,26 @@ std::optional<QDate> dateOf(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return std::nullopt;
     return ParseShortDate(ShortDateText(t));
+}
+
+std::optional<int> accountNumberOf(const QString& text) {
+    const QString t = text.trimmed().toLower();
+    // "2", "2nd", "No. 2": the first figure.
+    static const QRegularExpression figure(QStringLiteral(R"((\d+))"));
+    if (const auto m = figure.match(t); m.hasMatch()) return m.captured(1).toInt();
+    // "First", "First and final", "Second partial": the first word that
+    // is an ordinal or a number.
+    static const char* const kOrdinals[] = {"first", "second", "third",    "fourth",
+                                            "fifth", "sixth",  "seventh",  "eighth",
+                                            "ninth", "tenth",  "eleventh", "twelfth"};
+    static const char* const kNumbers[] = {"one",   "two",   "three", "four", "five",   "six",
+                                           "seven", "eight", "nine",  "ten",  "eleven", "twelve"};
+    static const QRegularExpression words(QStringLiteral(R"([^a-z]+)"));
+    for (const QString& word : t.split(words, Qt::SkipEmptyParts))
+        for (int n = 0; n < 12; ++n)
+            if (word == QLatin1String(kOrdinals[n]) || word == QLatin1String(kNumbers[n]))
+                return n + 1;
+    return std::nullopt;
 }
 
 const QString& gi(const CaseData& data, int slot) {

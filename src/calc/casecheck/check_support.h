@@ -24,6 +24,11 @@ QString money(double amount);  // "1,234.56"
 // A date as typed on a form or worksheet ("3/4/1941", "March 4, 1941").
 std::optional<QDate> dateOf(const QString& text);
 
+// The number of an account as typed: "2", "2nd", "Second", "First and
+// final", "third partial" -> 1, 2, 3...; nullopt for a text that names no
+// number (empty, "Final").
+std::optional<int> accountNumberOf(const QString& text);
+
 const QString& gi(const CaseData& data, int slot);
 
 void add(CaseFindings& out, const CaseRule& rule, const QString& text, const ReportPlace& place);

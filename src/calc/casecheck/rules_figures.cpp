@@ -86,22 +86,50 @@ void inventoryScheduleTotal(const CaseRule& rule, const CaseData& data, CaseFind
         ReportPlace::pageCopy(Inventory, 0));
 }
 
+namespace {
+
+// The account's receipt groups (13.0, lines 1 to 4) that carry the
+// inventory's assets, and the two of them that carry a sale's proceeds.
+constexpr int kInventoryGroups = 4;
+bool isSaleGroup(int group) {
+    return group == 1 || group == 3;
+}
+
+// Whether 13.0 is the estate's first account: its number as typed ("1",
+// "First", "First and final"), or, with no number, the "First account"
+// choice or nothing that says otherwise.
+bool isFirstAccount(const CaseData& data) {
+    const QString& number = data.answers.answer(AccountFront, 0, page60::NumberOfThisAccount);
+    if (const std::optional<int> n = accountNumberOf(number)) return *n == 1;
+    if (number.trimmed().isEmpty()) return true;
+    return data.answers.answer(AccountFront, 0, page60::FirstAccount) == u"X";
+}
+
+}  // namespace
+
 // The account's first four receipt lines carry the inventory's assets (not
 // sold, or the proceeds of their sale). On the first account they add up to
-// the inventory's total, with the assets found after the inventory.
+// the inventory's total, with the assets found after the inventory and the
+// gain or loss of a sale: a sale receipt entered on its own row (sent to the
+// account, not to the inventory) for what the sale brought above the
+// appraisal, or below it as a negative amount, as the closing statement
+// shows.
 void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings& out) {
-    if (!inventoryFiled(data)) return;
-    const QString& number = data.answers.answer(AccountFront, 0, page60::NumberOfThisAccount).trimmed();
-    if (!number.isEmpty() && number != u"1") return;  // later accounts carry balances
+    if (!inventoryFiled(data) || !isFirstAccount(data)) return;
     const WorksheetStore& assets = data.ASchedList;
     bool onAccount = false;
-    double found = 0;  // assets found after the inventory, on those lines
+    double found = 0;       // assets found after the inventory, on those lines
+    double gainOrLoss = 0;  // sale receipts against the appraisal
     for (int r = 0; r < assets.rowCount(); ++r) {
         if (!IsMarked(assets, assetColumn::ToForm13_0, r)) continue;
         onAccount = true;
         const int group = GroupOf(assets.cell(assetColumn::Category13_0, r), AccountReceiptGroups);
-        if (IsMarked(assets, assetColumn::ToNewlyDiscovered, r) && group >= 0 && group < 4)
-            found += amountOf(assets.cell(assetColumn::Value, r)).value_or(0);
+        if (group < 0 || group >= kInventoryGroups) continue;
+        const double value = amountOf(assets.cell(assetColumn::Value, r)).value_or(0);
+        if (IsMarked(assets, assetColumn::ToNewlyDiscovered, r))
+            found += value;
+        else if (isSaleGroup(group) && !IsMarked(assets, assetColumn::ToForm6_0, r))
+            gainOrLoss += value;
     }
     if (!onAccount) return;
     const double lines =
@@ -109,13 +137,19 @@ void inventoryOnAccount(const CaseRule& rule, const CaseData& data, CaseFindings
               {page61::PersonalPropertyNotSold, page61::ProceedsFromSaleOfPersonalProperty,
                page61::RealPropertyNotSold, page61::ProceedsFromSaleOfRealProperty});
     const double inventory = slotAmount(data, Inventory, InventoryTotalSlot).value_or(0);
-    if (sameAmount(lines, inventory + found)) return;
+    if (sameAmount(lines, inventory + found + gainOrLoss)) return;
+    QString besides;
+    if (found != 0)
+        besides += QStringLiteral(" with the assets found later (%1)").arg(money(found));
+    if (gainOrLoss != 0)
+        besides += QStringLiteral("%1 the %2 on sales (%3)")
+                       .arg(found != 0 ? QStringLiteral(" and") : QStringLiteral(" with"),
+                            gainOrLoss > 0 ? QStringLiteral("gain") : QStringLiteral("loss"),
+                            money(gainOrLoss));
     add(out, rule,
         QStringLiteral("The account's receipts of inventory assets (13.0, lines 1 to 4: %1) "
                        "differ from the inventory total on 6.0 (%2)%3.")
-            .arg(money(lines), money(inventory),
-                 found != 0 ? QStringLiteral(" with the assets found later (%1)").arg(money(found))
-                            : QString()),
+            .arg(money(lines), money(inventory), besides),
         ReportPlace::pageCopy(AccountBack, 0));
 }
 

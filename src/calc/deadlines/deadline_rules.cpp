@@ -9,20 +9,26 @@ namespace {
 
 constexpr DeadlineRule kRules[] = {
     {"inventory", DeadlineEvent::Appointment, 3, 0, DeadlineKind::DueBy, "6.0",
-     "File the inventory and appraisal", "R.C. 2115.02", false, page96::Page,
+     "File the inventory and appraisal", "R.C. 2115.02", DeadlineScope::Every, page96::Page,
      page96::InventoryDue},
     {"fiduciary-claim", DeadlineEvent::Appointment, 3, 0, DeadlineKind::DueBy, "Claim",
      "Present the fiduciary's own claim against the estate to the court", "R.C. 2117.02",
-     false, page95::Page, page95::FiduciaryClaimDue},
+     DeadlineScope::FiduciaryClaim, page95::Page, page95::FiduciaryClaimDue},
     {"spouse-rights", DeadlineEvent::Appointment, 5, 0, DeadlineKind::DueBy, "8.0-8.2",
-     "Surviving spouse exercises the rights of Chapter 2106 (election, allowances)",
-     "R.C. 2106.25", true, page96::Page, page96::SpouseRightsDue},
-    {"creditor-claims", DeadlineEvent::Death, 6, 0, DeadlineKind::DueBy, "24.0",
-     "Creditors present their claims (later claims are barred)", "R.C. 2117.06(B)", false,
+     "Surviving spouse exercises the rights of Chapter 2106 (election, allowances)", "R.C. 2106.25",
+     DeadlineScope::SpouseSurvives, page96::Page, page96::SpouseRightsDue},
+    {"creditor-claims", DeadlineEvent::Death, 6, 0, DeadlineKind::BarDate, "24.0",
+     "Claims not presented by this date are barred", "R.C. 2117.06(B)", DeadlineScope::Every,
      page95::Page, page95::ClaimsPeriodEnds},
+    {"account", DeadlineEvent::Appointment, 6, 0, DeadlineKind::DueBy, "13.0",
+     "File the first account (unless the time is extended on Form 13.10)", "R.C. 2109.301(B)",
+     DeadlineScope::Every, 0, 0},
     {"account-hearing", DeadlineEvent::AccountFiled, 0, 30, DeadlineKind::NotBefore, "13.5",
-     "Earliest day for the hearing on the account", "R.C. 2109.32(A)", false, page96::Page,
-     page96::EarliestAccountHearing},
+     "Earliest day for the hearing on the account", "R.C. 2109.32(A)", DeadlineScope::Every,
+     page96::Page, page96::EarliestAccountHearing},
+    {"rejected-claim-suit", DeadlineEvent::ClaimRejected, 2, 0, DeadlineKind::BarDate, "Claim",
+     "The claimant of a rejected claim must sue by this date, or the claim is barred",
+     "R.C. 2117.12", DeadlineScope::RejectedClaim, 0, 0},
 };
 
 // The n-th weekday (1 = first) of a month; n = -1: the last one.
@@ -47,9 +53,13 @@ QString DeadlineEventName(DeadlineEvent event) {
     case DeadlineEvent::Appointment:
         return QStringLiteral("the date letters of authority were issued (Form Tracker)");
     case DeadlineEvent::InventoryFiled:
-        return QStringLiteral("the date the inventory was filed (Form Tracker)");
+        return QStringLiteral("the date the inventory was filed (Form Tracker or 6.0)");
     case DeadlineEvent::AccountFiled:
-        return QStringLiteral("the date the account was filed (Form Tracker)");
+        return QStringLiteral("the date the account was filed (Form Tracker, 13.5 or 13.0)");
+    case DeadlineEvent::ClaimRejected:
+        return QStringLiteral(
+            "the date the claim was rejected (a date in the claim's nature of debt, expense "
+            "worksheet)");
     }
     return QString();
 }
@@ -60,6 +70,8 @@ QString DeadlineEventShortName(DeadlineEvent event) {
     case DeadlineEvent::Appointment: return QStringLiteral("letters issued");
     case DeadlineEvent::InventoryFiled: return QStringLiteral("inventory filed");
     case DeadlineEvent::AccountFiled: return QStringLiteral("account filed");
+    case DeadlineEvent::ClaimRejected:
+        return QStringLiteral("claim rejected");
     }
     return QString();
 }
@@ -92,7 +104,7 @@ QDate DeadlineDate(const DeadlineRule& rule, const QDate& event) {
     // QDate::addMonths keeps the day of the month, or takes the month's last
     // day when it is shorter: the rule of R.C. 1.45.
     QDate last = event.addMonths(rule.months).addDays(rule.days);
-    if (rule.kind == DeadlineKind::DueBy)
+    if (rule.kind != DeadlineKind::NotBefore)
         while (IsCourtClosed(last)) last = last.addDays(1);
     return last;
 }

@@ -17,11 +17,21 @@ enum class DeadlineEvent {
     Appointment,     // letters of authority issued (the fiduciary's appointment)
     InventoryFiled,  // Form Tracker: inventory filed
     AccountFiled,    // Form Tracker: account filed
+    ClaimRejected,   // expense worksheet: a rejected claim's date of rejection
 };
 
 enum class DeadlineKind {
     DueBy,      // the act must be done by the date (moved past a closed day)
     NotBefore,  // the earliest date the act may take place
+    BarDate,    // after it a right is barred (no act of the office: never overdue)
+};
+
+// Which estates a rule concerns.
+enum class DeadlineScope {
+    Every,
+    SpouseSurvives,  // a surviving spouse is named
+    FiduciaryClaim,  // owed only when the fiduciary has a claim of his own
+    RejectedClaim,   // one deadline for each claim the expense worksheet marks rejected
 };
 
 struct DeadlineRule {
@@ -33,8 +43,8 @@ struct DeadlineRule {
     const char* form;     // the form or act it concerns
     const char* what;     // what is due
     const char* statute;  // the section it comes from
-    bool needsSpouse;     // applies only when a spouse survives
-    int trackerPage;      // where the Form Tracker shows the date (95 or 96)
+    DeadlineScope scope;
+    int trackerPage;      // where the Form Tracker shows the date (95 or 96; 0: not shown)
     int trackerSlot;      // (a kept write, so a date the court set otherwise stays)
 };
 
@@ -48,7 +58,7 @@ QString DeadlineEventShortName(DeadlineEvent event);
 // The last day of a period: months counted from the event's day end on the
 // same day of the concluding month, or its last day when that month is
 // shorter (R.C. 1.45); days are counted leaving out the event's day (R.C.
-// 1.14). A DueBy date that falls on a day the court is closed (Saturday,
+// 1.14). A DueBy or BarDate date that falls on a day the court is closed (Saturday,
 // Sunday or a legal holiday) moves to the next day it is open (R.C. 1.14).
 QDate DeadlineDate(const DeadlineRule& rule, const QDate& event);
 

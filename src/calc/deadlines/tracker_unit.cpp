@@ -10,7 +10,7 @@ namespace {
 
 void writeDeadlines(CalcContext& ctx, int page) {
     units::PageCopy pc(ctx, page, 0);
-    const QList<Deadline> deadlines = ComputeDeadlines(ctx.A(), ctx.today());
+    const QList<Deadline> deadlines = ComputeDeadlines(ctx.data, ctx.today());
     for (const DeadlineRule& rule : DeadlineRules()) {
         if (rule.trackerPage != page) continue;
         QString text;

@@ -4,6 +4,7 @@
 #include "calc/letters/letter_units.h"
 #include "calc/units/categories.h"
 #include "case/conversions.h"
+#include "forms/page061.h"
 #include "forms/page116.h"
 #include "forms/page117.h"
 #include "forms/page119.h"
@@ -62,10 +63,35 @@ void Calc116(CalcContext& ctx, int copy) {
     keepAnswers(pc, {{page116::SignedBy, gi::AttorneyName}});
 }
 
+// Whether the addressee of the copy-th letter sent by `sendTo` also signs
+// the waiver of `waiver` (a kin send-to column).
+bool addresseeSigns(const CalcContext& ctx, int sendTo, int copy, int waiver) {
+    const WorksheetStore& kin = ctx.data.KSchedList;
+    int seen = 0;
+    for (int row = 0; row < kin.rowCount(); ++row) {
+        if (!isMarked(kin.cell(sendTo, row))) continue;
+        if (seen++ == copy) return isMarked(kin.cell(waiver, row));
+    }
+    return false;
+}
+
 void Calc117(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, page117::Page, copy);
     fillLetter(pc, kinAddressee(ctx, kinColumn::ToInventoryLetter, copy), {page117::Date},
                page117::Salutation);
+    // The waiver the addressee signs: the one on the back of the inventory
+    // when the kin worksheet sends the addressee there, else Form 6.2.
+    const bool onTheInventory =
+        addresseeSigns(ctx, kinColumn::ToInventoryLetter, copy, kinColumn::ToForm6_0) &&
+        !addresseeSigns(ctx, kinColumn::ToInventoryLetter, copy, kinColumn::ToForm6_2);
+    pc.keep(
+        page117::WaiverEnclosed,
+        onTheInventory
+            ? QStringLiteral("Waiver of Notice of Hearing on the back of the inventory (Form 6.0)")
+            : QStringLiteral("Waiver of Notice of Hearing on Inventory (Form 6.2)"));
+    pc.keep(page117::WaiverInTheEnclosures,
+            onTheInventory ? QStringLiteral("the waiver on the back of the inventory (Form 6.0)")
+                           : QStringLiteral("Waiver of Notice of Hearing on Inventory"));
     keepAnswers(pc, {{page117::Decedent, gi::DecedentName},
                      {page117::FiduciaryTitle, gi::FiduciaryTitle},
                      {page117::Fiduciary, gi::FiduciaryName},
@@ -74,8 +100,11 @@ void Calc117(CalcContext& ctx, int copy) {
 
 void Calc119(CalcContext& ctx, int copy) {
     PageCopy pc(ctx, page119::Page, copy);
-    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAccountLetter, copy),
-               {page119::Date, page119::DateOfTheAccountCopy}, page119::Salutation);
+    fillLetter(pc, kinAddressee(ctx, kinColumn::ToAccountLetter, copy), {page119::Date},
+               page119::Salutation);
+    // The account's own date, the day it was signed (13.0), not the letter's.
+    pc.keep(page119::DateOfTheAccountCopy,
+            ConvertDate(ctx.A().answer(page61::Page, 0, page61::DateTheAccountIsSigned)));
     keepAnswers(pc, {{page119::Decedent, gi::DecedentName},
                      {page119::Fiduciary, gi::FiduciaryName},
                      {page119::FiduciaryTitle, gi::FiduciaryTitle},

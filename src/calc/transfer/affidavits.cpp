@@ -45,7 +45,6 @@ void Calc104(CalcContext& ctx, int copy) {
                    {page104::FiduciaryAddress,
                     giAnswer(ctx, gi::FiduciaryStreet) + ", " + fiduciaryCityLine(ctx)},
                    {page104::FiduciaryTitle, giAnswer(ctx, gi::FiduciaryTitle)},
-                   {page104::DecedentName, decedentFullName(ctx)},
                    {page104::StateOfDomicile, "Ohio"},
                    {page104::DateOfDeath, giAnswer(ctx, gi::DeathDate)},
                    {page104::HisOrHer, pronoun},
@@ -58,6 +57,8 @@ void Calc104(CalcContext& ctx, int copy) {
                    {page104::Street, giAnswer(ctx, gi::AttorneyStreet)},
                    {page104::CityStateAndZIP, attorneyCityLine(ctx)},
                    {page104::Telephone, giAnswer(ctx, gi::AttorneyPhone)}});
+    // The decedent's name is a line the user types; the full name is offered.
+    pc.offer(page104::DecedentName, decedentFullName(ctx));
     pc.put(page104::SignatureName, pc.text(page104::Fiduciary).toUpper());
 }
 

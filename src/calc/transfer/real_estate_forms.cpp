@@ -4,6 +4,7 @@
 #include "calc/transfer/asset_details.h"
 #include "calc/transfer/transfer_rows.h"
 #include "calc/transfer/transfer_units.h"
+#include "forms/page057.h"
 #include "forms/page100.h"
 #include "forms/page102.h"
 #include "forms/page196.h"
@@ -28,6 +29,19 @@ void keepParcelParts(PageCopy& pc, int row, int firstSlot) {
         pc, {{firstSlot, parts.first}, {firstSlot + 1, parts.second}, {firstSlot + 2, parts.rest}});
 }
 
+// The share the certificate of transfer of the same parcel (12.1, the same
+// copy: both follow the rows sent to 12.0) states for `name`, as the user
+// typed it there; empty when it states none.
+QString certificateShare(const PageCopy& pc, const QString& name) {
+    constexpr int kPersonStride = 5, kShare = 4;
+    const TAnswer& a = pc.ctx().A();
+    for (int first = page57::Persons.start; first + kShare <= page57::Persons.last() + 1;
+         first += kPersonStride)
+        if (!name.isEmpty() && a.answer(page57::Page, pc.copy(), first) == name)
+            return a.answer(page57::Page, pc.copy(), first + kShare).trimmed();
+    return QString();
+}
+
 // The parcel's grantees: the first with its share and address in the
 // form's grantee line, every further one on its own line of the multi-line
 // slot `furtherSlot` ("Further grantees:" first), so a parcel left to
@@ -35,8 +49,11 @@ void keepParcelParts(PageCopy& pc, int row, int firstSlot) {
 // distributees name nobody of the kin worksheet.
 void keepGrantees(PageCopy& pc, int row, int nameSlot, int addressSlot, int furtherSlot) {
     const CalcContext& ctx = pc.ctx();
-    const std::vector<Grantee> grantees =
+    std::vector<Grantee> grantees =
         findGrantees(ctx, assetCell(ctx, row, assetColumn::Distributees));
+    for (Grantee& g : grantees)
+        if (g.share.isEmpty())
+            g.share = certificateShare(pc, kinCell(ctx, g.kinRow, kinColumn::Name));
     const Grantee first = grantees.empty() ? Grantee{-1, QString()} : grantees.front();
     QStringList further;
     for (size_t i = 1; i < grantees.size(); ++i)
@@ -131,11 +148,9 @@ void Calc102(CalcContext& ctx, int copy) {
                    {page102::County, "Wendmoor"},
                    {page102::CountyOfTheDeedRecords, "Wendmoor"},
                    {page102::WordingTheUndersignedHas, "The undersigned has"},
-                   {page102::StatementAboutRemarriage,
-                    "survived the decedent as the decedent's surviving spouse."},
                    {page102::DecedentResidence, giAnswer(ctx, gi::DecedentCity) + ", Ohio"},
                    {page102::WordingIs, "is"},
-                   {page102::WordingOwner, "sole distributee"},
+                   {page102::WordingOwner, "owner"},
                    {page102::WordingAsks, "asks"},
                    {page102::Attorney, giAnswer(ctx, gi::AttorneyName)},
                    {page102::Title, "Attorney at Law"},
@@ -154,6 +169,9 @@ void Calc102(CalcContext& ctx, int copy) {
                     {page102::Depth, assetColumn::RealtyDepth},
                     {page102::Acreage, assetColumn::RealtyAcreage},
                     {page102::Subdivision, assetColumn::RealtySubdivision}});
+    // Item 3 is the affiant's own statement: offered, never written over.
+    pc.offer(page102::StatementAboutRemarriage,
+             QStringLiteral("survived the decedent as the decedent's surviving spouse."));
     // "in the City of Ellery": the city alone, not its state and ZIP.
     pc.keep(page102::ParcelCity, cityOf(assetCell(ctx, row, assetColumn::RealtyCityStateZip)));
     pc.put(page102::Decedent, decedentFullName(ctx));

@@ -65,21 +65,13 @@ QString shareBesideName(const QString& distributees, const QString& name) {
 
 std::vector<Grantee> findGrantees(const CalcContext& ctx, const QString& distributees) {
     std::vector<Grantee> grantees;
-    bool anyShare = false;
-    for (int row : findTransferees(ctx, distributees, std::numeric_limits<int>::max())) {
-        Grantee g{row,
-                  shareBesideName(distributees, ctx.data.KSchedList.cell(kinColumn::Name, row))};
-        anyShare = anyShare || !g.share.isEmpty();
-        grantees.push_back(g);
-    }
-    if (!anyShare) {
-        const QString equal = grantees.size() == 1 ? QStringLiteral("Entire interest")
-                                                   : QStringLiteral("1/%1").arg(grantees.size());
-        for (Grantee& g : grantees) {
-            g.share = equal;
-            g.sole = grantees.size() == 1;
-        }
-    }
+    for (int row : findTransferees(ctx, distributees, std::numeric_limits<int>::max()))
+        grantees.push_back(
+            {row, shareBesideName(distributees, ctx.data.KSchedList.cell(kinColumn::Name, row))});
+    // One person named alone takes what passes; several share as the
+    // distributees text says, or as the user states it on the forms: the
+    // program never divides a parcel into shares of its own.
+    if (grantees.size() == 1 && grantees.front().share.isEmpty()) grantees.front().sole = true;
     return grantees;
 }
 

@@ -32,15 +32,15 @@ int findTransferee(const CalcContext& ctx, const QString& distributees,
 struct Grantee {
     int kinRow;
     QString share;
-    bool sole = false;  // the only person, with no share typed: takes it all
+    bool sole = false;  // the only person named, with no share typed: takes it all
 };
 
 // Every transferee of `distributees` (the kin rows, top to bottom, whose
 // name the text contains) with its share. A share is what the distributee's
 // part of the text holds beside the name ("Ann Doe 1/2", "Ann Doe (one
-// half)"). When no part names a share, the persons take equal shares: "1/n"
-// each, or "Entire interest" for a single person; when only some parts name
-// one, the others are left for the user to give.
+// half)"). A part without one leaves the share unstated (for the user to
+// give on the form): shares are never divided equally by the program. A
+// single person named without a share is the sole grantee.
 std::vector<Grantee> findGrantees(const CalcContext& ctx, const QString& distributees);
 
 // "Ann Doe (1/2)": a grantee's name with its share, as lists print them; a

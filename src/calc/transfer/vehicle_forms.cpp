@@ -60,6 +60,12 @@ void Calc97(CalcContext& ctx, int copy) {
                    {page97::SurvivingSpouseAffiant, giAnswer(ctx, gi::SpouseName).toUpper()},
                    {page97::SpouseAddress, spouseAddress}});
     pc.put(page97::DecedentHeOrShe, decedentPronoun(ctx));
+    // An intestate estate has no will to pass the vehicles by.
+    pc.put(page97::VehiclesOwned,
+           caseHoldsAWill(ctx)
+               ? QStringLiteral(
+                     "owned these motor vehicle(s), which did not pass to anyone else by the will:")
+               : QStringLiteral("owned these motor vehicle(s):"));
 
     // Without a marked vehicle the lines keep what the user typed.
     constexpr int kVehicleLines[] = {page97::FirstVehicle.start, page97::SecondVehicle.start};

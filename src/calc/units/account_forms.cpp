@@ -147,15 +147,15 @@ void Calc84(CalcContext& ctx, int copy) {
     pc.keep(page84::DateOfTheHearing,
             ConvertDate(ctx.A().answer(page33::Page, 0, page33::DateOfTheHearing)));
     const WorksheetStore& kinStore = ctx.data.KSchedList;
+    // The persons served are the user's lines (the 6.3 notices' persons
+    // are offered into the empty ones, never written over what was typed).
     const std::vector<int> served = markedKinRows(ctx, kinColumn::ToForm6_3);
-    for (int i = 0; i < kPersons; ++i) {
+    for (int i = 0; i < kPersons && i < int(served.size()); ++i) {
         const int slot = kFirstPerson + kStride * i;
-        const bool listed = i < int(served.size());
-        const int row = listed ? served[size_t(i)] : -1;
-        pc.keep(slot, listed ? kinStore.cell(kinColumn::Name, row) : QString());
-        pc.keep(slot + 1, listed ? kinStore.cell(kinColumn::Street, row) + QStringLiteral(", ") +
-                                       kinStore.cell(kinColumn::CityStateZip, row)
-                                 : QString());
+        const int row = served[size_t(i)];
+        pc.offer(slot, kinStore.cell(kinColumn::Name, row));
+        pc.offer(slot + 1, kinStore.cell(kinColumn::Street, row) + QStringLiteral(", ") +
+                               kinStore.cell(kinColumn::CityStateZip, row));
     }
 }
 

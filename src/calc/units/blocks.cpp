@@ -6,6 +6,9 @@
 #include "calc/checks/person_capacity.h"
 #include "case/conversions.h"
 #include "forms/page001.h"
+#include "forms/page003.h"
+#include "forms/page006.h"
+#include "forms/page007.h"
 #include "messages/report.h"
 #include "output/textfit/text_wrapper.h"
 
@@ -80,6 +83,18 @@ bool hasSurvivingSpouse(const CalcContext& ctx) {
     return HasSurvivingSpouse(ctx.A());
 }
 
+bool caseHoldsAWill(const CalcContext& ctx) {
+    struct WillAnswer {
+        int page, slot;
+    };
+    constexpr WillAnswer kWillAnswers[] = {{page3::Page, page3::DateOfTheWill},
+                                           {page6::Page, page6::DateWillAdmitted},
+                                           {page7::Page, page7::DateWillPresented}};
+    for (const WillAnswer& will : kWillAnswers)
+        if (!ctx.A().answer(will.page, 0, will.slot).trimmed().isEmpty()) return true;
+    return false;
+}
+
 QString fiduciaryNames(const CalcContext& ctx, const QString& joiner) {
     if (!hasCoFiduciary(ctx)) return giAnswer(ctx, gi::FiduciaryName);
     return giAnswer(ctx, gi::FiduciaryName) + joiner + giAnswer(ctx, gi::CoFiduciaryName);
@@ -120,11 +135,22 @@ void PageCopy::keep(int slot, const QString& value) {
     if (!overridden(slot)) put(slot, value);
 }
 
+void PageCopy::offer(int slot, const QString& value) {
+    if (!overridden(slot) && text(slot).trimmed().isEmpty()) put(slot, value);
+}
+
 void PageCopy::write(int slot, const QString& value, Write how) {
-    if (how == Write::Kept)
-        keep(slot, value);
-    else
-        put(slot, value);
+    switch (how) {
+        case Write::Kept:
+            keep(slot, value);
+            break;
+        case Write::Offer:
+            offer(slot, value);
+            break;
+        case Write::Plain:
+            put(slot, value);
+            break;
+    }
 }
 
 void PageCopy::putAmount(int slot, double value, Write how) {

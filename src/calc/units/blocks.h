@@ -7,6 +7,9 @@
 // Write rules every block follows:
 //  - a plain write puts the text whatever the slot's override flag;
 //  - a kept write leaves a slot the user overrode alone;
+//  - an offer is a default the program computes for a slot the user fills
+//    (an input on the screen, never overridden): it is written only while
+//    the slot is empty, so what the user typed is never replaced;
 //  - a list area is emptied before it is filled, its overridden slots
 //    excepted; an overridden slot keeps its text while the list is filled,
 //    and the entry whose turn it is is dropped but still counts toward the
@@ -62,9 +65,12 @@ bool hasCoFiduciary(const CalcContext& ctx);
 // automobile or a spouse's sentence.
 bool hasSurvivingSpouse(const CalcContext& ctx);
 bool HasSurvivingSpouse(const TAnswer& answers);
+// The case holds a will: its date on Form 2.0, or the date it was admitted
+// (2.2) or presented (2.3). Forms that speak of the will speak of it only then.
+bool caseHoldsAWill(const CalcContext& ctx);
 
 // ---------------------------------------------------------------------------
-enum class Write { Plain, Kept };
+enum class Write { Plain, Kept, Offer };
 
 // One page copy being filled by a unit.
 class PageCopy {
@@ -82,6 +88,7 @@ public:
 
     void put(int slot, const QString& text);   // plain write
     void keep(int slot, const QString& text);  // kept write
+    void offer(int slot, const QString& text);  // a default into an empty user slot
     void write(int slot, const QString& text, Write how);
     void putAmount(int slot, double value, Write how = Write::Plain);  // FormatAmount
     void putGi(int slot, int answer, Write how = Write::Plain);  // a General Information answer

@@ -102,6 +102,9 @@ void Calc51(CalcContext& ctx, int copy) {
     // Each signs on a line of its own, named under it.
     pc.putGi(page51::FiduciarySigning, gi::FiduciaryName, Write::Kept);
     pc.putGi(page51::CoFiduciarySigning, gi::CoFiduciaryName, Write::Kept);
+    // The second line is captioned only when there is a co-fiduciary to sign it.
+    pc.put(page51::CoFiduciaryLine,
+           hasCoFiduciary(ctx) ? QStringLiteral("Co-fiduciary") : QString());
 }
 
 // 10.4 notice to distributee, one person a copy, with the property the
@@ -192,18 +195,10 @@ enum class Succession { Testate, Intestate, Unknown };
 // admitted (2.2) or presented (2.3). Without any of these the certificate
 // ticks neither: an unticked box is no statement of intestacy.
 Succession successionOf(const CalcContext& ctx, int copy) {
-    struct WillAnswer {
-        int page, slot;
-    };
-    constexpr WillAnswer kWillAnswers[] = {{page3::Page, page3::DateOfTheWill},
-                                           {page6::Page, page6::DateWillAdmitted},
-                                           {page7::Page, page7::DateWillPresented}};
     const TAnswer& a = ctx.A();
     if (a.answer(page55::Page, copy, page55::Testate) == u"X") return Succession::Testate;
     if (a.answer(page55::Page, copy, page55::Intestate) == u"X") return Succession::Intestate;
-    for (const WillAnswer& will : kWillAnswers)
-        if (!a.answer(will.page, 0, will.slot).trimmed().isEmpty()) return Succession::Testate;
-    return Succession::Unknown;
+    return caseHoldsAWill(ctx) ? Succession::Testate : Succession::Unknown;
 }
 
 }  // namespace
@@ -239,7 +234,7 @@ void Calc57(CalcContext& ctx, int copy) {
 void Calc58(CalcContext& ctx, int copy) {
     // On page 57: name, street, city line, relationship.
     constexpr int kPersonsFirstSlot = page57::Persons.start;
-    constexpr int kPersonStride = 5;  // the fifth slot is the person's share
+    constexpr int kPersonStride = 5;  // the fifth slot is the person's share (the user's)
     PageCopy pc(ctx, page58::Page, copy);
     PageCopy front(ctx, page57::Page, copy);
     const WorksheetStore& assets = ctx.data.ASchedList;
@@ -256,22 +251,28 @@ void Calc58(CalcContext& ctx, int copy) {
     const ItemCapacity* persons = itemCapacity(30279);
     const QString distributees =
         parcel >= 0 ? assets.cell(assetColumn::Distributees, parcel) : QString();
+    // The person lines are emptied and refilled; the share column is the
+    // user's (typed on the certificate) and is left as typed.
     for (int p = 0; p < persons->limit; ++p)
         front.clear(kPersonsFirstSlot + kPersonStride * p,
-                    kPersonsFirstSlot + kPersonStride * p + 4, Write::Kept);
+                    kPersonsFirstSlot + kPersonStride * p + 3, Write::Kept);
     ItemContinuation continued(front, *persons);
     int p = 0;
     for (const transfer::Grantee& grantee : transfer::findGrantees(ctx, distributees)) {
         const int row = grantee.kinRow;
+        // A share only where the data states one: beside the name in the
+        // distributees text, or the whole parcel for a person named alone.
+        const QString share = grantee.sole ? QStringLiteral("Entire interest") : grantee.share;
         if (continued.active()) {
             const int first = kPersonsFirstSlot + kPersonStride * p;
             QStringList parts;
             for (int column : {kinColumn::Name, kinColumn::Street, kinColumn::CityStateZip,
                                kinColumn::Relationship})
                 if (!kinStore.cell(column, row).trimmed().isEmpty()) parts << kinStore.cell(column, row);
-            if (!grantee.share.isEmpty()) parts << grantee.share;
+            const QString typed = front.text(first + 4).trimmed();
+            if (!typed.isEmpty() || !share.isEmpty()) parts << (typed.isEmpty() ? share : typed);
             if (!continued.fits(p, parts.join(QStringLiteral(", ")), first,
-                                {first + 1, first + 2, first + 3, first + 4})) {
+                                {first + 1, first + 2, first + 3})) {
                 ++p;
                 continue;
             }
@@ -283,7 +284,7 @@ void Calc58(CalcContext& ctx, int copy) {
         front.keep(slot + 1, kinStore.cell(kinColumn::Street, row));
         front.keep(slot + 2, kinStore.cell(kinColumn::CityStateZip, row));
         front.keep(slot + 3, kinStore.cell(kinColumn::Relationship, row));
-        front.keep(slot + 4, grantee.share);
+        front.offer(slot + 4, share);
     }
 
     pc.keep(page58::AttorneyAddress,

@@ -65,6 +65,14 @@ void Calc29(CalcContext& ctx, int copy) {
                ? giAnswer(ctx, gi::SpouseName) +
                      QStringLiteral(", the surviving spouse, joins in this waiver.")
                : QString());
+    // Only a testate estate's spouse elects under or against the will.
+    pc.put(page29::SpouseRightsTold,
+           caseHoldsAWill(ctx)
+               ? QStringLiteral("The surviving spouse has been told of the right to elect to take "
+                                "under or against the will and of the automobiles that pass to "
+                                "the spouse.")
+               : QStringLiteral("The surviving spouse has been told of the spouse's rights in the "
+                                "estate and of the automobiles that pass to the spouse."));
     if (!writeAllPersons(pc, kNameOnly)) return;
     pc.longDates({page29::DateOfTheHearing, page29::DateOfTheEntry});
     pc.judgeLine(page29::Judge);

@@ -156,6 +156,8 @@ void Calc10(CalcContext& ctx, int copy) {
          page10::OtherPersonalPropertyAssets, page10::OtherPersonalPropertyTotal},
     };
     PageCopy pc(ctx, page10::Page, copy);
+    // The back carries the case number, as every back side filed does.
+    pc.caseLine();
     pc.clear(page10::Categories.start, page10::Categories.last());
     pc.putGi(page10::Judge, gi::Judge);
     for (size_t i = 0; i < std::size(kSections); ++i) {
@@ -253,6 +255,28 @@ QString appointees(const CalcContext& ctx) {
     return text;
 }
 
+// The entry's one bond sentence. A bond answer without any figure ("None",
+// "dispensed with") or the dispensed box means no bond; with nothing entered
+// the sentence keeps its blanks for the court to fill in by hand.
+QString bondOrder(const QString& bond, const QString& surety, bool dispensed) {
+    const QString amount = bond.trimmed();
+    const bool hasFigure =
+        std::any_of(amount.begin(), amount.end(), [](QChar c) { return c.isDigit(); });
+    if (dispensed || (!amount.isEmpty() && !hasFigure))
+        return QStringLiteral("Bond is dispensed with.");
+    if (amount.isEmpty())
+        return QStringLiteral(
+            "Bond is set in the amount of $____________, with "
+            "______________________________ as surety.");
+    const QString stated = amount.front().isDigit() ? QStringLiteral("$") + amount : amount;
+    const QString bySurety =
+        surety.trimmed().isEmpty()
+            ? QString()
+            : QStringLiteral(", with ") + surety.trimmed() + QStringLiteral(" as surety");
+    return QStringLiteral("Bond is set in the amount of ") + stated + bySurety +
+           QStringLiteral(".");
+}
+
 }  // namespace
 
 // 4.5 entry appointing the fiduciary.
@@ -269,6 +293,7 @@ void Calc17(CalcContext& ctx, int copy) {
                          : city + QStringLiteral(", ") + county + QStringLiteral(" County, ") +
                                giAnswer(ctx, gi::DecedentState));
     pc.longDates({DateOfTheHearing, LettersIssued});
+    pc.put(BondOrder, bondOrder(pc.text(Bond), pc.text(Surety), pc.isX(BondIsDispensedWith)));
     pc.judgeLine(JudgeEntry);
     pc.judgeLine(JudgeLetters);
 }

@@ -53,15 +53,22 @@ QByteArray DeadlineCalendar(const QList<Deadline>& deadlines, const CalendarCase
                                   ? estate.estate
                                   : estate.estate + QStringLiteral(", case ") + estate.caseNumber;
     for (const Deadline& d : deadlines) {
-        if (!d.due.isValid() || d.status == DeadlineStatus::Done) continue;
-        const QString summary = QStringLiteral("%1: %2 (%3)")
-                                    .arg(QLatin1String(d.rule->form), QLatin1String(d.rule->what),
-                                         QLatin1String(d.rule->statute));
+        // Nothing to remind of: done, not owed here, or a bar date gone by.
+        if (!d.due.isValid() || d.status == DeadlineStatus::Done ||
+            d.status == DeadlineStatus::NotOwed || d.status == DeadlineStatus::Passed)
+            continue;
+        // One event per deadline: a rule counted for each rejected claim
+        // names the claim in its UID.
+        const QString uidRule = d.subject.isEmpty()
+                                    ? QLatin1String(d.rule->id)
+                                    : QLatin1String(d.rule->id) + u'-' + uidPart(d.subject);
+        const QString summary =
+            QStringLiteral("%1: %2 (%3)")
+                .arg(QLatin1String(d.rule->form), d.whatText(), QLatin1String(d.rule->statute));
         addLine(out, QStringLiteral("BEGIN:VEVENT"));
         addLine(out, QStringLiteral("UID:%1-%2@wendmoor4")
-                         .arg(QLatin1String(d.rule->id), uidPart(estate.caseNumber.isEmpty()
-                                                                     ? estate.estate
-                                                                     : estate.caseNumber)));
+                         .arg(uidRule, uidPart(estate.caseNumber.isEmpty() ? estate.estate
+                                                                           : estate.caseNumber)));
         addLine(out, QStringLiteral("DTSTAMP:") + dtstamp);
         addLine(out, QStringLiteral("DTSTART;VALUE=DATE:") + d.due.toString(QStringLiteral("yyyyMMdd")));
         addLine(out, QStringLiteral("DTEND;VALUE=DATE:") +
@@ -71,8 +78,7 @@ QByteArray DeadlineCalendar(const QList<Deadline>& deadlines, const CalendarCase
                          escaped(QStringLiteral("Estate of %1. %2. Counted from %3. %4 An aid, "
                                                 "not legal advice: the statute and the court's "
                                                 "orders govern.")
-                                     .arg(caseLabel, QLatin1String(d.rule->what),
-                                          DeadlineEventName(d.rule->from),
+                                     .arg(caseLabel, d.whatText(), DeadlineEventName(d.rule->from),
                                           d.rule->kind == DeadlineKind::NotBefore
                                               ? QStringLiteral("The earliest day, not a due date.")
                                               : QString())));

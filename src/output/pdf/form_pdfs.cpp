@@ -1,5 +1,7 @@
 #include "output/pdf/form_pdfs.h"
 
+#include <QRegularExpression>
+
 // qpdf 11: its own smart pointers are std::shared_ptr; no transition warning.
 #define POINTERHOLDER_TRANSITION 4
 
@@ -85,8 +87,34 @@ CaseCaption CaptionOf(const TAnswer& answers) {
             answers.answer(0, 0, units::gi::CaseNumber).trimmed()};
 }
 
+QString FormPdfTitle(const PacketEntry& entry) {
+    // The letters' captions name only their addressee or occasion ("Court,
+    // filing"): as documents they are letters.
+    struct Letter {
+        QStringView checkBox;
+        const char* title;
+    };
+    static const Letter kLetters[] = {
+        {u"cbxWill", "Will Letter"},
+        {u"cbxInventory", "Inventory Letter"},
+        {u"cbxAccounting", "Accounting Letter"},
+        {u"cbxAppraiser", "Appraiser Letter"},
+        {u"cbxFiduciary", "Fiduciary Letter"},
+        {u"cbxInsurance", "Insurance Company Letter"},
+        {u"cbxCourt", "Court Filing Letter"},
+    };
+    for (const Letter& letter : kLetters)
+        if (letter.checkBox == QStringView(entry.checkBox)) return QLatin1String(letter.title);
+    // A caption's stray blanks and its one slip of the keys ("amd") stay
+    // out of the document's name.
+    QString title = QString::fromUtf16(entry.caption).simplified();
+    static const QRegularExpression amd(QStringLiteral(R"(\bamd\b)"));
+    title.replace(amd, QStringLiteral("and"));
+    return title;
+}
+
 QString FormPdfFileName(const PacketEntry& entry) {
-    QString name = QString::fromUtf16(entry.caption);
+    QString name = FormPdfTitle(entry);
     for (QChar& c : name)
         if (QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
     return name + QStringLiteral(".pdf");
@@ -94,12 +122,11 @@ QString FormPdfFileName(const PacketEntry& entry) {
 
 PdfProperties FormPdfProperties(const PacketEntry& entry, const CaseCaption& caption) {
     const QString number = formNumber(entry);
-    const QString form = number.isEmpty() ? QString::fromUtf16(entry.caption)
-                                          : QStringLiteral("Form ") + number;
+    const QString form = number.isEmpty() ? FormPdfTitle(entry) : QStringLiteral("Form ") + number;
     QStringList keywords;
     if (!caption.caseNumber.isEmpty()) keywords << QStringLiteral("Case No. ") + caption.caseNumber;
     keywords << form << QStringLiteral("Probate Court of Wendmoor County, Ohio");
-    return {QString::fromUtf16(entry.caption), captionText(caption) + QStringLiteral(", ") + form,
+    return {FormPdfTitle(entry), captionText(caption) + QStringLiteral(", ") + form,
             keywords.join(QStringLiteral("; "))};
 }
 

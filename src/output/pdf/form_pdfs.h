@@ -38,6 +38,9 @@ struct FormPdf {
 
 // "2.0 Application to Probate Will.pdf": the caption with the characters a
 // file name cannot hold replaced.
+// The form's name as a document (its PDF's title and file name): the
+// packet caption without stray blanks or slips, a letter named as a letter.
+QString FormPdfTitle(const PacketEntry& entry);
 QString FormPdfFileName(const PacketEntry& entry);
 // Title (the caption), subject (estate and case number), keywords (the case
 // number and the form) of one form's PDF.

@@ -81,7 +81,7 @@ void DeadlinesPanel::setToday(std::function<QDate()> today) {
 }
 
 void DeadlinesPanel::refresh() {
-    m_deadlines = ComputeDeadlines(m_session.answers(), m_today());
+    m_deadlines = ComputeDeadlines(m_session.data(), m_today());
     QTreeWidget* tree = ui->tvwDeadlines;
     tree->clear();
     for (const Deadline& d : m_deadlines) {
@@ -93,7 +93,7 @@ void DeadlinesPanel::refresh() {
             item->setToolTip(c, QStringLiteral("%1 \u2014 %2").arg(d.dateText(), d.statusText()));
         item->setText(StatusColumn, d.statusText());
         item->setText(FormColumn, QLatin1String(d.rule->form));
-        item->setText(WhatColumn, QLatin1String(d.rule->what));
+        item->setText(WhatColumn, d.whatText());
         item->setText(StatuteColumn, QLatin1String(d.rule->statute));
         const QColor colour = statusColour(d.status, tree->palette());
         for (int c = DateColumn; c <= StatuteColumn; ++c) item->setForeground(c, colour);
